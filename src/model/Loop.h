@@ -1,0 +1,50 @@
+#pragma once
+#include <array>
+#include <string>
+
+namespace kelvane {
+
+inline constexpr int kLoopDeviceCount = 256;
+
+enum TSystemType { stApolloLoop, stSysSensorLoop, stNittanLoop };
+
+// One loop address.
+class TKDeviceType {
+public:
+    int DeviceType = 0;
+    int Allocation = 1;
+    int PlaceNameIndex = 0;
+    std::string Suffix;
+    int Enabled = 0;
+};
+
+// The loop of one controller: devices 1..256.
+class TKLoop {
+public:
+    int DevIndex = 0;
+    TSystemType SystemType = stApolloLoop;
+    int Group = 0;
+    bool AsIOUnit = false;
+
+    int NoLoopDevices() const { return kLoopDeviceCount; }
+
+    // Device n, for n in 1..256.
+    TKDeviceType& Device(int n) { return devices_.at(static_cast<std::size_t>(n - 1)); }
+    const TKDeviceType& Device(int n) const { return devices_.at(static_cast<std::size_t>(n - 1)); }
+
+    static std::string DeviceTypeName(int code);
+    static std::string DeviceTypeShortName(int code);
+
+    // Allocation classes of device n (1..256).
+    bool IsGroupDevice(int n) const;
+    bool IsAreaDevice(int n) const;
+    bool IsZoneDevice(int n) const;
+
+    // Clears every device, then makes address 1 the network controller.
+    void ResetToDefaults();
+
+private:
+    std::array<TKDeviceType, kLoopDeviceCount> devices_{};
+};
+
+}  // namespace kelvane
