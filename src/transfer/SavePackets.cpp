@@ -1,0 +1,143 @@
+#include "transfer/SavePackets.h"
+
+#include "model/DeviceCatalogue.h"
+#include "transfer/TransferPacket.h"
+
+namespace kelvane {
+
+namespace {
+
+constexpr std::size_t kSuffixWidth = 4;
+constexpr std::size_t kCustomNameWidth = 11;
+
+// An area or group entry: members as they are, anything else as the marker.
+char EntryByte(int value, int emptyMarker) {
+    return static_cast<char>(value >= 0 && value < emptyMarker ? value : emptyMarker);
+}
+
+// A device entry as 16 bits, low byte first; every empty entry as 256.
+std::string DeviceEntryBytes(int value) {
+    const int entry = value >= 0 && value < kDeviceEmpty ? value : kDeviceEmpty;
+    return {static_cast<char>(entry & 0xFF), static_cast<char>(entry >> 8)};
+}
+
+std::string PaddedText(std::string text, std::size_t width) {
+    if (text.size() < width) text.append(width - text.size(), ' ');
+    return text;
+}
+
+char Flag(bool value) { return value ? 1 : 0; }
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Hour and minute of an "HH:MM" time text; a text that does not read as one
+// gives the fallback's, so the controller never gets a made-up time.
+void AppendHourMinute(std::string& payload, const std::string& time, const char* fallback) {
+    const std::string& text = time.size() >= 5 && IsDigit(time[0]) && IsDigit(time[1]) && IsDigit(time[3]) &&
+                                      IsDigit(time[4])
+                                  ? time
+                                  : std::string(fallback);
+    payload += static_cast<char>((text[0] - '0') * 10 + (text[1] - '0'));
+    payload += static_cast<char>((text[3] - '0') * 10 + (text[4] - '0'));
+}
+
+}  // namespace
+
+std::string SavePackets::Device(int n) const {
+    const TKDeviceType& device = data_.Loop.Device(n);
+    const bool typeFits = device.DeviceType >= 0 && device.DeviceType <= 255;
+    std::string payload;
+    payload += ByteOf(n);
+    payload += static_cast<char>(typeFits ? device.DeviceType : dtNotFitted);
+    payload += ByteOf(device.Allocation);
+    payload += '\0';
+    payload += ByteOf(device.Enabled);
+    payload += '\0';
+    payload += ByteOf(device.PlaceNameIndex);
+    payload += PaddedText(TextFitting(device.Suffix, 8), kSuffixWidth);
+    payload += '\0';
+    return MakePacket('J', payload);
+}
+
+std::string SavePackets::Zone(int z) const {
+    const TKZone& zone = data_.ZoneList.Zones.at(static_cast<std::size_t>(z));
+    std::string payload(1, ByteOf(z));
+    for (int n = 1; n <= kEquationTerms; ++n) payload += EntryByte(zone.AreaEquation[n], kAreaEmpty);
+    for (int n = 1; n <= kEquationTerms; ++n) payload += DeviceEntryBytes(zone.DeviceEquation[n]);
+    return MakePacket('u', payload);
+}
+
+std::string SavePackets::Group(int g) const {
+    const TKGroup& group = data_.GroupList.Groups.at(static_cast<std::size_t>(g));
+    std::string payload(1, ByteOf(g));
+    for (int n = 1; n <= kEquationTerms; ++n) payload += EntryByte(group.PrimaryAreaEquation[n], kAreaEmpty);
+    for (int n = 1; n <= kEquationTerms; ++n) payload += EntryByte(group.NightAreaEquation[n], kAreaEmpty);
+    for (int n = 1; n <= kEquationTerms; ++n) payload += EntryByte(group.DivertEquation[n], kGroupEmpty);
+    return MakePacket('s', payload);
+}
+
+std::string SavePackets::AttackCode() const { return MakePacket('R', TextFitting(data_.SiteConfig.AttackCode, 0)); }
+
+std::string SavePackets::AccessCodes() const {
+    const std::string level2 = TextFitting(data_.SiteConfig.AL2Code, 128);
+    return MakePacket('T', level2 + TextFitting(data_.SiteConfig.AL3Code, level2.size()));
+}
+
+std::string SavePackets::CallCode() const { return MakePacket('P', TextFitting(data_.SiteConfig.CallCode, 0)); }
+
+std::string SavePackets::Time(const std::tm& local) {
+    std::string payload;
+    payload += ByteOf(local.tm_year + 1900 - 2000);
+    payload += ByteOf(local.tm_mon + 1);
+    payload += ByteOf(local.tm_mday);
+    payload += ByteOf(local.tm_hour);
+    payload += ByteOf(local.tm_min);
+    payload += ByteOf(local.tm_sec);
+    return MakePacket('U', payload);
+}
+
+std::string SavePackets::NightMode() const {
+    const TKSiteConfig1& site = data_.SiteConfig;
+    std::string payload;
+    AppendHourMinute(payload, site.NightModeTime, "19:00");
+    AppendHourMinute(payload, site.DayModeTime, "07:30");
+    payload += Flag(site.NightModeAutoEnable);
+    payload += Flag(site.HTM2015Enable);
+    return MakePacket('y', payload);
+}
+
+std::string SavePackets::Timeouts() const {
+    return MakePacket(0x81, {ByteOf(data_.SiteConfig.AccTimeout), ByteOf(data_.SiteConfig.DivTimeout)});
+}
+
+std::string SavePackets::Logger() const {
+    const int setting = data_.SiteConfig.LoggerSetting;
+    std::string payload;
+    if (setting <= 0) {
+        // Disabled; a negative setting from a hand-edited file is sent as disabled too.
+        payload = {0x00, static_cast<char>(0xFE), 0x00};
+    } else if (setting == 1) {
+        payload = {0x01, static_cast<char>(0xFF), 0x01};
+    } else {
+        payload = {0x01, ByteOf(setting - 2), 0x02};
+    }
+    payload += Flag(data_.SiteConfig.SurveyorEnable);
+    return MakePacket('{', payload);
+}
+
+std::string SavePackets::Pager() const {
+    const int level = data_.SiteConfig.PagerLevel;
+    return MakePacket('}', {Flag(data_.SiteConfig.PagerEnabled), ByteOf(level < 2 ? level : level + 1)});
+}
+
+std::string SavePackets::Emergency() const {
+    return MakePacket(0x7F, {Flag(data_.SiteConfig.EmergState), Flag(data_.SiteConfig.AttackState)});
+}
+
+std::string SavePackets::CustomName(int k) const {
+    const TCustomNameList& names = data_.CustomNames;
+    const std::string name = k >= 1 && k <= names.Count() ? names.Item(k - 1).Name : std::string();
+    return MakePacket('q', ByteOf(k) + PaddedText(TextFitting(name, 2), kCustomNameWidth) + '\0');
+}
+
+}  // namespace kelvane

@@ -1,0 +1,85 @@
+#include "transfer/TransferChains.h"
+
+#include "core/Pages.h"
+
+namespace kelvane {
+
+namespace {
+
+std::uint8_t LoadStepForPage(int page) {
+    switch (page) {
+    case kPageDeviceSummary:
+    case kPageDevices: return kStepLoadDevices;
+    case kPageZoneConfig: return kStepLoadZones;
+    case kPageGroupConfig: return kStepLoadGroups;
+    case kPagePlaceNames: return kStepLoadPlaceNames;
+    case kPageSiteConfig: return kStepLoadSite;
+    default: return kStepIdle;
+    }
+}
+
+std::uint8_t SaveStepForPage(int page) {
+    switch (page) {
+    case kPageDeviceSummary:
+    case kPageDevices: return kStepSaveDevices;
+    case kPageZoneConfig: return kStepSaveZones;
+    case kPageGroupConfig: return kStepSaveGroups;
+    case kPagePlaceNames: return kStepSavePlaceNames;
+    case kPageSiteConfig: return kStepSaveSite;
+    default: return kStepIdle;
+    }
+}
+
+}  // namespace
+
+TransferChains::TransferChains(TransferHost& host, TData& data, Document& document)
+    : host_(host), load_(host, data), save_(host, data, document) {}
+
+void TransferChains::LoadAllFromPanel() {
+    TransferState& state = host_.State();
+    state.LoadAll = true;
+    state.Step = kStepLoadDevices;
+    host_.Status().Widen(TransferStatus::List::Load);
+    host_.StartTransfer();
+}
+
+bool TransferChains::LoadFromPanel() {
+    const std::uint8_t step = LoadStepForPage(host_.ActivePage());
+    if (step == kStepIdle) return false;
+    TransferState& state = host_.State();
+    state.LoadAll = false;
+    state.Step = step;
+    host_.StartTransfer();
+    return true;
+}
+
+void TransferChains::SaveAllToPanel() {
+    TransferState& state = host_.State();
+    state.SaveAll = true;
+    state.Step = kStepSaveDevices;
+    state.NvmCheckPending = true;
+    host_.Status().Widen(TransferStatus::List::Save);
+    host_.StartTransfer();
+}
+
+bool TransferChains::SaveToPanel() {
+    const std::uint8_t step = SaveStepForPage(host_.ActivePage());
+    if (step == kStepIdle) return false;
+    save_.StartSectionSave(step);
+    return true;
+}
+
+void TransferChains::DispatchFirst() {
+    const int step = host_.State().Step;
+    if (LoadChain::IsLoadStep(step)) {
+        load_.DispatchFirst();
+    } else if (SaveChain::IsSaveStep(step)) {
+        save_.DispatchFirst();
+    }
+}
+
+void TransferChains::LoadAnswer(unsigned char command, const std::string& packet) { load_.Answer(command, packet); }
+
+void TransferChains::Acknowledged() { save_.Acknowledged(); }
+
+}  // namespace kelvane
