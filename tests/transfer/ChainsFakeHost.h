@@ -45,6 +45,7 @@ public:
     std::vector<std::string> sent;
     std::vector<bool> finishes;  // the refresh flag of each finish
     int starts = 0;
+    std::vector<bool> nvmCheckAtStart;  // whether each start had the NVM-link query pending
     int retries = 0;
     int placeNameRefreshes = 0;
     bool failed = false;  // the retry limit was reached
@@ -74,6 +75,7 @@ public:
     // version answer by calling DispatchFirst.
     void StartTransfer() override {
         ++starts;
+        nvmCheckAtStart.push_back(state.NvmCheckPending);
         startPending = true;
         state.NvmCheckPending = false;
         status.Show();

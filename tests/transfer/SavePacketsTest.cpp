@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include "ChainsFakeHost.h"
+#include "transfer/SavePackets.h"
+
+namespace kelvane::chains_test {
+namespace {
+
+struct SavePacketsFixture : ::testing::Test {
+    TData data;
+    SavePackets packets{data};
+    SavePacketsFixture() { data.ResetToDefaults(); }
+};
+
+TEST_F(SavePacketsFixture, DevicePacketLayoutAndSuffixPadding) {
+    TKDeviceType& device = data.Loop.Device(9);
+    device = {.DeviceType = 0, .Allocation = 12, .PlaceNameIndex = 44, .Suffix = "", .Enabled = 1};
+    EXPECT_EQ(packets.Device(9), Bytes({'J', 12, 9, 0, 12, 0, 1, 0, 44}) + "    " + '\0');
+    device.Suffix = "ABCDEF";  // longer than four: sent whole
+    EXPECT_EQ(packets.Device(9), Bytes({'J', 14, 9, 0, 12, 0, 1, 0, 44}) + "ABCDEF" + '\0');
+}
+
+TEST_F(SavePacketsFixture, EmptyEquationEntriesNeverWrapIntoMembers) {
+    TKZone& zone = data.ZoneList.Zones[5];
+    zone.AreaEquation = {0, 0, 25, 26, 27, -1, 26, 26, 26};
+    zone.DeviceEquation = {0, 0, 255, 256, 512, -1, 256, 256, 256};
+    const std::string zonePacket = packets.Zone(5);
+    ASSERT_EQ(zonePacket.size(), 27u);
+    EXPECT_EQ(zonePacket.substr(0, 3), Bytes({'u', 25, 5}));
+    EXPECT_EQ(zonePacket.substr(3, 8), Bytes({0, 25, 26, 26, 26, 26, 26, 26}));
+    EXPECT_EQ(zonePacket.substr(11, 10), Bytes({0, 0, 255, 0, 0, 1, 0, 1, 0, 1}));
+
+    // A divert entry of 256 (a missing file key) would be group 1 modulo 256.
+    TKGroup& group = data.GroupList.Groups[3];
+    group.PrimaryAreaEquation = {0, 2, 26, 300, 26, 26, 26, 26, 26};
+    group.NightAreaEquation = FilledEquation(26);
+    group.DivertEquation = {0, 31, 32, 256, 288, -5, 256, 256, 256};
+    const std::string groupPacket = packets.Group(3);
+    ASSERT_EQ(groupPacket.size(), 27u);
+    EXPECT_EQ(groupPacket.substr(3, 4), Bytes({2, 26, 26, 26}));
+    EXPECT_EQ(groupPacket.substr(19, 8), Bytes({31, 32, 32, 32, 32, 32, 32, 32}));
+}
+
+TEST_F(SavePacketsFixture, NumbersThatDoNotFitAByteAreHeldNotWrapped) {
+    TKDeviceType& device = data.Loop.Device(4);
+    device = {.DeviceType = 257, .Allocation = 300, .PlaceNameIndex = -2, .Suffix = "1", .Enabled = 256};
+    EXPECT_EQ(packets.Device(4).substr(2, 7), Bytes({4, 0, 255, 0, 255, 0, 0}));
+    data.SiteConfig.AccTimeout = -1;
+    data.SiteConfig.DivTimeout = 1000;
+    EXPECT_EQ(packets.Timeouts(), Bytes({0x81, 2, 0, 255}));
+    device.Suffix = std::string(400, 'x');
+    const std::string longest = packets.Device(4);
+    EXPECT_EQ(static_cast<unsigned char>(longest[1]), 255);
+    EXPECT_EQ(longest.size(), 257u);
+    EXPECT_EQ(longest.back(), '\0');
+}
+
+TEST_F(SavePacketsFixture, SiteSettingsOnTheWire) {
+    TKSiteConfig1& site = data.SiteConfig;
+    EXPECT_EQ(packets.NightMode(), Bytes({'y', 6, 19, 0, 7, 30, 0, 0}));
+    site.NightModeTime = "__:__";  // unreadable times fall back to the new-document times
+    site.DayModeTime = "6:15";
+    site.NightModeAutoEnable = true;
+    EXPECT_EQ(packets.NightMode(), Bytes({'y', 6, 19, 0, 7, 30, 1, 0}));
+
+    site.LoggerSetting = 0;
+    EXPECT_EQ(packets.Logger(), Bytes({'{', 4, 0x00, 0xFE, 0x00, 0}));
+    site.LoggerSetting = 1;
+    EXPECT_EQ(packets.Logger(), Bytes({'{', 4, 0x01, 0xFF, 0x01, 0}));
+    site.LoggerSetting = 5;
+    site.SurveyorEnable = true;
+    EXPECT_EQ(packets.Logger(), Bytes({'{', 4, 0x01, 0x03, 0x02, 1}));
+    site.LoggerSetting = -4;
+    EXPECT_EQ(packets.Logger(), Bytes({'{', 4, 0x00, 0xFE, 0x00, 1}));
+
+    site.PagerEnabled = true;
+    site.PagerLevel = 1;
+    EXPECT_EQ(packets.Pager(), Bytes({'}', 2, 1, 1}));
+    site.PagerLevel = 2;
+    EXPECT_EQ(packets.Pager(), Bytes({'}', 2, 1, 3}));
+
+    EXPECT_EQ(packets.Emergency(), Bytes({0x7F, 2, 0, 1}));
+    EXPECT_EQ(packets.AccessCodes(), std::string("T\x08") + "12123131");
+    EXPECT_EQ(packets.AttackCode(), std::string("R\x04") + "DUAD");
+    EXPECT_EQ(SavePackets::Time(JanuarySecond2026()), Bytes({'U', 6, 26, 1, 2, 3, 4, 5}));
+}
+
+TEST_F(SavePacketsFixture, CustomNamesPaddedToElevenAndTerminated) {
+    EXPECT_EQ(packets.CustomName(1), Bytes({'q', 13, 1}) + "Custom 1   " + '\0');
+    data.CustomNames.Item(44).Name = "Conservatory";
+    EXPECT_EQ(packets.CustomName(45), Bytes({'q', 14, 45}) + "Conservatory" + '\0');
+}
+
+}  // namespace
+}  // namespace kelvane::chains_test
