@@ -73,6 +73,8 @@ public:
     // The tool's end and the controller's end.
     End& A() { return a_; }
     End& B() { return b_; }
+    const End& A() const { return a_; }
+    const End& B() const { return b_; }
 
 private:
     End a_;
