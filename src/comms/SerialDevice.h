@@ -1,0 +1,48 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "comms/ComPortTypes.h"
+
+namespace kelvane {
+
+// One serial device as the port sees it: the real port on the desktop, the
+// in-process line in tests and in the simulated set-up. Everything runs on
+// the user-interface thread; no call blocks except Drain.
+class SerialDevice {
+public:
+    virtual ~SerialDevice() = default;
+
+    // Opens `path` exclusively for reading and writing. False leaves it closed.
+    virtual bool Open(const std::string& path) = 0;
+    virtual bool IsOpen() const = 0;
+    virtual void Close() = 0;
+
+    // Writes the line settings. False when the device refused them; true with
+    // a LastError when it took them but could only approximate one.
+    virtual bool Configure(const LineSettings& settings) = 0;
+    // Driver queue sizes; false (with LastError) when the platform cannot set them.
+    virtual bool SetQueueSizes(std::uint16_t input, std::uint16_t output) = 0;
+    // Drops what waits in the receive queue and/or the transmit queue.
+    virtual void Purge(bool input, bool output) = 0;
+    // Bytes written but not yet on the line.
+    virtual std::size_t BytesToWrite() = 0;
+    // Hands bytes to the driver; returns how many it took, or -1 on failure.
+    virtual long Write(const std::uint8_t* data, std::size_t count) = 0;
+    // Returns at once with what has arrived (up to `max`), or -1 on failure.
+    virtual long Read(std::uint8_t* buffer, std::size_t max) = 0;
+    // Waits until the bytes already written have left the line.
+    virtual void Drain() = 0;
+
+    // 0 when the last operation went well; otherwise a system error code.
+    virtual std::uint32_t LastError() const = 0;
+    virtual std::string LastErrorText() const = 0;
+
+    // Optional: called when received bytes are waiting, so they can be
+    // handled at once instead of at the next poll.
+    std::function<void()> OnDataReady;
+};
+
+}  // namespace kelvane

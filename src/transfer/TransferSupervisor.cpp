@@ -1,0 +1,313 @@
+#include "transfer/TransferSupervisor.h"
+
+
+#include "core/Pages.h"
+
+namespace kelvane {
+
+namespace {
+
+const std::string kNvmQuery("B\0", 2);
+const std::string kVersionQuery("\\\0", 2);
+// The keep-alives carry their own check letter; SendPacket appends the checksum as for any packet.
+const std::string kKeepAlive("A\0A", 3);
+const std::string kLogKeepAlive("V\0V", 3);
+
+constexpr const char* kCannotOpen = "Cannot open serial port";
+constexpr const char* kHandshakeFailed =
+    "An error occured opening the connection to the panel. Please check that the correct COM port is selected, "
+    "and that nothing else is using the COM port.";
+constexpr const char* kNvmNotFitted =
+    "The NVM Program link is not fitted in the panel. Please fit the link and select Retry. Press Abort to exit.";
+constexpr const char* kCannotCommunicate = "Error: cannot communicate with panel";
+constexpr const char* kCancelQuestion = " Are you sure that you want to cancel the current operation?";
+constexpr const char* kCancelled = "The current function has been aborted by the user.";
+
+bool IsLoadAnswer(std::uint8_t command) {
+    static const std::string letters("IOQSx\x80z|~trp", 12);
+    return letters.find(static_cast<char>(command)) != std::string::npos;
+}
+
+std::string Format(const std::tm& time, const char* format) {
+    char text[32];
+    const std::size_t length = std::strftime(text, sizeof text, format, &time);
+    return std::string(text, length);
+}
+
+}  // namespace
+
+TransferSupervisor::TransferSupervisor(TData& data, TPanelComms& panelComms, TransferStatus& status,
+                                       Prompts& prompts, const Clock& clock, TransferView& view)
+    : data_(data), comms_(panelComms), status_(status), prompts_(prompts), clock_(clock), view_(view) {
+    // The main window's link: 9600 bit/s, 8 data bits, no parity, 1 stop bit,
+    // 100 ms poll, 4 s reply and output time-outs.
+    comms_.SetSetupString("COM1: 9600, n, 8, 1");
+    comms_.SetSendBufferSize(2048);
+    comms_.SetRcvBufferSize(2048);
+    comms_.SetTickInterval(100);
+    comms_.AutoOpen = false;
+    comms_.AutoAppendCR = false;
+    comms_.SetTimeOut(40);
+    comms_.SetInputTimeOut(4000);
+    comms_.SetOutputTimeout(4000);
+    comms_.SetComPortHwHandshaking(hhNONE);
+    comms_.SetComPortSwHandshaking(shNONE);
+    comms_.DCharsReceived = 0;
+
+    comms_.OnTick = [this](TCommPanel& sender) { PanelCommsTick(sender); };
+    comms_.OnInput = [this](TCommPanel& sender, const std::string& text) { PanelCommsInput(sender, text); };
+    comms_.OnAck = [this](TCommPanel& sender) { PanelCommsAck(sender); };
+    comms_.OnNak = [this](TCommPanel& sender) { PanelCommsNak(sender); };
+    comms_.OnTimeout = [this](TCommPanel& sender) { PanelCommsTimeout(sender); };
+    comms_.OnOutputTimeout = [this](TCommPanel& sender) { PanelCommsOutputTimeout(sender); };
+    comms_.OnInvalidChecksum = [this](TCommPanel& sender) { PanelCommsInvalidChecksum(sender); };
+    comms_.OnPacketReceived = [this](TPanelComms& sender, std::uint8_t command, const std::string& packet) {
+        PanelCommsPacketReceived(sender, command, packet);
+    };
+    comms_.OnHandshakeReceived = [this](TCommPanel& sender) { PanelCommsHandshakeReceived(sender); };
+    status_.OnCancelPressed = [this] { btnCancelClick(); };
+}
+
+TransferSupervisor::~TransferSupervisor() {
+    comms_.OnTick = nullptr;
+    comms_.OnInput = nullptr;
+    comms_.OnAck = nullptr;
+    comms_.OnNak = nullptr;
+    comms_.OnTimeout = nullptr;
+    comms_.OnOutputTimeout = nullptr;
+    comms_.OnInvalidChecksum = nullptr;
+    comms_.OnPacketReceived = nullptr;
+    comms_.OnHandshakeReceived = nullptr;
+    status_.OnCancelPressed = nullptr;
+}
+
+void TransferSupervisor::SendTransferPacket(const std::string& packet) {
+    state_.LastPacket = packet;
+    comms_.SendPacket(packet);
+}
+
+void TransferSupervisor::SendNvmQuery() {
+    state_.NvmCheckPending = false;
+    state_.RetryCount = 0;
+    SendTransferPacket(kNvmQuery);
+}
+
+void TransferSupervisor::SendVersionQuery() { SendTransferPacket(kVersionQuery); }
+
+void TransferSupervisor::AbortTransfer() {
+    status_.Close();
+    state_.Step = kStepIdle;
+}
+
+void TransferSupervisor::StartTransfer() {
+    if (view_.ActivePage() == kPageViewEventLog) return;
+    comms_.Suspended = false;
+    status_.Show();
+    status_.UnCheckAll();
+    status_.SetCancelVisible(true);
+    comms_.PurgeBuffers(true, true);
+    if (!comms_.HandshakeDone && comms_.Connected()) comms_.Close();
+    if (comms_.Connected()) {
+        if (state_.NvmCheckPending) SendNvmQuery();
+        else SendVersionQuery();
+        return;
+    }
+    comms_.LinkMode = 0;
+    status_.SetProgressPosition(1);
+    status_.SetProgressMax(101);
+    status_.SetStatusText("Establishing communications with the panel");
+    comms_.HandshakeFailed = false;
+    comms_.HandshakeDone = false;
+    if (comms_.Open()) return;  // the next poll tick starts the handshake
+    AbortTransfer();
+    comms_.HandshakeFailed = true;
+    prompts_.Error(kCannotOpen);
+}
+
+void TransferSupervisor::FinishTransfer(bool refresh) {
+    AbortTransfer();
+    if (refresh) view_.RefreshActivePage();
+}
+
+void TransferSupervisor::Retry() {
+    if (comms_.LinkMode == 0) {
+        // No discipline left: shake hands again, but only for a transfer that
+        // is running; an idle link reconnects through the keep-alive timer.
+        if (state_.Step == kStepIdle) return;
+        comms_.Close();
+        comms_.HandshakeDone = false;
+        StartTransfer();
+        return;
+    }
+    if (state_.Step == kStepIdle) return;
+    state_.RetryCount += 1;
+    if (state_.RetryCount > kRetryLimit) {
+        prompts_.Error(kCannotCommunicate);
+        comms_.Suspended = true;
+        state_.RetryCount = 0;
+        AbortTransfer();
+        comms_.LinkMode = 0;
+        comms_.Close();
+        return;
+    }
+    comms_.SendPacket(state_.LastPacket);
+}
+
+void TransferSupervisor::PanelCommsTick(TCommPanel&) {
+    if (comms_.Suspended || view_.ActivePage() == kPageViewEventLog || !comms_.Connected() ||
+        state_.Step == kStepIdle)
+        return;
+    if (comms_.HandshakeFailed) {
+        comms_.Close();
+        view_.Beep();
+        prompts_.Error(kHandshakeFailed);
+        AbortTransfer();
+        comms_.LinkMode = 0;
+    }
+    if (comms_.HandshakeDone || comms_.HandshakeFailed) return;
+    const int position = status_.ProgressPosition() + 1;
+    status_.SetProgressPosition(position);
+    if (position < status_.ProgressMax()) return;
+    switch (comms_.LinkMode) {
+        case 1:
+            status_.SetProgressMax(101);
+            status_.SetProgressPosition(0);
+            break;
+        case 2:
+            status_.SetProgressMax(130);
+            status_.SetProgressPosition(0);
+            break;
+        case 3: comms_.HandshakeFailed = true; break;
+        default: break;
+    }
+}
+
+void TransferSupervisor::PanelCommsHandshakeReceived(TCommPanel&) {
+    if (state_.NvmCheckPending) {
+        SendNvmQuery();
+        return;
+    }
+    status_.SetStatusText("Loading version information");
+    SendVersionQuery();
+}
+
+void TransferSupervisor::NvmLinkAnswer(const std::string& packet) {
+    const bool fitted = packet.size() >= 4 && static_cast<std::uint8_t>(packet[1]) >= 1 && packet[2] == 1;
+    state_.NvmCheckPending = false;
+    if (fitted) {
+        status_.SetStatusText("Loading version information");
+        SendVersionQuery();
+        return;
+    }
+    if (prompts_.Ask(PromptKind::Warning, kNvmNotFitted, PromptButtons::AbortRetry) == PromptAnswer::Retry) {
+        SendTransferPacket(kNvmQuery);
+        return;
+    }
+    comms_.Suspended = true;
+    AbortTransfer();
+}
+
+void TransferSupervisor::VersionAnswer(const std::string& packet) {
+    // Command, length, five version characters, checksum.
+    if (packet.size() < 8 || static_cast<std::uint8_t>(packet[1]) < 5) {
+        Retry();
+        return;
+    }
+    state_.RetryCount = 0;
+    data_.SiteConfig.MainVersion = packet.substr(2, 5);
+    view_.ShowMainVersion(data_.GetMainVersion());
+    if (state_.Step != kStepIdle && steps_) steps_->DispatchFirst();
+}
+
+void TransferSupervisor::PanelCommsPacketReceived(TPanelComms&, std::uint8_t cmdChar, const std::string& packet) {
+    if (comms_.Suspended) {
+        AbortTransfer();
+        return;
+    }
+    if (!comms_.HandshakeDone) return;
+    switch (cmdChar) {
+        case 'A':
+            connectedIndicator_ = true;
+            indicatorCountdown_ = 0;
+            return;
+        case 'B': NvmLinkAnswer(packet); return;
+        case '\\': VersionAnswer(packet); return;
+        case 'v': return;
+        default: break;
+    }
+    if (IsLoadAnswer(cmdChar)) {
+        if (steps_) steps_->LoadAnswer(cmdChar, packet);
+        return;
+    }
+    if (state_.Step != kStepIdle) Retry();
+}
+
+void TransferSupervisor::PanelCommsAck(TCommPanel&) {
+    if (comms_.Suspended) {
+        AbortTransfer();
+        return;
+    }
+    if (state_.Step != kStepIdle && steps_) steps_->Acknowledged();
+}
+
+void TransferSupervisor::PanelCommsNak(TCommPanel&) {
+    if (comms_.RxBuffer.empty()) Retry();
+}
+
+void TransferSupervisor::PanelCommsTimeout(TCommPanel&) { Retry(); }
+
+void TransferSupervisor::PanelCommsInvalidChecksum(TCommPanel&) { Retry(); }
+
+void TransferSupervisor::PanelCommsOutputTimeout(TCommPanel&) { prompts_.Error("Timed out"); }
+
+void TransferSupervisor::PanelCommsInput(TCommPanel&, const std::string& convertedString) {
+    if (state_.Step != kStepIdle || convertedString.find('\0') != std::string::npos ||
+        view_.ActivePage() != kPageViewEventLog)
+        return;
+    const std::size_t keep = convertedString.size() > 2 ? convertedString.size() - 2 : 0;
+    view_.AppendEventLogLine(convertedString.substr(0, keep));
+}
+
+void TransferSupervisor::Timer1Timer() {
+    const std::tm now = clock_.LocalTime();
+    view_.SetDateTimeTexts(Format(now, "%d/%m/%Y"), Format(now, "%H:%M:%S"));
+    if (indicatorCountdown_ > 0) {
+        --indicatorCountdown_;
+        return;
+    }
+    view_.SetConnectionStatusText(connectedIndicator_ ? "Connected" : "Dis-Connected");
+}
+
+void TransferSupervisor::Timer2Timer() {
+    if (state_.Step != kStepIdle) return;
+    comms_.Open();
+    view_.SetConnectionStatusText("Attempting to connect...");
+    comms_.SendPacket(view_.ActivePage() == kPageViewEventLog ? kLogKeepAlive : kKeepAlive);
+    connectedIndicator_ = false;
+    indicatorCountdown_ = 2;
+}
+
+void TransferSupervisor::btnCancelClick() {
+    if (prompts_.Ask(PromptKind::Confirmation, kCancelQuestion, PromptButtons::YesNo) != PromptAnswer::Yes) return;
+    comms_.Suspended = true;
+    AbortTransfer();
+    prompts_.Warning(kCancelled);
+}
+
+void TransferSupervisor::PageChanging(int leavingPage) {
+    if (leavingPage == kPageViewEventLog) comms_.HandshakeDone = false;
+}
+
+void TransferSupervisor::PageChanged(int activePage) {
+    comms_.IsASCIIOnly = false;
+    if (activePage != kPageViewEventLog) return;
+    if (comms_.LinkMode != 1) {
+        comms_.Close();
+        comms_.SetComPortParity(ptNONE);
+        comms_.Open();
+    }
+    comms_.IsASCIIOnly = true;
+    comms_.ClearLineTexts();
+}
+
+}  // namespace kelvane

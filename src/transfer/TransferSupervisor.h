@@ -1,0 +1,93 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "comms/PanelComms.h"
+#include "core/Clock.h"
+#include "core/Prompts.h"
+#include "model/Data.h"
+#include "transfer/TransferHost.h"
+#include "transfer/TransferView.h"
+
+namespace kelvane {
+
+// Supervises the controller link for the main window: starts transfers,
+// waits for the handshake with its progress, asks the NVM-link and version
+// queries, dispatches answers to the load and save chains, applies the retry
+// rule, keeps the link alive while idle with its "Connected" indicator, and
+// hands plain text lines to the event log.
+class TransferSupervisor : public TransferHost {
+public:
+    static constexpr int kTimer1PeriodMs = 1000;
+    static constexpr int kTimer2PeriodMs = 2000;
+    static constexpr int kRetryLimit = 10;
+
+    // Installs its handlers on the link's events and on the status window's Cancel.
+    TransferSupervisor(TData& data, TPanelComms& panelComms, TransferStatus& status, Prompts& prompts,
+                       const Clock& clock, TransferView& view);
+    ~TransferSupervisor() override;
+    TransferSupervisor(const TransferSupervisor&) = delete;
+    TransferSupervisor& operator=(const TransferSupervisor&) = delete;
+
+    // The load and save chains; until they are set, answers to load
+    // requests are ignored and acknowledgements advance nothing.
+    void SetSteps(TransferSteps* steps) { steps_ = steps; }
+
+    // TransferHost
+    TransferState& State() override { return state_; }
+    TransferStatus& Status() override { return status_; }
+    void SendTransferPacket(const std::string& packet) override;
+    void Retry() override;
+    void StartTransfer() override;
+    void FinishTransfer(bool refresh) override;
+    int ActivePage() const override { return view_.ActivePage(); }
+    bool UploadTimeSelected() const override { return view_.UploadTimeSelected(); }
+    void RefreshPlaceNameLists() override { view_.RefreshPlaceNameLists(); }
+    std::tm LocalTime() const override { return clock_.LocalTime(); }
+
+    // Handlers of the link's events.
+    void PanelCommsTick(TCommPanel& sender);
+    void PanelCommsHandshakeReceived(TCommPanel& sender);
+    void PanelCommsPacketReceived(TPanelComms& sender, std::uint8_t cmdChar, const std::string& packet);
+    void PanelCommsAck(TCommPanel& sender);
+    void PanelCommsNak(TCommPanel& sender);
+    void PanelCommsTimeout(TCommPanel& sender);
+    void PanelCommsInvalidChecksum(TCommPanel& sender);
+    void PanelCommsOutputTimeout(TCommPanel& sender);
+    void PanelCommsInput(TCommPanel& sender, const std::string& convertedString);
+
+    // The clock and indicator timer (every 1000 ms) and the keep-alive timer (every 2000 ms).
+    void Timer1Timer();
+    void Timer2Timer();
+
+    // The status window's Cancel button.
+    void btnCancelClick();
+
+    // Page changes of the main window: before (with the page being left)
+    // and after (with the page now active).
+    void PageChanging(int leavingPage);
+    void PageChanged(int activePage);
+
+    bool ConnectedIndicator() const { return connectedIndicator_; }
+    int IndicatorCountdown() const { return indicatorCountdown_; }
+
+private:
+    void SendVersionQuery();
+    void SendNvmQuery();
+    void NvmLinkAnswer(const std::string& packet);
+    void VersionAnswer(const std::string& packet);
+    void AbortTransfer();
+
+    TData& data_;
+    TPanelComms& comms_;
+    TransferStatus& status_;
+    Prompts& prompts_;
+    const Clock& clock_;
+    TransferView& view_;
+    TransferSteps* steps_ = nullptr;
+    TransferState state_;
+    bool connectedIndicator_ = false;
+    int indicatorCountdown_ = 0;
+};
+
+}  // namespace kelvane

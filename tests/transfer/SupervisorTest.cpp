@@ -1,0 +1,340 @@
+#include <gtest/gtest.h>
+
+#include "comms/LinkHarness.h"
+#include "core/Pages.h"
+#include "core/ScriptedPrompts.h"
+#include "transfer/TransferSupervisor.h"
+
+namespace kelvane {
+namespace {
+
+class FakeView : public TransferView {
+public:
+    int ActivePage() const override { return page; }
+    void RefreshActivePage() override { ++refreshes; }
+    void ShowMainVersion(const std::string& version) override { shownVersion = version; }
+    void SetConnectionStatusText(const std::string& text) override { connectionStatus = text; }
+    void SetDateTimeTexts(const std::string& d, const std::string& t) override {
+        date = d;
+        time = t;
+    }
+    void AppendEventLogLine(const std::string& line) override { logLines.push_back(line); }
+    void Beep() override { ++beeps; }
+    bool UploadTimeSelected() const override { return false; }
+    void RefreshPlaceNameLists() override {}
+
+    int page = kPageSiteConfig;
+    int refreshes = 0;
+    int beeps = 0;
+    std::string shownVersion, connectionStatus, date, time;
+    std::vector<std::string> logLines;
+};
+
+// Chains that ask for device 1 and count what comes back.
+class FakeSteps : public TransferSteps {
+public:
+    explicit FakeSteps(TransferHost& host) : host_(host) {}
+    void DispatchFirst() override {
+        ++dispatched;
+        host_.SendTransferPacket(std::string("I\x01\x01", 3));
+    }
+    void LoadAnswer(unsigned char command, const std::string&) override { answers += static_cast<char>(command); }
+    void Acknowledged() override { ++acks; }
+    int dispatched = 0;
+    int acks = 0;
+    std::string answers;
+
+private:
+    TransferHost& host_;
+};
+
+struct SupervisorFixture : ::testing::Test {
+    explicit SupervisorFixture(sim::SimulatorOptions options = {}) : h(options) {}
+
+    testing::LinkHarness h;
+    TData data;
+    TransferStatus status;
+    ScriptedPrompts prompts;
+    FakeView view;
+    TransferSupervisor supervisor{data, h.comms, status, prompts, h.clock, view};
+    FakeSteps steps{supervisor};
+
+    void SetUp() override { supervisor.SetSteps(&steps); }
+
+    void StartLoad() {
+        supervisor.State().Step = kStepLoadDevices;
+        supervisor.StartTransfer();
+    }
+    int Heard(char command) const {
+        const std::string& heard = h.simulator.CommandsHeard();
+        return static_cast<int>(std::count(heard.begin(), heard.end(), command));
+    }
+};
+
+TEST_F(SupervisorFixture, MainLinkSettings) {
+    EXPECT_EQ(h.comms.SetupString(), "COM1: 9600, n, 8, 1");
+    EXPECT_EQ(h.comms.TickInterval(), 100);
+    EXPECT_EQ(h.comms.InputTimeOut(), 4000u);
+    EXPECT_EQ(h.comms.OutputTimeout(), 4000u);
+    EXPECT_EQ(h.comms.ComPortParity(), ptNONE);
+    EXPECT_FALSE(h.comms.AutoAppendCR);
+}
+
+TEST_F(SupervisorFixture, TransferStartShakesHandsAsksTheVersionAndDispatches) {
+    StartLoad();
+    EXPECT_TRUE(status.Visible());
+    EXPECT_EQ(status.StatusText(), "Establishing communications with the panel");
+    EXPECT_EQ(status.ProgressPosition(), 1);
+    EXPECT_EQ(status.ProgressMax(), 101);
+    ASSERT_TRUE(h.RunUntil([&] { return steps.dispatched > 0; }, 2000));
+    h.RunFor(20);
+    EXPECT_EQ(data.SiteConfig.MainVersion, "08A00");
+    EXPECT_EQ(view.shownVersion, "08A00");
+    EXPECT_EQ(h.simulator.CommandsHeard(), "A\\I");
+    EXPECT_EQ(supervisor.State().LastPacket, std::string("I\x01\x01", 3));
+}
+
+TEST_F(SupervisorFixture, SaveAsksTheNvmLinkFirst) {
+    supervisor.State().Step = kStepSaveDevices;
+    supervisor.State().NvmCheckPending = true;
+    supervisor.StartTransfer();
+    ASSERT_TRUE(h.RunUntil([&] { return steps.dispatched > 0; }, 2000));
+    h.RunFor(20);
+    EXPECT_EQ(h.simulator.CommandsHeard(), "AB\\I");
+    EXPECT_FALSE(supervisor.State().NvmCheckPending);
+    supervisor.FinishTransfer(false);
+    h.RunFor(200);  // the NAK for "I" finds the link idle
+
+    // With the handshake done, the next transfer asks at once without shaking hands again.
+    supervisor.State().Step = kStepSaveDevices;
+    supervisor.State().NvmCheckPending = true;
+    supervisor.StartTransfer();
+    h.RunFor(500);
+    EXPECT_EQ(h.simulator.CommandsHeard().substr(0, 7), "AB\\IB\\I");
+    EXPECT_EQ(Heard('A'), 1);
+}
+
+struct NvmNotFitted : SupervisorFixture {
+    static sim::SimulatorOptions Options() {
+        sim::SimulatorOptions o;
+        o.NvmFitted = false;
+        return o;
+    }
+    NvmNotFitted() : SupervisorFixture(Options()) {}
+};
+
+TEST_F(NvmNotFitted, RetryAsksAgainAndAbortEndsTheSave) {
+    prompts.Queue(PromptAnswer::Retry);
+    prompts.Queue(PromptAnswer::Abort);
+    supervisor.State().Step = kStepSaveDevices;
+    supervisor.State().NvmCheckPending = true;
+    supervisor.StartTransfer();
+    ASSERT_TRUE(h.RunUntil([&] { return prompts.PendingAnswers() == 0; }, 3000));
+    ASSERT_EQ(prompts.ShownMessages().size(), 2u);
+    EXPECT_EQ(prompts.LastText(),
+              "The NVM Program link is not fitted in the panel. Please fit the link and select Retry. Press Abort to exit.");
+    EXPECT_EQ(prompts.ShownMessages()[0].buttons, PromptButtons::AbortRetry);
+    EXPECT_EQ(prompts.ShownMessages()[0].kind, PromptKind::Warning);
+    EXPECT_EQ(Heard('B'), 2);
+    EXPECT_TRUE(h.comms.Suspended);
+    EXPECT_EQ(supervisor.State().Step, kStepIdle);
+    EXPECT_FALSE(status.Visible());
+    EXPECT_EQ(steps.dispatched, 0);
+}
+
+TEST_F(SupervisorFixture, OnePacketIsSentElevenTimesThenTheTransferEnds) {
+    StartLoad();  // the controller has no records: every "I" is NAKed
+    ASSERT_TRUE(h.RunUntil([&] { return !status.Visible(); }, 10'000));
+    EXPECT_EQ(Heard('I'), 11);
+    EXPECT_EQ(prompts.LastText(), "Error: cannot communicate with panel");
+    EXPECT_TRUE(h.comms.Suspended);
+    EXPECT_EQ(h.comms.LinkMode, 0);
+    EXPECT_FALSE(h.comms.Connected());
+    EXPECT_EQ(supervisor.State().Step, kStepIdle);
+    EXPECT_EQ(supervisor.State().RetryCount, 0);
+}
+
+TEST_F(SupervisorFixture, TimeoutsAlsoCountTowardsTheRetryLimit) {
+    StartLoad();
+    ASSERT_TRUE(h.RunUntil([&] { return steps.dispatched > 0; }, 2000));
+    h.simulator.Options().Silent = true;
+    h.RunFor(11 * 4000 + 500);
+    EXPECT_EQ(Heard('I'), 11);
+    EXPECT_EQ(prompts.LastText(), "Error: cannot communicate with panel");
+}
+
+TEST_F(SupervisorFixture, AcknowledgementsAdvanceTheSaveUnlessCancelled) {
+    StartLoad();
+    ASSERT_TRUE(h.RunUntil([&] { return steps.dispatched > 0; }, 2000));
+    h.comms.OnAck(h.comms);
+    EXPECT_EQ(steps.acks, 1);
+    h.comms.Suspended = true;
+    h.comms.OnAck(h.comms);
+    EXPECT_EQ(steps.acks, 1);
+    EXPECT_EQ(supervisor.State().Step, kStepIdle);
+    EXPECT_FALSE(status.Visible());
+}
+
+TEST_F(SupervisorFixture, LoadAnswersGoToTheChainsAndOthersAreRetried) {
+    StartLoad();
+    ASSERT_TRUE(h.RunUntil([&] { return steps.dispatched > 0; }, 2000));
+    supervisor.PanelCommsPacketReceived(h.comms, 'I', std::string("I\x00I", 3));
+    supervisor.PanelCommsPacketReceived(h.comms, 0x80, std::string("\x80\x00\x80", 3));
+    supervisor.PanelCommsPacketReceived(h.comms, 'v', std::string("v\x00v", 3));
+    EXPECT_EQ(steps.answers, "I\x80");
+    EXPECT_EQ(supervisor.State().RetryCount, 0);
+    supervisor.PanelCommsPacketReceived(h.comms, 'K', std::string("K\x00K", 3));
+    EXPECT_EQ(supervisor.State().RetryCount, 1);
+}
+
+TEST_F(SupervisorFixture, CancelAsksAndOnlyYesStopsTheTransfer) {
+    StartLoad();
+    prompts.Queue(PromptAnswer::No);
+    status.OnCancelPressed();
+    EXPECT_TRUE(status.Visible());
+    EXPECT_FALSE(h.comms.Suspended);
+    EXPECT_EQ(supervisor.State().Step, kStepLoadDevices);
+    EXPECT_EQ(prompts.LastText(), " Are you sure that you want to cancel the current operation?");
+    EXPECT_EQ(prompts.ShownMessages().back().buttons, PromptButtons::YesNo);
+
+    prompts.Queue(PromptAnswer::Yes);
+    status.OnCancelPressed();
+    EXPECT_FALSE(status.Visible());
+    EXPECT_TRUE(h.comms.Suspended);
+    EXPECT_EQ(supervisor.State().Step, kStepIdle);
+    EXPECT_EQ(prompts.LastText(), "The current function has been aborted by the user.");
+    EXPECT_EQ(prompts.ShownMessages().back().kind, PromptKind::Warning);
+
+    // The handshake stays frozen until the next transfer start.
+    h.RunFor(1000);
+    EXPECT_EQ(h.simulator.CommandsHeard(), "");
+}
+
+TEST_F(SupervisorFixture, PortThatCannotOpen) {
+    h.line.A().SetOpenFails(true);
+    StartLoad();
+    EXPECT_EQ(prompts.LastText(), "Cannot open serial port");
+    EXPECT_FALSE(status.Visible());
+    EXPECT_TRUE(h.comms.HandshakeFailed);
+    EXPECT_EQ(supervisor.State().Step, kStepIdle);
+}
+
+TEST_F(SupervisorFixture, NoTransferStartsOnTheEventLogPage) {
+    view.page = kPageViewEventLog;
+    StartLoad();
+    EXPECT_FALSE(status.Visible());
+    EXPECT_FALSE(h.comms.Connected());
+}
+
+struct SilentController : SupervisorFixture {
+    static sim::SimulatorOptions Options() {
+        sim::SimulatorOptions o;
+        o.Silent = true;
+        return o;
+    }
+    SilentController() : SupervisorFixture(Options()) {}
+};
+
+TEST_F(SilentController, HandshakeProgressWrapsAndTheTransferGivesUpInModeThree) {
+    StartLoad();
+    h.RunFor(10'050);
+    EXPECT_EQ(status.ProgressMax(), 101);
+    EXPECT_LT(status.ProgressPosition(), 101);
+    ASSERT_TRUE(h.RunUntil([&] { return !status.Visible(); }, 200'000));
+    EXPECT_EQ(view.beeps, 1);
+    EXPECT_EQ(prompts.LastText(),
+              "An error occured opening the connection to the panel. Please check that the correct COM port is "
+              "selected, and that nothing else is using the COM port.");
+    EXPECT_EQ(supervisor.State().Step, kStepIdle);
+    EXPECT_EQ(h.comms.LinkMode, 0);
+    EXPECT_FALSE(h.comms.Connected());
+    // Mode 3 gives up when the progress bar is full, before its eleven attempts.
+    EXPECT_LT(h.clock.NowMs(), 44'000u * 2 + 44'000u);
+}
+
+TEST_F(SilentController, IdleTimeoutWithNoDisciplineDoesNotOpenTheStatusWindow) {
+    h.comms.LinkMode = 0;
+    h.comms.HandshakeFailed = true;
+    supervisor.PanelCommsTimeout(h.comms);
+    EXPECT_FALSE(status.Visible());
+    EXPECT_FALSE(h.comms.Connected());
+}
+
+TEST_F(SupervisorFixture, KeepAliveConnectsByItselfAndDrivesTheIndicator) {
+    supervisor.Timer2Timer();  // opens the port; the first poll tick shakes hands
+    EXPECT_EQ(view.connectionStatus, "Attempting to connect...");
+    EXPECT_EQ(supervisor.IndicatorCountdown(), 2);
+    ASSERT_TRUE(h.RunUntil([&] { return !view.shownVersion.empty(); }, 2000));
+    EXPECT_EQ(steps.dispatched, 0);  // idle: the version is only shown
+    EXPECT_FALSE(status.Visible());
+
+    supervisor.Timer2Timer();
+    h.RunFor(500);
+    EXPECT_TRUE(supervisor.ConnectedIndicator());
+    supervisor.Timer1Timer();
+    EXPECT_EQ(view.connectionStatus, "Connected");
+    EXPECT_EQ(view.date, "07/12/2026");
+    EXPECT_EQ(view.time, "12:00:00");
+
+    h.simulator.Options().Silent = true;
+    supervisor.Timer2Timer();
+    h.RunFor(500);
+    supervisor.Timer1Timer();
+    supervisor.Timer1Timer();
+    EXPECT_EQ(view.connectionStatus, "Attempting to connect...");
+    supervisor.Timer1Timer();
+    EXPECT_EQ(view.connectionStatus, "Dis-Connected");
+}
+
+TEST_F(SupervisorFixture, KeepAlivePacketsOnTheWire) {
+    h.comms.LinkMode = 1;
+    h.comms.HandshakeDone = true;
+    ASSERT_TRUE(h.comms.Open());
+    h.simulator.Options().Silent = true;
+    std::vector<std::string> sent;
+    h.comms.OnOutput = [&](TCommPanel&, const std::string& text) { sent.push_back(text); };
+    supervisor.Timer2Timer();
+    view.page = kPageViewEventLog;
+    supervisor.Timer2Timer();
+    EXPECT_EQ(sent, (std::vector<std::string>{"<SOH>A<NUL>A\x82", "<SOH>V<NUL>V\xac"}));
+    supervisor.State().Step = kStepLoadZones;
+    supervisor.Timer2Timer();
+    EXPECT_EQ(sent.size(), 2u);
+}
+
+TEST_F(SupervisorFixture, TextLinesGoToTheEventLogOnlyWhenIdleOnItsPage) {
+    supervisor.PanelCommsInput(h.comms, "FIRE ZONE 1\n\r");
+    view.page = kPageViewEventLog;
+    supervisor.PanelCommsInput(h.comms, "CALL ROOM 12\n\r");
+    supervisor.PanelCommsInput(h.comms, std::string("v\0v\r", 4));
+    supervisor.PanelCommsInput(h.comms, "\r");
+    supervisor.State().Step = kStepLoadDevices;
+    supervisor.PanelCommsInput(h.comms, "RESET\n\r");
+    EXPECT_EQ(view.logLines, (std::vector<std::string>{"CALL ROOM 12", ""}));
+}
+
+TEST_F(SupervisorFixture, OutputTimeoutMessage) {
+    h.comms.OnOutputTimeout(h.comms);
+    EXPECT_EQ(prompts.LastText(), "Timed out");
+    EXPECT_EQ(prompts.ShownMessages().back().kind, PromptKind::Error);
+}
+
+TEST_F(SupervisorFixture, EventLogPageSwitchesTheLinkToText) {
+    h.comms.LinkMode = 3;
+    h.comms.HandshakeDone = true;
+    h.comms.ReopenForMode();
+    ASSERT_EQ(h.line.A().Settings().Parity, ptMARK);
+    supervisor.PageChanging(kPageSiteConfig);
+    supervisor.PageChanged(kPageViewEventLog);
+    EXPECT_TRUE(h.comms.IsASCIIOnly);
+    EXPECT_TRUE(h.comms.Connected());
+    EXPECT_EQ(h.line.A().Settings().Parity, ptNONE);
+
+    supervisor.PageChanging(kPageViewEventLog);
+    EXPECT_FALSE(h.comms.HandshakeDone);
+    supervisor.PageChanged(kPageComments);
+    EXPECT_FALSE(h.comms.IsASCIIOnly);
+}
+
+}  // namespace
+}  // namespace kelvane

@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest/QTest>
+
+#include "comms/PanelComms.h"
+#include "comms/SimulatedLine.h"
+#include "core/ManualClock.h"
+#include "ui/TCommSelectForm.h"
+
+namespace kelvane {
+namespace {
+
+struct CommSelectFixture : ::testing::Test {
+    QTemporaryDir dir;
+    QString iniFile = dir.filePath("ports.ini");
+    ManualClock clock;
+    SimulatedLine line;
+    PortPaths paths;
+    TPanelComms link{line.A(), clock, paths};
+    std::unique_ptr<PortSettings> settings = std::make_unique<PortSettings>(iniFile);
+};
+
+TEST_F(CommSelectFixture, ShowsItsItemsAndTheDeviceEachOpens) {
+    TCommSelectForm form(link, paths, *settings);
+    EXPECT_EQ(form.windowTitle(), "Select Comm Port ...");
+    EXPECT_EQ(form.radioItems[0]->text(), "Select COM1");
+    EXPECT_EQ(form.radioItems[3]->text(), "Select COM4");
+    EXPECT_EQ(form.btnAccept->text(), "Accept.");
+    EXPECT_TRUE(form.btnAccept->isDefault());
+    EXPECT_EQ(form.btnCancel->text(), "Cancel.");
+    EXPECT_TRUE(form.radioItems[0]->isChecked());
+    EXPECT_EQ(form.deviceBoxes[0]->currentText(), "/dev/ttyS0");
+    EXPECT_EQ(form.deviceBoxes[3]->currentText(), "/dev/ttyS3");
+}
+
+TEST_F(CommSelectFixture, AcceptClosesTheLinkAndStoresTheChoice) {
+    ASSERT_TRUE(link.Open());
+    TCommSelectForm form(link, paths, *settings);
+    form.radioItems[2]->setChecked(true);
+    form.deviceBoxes[2]->setCurrentText("/dev/ttyUSB0");
+    QTest::mouseClick(form.btnAccept, Qt::LeftButton);
+
+    EXPECT_EQ(form.result(), QDialog::Accepted);
+    EXPECT_FALSE(link.Connected());
+    EXPECT_EQ(link.ComPort(), pnCOM3);
+    EXPECT_EQ(paths.Path(pnCOM3), "/dev/ttyUSB0");
+
+    // A fresh start reads the choice back.
+    settings = std::make_unique<PortSettings>(iniFile);
+    EXPECT_EQ(settings->Port(), 3);
+    PortPaths reloaded;
+    settings->LoadPaths(reloaded);
+    EXPECT_EQ(reloaded.Path(pnCOM3), "/dev/ttyUSB0");
+    EXPECT_EQ(reloaded.Path(pnCOM1), "/dev/ttyS0");
+    TPanelComms restarted(line.A(), clock, reloaded);
+    settings->ApplyStoredPort(restarted);
+    EXPECT_EQ(restarted.ComPort(), pnCOM3);
+}
+
+TEST_F(CommSelectFixture, CancelChangesNothing) {
+    TCommSelectForm form(link, paths, *settings);
+    form.radioItems[1]->setChecked(true);
+    form.deviceBoxes[1]->setCurrentText("/dev/pts/4");
+    QTest::mouseClick(form.btnCancel, Qt::LeftButton);
+    EXPECT_EQ(form.result(), QDialog::Rejected);
+    EXPECT_EQ(link.ComPort(), pnCOM1);
+    EXPECT_EQ(paths.Path(pnCOM2), "/dev/ttyS1");
+    EXPECT_EQ(settings->Port(), 1);
+    EXPECT_TRUE(form.radioItems[0]->isChecked());
+}
+
+TEST_F(CommSelectFixture, StoredPortOutsideOneToFourLeavesTheLinkAlone) {
+    settings->SetPort(7);
+    link.SetComPort(pnCOM2);
+    settings->ApplyStoredPort(link);
+    EXPECT_EQ(link.ComPort(), pnCOM2);
+}
+
+}  // namespace
+}  // namespace kelvane

@@ -1,0 +1,187 @@
+// kelvane-panel-sim: a simulated Network Controller on a pseudo-terminal.
+#include <poll.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <iostream>
+#include <memory>
+#include <string>
+
+#include "core/SystemClock.h"
+#include "panel-sim/PanelSimulator.h"
+#include "panel-sim/PtyPort.h"
+
+namespace {
+
+volatile std::sig_atomic_t stopRequested = 0;
+
+void RequestStop(int) { stopRequested = 1; }
+
+const char* const kHelp = R"(Usage: kelvane-panel-sim [options]
+
+A simulated Kelvane Network Controller. It creates a pseudo-terminal, prints
+its device path, and answers the programming tool on it until interrupted
+(Ctrl+C). Point the tool at the printed path (Settings > Select Serial Port,
+or kelvane-tools --port PATH).
+
+What it answers:
+  "A"  handshake and keep-alive: the frame "A", 0, "A".
+  "B"  NVM-link query: payload 1 when the link is fitted, 0 when not.
+  "\"  version query: the five version characters (payload bytes 1 to 5).
+  "V"  the event log keep-alive: no answer. The controller keeps printing its
+       log as events happen; a framed answer would only land in the log text.
+  Every load request and save packet goes to the simulator's record store;
+  without one (this build) they are answered with NAK.
+  A frame with a bad checksum is answered with NAK; bytes that do not form a
+  frame in the controller's link mode are ignored, as is a frame that stalls
+  for more than 500 ms.
+
+Options:
+  --mode N            link mode the controller listens in (default 1). A
+                      pseudo-terminal carries no parity, so only mode 1 is
+                      possible here; modes 2 and 3 are simulated in process.
+  --version TEXT      the five-character version answered (default 08A00;
+                      08A00 and later give 64 zones, earlier ones 32).
+  --nvm-not-fitted    answer the NVM-link query with "not fitted".
+  --drop RATE         share of answers never sent (0..1, default 0).
+  --corrupt RATE      share of answers with a bit of their last byte flipped.
+  --nak RATE          share of answers replaced by NAK.
+  --delay RATE        share of answers sent late (see --delay-ms).
+  --delay-ms MS       how late a delayed answer is (default 5000, beyond the
+                      tool's 4 s reply time-out).
+  --seed N            seed of the fault generator (default 1): the same seed
+                      gives the same faults for the same traffic.
+  --silent            hear everything, answer nothing.
+  --turnaround MS     time from a request to its answer (default 20).
+  --site FILE.KCF     the site configuration the controller holds.
+  --store FILE.KCF    write what the controller was sent to this file.
+  --verbose           print every frame heard and every answer.
+  --help              this text.
+)";
+
+bool ParseRate(const char* text, double& rate) {
+    char* end = nullptr;
+    rate = std::strtod(text, &end);
+    return end && *end == '\0' && rate >= 0.0 && rate <= 1.0;
+}
+
+bool ParseUnsigned(const char* text, std::uint32_t& value) {
+    char* end = nullptr;
+    const unsigned long parsed = std::strtoul(text, &end, 10);
+    value = static_cast<std::uint32_t>(parsed);
+    return end && *end == '\0' && text[0] != '-';
+}
+
+struct CommandLine {
+    kelvane::sim::SimulatorOptions Simulator;
+    std::string SiteFile;
+    std::string StoreFile;
+    bool Verbose = false;
+    bool Help = false;
+};
+
+// False with a message on a bad option.
+bool Parse(int argc, char** argv, CommandLine& line, std::string& error) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string option = argv[i];
+        auto value = [&]() -> const char* {
+            if (i + 1 >= argc) return nullptr;
+            return argv[++i];
+        };
+        auto& sim = line.Simulator;
+        bool ok = true;
+        if (option == "--help" || option == "-h") line.Help = true;
+        else if (option == "--nvm-not-fitted") sim.NvmFitted = false;
+        else if (option == "--silent") sim.Silent = true;
+        else if (option == "--verbose") line.Verbose = true;
+        else {
+            const char* text = value();
+            if (!text) {
+                error = option + " needs a value";
+                return false;
+            }
+            std::uint32_t number = 0;
+            if (option == "--mode") {
+                ok = ParseUnsigned(text, number) && number == 1;
+                if (!ok) {
+                    error = "a pseudo-terminal carries no parity: only --mode 1 is possible here";
+                    return false;
+                }
+                sim.LinkMode = 1;
+            } else if (option == "--version") {
+                sim.Version = text;
+                ok = sim.Version.size() == 5;
+            } else if (option == "--drop") ok = ParseRate(text, sim.DropRate);
+            else if (option == "--corrupt") ok = ParseRate(text, sim.CorruptRate);
+            else if (option == "--nak") ok = ParseRate(text, sim.NakRate);
+            else if (option == "--delay") ok = ParseRate(text, sim.DelayRate);
+            else if (option == "--delay-ms") ok = ParseUnsigned(text, sim.DelayMs);
+            else if (option == "--seed") ok = ParseUnsigned(text, sim.Seed);
+            else if (option == "--turnaround") ok = ParseUnsigned(text, sim.TurnaroundMs);
+            else if (option == "--site") line.SiteFile = text;
+            else if (option == "--store") line.StoreFile = text;
+            else {
+                error = "unknown option " + option;
+                return false;
+            }
+            if (!ok) {
+                error = "bad value for " + option + ": " + text;
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// The record store behind the link, loaded from --site and written to
+// --store. Null when this build has none: load requests and save packets
+// are then answered with NAK.
+std::unique_ptr<kelvane::sim::RecordHandler> OpenRecordStore(const CommandLine& line, std::string& error) {
+    if (!line.SiteFile.empty() || !line.StoreFile.empty())
+        error = "--site and --store need the simulator's record store, which this build does not include";
+    return nullptr;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CommandLine line;
+    std::string error;
+    if (!Parse(argc, argv, line, error)) {
+        std::cerr << "kelvane-panel-sim: " << error << "\n(try --help)\n";
+        return 2;
+    }
+    if (line.Help) {
+        std::cout << kHelp;
+        return 0;
+    }
+    std::unique_ptr<kelvane::sim::RecordHandler> records = OpenRecordStore(line, error);
+    if (!error.empty()) {
+        std::cerr << "kelvane-panel-sim: " << error << "\n";
+        return 2;
+    }
+
+    kelvane::sim::PtyPort pty;
+    if (!pty.Create()) {
+        std::cerr << "kelvane-panel-sim: " << pty.Error() << "\n";
+        return 1;
+    }
+    kelvane::SystemClock clock;
+    kelvane::sim::PanelSimulator simulator(pty, clock, line.Simulator, records.get());
+    if (line.Verbose) simulator.OnTrace = [](const std::string& text) { std::cout << text << std::endl; };
+
+    std::signal(SIGINT, RequestStop);
+    std::signal(SIGTERM, RequestStop);
+    std::cout << pty.SlavePath() << std::endl;
+
+    while (!stopRequested) {
+        pollfd watch{pty.MasterFd(), POLLIN, 0};
+        ::poll(&watch, 1, 5);
+        simulator.Service();
+    }
+    const auto& counts = simulator.Statistics();
+    std::cout << "frames " << counts.Frames << ", handshakes " << counts.Handshakes << ", bad checksums "
+              << counts.BadChecksums << ", NAKs " << counts.Naked << ", dropped " << counts.Dropped << ", corrupted "
+              << counts.Corrupted << ", delayed " << counts.Delayed << std::endl;
+    return 0;
+}

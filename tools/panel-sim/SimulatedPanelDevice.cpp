@@ -1,0 +1,19 @@
+#include "panel-sim/SimulatedPanelDevice.h"
+
+namespace kelvane::sim {
+
+SimulatedPanelDevice::SimulatedPanelDevice(const Clock& clock, SimulatorOptions options, RecordHandler* records)
+    : controllerEnd_(line_.B()), simulator_(controllerEnd_, clock, std::move(options), records) {}
+
+long SimulatedPanelDevice::Write(const std::uint8_t* data, std::size_t count) {
+    const long written = line_.A().Write(data, count);
+    simulator_.Service();
+    return written;
+}
+
+long SimulatedPanelDevice::Read(std::uint8_t* buffer, std::size_t max) {
+    simulator_.Service();
+    return line_.A().Read(buffer, max);
+}
+
+}  // namespace kelvane::sim
