@@ -15,7 +15,14 @@ public:
 
 private:
     std::uint64_t now_ms_ = 0;
-    std::tm local_{.tm_sec = 0, .tm_min = 0, .tm_hour = 12, .tm_mday = 7, .tm_mon = 11, .tm_year = 126};
+    std::tm local_ = [] {
+        std::tm t{};
+        t.tm_hour = 12;
+        t.tm_mday = 7;
+        t.tm_mon = 11;
+        t.tm_year = 126;
+        return t;
+    }();
 };
 
 }  // namespace kelvane
