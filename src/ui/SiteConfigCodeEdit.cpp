@@ -1,0 +1,40 @@
+#include "ui/SiteConfigCodeEdit.h"
+
+#include <QFocusEvent>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
+
+namespace kelvane {
+
+namespace {
+
+// Focus that comes or goes with the whole window (another application, a
+// message box, a context menu) is not the user moving between controls.
+bool MovesBetweenControls(Qt::FocusReason reason) {
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+}  // namespace
+
+SiteConfigCodeEdit::SiteConfigCodeEdit(const QString& allowedCharacters, int maxLength, QWidget* parent)
+    : QLineEdit(parent) {
+    setMaxLength(maxLength);
+    const QString pattern = QStringLiteral("[%1]*").arg(QRegularExpression::escape(allowedCharacters));
+    setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), this));
+}
+
+void SiteConfigCodeEdit::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    if (MovesBetweenControls(event->reason())) emit entered();
+}
+
+void SiteConfigCodeEdit::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    // A box that is being hidden (its page left) is not checked again.
+    if (leaving_ || !isVisible() || !MovesBetweenControls(event->reason())) return;
+    leaving_ = true;
+    emit left();
+    leaving_ = false;
+}
+
+}  // namespace kelvane
