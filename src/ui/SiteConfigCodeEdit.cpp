@@ -30,11 +30,11 @@ void SiteConfigCodeEdit::focusInEvent(QFocusEvent* event) {
 
 void SiteConfigCodeEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    // A box that is being hidden (its page left) is not checked again.
-    if (leaving_ || !isVisible() || !MovesBetweenControls(event->reason())) return;
-    leaving_ = true;
+    // A box that is being hidden (its page left) is not checked again. The
+    // owner's message box takes the focus from whatever control the user
+    // moved to, never from this box, so the check cannot run twice for one exit.
+    if (!isVisible() || !MovesBetweenControls(event->reason())) return;
     emit left();
-    leaving_ = false;
 }
 
 }  // namespace kelvane

@@ -6,8 +6,7 @@ namespace kelvane {
 // A box for a four-character code. Only the given characters can be typed or
 // pasted (control keys work as usual). It reports when the user enters it and
 // when the focus moves from it to another control of the window, so that the
-// owner can check the code; the leave report is never raised again while its
-// owner is still handling the previous one.
+// owner can check the code. Switching to another window is neither.
 class SiteConfigCodeEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -20,9 +19,6 @@ signals:
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-
-private:
-    bool leaving_ = false;
 };
 
 }  // namespace kelvane

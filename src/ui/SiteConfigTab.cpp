@@ -313,7 +313,10 @@ void SiteConfigTab::ApplyHTM2015Rule() {
 }
 
 void SiteConfigTab::ApplySurveyorRule() {
-    if (chkSurveyor->isChecked()) lstLogger->setCurrentIndex(kSurveyorLoggerSetting);
+    if (chkSurveyor->isChecked()) {
+        lstLogger->setCurrentIndex(kSurveyorLoggerSetting);
+        Site().LoggerSetting = kSurveyorLoggerSetting;  // also when the list already showed it
+    }
     lstLogger->setEnabled(!chkSurveyor->isChecked());
 }
 
