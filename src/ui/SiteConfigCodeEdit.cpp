@@ -30,10 +30,11 @@ void SiteConfigCodeEdit::focusInEvent(QFocusEvent* event) {
 
 void SiteConfigCodeEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    // A box that is being hidden (its page left) is not checked again. The
-    // owner's message box takes the focus from whatever control the user
-    // moved to, never from this box, so the check cannot run twice for one exit.
-    if (!isVisible() || !MovesBetweenControls(event->reason())) return;
+    // Leaving the page that holds the box is leaving the box; closing the
+    // window is not. The owner's message box takes the focus from whatever
+    // control the user moved to, never from this box, so one exit gives one
+    // report.
+    if (!MovesBetweenControls(event->reason()) || !window()->isVisible()) return;
     emit left();
 }
 

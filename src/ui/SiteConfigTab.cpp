@@ -154,7 +154,9 @@ void SiteConfigTab::CheckCodeOnExit(SiteConfigCodeEdit* box, const char* error) 
         return;
     }
     prompts_.Error(error);
-    box->setFocus(Qt::OtherFocusReason);
+    // A box on a page being left cannot take the focus; the codes stay
+    // invalid until it is put right.
+    if (box->isVisible()) box->setFocus(Qt::OtherFocusReason);
 }
 
 bool SiteConfigTab::AccessLevelCodesComplete() const {

@@ -170,11 +170,28 @@ TEST_F(SiteConfigTabTest, SwitchingPagesAwayFromAShortCodeReportsItOnceAndKeepsC
 
     pages.setCurrentIndex(1);
 
-    EXPECT_LE(prompts.ShownMessages().size(), 1u);
+    EXPECT_EQ(prompts.ShownMessages().size(), 1u);
+    EXPECT_EQ(prompts.LastText(), kAccessLevelError);
     EXPECT_FALSE(document.CodesValid);
     EXPECT_NE(Focused(), box) << "keys must not go to a box that cannot be seen";
     pages.removeWidget(tab);
     tab->setParent(&window);
+}
+
+TEST_F(SiteConfigTabTest, ClosingTheWindowIsNotLeavingTheBox) {
+    auto* box = Find<QLineEdit>("txtLvl2");
+    Enter(box);
+    Retype(box, "12");
+    window.close();
+    EXPECT_TRUE(prompts.ShownMessages().empty());
+}
+
+TEST_F(SiteConfigTabTest, DestroyingTheTabIsNotLeavingTheBox) {
+    auto* box = Find<QLineEdit>("txtLvl2");
+    Enter(box);
+    Retype(box, "12");
+    delete tab;
+    EXPECT_TRUE(prompts.ShownMessages().empty());
 }
 
 }  // namespace
