@@ -1,14 +1,29 @@
 #pragma once
 #include <QWidget>
+#include <string>
+#include <vector>
 
 #include "core/Prompts.h"
 #include "file/Document.h"
 #include "model/Data.h"
 
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+
 namespace kelvane {
+
+class SiteConfigCodeEdit;
+class SiteConfigReturnChain;
+class SiteConfigTimeoutBox;
+class SiteConfigUpDown;
 
 // The Site Config tab: access and reset codes, timeouts, clock and connection
 // status, night mode and the other modes, client and installer details.
+// Every control carries its control name as its object name.
 class SiteConfigTab : public QWidget {
     Q_OBJECT
 public:
@@ -28,10 +43,85 @@ signals:
     // The connection status text was clicked: the main window repeats its page-change handling.
     void connectionStatusClicked();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    using TextField = std::string TKSiteConfig1::*;
+    struct TextBox {
+        QLineEdit* box;
+        TextField field;
+    };
+
+    QGroupBox* BuildAccessPanel();
+    QGroupBox* BuildClockPanel();
+    QGroupBox* BuildModesPanel();
+    QGroupBox* BuildClientPanel();
+    SiteConfigCodeEdit* AddCodeBox(QGridLayout* grid, int row, const char* label, const char* name,
+                                   const QString& allowedCharacters, TextField field, bool upperCase);
+    SiteConfigTimeoutBox* AddTimeoutBox(QGridLayout* grid, int row, const char* label, const char* name,
+                                        int TKSiteConfig1::* field);
+    QLineEdit* AddTimeBox(QGridLayout* grid, int row, const char* label, const char* name, TextField field,
+                          const char* hourArrowsName, const char* minuteArrowsName);
+    QComboBox* AddList(QGridLayout* grid, int row, int column, const char* label, const char* name,
+                       const std::vector<const char*>& entries);
+    QLineEdit* AddTextBox(QGridLayout* grid, int row, int column, const char* label, const char* name,
+                          TextField field, int maxLength);
+    QLineEdit* AddDateBox(QGridLayout* grid, int row, int column, const char* label, const char* name,
+                          TextField field);
+    QLineEdit* MakeDetailBox(const char* name, TextField field, int maxLength);
+    void SetTabAndReturnOrder();
+
+    // Exit check of a code box: a code of four characters makes the codes
+    // valid, anything else is reported and the focus goes back to the box.
+    void CheckCodeOnExit(SiteConfigCodeEdit* box, const char* error);
+    bool AccessLevelCodesComplete() const;
+
+    void ApplyHTM2015Rule();
+    void ApplySurveyorRule();
+    void EnableNightModeTimes();
+    void WriteListFields();
+    // Marks the document modified, except while the tab is being filled.
+    void MarkModified();
+
+    TKSiteConfig1& Site() { return data_.SiteConfig; }
+
     TData& data_;
     Document& document_;
     Prompts& prompts_;
+    bool filling_ = false;
+
+    std::vector<TextBox> textBoxes_;
+    SiteConfigReturnChain* returnChain_;
+
+    SiteConfigCodeEdit* txtLvl2 = nullptr;
+    SiteConfigCodeEdit* txtLvl3 = nullptr;
+    SiteConfigCodeEdit* txtCallCode = nullptr;
+    SiteConfigCodeEdit* txtAttackCode = nullptr;
+    SiteConfigTimeoutBox* txtAccTimeout = nullptr;
+    SiteConfigTimeoutBox* txtDivTimeout = nullptr;
+
+    QLabel* lblTime = nullptr;
+    QLabel* lblDate = nullptr;
+    QLabel* stxtConnectionStatus = nullptr;
+    QCheckBox* UploadTimeSelect = nullptr;
+
+    QCheckBox* chkAutoNightMode = nullptr;
+    QCheckBox* chkHTM2015 = nullptr;
+    QCheckBox* chkSurveyor = nullptr;
+    QLineEdit* mskNightMode = nullptr;
+    QLineEdit* mskDayMode = nullptr;
+    std::vector<QWidget*> nightModeTimeControls_;
+    QComboBox* lstLogger = nullptr;
+    QComboBox* lstRadioPager = nullptr;
+    QComboBox* lstEmergSettings = nullptr;
+    QComboBox* lstAttackSettings = nullptr;
+
+    QLineEdit* txtClientName = nullptr;
+    QLineEdit* txtCommissionDate = nullptr;
+    QLabel* stxtMain = nullptr;
+    // The client and installer boxes in Tab order.
+    std::vector<QLineEdit*> detailBoxes_;
 };
 
 }  // namespace kelvane

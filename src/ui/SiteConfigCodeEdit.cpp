@@ -1,0 +1,41 @@
+#include "ui/SiteConfigCodeEdit.h"
+
+#include <QFocusEvent>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
+
+namespace kelvane {
+
+namespace {
+
+// Focus that comes or goes with the whole window (another application, a
+// message box, a context menu) is not the user moving between controls.
+bool MovesBetweenControls(Qt::FocusReason reason) {
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+}  // namespace
+
+SiteConfigCodeEdit::SiteConfigCodeEdit(const QString& allowedCharacters, int maxLength, QWidget* parent)
+    : QLineEdit(parent) {
+    setMaxLength(maxLength);
+    const QString pattern = QStringLiteral("[%1]*").arg(QRegularExpression::escape(allowedCharacters));
+    setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), this));
+}
+
+void SiteConfigCodeEdit::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    if (MovesBetweenControls(event->reason())) emit entered();
+}
+
+void SiteConfigCodeEdit::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    // Leaving the page that holds the box is leaving the box; closing the
+    // window is not. The owner's message box takes the focus from whatever
+    // control the user moved to, never from this box, so one exit gives one
+    // report.
+    if (!MovesBetweenControls(event->reason()) || !window()->isVisible()) return;
+    emit left();
+}
+
+}  // namespace kelvane
