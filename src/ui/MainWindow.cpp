@@ -4,6 +4,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -11,7 +14,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
-#include <QToolBar>
 #include <QToolButton>
 #include <utility>
 
@@ -54,7 +56,7 @@ constexpr ControllerCaptions kGroupCaptions{"Load Group Config From Controller",
 constexpr ControllerCaptions kPlaceNameCaptions{"Load Place Names From Controller", "Save Place Names To Controller"};
 constexpr ControllerCaptions kSiteCaptions{"Load Site Config From Controller", "Save Site Config To Controller"};
 
-QToolButton* AddToolButton(QToolBar* bar, const char* name, ToolIcon icon, const char* hint) {
+QToolButton* AddToolButton(QWidget* bar, const char* name, ToolIcon icon, const char* hint) {
     auto* button = new QToolButton(bar);
     button->setObjectName(QString::fromLatin1(name));
     button->setIcon(MakeToolIcon(icon));
@@ -63,17 +65,17 @@ QToolButton* AddToolButton(QToolBar* bar, const char* name, ToolIcon icon, const
     button->setFocusPolicy(Qt::NoFocus);
     button->setToolTip(QString::fromLatin1(hint));
     button->setStatusTip(QString::fromLatin1(hint));
-    bar->addWidget(button);
+    bar->layout()->addWidget(button);
     return button;
 }
 
-QPushButton* AddPushButton(QToolBar* bar, const char* name, const char* caption, QAction** action) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), bar);
+QPushButton* AddPushButton(QWidget* panel, const char* name, const char* caption) {
+    auto* button = new QPushButton(QString::fromLatin1(caption), panel);
     button->setObjectName(QString::fromLatin1(name));
     // Clicking a command must not take the focus from a box being edited:
     // the gate moves it and so runs the box's exit check.
     button->setFocusPolicy(Qt::NoFocus);
-    *action = bar->addWidget(button);
+    panel->layout()->addWidget(button);
     return button;
 }
 
@@ -171,38 +173,43 @@ void TfrmMain::BuildMenus() {
 }
 
 void TfrmMain::BuildToolBar() {
-    ToolBar1 = addToolBar(QStringLiteral("Tools"));
+    // A plain strip rather than a QToolBar: a QToolBar moves what does not
+    // fit into an overflow menu, and the page buttons must stay in place.
+    ToolBar1 = new QFrame;
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
-    ToolBar1->setMovable(false);
-    ToolBar1->setFloatable(false);
     ToolBar1->setFixedHeight(kToolBarHeight);
-    ToolBar1->toggleViewAction()->setVisible(false);
-    setContextMenuPolicy(Qt::NoContextMenu);
+    auto* row = new QHBoxLayout(ToolBar1);
+    row->setContentsMargins(2, 2, 2, 2);
+    row->setSpacing(1);
+    auto addSeparator = [this, row] {
+        auto* line = new QFrame(ToolBar1);
+        line->setFrameStyle(QFrame::VLine | QFrame::Sunken);
+        row->addSpacing(3);
+        row->addWidget(line);
+        row->addSpacing(3);
+    };
 
     btnNew = AddToolButton(ToolBar1, "btnNew", ToolIcon::New, "New");
     btnOpen = AddToolButton(ToolBar1, "btnOpen", ToolIcon::Open, "Open");
     btnSave = AddToolButton(ToolBar1, "btnSave", ToolIcon::Save, "Save");
     btnSaveAs = AddToolButton(ToolBar1, "btnSaveAs", ToolIcon::SaveAs, "Save as");
     btnPrint = AddToolButton(ToolBar1, "btnPrint", ToolIcon::Print, "Print Setup");
-    ToolBar1->addSeparator();
+    addSeparator();
     btnLoadAllFromPanel = AddToolButton(ToolBar1, "btnLoadAllFromPanel", ToolIcon::LoadFromController,
                                         "Load data from the Network Controller");
     btnSaveAllToPanel = AddToolButton(ToolBar1, "btnSaveAllToPanel", ToolIcon::SaveToController,
                                       "Save data to the Network Controller");
-    ToolBar1->addSeparator();
+    addSeparator();
 
-    btnLoadFromPanel = AddPushButton(ToolBar1, "btnLoadFromPanel", kSiteCaptions.load, &loadFromPanelAction_);
-    btnSavetoPanel = AddPushButton(ToolBar1, "btnSavetoPanel", kSiteCaptions.save, &saveToPanelAction_);
-    QAction* action = nullptr;
-    ClearLogButton = AddPushButton(ToolBar1, "ClearLogButton", "Clear Display", &action);
-    logButtonActions_ << action;
-    LoadLogButton = AddPushButton(ToolBar1, "LoadLogButton", "Load Log from Disk", &action);
-    logButtonActions_ << action;
-    SaveLogButton = AddPushButton(ToolBar1, "SaveLogButton", "Save Log to Disk", &action);
-    logButtonActions_ << action;
-    ConvertButton = AddPushButton(ToolBar1, "ConvertButton", "Convert", &action);
-    logButtonActions_ << action;
-    for (QAction* logAction : logButtonActions_) logAction->setVisible(false);
+    // The log buttons take the place of the controller buttons on the event log page.
+    btnLoadFromPanel = AddPushButton(ToolBar1, "btnLoadFromPanel", kSiteCaptions.load);
+    btnSavetoPanel = AddPushButton(ToolBar1, "btnSavetoPanel", kSiteCaptions.save);
+    ClearLogButton = AddPushButton(ToolBar1, "ClearLogButton", "Clear Display");
+    LoadLogButton = AddPushButton(ToolBar1, "LoadLogButton", "Load Log from Disk");
+    SaveLogButton = AddPushButton(ToolBar1, "SaveLogButton", "Save Log to Disk");
+    ConvertButton = AddPushButton(ToolBar1, "ConvertButton", "Convert");
+    for (QPushButton* log : LogButtons()) log->hide();
+    row->addStretch();
 
     connect(btnNew, &QToolButton::clicked, this, &TfrmMain::NewDocument);
     connect(btnOpen, &QToolButton::clicked, this, &TfrmMain::OpenDocument);
@@ -258,10 +265,21 @@ void TfrmMain::BuildPages() {
     ConfigPages->setTabVisible(kPageSetConfig, false);
     ConfigPages->setCurrentIndex(kPageSiteConfig);
     previousPage_ = kPageSiteConfig;
-    setCentralWidget(ConfigPages);
+    auto* client = new QWidget;
+    client->setObjectName(QStringLiteral("ClientArea"));
+    auto* column = new QVBoxLayout(client);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(ToolBar1);
+    column->addWidget(ConfigPages);
+    setCentralWidget(client);
 
     connect(ConfigPages, &QTabWidget::currentChanged, this, &TfrmMain::ConfigPagesCurrentChanged);
     connect(tabSiteCfg, &SiteConfigTab::connectionStatusClicked, this, &TfrmMain::ConfigPagesChange);
+}
+
+QList<QPushButton*> TfrmMain::LogButtons() const {
+    return {ClearLogButton, LoadLogButton, SaveLogButton, ConvertButton};
 }
 
 int TfrmMain::ActivePage() const { return ConfigPages->currentIndex(); }
@@ -535,9 +553,9 @@ void TfrmMain::ConfigPagesChange() {
     }
 
     const bool controllerButtons = page != kPageViewEventLog && page != kPageComments;
-    loadFromPanelAction_->setVisible(controllerButtons);
-    saveToPanelAction_->setVisible(controllerButtons);
-    for (QAction* logAction : logButtonActions_) logAction->setVisible(page == kPageViewEventLog);
+    btnLoadFromPanel->setVisible(controllerButtons);
+    btnSavetoPanel->setVisible(controllerButtons);
+    for (QPushButton* log : LogButtons()) log->setVisible(page == kPageViewEventLog);
 
     if (document_.Modified()) RefreshActivePage();
 }

@@ -16,7 +16,7 @@ class QAction;
 class QPushButton;
 class QTabWidget;
 class QTimer;
-class QToolBar;
+class QFrame;
 class QToolButton;
 
 namespace kelvane {
@@ -94,9 +94,10 @@ public:
     void HelpContentsClick() { ShowHelp(helpContext_); }
 
     int ActivePage() const;
+    QList<QPushButton*> LogButtons() const;
 
     // Controls, named as the rest of the program knows them.
-    QToolBar* ToolBar1;
+    QFrame* ToolBar1;
     QToolButton* btnNew;
     QToolButton* btnOpen;
     QToolButton* btnSave;
@@ -173,10 +174,6 @@ private:
     std::unique_ptr<FileDialogs> ownFileDialogs_;
     FileDialogs* fileDialogs_;
     TransferStatus status_;
-
-    QAction* loadFromPanelAction_ = nullptr;
-    QAction* saveToPanelAction_ = nullptr;
-    QList<QAction*> logButtonActions_;
 
     int helpContext_ = 60;
     int previousPage_ = 0;
