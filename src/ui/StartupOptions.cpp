@@ -22,8 +22,11 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     parser.addOption(port);
 
     ParsedCommandLine result;
-    // Without an application object Qt cannot name the program itself.
-    result.HelpText = parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("kelvane-tools"));
+    // The usage line names the program itself: Qt would name the running
+    // executable, or nothing before the application object exists.
+    QString help = parser.helpText();
+    help.remove(0, help.indexOf(QLatin1Char('\n')));
+    result.HelpText = QStringLiteral("Usage: kelvane-tools [options]") + help;
     if (!parser.parse(arguments)) {
         result.Error = parser.errorText();
         return result;
