@@ -24,9 +24,9 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     ParsedCommandLine result;
     // The usage line names the program itself: Qt would name the running
     // executable, or nothing before the application object exists.
-    QString help = parser.helpText();
-    help.remove(0, help.indexOf(QLatin1Char('\n')));
-    result.HelpText = QStringLiteral("Usage: kelvane-tools [options]") + help;
+    QString text = parser.helpText();
+    text.remove(0, text.indexOf(QLatin1Char('\n')));
+    result.HelpText = QStringLiteral("Usage: kelvane-tools [options]") + text;
     if (!parser.parse(arguments)) {
         result.Error = parser.errorText();
         return result;

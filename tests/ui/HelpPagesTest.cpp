@@ -23,7 +23,7 @@ TEST(HelpPages, EveryContextHasAPageOfItsOwnWithRealContent) {
         const QUrl url = HelpWindow::PageFor(context);
         EXPECT_NE(url, HelpWindow::ContentsPage());
         const QString text = PageText(url);
-        EXPECT_GT(text.size(), 1200);
+        EXPECT_GT(text.size(), 1000);
         EXPECT_TRUE(text.contains(QLatin1String("<h1>")));
         pages.insert(text);
     }
