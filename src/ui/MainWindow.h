@@ -1,0 +1,184 @@
+#pragma once
+#include <QMainWindow>
+#include <memory>
+
+#include "core/Clock.h"
+#include "core/Prompts.h"
+#include "file/Document.h"
+#include "model/Data.h"
+#include "transfer/TransferStatus.h"
+#include "ui/DocumentStore.h"
+#include "ui/FileDialogs.h"
+#include "ui/MainWindowHooks.h"
+#include "ui/StartupOptions.h"
+
+class QAction;
+class QPushButton;
+class QTabWidget;
+class QTimer;
+class QFrame;
+class QToolButton;
+
+namespace kelvane {
+
+class CommentsTab;
+class DeviceSummaryTab;
+class DevicesTab;
+class EventLogTab;
+class GroupConfigTab;
+class HelpWindow;
+class NetworkConfigTab;
+class PlaceNamesTab;
+class SiteConfigTab;
+class TAboutBox;
+class TfrmStatus;
+class ZoneConfigTab;
+
+inline constexpr const char* kNewQuestion = "This will clear the current setup. Do you wish to continue?";
+inline constexpr const char* kNotValidFileMessage = "The selected file is not a valid Kelvane Programming Tools file";
+inline constexpr const char* kExitQuestion = "Configuration is not saved. Do you wish to save it now?";
+inline constexpr const char* kLoadingFromDiskText = "Loading Data from Disk, Please Wait...";
+
+// The main window: menus, the top tool bar and the tab control whose pages
+// are the editors. It runs the document commands, the page-change steps and
+// the gate in front of saving and the controller transfers; the editors are
+// the tab classes, the controller work is reached through Hooks.
+class TfrmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    // `fileDialogs` null: the window's own configuration file dialogs.
+    TfrmMain(TData& data, Document& document, Prompts& prompts, DocumentStore& store, const Clock& clock,
+             StartupOptions options = {}, FileDialogs* fileDialogs = nullptr, QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    MainWindowHooks Hooks;
+    const StartupOptions& Options() const { return options_; }
+    // The status window's content, shared with the controller transfers.
+    TransferStatus& Status() { return status_; }
+
+    // Document commands.
+    void NewDocument();
+    void OpenDocument();
+    void SaveDocument();
+    void SaveDocumentAs();
+    // Asked before the window closes; true lets it close.
+    bool CloseQuery();
+    void SetModified(bool modified) { document_.SetModified(modified); }
+
+    // Controller commands: the code gate, then the hook.
+    void btnLoadAllFromPanelClick();
+    void btnSaveAllToPanelClick();
+    void btnLoadFromPanelClick();
+    void btnSavetoPanelClick();
+    // Event log commands.
+    void ClearLogButtonClick();
+    void LoadLogButtonClick();
+    void SaveLogButtonClick();
+    void ConvertButtonClick();
+
+    // The page-change steps (also run when the connection status text is clicked).
+    void ConfigPagesChanging(int leavingPage);
+    void ConfigPagesChange();
+    // Fills the active tab from the model.
+    void RefreshActivePage();
+    // Fills every tab from the model (never marks the document modified).
+    void FillAllTabs();
+    // The place name lists follow the window's outer height.
+    void FormResize();
+    // Writes the clock texts; then the connection text through Hooks.ClockTick.
+    void Timer1Timer();
+
+    // Help at the active tab's context, or at any context (for dialogs).
+    int HelpContext() const { return helpContext_; }
+    void ShowHelp(int context);
+    void HelpContentsClick() { ShowHelp(helpContext_); }
+
+    int ActivePage() const;
+    QList<QPushButton*> LogButtons() const;
+
+    // Controls, named as the rest of the program knows them.
+    QFrame* ToolBar1;
+    QToolButton* btnNew;
+    QToolButton* btnOpen;
+    QToolButton* btnSave;
+    QToolButton* btnSaveAs;
+    QToolButton* btnPrint;
+    QToolButton* btnLoadAllFromPanel;
+    QToolButton* btnSaveAllToPanel;
+    QPushButton* btnLoadFromPanel;
+    QPushButton* btnSavetoPanel;
+    QPushButton* ClearLogButton;
+    QPushButton* LoadLogButton;
+    QPushButton* SaveLogButton;
+    QPushButton* ConvertButton;
+
+    QAction* New1;
+    QAction* Open1;
+    QAction* Save1;
+    QAction* SaveAs1;
+    QAction* Print1;
+    QAction* PrinterProperties1;
+    QAction* Exit1;
+    QAction* SelectSerialPort1;
+    QAction* Contents1;
+    QAction* About1;
+
+    QTabWidget* ConfigPages;
+    DeviceSummaryTab* tabLoopSummary;
+    DevicesTab* tabLoop1;
+    ZoneConfigTab* tabZoneCfg;
+    GroupConfigTab* tabGroupConfig;
+    PlaceNamesTab* tabPlaceNames;
+    SiteConfigTab* tabSiteCfg;
+    NetworkConfigTab* tabNetworkCfg;
+    EventLogTab* tabViewLog;
+    CommentsTab* tabComment;
+    QWidget* tabNotUsedNow;
+
+    TfrmStatus* frmStatus;
+    TAboutBox* AboutBox;
+    HelpWindow* Help;
+    QTimer* Timer1;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    enum class SaveResult { Written, NotWritten, Failed };
+
+    void BuildMenus();
+    void BuildToolBar();
+    void BuildPages();
+    void FirstShow();
+    void ModifiedChanged();
+    void UpdateTitle();
+    void ConfigPagesCurrentChanged(int page);
+    void RefreshPage(int page);
+    void SetControllerCaptions(int page);
+    // Moves the focus off any box being edited so that its exit check runs;
+    // false while the access level code is not valid.
+    bool PassCodeGate();
+    SaveResult Save();
+    SaveResult SaveAsAfterGate();
+    bool WriteDocument(const std::string& path);
+    void ReadDocument(const std::string& path);
+
+    TData& data_;
+    Document& document_;
+    Prompts& prompts_;
+    DocumentStore& store_;
+    const Clock& clock_;
+    StartupOptions options_;
+    std::unique_ptr<FileDialogs> ownFileDialogs_;
+    FileDialogs* fileDialogs_;
+    TransferStatus status_;
+
+    int helpContext_ = 60;
+    int previousPage_ = 0;
+    bool constructing_ = true;
+    bool shown_ = false;
+};
+
+}  // namespace kelvane

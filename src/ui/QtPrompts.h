@@ -1,0 +1,34 @@
+#pragma once
+#include <QMessageBox>
+
+#include "core/Prompts.h"
+
+class QWidget;
+
+namespace kelvane {
+
+// The desktop program's message boxes: one modal QMessageBox per question,
+// with the icon of its kind and its fixed button set. Texts are 8-bit
+// Latin-1, as everywhere in the model.
+class QtPrompts : public Prompts {
+public:
+    explicit QtPrompts(QWidget* parent = nullptr) : parent_(parent) {}
+
+    // Message boxes are centred on this window (the main window once it exists).
+    void SetParent(QWidget* parent) { parent_ = parent; }
+
+    PromptAnswer Ask(PromptKind kind, const std::string& text, PromptButtons buttons) override;
+
+    // The pieces of a box, kept apart so that they can be checked without
+    // showing a modal box.
+    static QMessageBox::Icon IconFor(PromptKind kind);
+    static QMessageBox::StandardButtons ButtonsFor(PromptButtons buttons);
+    static QMessageBox::StandardButton DefaultButtonFor(PromptButtons buttons);
+    static QString TitleFor(PromptKind kind);
+    static PromptAnswer AnswerFor(QMessageBox::StandardButton button, PromptButtons buttons);
+
+private:
+    QWidget* parent_;
+};
+
+}  // namespace kelvane

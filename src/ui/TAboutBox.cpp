@@ -1,0 +1,38 @@
+#include "ui/TAboutBox.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+#include "ui/AppIcons.h"
+
+namespace kelvane {
+
+TAboutBox::TAboutBox(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint) {
+    setObjectName(QStringLiteral("AboutBox"));
+    setWindowTitle(QStringLiteral("About"));
+    setModal(true);
+
+    auto* icon = new QLabel(this);
+    icon->setPixmap(MakeProgramIcon().pixmap(48, 48));
+    ProductName = new QLabel(QStringLiteral("Kelvane Programming Tools"), this);
+    ProductName->setObjectName(QStringLiteral("ProductName"));
+    Version = new QLabel(QStringLiteral("2.2 (Build 1 20/02/06)"), this);
+    Version->setObjectName(QStringLiteral("Version"));
+    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    OKButton->setDefault(true);
+    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(icon, 0, 0, 2, 1, Qt::AlignTop);
+    grid->addWidget(new QLabel(QStringLiteral("Product Name :"), this), 0, 1);
+    grid->addWidget(ProductName, 0, 2);
+    grid->addWidget(new QLabel(QStringLiteral("Version :"), this), 1, 1);
+    grid->addWidget(Version, 1, 2);
+    grid->addWidget(OKButton, 2, 0, 1, 3, Qt::AlignHCenter);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+}  // namespace kelvane

@@ -1,0 +1,129 @@
+#include "ui/TfrmStatus.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+
+namespace kelvane {
+
+namespace {
+
+constexpr int kHeight = 250;
+constexpr int kStatusAreaWidth = 426;
+constexpr int kListLeft = 442;
+constexpr int kListWidth = 260;
+
+QListWidget* MakeCheckList(QWidget* parent, const char* name, const std::vector<std::string>& items) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setSelectionMode(QAbstractItemView::NoSelection);
+    list->setFocusPolicy(Qt::NoFocus);
+    for (const std::string& text : items) {
+        auto* item = new QListWidgetItem(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())), list);
+        // Ticked by the transfer only, never by a click.
+        item->setFlags(Qt::ItemIsEnabled);
+        item->setCheckState(Qt::Unchecked);
+    }
+    list->setGeometry(kListLeft, 8, kListWidth, kHeight - 16);
+    list->hide();
+    return list;
+}
+
+void ShowTicks(QListWidget* list, const TransferStatus& status, TransferStatus::List which) {
+    for (int row = 0; row < list->count(); ++row)
+        list->item(row)->setCheckState(status.Checked(which, row) ? Qt::Checked : Qt::Unchecked);
+}
+
+}  // namespace
+
+TfrmStatus::TfrmStatus(TransferStatus& status, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), status_(status) {
+    setObjectName(QStringLiteral("frmStatus"));
+    setWindowTitle(QStringLiteral("Status"));
+    setModal(false);
+
+    pnlBack = new QFrame(this);
+    pnlBack->setObjectName(QStringLiteral("pnlBack"));
+    pnlBack->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    pnlBack->setGeometry(8, 8, kStatusAreaWidth, 120);
+
+    pnlStatus = new QLabel(pnlBack);
+    pnlStatus->setObjectName(QStringLiteral("pnlStatus"));
+    pnlStatus->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    pnlStatus->setAlignment(Qt::AlignCenter);
+    pnlStatus->setWordWrap(true);
+    pnlStatus->setGeometry(8, 8, kStatusAreaWidth - 16, 104);
+
+    Progress = new QProgressBar(this);
+    Progress->setObjectName(QStringLiteral("Progress"));
+    Progress->setRange(0, 100);
+    Progress->setTextVisible(false);
+    Progress->setGeometry(8, 144, kStatusAreaWidth, 20);
+
+    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btnCancel->setObjectName(QStringLiteral("btnCancel"));
+    btnCancel->setGeometry((kStatusAreaWidth - 100) / 2 + 8, 190, 100, 28);
+    connect(btnCancel, &QPushButton::clicked, this, &TfrmStatus::btnCancelClick);
+
+    StatusList = MakeCheckList(this, "StatusList", TransferStatus::LoadItems());
+    StatusList1 = MakeCheckList(this, "StatusList1", TransferStatus::SaveItems());
+
+    SetTextPointSize(8);
+    setFixedSize(TransferStatus::kNarrowWidth, kHeight);
+    status_.OnChanged = [this] { StatusChanged(); };
+    StatusChanged();
+}
+
+TfrmStatus::~TfrmStatus() { status_.OnChanged = nullptr; }
+
+void TfrmStatus::SetTextPointSize(int points) {
+    QFont font = pnlStatus->font();
+    font.setPointSize(points);
+    pnlStatus->setFont(font);
+}
+
+void TfrmStatus::StatusChanged() {
+    const std::string& text = status_.StatusText();
+    pnlStatus->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    Progress->setMaximum(status_.ProgressMax());
+    Progress->setValue(status_.ProgressPosition());
+    btnCancel->setVisible(status_.CancelVisible());
+    StatusList->setVisible(status_.ShownList() == TransferStatus::List::Load);
+    StatusList1->setVisible(status_.ShownList() == TransferStatus::List::Save);
+    ShowTicks(StatusList, status_, TransferStatus::List::Load);
+    ShowTicks(StatusList1, status_, TransferStatus::List::Save);
+    if (width() != status_.Width()) {
+        setFixedSize(status_.Width(), kHeight);
+        if (isVisible()) CentreOnParent();
+    }
+
+    if (status_.Visible() && !isVisible()) {
+        CentreOnParent();
+        show();
+    } else if (!status_.Visible() && isVisible()) {
+        hide();
+    }
+}
+
+void TfrmStatus::CentreOnParent() {
+    const QRect area = parentWidget() && parentWidget()->isVisible()
+                           ? parentWidget()->frameGeometry()
+                           : (screen() ? screen()->availableGeometry() : QRect());
+    if (area.isEmpty()) return;
+    move(area.center() - QPoint(width() / 2, height() / 2));
+}
+
+void TfrmStatus::closeEvent(QCloseEvent* event) {
+    if (status_.Visible()) event->ignore();
+}
+
+void TfrmStatus::btnCancelClick() {
+    if (status_.OnCancelPressed) status_.OnCancelPressed();
+}
+
+}  // namespace kelvane

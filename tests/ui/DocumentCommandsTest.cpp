@@ -1,0 +1,279 @@
+#include <QLabel>
+#include <QTabWidget>
+
+#include "MainWindowFixture.h"
+#include "ui/TfrmStatus.h"
+
+namespace kelvane::test {
+namespace {
+
+constexpr const char* kNewFileTitle = "Kelvane Prog Tools 2.3 - New file";
+constexpr const char* kNewFileModified = "Kelvane Prog Tools 2.3 - New file - Modified";
+
+TEST_F(MainWindowTest, StartsAsNewUnmodifiedDocumentOnSiteConfig) {
+    EXPECT_EQ(window->windowTitle().toStdString(), "Kelvane Tools Test");  // not showing yet
+    Show();
+    EXPECT_EQ(Title(), kNewFileTitle);
+    EXPECT_EQ(window->ActivePage(), kPageSiteConfig);
+    EXPECT_FALSE(window->btnSave->isEnabled());
+    EXPECT_FALSE(window->Save1->isEnabled());
+    EXPECT_TRUE(document.CodesValid);
+    EXPECT_EQ(window->tabComment->CommentsEdit->toPlainText(), "Comments Page");
+    EXPECT_TRUE(prompts.ShownMessages().empty());
+}
+
+TEST_F(MainWindowTest, EditThenSaveWithoutPathAsksForFileAndBindsToIt) {
+    Show();
+    TypeComment("x");
+    EXPECT_EQ(Title(), kNewFileModified);
+    EXPECT_TRUE(SaveEnabled());
+
+    dialogs.QueueSave("/sites/A.KCF");
+    QTest::mouseClick(window->btnSave, Qt::LeftButton);
+    ASSERT_EQ(store.writes.size(), 1u);
+    EXPECT_EQ(store.writes[0].path, "/sites/A.KCF");
+    EXPECT_EQ(store.writes[0].comments, std::vector<std::string>{"xComments Page"});
+    EXPECT_EQ(Title(), "Kelvane Prog Tools 2.3 - /sites/A.KCF");
+    EXPECT_FALSE(SaveEnabled());
+
+    // Bound now: the next Save writes there without a dialog.
+    TypeComment("y");
+    EXPECT_EQ(Title(), "Kelvane Prog Tools 2.3 - /sites/A.KCF - Modified");
+    window->SaveDocument();
+    ASSERT_EQ(store.writes.size(), 2u);
+    EXPECT_EQ(store.writes[1].path, "/sites/A.KCF");
+    EXPECT_EQ(dialogs.shown, 1);
+}
+
+TEST_F(MainWindowTest, SaveAsAlwaysAsksAndCancelChangesNothing) {
+    Show();
+    dialogs.QueueSave(std::nullopt);
+    window->SaveDocumentAs();
+    EXPECT_TRUE(store.writes.empty());
+    EXPECT_EQ(Title(), kNewFileTitle);
+
+    dialogs.QueueSave("/sites/B.KCF");
+    QTest::mouseClick(window->btnSaveAs, Qt::LeftButton);
+    ASSERT_EQ(store.writes.size(), 1u);
+    EXPECT_EQ(Title(), "Kelvane Prog Tools 2.3 - /sites/B.KCF");
+}
+
+TEST_F(MainWindowTest, RefusedWriteKeepsDocumentModifiedAndUnbound) {
+    Show();
+    TypeComment("x");
+    store.RefuseWritesTo("/ro/C.KCF");
+    dialogs.QueueSave("/ro/C.KCF");
+    window->SaveDocumentAs();
+    ASSERT_EQ(prompts.ShownMessages().size(), 1u);
+    EXPECT_EQ(prompts.ShownMessages()[0].kind, PromptKind::Error);
+    EXPECT_EQ(prompts.LastText(), "Unable to write to /ro/C.KCF");
+    EXPECT_EQ(Title(), kNewFileModified);
+    EXPECT_TRUE(document.Path.empty());
+    EXPECT_TRUE(SaveEnabled());
+}
+
+TEST_F(MainWindowTest, NewAsksOnlyTheClearQuestion) {
+    Show();
+    TypeComment("draft");
+    window->ConfigPages->setCurrentIndex(kPageGroupConfig);
+
+    prompts.Queue(PromptAnswer::No);
+    window->NewDocument();
+    EXPECT_EQ(Title(), kNewFileModified);
+    EXPECT_EQ(data.Comments, std::vector<std::string>{"draftComments Page"});
+
+    prompts.Queue(PromptAnswer::Yes);
+    QTest::mouseClick(window->btnNew, Qt::LeftButton);
+    ASSERT_EQ(prompts.ShownMessages().size(), 2u);
+    for (const auto& shown : prompts.ShownMessages()) {
+        EXPECT_EQ(shown.text, "This will clear the current setup. Do you wish to continue?");
+        EXPECT_EQ(shown.kind, PromptKind::Confirmation);
+        EXPECT_EQ(shown.buttons, PromptButtons::YesNo);
+    }
+    EXPECT_EQ(Title(), kNewFileTitle);
+    EXPECT_FALSE(SaveEnabled());
+    EXPECT_EQ(window->ActivePage(), kPageGroupConfig);
+    EXPECT_EQ(data.Comments, std::vector<std::string>{"Comments Page"});
+    EXPECT_EQ(window->tabComment->CommentsEdit->toPlainText(), "Comments Page");
+}
+
+TEST_F(MainWindowTest, NewAfterSaveForgetsThePath) {
+    Show();
+    TypeComment("x");
+    dialogs.QueueSave("/sites/A.KCF");
+    window->SaveDocument();
+    prompts.Queue(PromptAnswer::Yes);
+    window->NewDocument();
+    EXPECT_TRUE(document.Path.empty());
+    TypeComment("y");
+    dialogs.QueueSave(std::nullopt);
+    window->SaveDocument();  // asks again rather than writing over A.KCF
+    EXPECT_EQ(store.writes.size(), 1u);
+}
+
+TEST_F(MainWindowTest, OpenShowsLoadingStatusAndBindsToTheFile) {
+    Show();
+    window->ConfigPages->setCurrentIndex(kPageComments);
+    TypeComment("old");
+    store.AddFile("/sites/Ward.KCF", {"Ward 7", "Call points checked"});
+    bool sawStatus = false;
+    store.OnRead = [&] {
+        EXPECT_TRUE(window->frmStatus->isVisible());
+        EXPECT_EQ(window->frmStatus->pnlStatus->text(), "Loading Data from Disk, Please Wait...");
+        EXPECT_FALSE(window->frmStatus->btnCancel->isVisible());
+        EXPECT_FALSE(window->ConfigPages->isVisible());
+        sawStatus = true;
+    };
+    dialogs.QueueOpen("/sites/Ward.KCF");
+    QTest::mouseClick(window->btnOpen, Qt::LeftButton);
+
+    EXPECT_TRUE(sawStatus);
+    EXPECT_FALSE(window->frmStatus->isVisible());
+    EXPECT_EQ(window->frmStatus->pnlStatus->text(), "");
+    EXPECT_TRUE(window->ConfigPages->isVisible());
+    EXPECT_EQ(window->ActivePage(), kPageComments);
+    EXPECT_EQ(Title(), "Kelvane Prog Tools 2.3 - /sites/Ward.KCF");
+    EXPECT_FALSE(SaveEnabled());
+    EXPECT_TRUE(document.CustomNamesChanged);
+    EXPECT_EQ(window->tabComment->CommentsEdit->toPlainText(), "Ward 7\nCall points checked");
+}
+
+TEST_F(MainWindowTest, CancelledOpenChangesNothing) {
+    Show();
+    TypeComment("x");
+    dialogs.QueueOpen(std::nullopt);
+    window->OpenDocument();
+    EXPECT_EQ(Title(), kNewFileModified);
+    EXPECT_TRUE(SaveEnabled());
+    EXPECT_EQ(data.Comments, std::vector<std::string>{"xComments Page"});
+    EXPECT_FALSE(window->frmStatus->isVisible());
+}
+
+TEST_F(MainWindowTest, RejectedFileNeverBecomesTheSaveTarget) {
+    Show();
+    TypeComment("x");
+    dialogs.QueueSave("/sites/A.KCF");
+    window->SaveDocument();
+    TypeComment("y");
+
+    dialogs.QueueOpen("/downloads/notes.txt");
+    window->OpenDocument();
+    ASSERT_FALSE(prompts.ShownMessages().empty());
+    EXPECT_EQ(prompts.ShownMessages().back().kind, PromptKind::Error);
+    EXPECT_EQ(prompts.LastText(), "The selected file is not a valid Kelvane Programming Tools file");
+    EXPECT_EQ(Title(), "Kelvane Prog Tools 2.3 - /sites/A.KCF - Modified");
+    EXPECT_EQ(data.Comments, std::vector<std::string>{"xyComments Page"});
+    EXPECT_FALSE(window->frmStatus->isVisible());
+    EXPECT_TRUE(window->ConfigPages->isVisible());
+
+    window->SaveDocument();
+    ASSERT_EQ(store.writes.size(), 2u);
+    EXPECT_EQ(store.writes[1].path, "/sites/A.KCF");
+}
+
+TEST_F(MainWindowTest, RejectedFileOnNewDocumentLeavesItNew) {
+    Show();
+    dialogs.QueueOpen("/downloads/notes.txt");
+    window->OpenDocument();
+    EXPECT_EQ(Title(), kNewFileTitle);
+    EXPECT_FALSE(SaveEnabled());
+    dialogs.QueueSave(std::nullopt);
+    window->SaveDocumentAs();
+    EXPECT_TRUE(store.writes.empty());
+}
+
+TEST_F(MainWindowTest, FileThatFailsPartWayLeavesAnUnboundModifiedDocument) {
+    Show();
+    store.AddFile("/sites/Broken.KCF", {});
+    store.FailReading("/sites/Broken.KCF");
+    dialogs.QueueOpen("/sites/Broken.KCF");
+    window->OpenDocument();
+    EXPECT_EQ(prompts.LastText(), "Unable to read /sites/Broken.KCF");
+    EXPECT_TRUE(document.Path.empty());
+    EXPECT_EQ(Title(), kNewFileModified);
+    EXPECT_EQ(window->tabComment->CommentsEdit->toPlainText(), "half");
+}
+
+TEST_F(MainWindowTest, InvalidCodeStopsSaveAndSaveAs) {
+    Show();
+    TypeComment("x");
+    document.CodesValid = false;
+    window->SaveDocument();
+    window->SaveDocumentAs();
+    EXPECT_EQ(dialogs.shown, 0);
+    EXPECT_TRUE(store.writes.empty());
+    EXPECT_TRUE(SaveEnabled());
+    EXPECT_TRUE(window->ConfigPages->hasFocus() || !window->isActiveWindow());
+}
+
+// ---- exit -----------------------------------------------------------------
+
+TEST_F(MainWindowTest, ExitWithoutChangesClosesWithoutAsking) {
+    Show();
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(prompts.ShownMessages().empty());
+}
+
+TEST_F(MainWindowTest, ExitQuestionCancelKeepsRunningAndNoClosesUnsaved) {
+    Show();
+    TypeComment("x");
+    prompts.Queue(PromptAnswer::Cancel);
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    ASSERT_EQ(prompts.ShownMessages().size(), 1u);
+    EXPECT_EQ(prompts.LastText(), "Configuration is not saved. Do you wish to save it now?");
+    EXPECT_EQ(prompts.ShownMessages()[0].buttons, PromptButtons::YesNoCancel);
+    EXPECT_EQ(prompts.ShownMessages()[0].kind, PromptKind::Confirmation);
+
+    prompts.Queue(PromptAnswer::No);
+    window->Exit1->trigger();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(store.writes.empty());
+}
+
+TEST_F(MainWindowTest, ExitYesSavesToTheBoundFileAndCloses) {
+    Show();
+    TypeComment("x");
+    dialogs.QueueSave("/sites/A.KCF");
+    window->SaveDocument();
+    TypeComment("y");
+    prompts.Queue(PromptAnswer::Yes);
+    EXPECT_TRUE(window->close());
+    ASSERT_EQ(store.writes.size(), 2u);
+    EXPECT_EQ(store.writes[1].path, "/sites/A.KCF");
+}
+
+TEST_F(MainWindowTest, ExitYesWithoutPathAndCancelledDialogClosesWithoutWriting) {
+    Show();
+    TypeComment("x");
+    prompts.Queue(PromptAnswer::Yes);
+    dialogs.QueueSave(std::nullopt);
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(dialogs.shown, 1);
+    EXPECT_TRUE(store.writes.empty());
+}
+
+TEST_F(MainWindowTest, ExitYesWithInvalidCodeClosesWithoutWriting) {
+    Show();
+    TypeComment("x");
+    document.CodesValid = false;
+    prompts.Queue(PromptAnswer::Yes);
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(dialogs.shown, 0);
+    EXPECT_TRUE(store.writes.empty());
+}
+
+TEST_F(MainWindowTest, ExitYesWithRefusedWriteKeepsTheWorkOpen) {
+    Show();
+    TypeComment("x");
+    store.RefuseWritesTo("/ro/A.KCF");
+    prompts.Queue(PromptAnswer::Yes);
+    dialogs.QueueSave("/ro/A.KCF");
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(prompts.LastText(), "Unable to write to /ro/A.KCF");
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(document.Modified());
+}
+
+}  // namespace
+}  // namespace kelvane::test

@@ -1,0 +1,220 @@
+#include <QListWidget>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QFrame>
+#include <QTextBrowser>
+
+#include "MainWindowFixture.h"
+#include "ui/HelpWindow.h"
+#include "ui/PlaceNamesTab.h"
+#include "ui/PortSettings.h"
+
+namespace kelvane::test {
+namespace {
+
+struct PageExpectation {
+    int page;
+    const char* caption;
+    const char* load;  // nullptr: controller buttons hidden
+    const char* save;
+    bool logButtons;
+    int helpContext;
+};
+
+const PageExpectation kPages[] = {
+    {kPageDeviceSummary, "Device Summary", "Load Device Data From Controller", "Save Device Data To Controller", false, 10},
+    {kPageDevices, "Devices", "Load Device Data From Controller", "Save Device Data To Controller", false, 20},
+    {kPageZoneConfig, "Zone Config", "Load Zone Configuration From Controller", "Save Zone Configuration To Controller",
+     false, 30},
+    {kPageGroupConfig, "Group Config", "Load Group Config From Controller", "Save Group Config To Controller", false, 40},
+    {kPagePlaceNames, "Place Names", "Load Place Names From Controller", "Save Place Names To Controller", false, 50},
+    {kPageSiteConfig, "Site Config", "Load Site Config From Controller", "Save Site Config To Controller", false, 60},
+    {kPageViewEventLog, "View Event Log", nullptr, nullptr, true, 80},
+    {kPageComments, "Comments", nullptr, nullptr, false, 90},
+};
+
+TEST_F(MainWindowTest, PagesInOrderWithNetworkAndSetConfigHidden) {
+    Show();
+    ASSERT_EQ(window->ConfigPages->count(), 10);
+    for (const PageExpectation& expected : kPages) {
+        EXPECT_EQ(window->ConfigPages->tabText(expected.page), expected.caption);
+        EXPECT_TRUE(window->ConfigPages->isTabVisible(expected.page)) << expected.caption;
+    }
+    EXPECT_EQ(window->ConfigPages->tabText(kPageNetworkConfig), "Network Config");
+    EXPECT_FALSE(window->ConfigPages->isTabVisible(kPageNetworkConfig));
+    EXPECT_FALSE(window->ConfigPages->isTabEnabled(kPageNetworkConfig));
+    EXPECT_EQ(window->ConfigPages->tabText(kPageSetConfig), "Set Config");
+    EXPECT_FALSE(window->ConfigPages->isTabVisible(kPageSetConfig));
+    EXPECT_TRUE(window->ConfigPages->tabBar()->usesScrollButtons());
+}
+
+TEST_F(MainWindowTest, StartsWithSiteCaptionsAndHelpContext60) {
+    Show();
+    EXPECT_EQ(window->btnLoadFromPanel->text(), "Load Site Config From Controller");
+    EXPECT_EQ(window->btnSavetoPanel->text(), "Save Site Config To Controller");
+    EXPECT_EQ(window->HelpContext(), 60);
+    EXPECT_TRUE(window->btnLoadFromPanel->isVisible());
+    EXPECT_FALSE(window->ClearLogButton->isVisible());
+}
+
+TEST_F(MainWindowTest, EachPageShowsItsButtonsCaptionsAndHelpContext) {
+    Show();
+    // Every page is reached from every other kind of page: forwards, then backwards.
+    std::vector<PageExpectation> order(std::begin(kPages), std::end(kPages));
+    std::vector<PageExpectation> reversed(order.rbegin(), order.rend());
+    for (const auto& sequence : {order, reversed}) {
+        for (const PageExpectation& expected : sequence) {
+            window->ConfigPages->setCurrentIndex(expected.page);
+            SCOPED_TRACE(expected.caption);
+            EXPECT_EQ(window->btnLoadFromPanel->isVisible(), expected.load != nullptr);
+            EXPECT_EQ(window->btnSavetoPanel->isVisible(), expected.load != nullptr);
+            if (expected.load) {
+                EXPECT_EQ(window->btnLoadFromPanel->text(), expected.load);
+                EXPECT_EQ(window->btnSavetoPanel->text(), expected.save);
+                EXPECT_TRUE(window->btnLoadFromPanel->isEnabled());
+            }
+            for (QPushButton* log : window->LogButtons())
+                EXPECT_EQ(log->isVisible(), expected.logButtons);
+            EXPECT_EQ(window->HelpContext(), expected.helpContext);
+        }
+    }
+    EXPECT_EQ(window->ClearLogButton->text(), "Clear Display");
+    EXPECT_EQ(window->LoadLogButton->text(), "Load Log from Disk");
+    EXPECT_EQ(window->SaveLogButton->text(), "Save Log to Disk");
+    EXPECT_EQ(window->ConvertButton->text(), "Convert");
+}
+
+TEST_F(MainWindowTest, SwitchingTabsMarksNothingButTypingCommentsDoes) {
+    Show();
+    for (const PageExpectation& expected : kPages) window->ConfigPages->setCurrentIndex(expected.page);
+    EXPECT_FALSE(document.Modified());
+    QTest::keyClick(window->tabComment->CommentsEdit, Qt::Key_Right);
+    EXPECT_FALSE(document.Modified());
+    QTest::keyClick(window->tabComment->CommentsEdit, Qt::Key_A);
+    EXPECT_TRUE(document.Modified());
+    EXPECT_EQ(data.Comments.front().substr(0, 1), "C");
+}
+
+TEST_F(MainWindowTest, CommentLinesFollowTheEditor) {
+    Show();
+    window->ConfigPages->setCurrentIndex(kPageComments);
+    window->tabComment->CommentsEdit->selectAll();
+    QTest::keyClicks(window->tabComment->CommentsEdit, "Ward 7");
+    QTest::keyClick(window->tabComment->CommentsEdit, Qt::Key_Return);
+    window->tabComment->CommentsEdit->insertPlainText(QString::fromLatin1("Bay \xe9"));
+    EXPECT_EQ(data.Comments, (std::vector<std::string>{"Ward 7", "Bay \xe9"}));
+}
+
+TEST_F(MainWindowTest, ControllerHooksRunOnlyPastTheCodeGate) {
+    Show();
+    std::vector<std::string> calls;
+    window->Hooks.LoadAllFromController = [&] { calls.push_back("load all"); };
+    window->Hooks.SaveAllToController = [&] { calls.push_back("save all"); };
+    window->Hooks.LoadPageFromController = [&](int page) { calls.push_back("load " + std::to_string(page)); };
+    window->Hooks.SavePageToController = [&](int page) { calls.push_back("save " + std::to_string(page)); };
+    auto clickAll = [&] {
+        QTest::mouseClick(window->btnLoadAllFromPanel, Qt::LeftButton);
+        QTest::mouseClick(window->btnSaveAllToPanel, Qt::LeftButton);
+        QTest::mouseClick(window->btnLoadFromPanel, Qt::LeftButton);
+        QTest::mouseClick(window->btnSavetoPanel, Qt::LeftButton);
+    };
+    document.CodesValid = false;
+    clickAll();
+    EXPECT_TRUE(calls.empty());
+    document.CodesValid = true;
+    window->ConfigPages->setCurrentIndex(kPageGroupConfig);
+    clickAll();
+    EXPECT_EQ(calls, (std::vector<std::string>{"load all", "save all", "load 3", "save 3"}));
+}
+
+TEST_F(MainWindowTest, PageChangesTellTheControllerLink) {
+    std::vector<std::string> calls;
+    window->Hooks.LeavingEventLog = [&] { calls.push_back("leave log"); };
+    window->Hooks.EnteringEventLog = [&] { calls.push_back("enter log"); };
+    window->Hooks.EndTextOnlyReception = [&] { calls.push_back("text off"); };
+    Show();
+    calls.clear();
+    window->ConfigPages->setCurrentIndex(kPageViewEventLog);
+    window->ConfigPages->setCurrentIndex(kPageComments);
+    window->ConfigPages->setCurrentIndex(kPageZoneConfig);
+    EXPECT_EQ(calls, (std::vector<std::string>{"text off", "enter log", "leave log", "text off", "text off"}));
+}
+
+TEST_F(MainWindowTest, F1OpensHelpAtTheActiveTabsContext) {
+    Show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->ConfigPages->setCurrentIndex(kPageGroupConfig);
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    EXPECT_TRUE(window->Help->isVisible());
+    EXPECT_EQ(window->Help->CurrentContext(), 40);
+    EXPECT_EQ(window->Help->Browser->source(), HelpWindow::PageFor(40));
+
+    window->ConfigPages->setCurrentIndex(kPageComments);
+    window->Contents1->trigger();
+    EXPECT_EQ(window->Help->CurrentContext(), 90);
+    window->Help->close();
+}
+
+TEST_F(MainWindowTest, PlaceNameListsFollowTheWindowHeight) {
+    Show();
+    window->resize(792, 510);
+    const int frame = window->frameGeometry().height() - window->geometry().height();
+    EXPECT_EQ(window->tabPlaceNames->ListBox1->height(), 300 + frame);
+    EXPECT_EQ(window->tabPlaceNames->ListBox2->height(), 300 + frame);
+    window->resize(792, 100);
+    EXPECT_GE(window->tabPlaceNames->ListBox1->height(), 0);
+}
+
+TEST_F(MainWindowTest, ClientAreaIs792By563) {
+    Show();
+    EXPECT_EQ(window->centralWidget()->width(), 792);
+    EXPECT_EQ(window->centralWidget()->height(), 563);
+    EXPECT_EQ(window->ToolBar1->height(), 33);
+    EXPECT_EQ(window->ToolBar1->width(), 792);
+}
+
+TEST_F(MainWindowTest, MenusCarryTheirShortcutsAndHints) {
+    EXPECT_EQ(window->New1->text(), "&New");
+    EXPECT_EQ(window->New1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+    EXPECT_EQ(window->New1->statusTip(), "Create a new file");
+    EXPECT_EQ(window->Open1->text(), "&Open...");
+    EXPECT_EQ(window->Open1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    EXPECT_EQ(window->Save1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_EQ(window->SaveAs1->text(), "Save &As...");
+    EXPECT_EQ(window->SaveAs1->statusTip(), "Save current file under a new name");
+    EXPECT_EQ(window->Print1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    EXPECT_EQ(window->PrinterProperties1->text(), "Printer P&roperties");
+    EXPECT_EQ(window->Exit1->text(), "E&xit");
+    EXPECT_EQ(window->SelectSerialPort1->text(), "Select Serial &Port");
+    EXPECT_EQ(window->Contents1->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_EQ(window->About1->statusTip(), "Show program information");
+    EXPECT_EQ(window->btnSaveAs->toolTip(), "Save as");
+    EXPECT_EQ(window->btnPrint->statusTip(), "Print Setup");
+    EXPECT_EQ(window->btnLoadAllFromPanel->toolTip(), "Load data from the Network Controller");
+    EXPECT_EQ(window->btnSaveAllToPanel->toolTip(), "Save data to the Network Controller");
+}
+
+TEST_F(MainWindowTest, StoredPortIsOfferedAtFirstShowOnly) {
+    PortSettings().StorePort(3);
+    std::vector<int> ports;
+    window->Hooks.SelectStoredPort = [&](int port) { ports.push_back(port); };
+    Show();
+    window->hide();
+    window->show();
+    EXPECT_EQ(ports, std::vector<int>{3});
+}
+
+TEST_F(MainWindowTest, OutOfRangeStoredPortIsIgnored) {
+    QSettings(QStringLiteral("Nisk"), QStringLiteral("Kelvane Tools")).setValue(QStringLiteral("Port"), 7);
+    EXPECT_EQ(PortSettings().StoredPort(), 0);
+    bool called = false;
+    window->Hooks.SelectStoredPort = [&](int) { called = true; };
+    Show();
+    EXPECT_FALSE(called);
+    PortSettings().StorePort(9);
+    EXPECT_EQ(QSettings(QStringLiteral("Nisk"), QStringLiteral("Kelvane Tools")).value("Port").toInt(), 7);
+}
+
+}  // namespace
+}  // namespace kelvane::test
