@@ -34,13 +34,6 @@ bool WriteAll(int fd, std::string_view content) {
     return true;
 }
 
-void SyncFolder(const fs::path& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
 fs::path FolderOf(const fs::path& target) {
     return target.has_parent_path() ? target.parent_path() : fs::path(".");
 }
@@ -52,7 +45,10 @@ std::atomic<unsigned> temporaryCounter{0};
 AtomicWriter::~AtomicWriter() { Discard(); }
 
 void AtomicWriter::Discard() {
-    for (const Staged& file : staged_) ::unlink(file.temporary.c_str());
+    for (const Staged& file : staged_) {
+        if (file.fd >= 0) ::close(file.fd);
+        ::unlink(file.temporary.c_str());
+    }
     staged_.clear();
 }
 
@@ -65,12 +61,15 @@ bool AtomicWriter::Stage(const std::string& path, std::string_view content) {
         return false;
     }
     const fs::path folder = FolderOf(target);
-    const std::string prefix =
-        (folder / ("." + target.filename().string() + ".tmp" + std::to_string(::getpid()) + "-")).string();
+    // A hidden name beside the target: ".Ward.KCF.tmp<pid>-<n>".
+    std::string name = ".";
+    name.append(target.filename().string()).append(".tmp").append(std::to_string(::getpid())).append("-");
+    const std::string prefix = (folder / name).string();
     std::string temporary;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = prefix + std::to_string(temporaryCounter++);
+        temporary = prefix;
+        temporary += std::to_string(temporaryCounter++);
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) break;
     }
@@ -78,19 +77,29 @@ bool AtomicWriter::Stage(const std::string& path, std::string_view content) {
         failedPath_ = path;
         return false;
     }
-    bool written = (!replacing || ::fchmod(fd, old.st_mode & 07777) == 0) && WriteAll(fd, content) &&
-                   ::fsync(fd) == 0;
-    written = (::close(fd) == 0) && written;
-    if (!written) {
-        ::unlink(temporary.c_str());
+    staged_.push_back({path, target.string(), std::move(temporary), fd});
+    if ((replacing && ::fchmod(fd, old.st_mode & 07777) != 0) || !WriteAll(fd, content)) {
         failedPath_ = path;
+        Discard();
         return false;
     }
-    staged_.push_back({path, target.string(), std::move(temporary)});
+    // Start the disk write now, so that the files staged together are
+    // flushed side by side rather than one after the other.
+    ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
     return true;
 }
 
 bool AtomicWriter::Commit() {
+    for (Staged& file : staged_) {
+        const bool flushed = ::fsync(file.fd) == 0;
+        const bool closed = ::close(file.fd) == 0;
+        file.fd = -1;
+        if (!flushed || !closed) {
+            failedPath_ = file.path;
+            Discard();
+            return false;
+        }
+    }
     while (!staged_.empty()) {
         const Staged& file = staged_.front();
         if (::rename(file.temporary.c_str(), file.target.c_str()) != 0) {
@@ -98,7 +107,6 @@ bool AtomicWriter::Commit() {
             Discard();
             return false;
         }
-        SyncFolder(FolderOf(file.target));
         staged_.erase(staged_.begin());
     }
     return true;

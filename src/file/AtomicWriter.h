@@ -7,9 +7,10 @@ namespace kelvane {
 
 // Replaces files so that each one on disk is always either its complete old
 // or its complete new content. Every file is first written in full to a
-// temporary file in its own folder and flushed to the disk; only when all of
-// them are ready are they renamed over the old files. A writer that is not
-// committed removes its temporary files and leaves the old files alone.
+// temporary file in its own folder; on commit all of them are flushed to the
+// disk and only then renamed over the old files. A writer that is not
+// committed, or whose commit fails before the renames, removes its temporary
+// files and leaves the old files alone.
 class AtomicWriter {
 public:
     AtomicWriter() = default;
@@ -18,9 +19,10 @@ public:
     ~AtomicWriter();
 
     // Writes `content` to a temporary file beside `path`. False when that
-    // fails; FailedPath() then names `path`.
+    // fails; FailedPath() then names `path` and nothing stays staged.
     bool Stage(const std::string& path, std::string_view content);
-    // Renames every staged file over its target. False when one fails.
+    // Flushes every staged file, then renames each over its target. False
+    // when one fails; FailedPath() names it.
     bool Commit();
 
     const std::string& FailedPath() const { return failedPath_; }
@@ -30,6 +32,7 @@ private:
         std::string path;    // as the caller named it
         std::string target;  // the file actually replaced
         std::string temporary;
+        int fd = -1;  // open until flushed
     };
     void Discard();
 

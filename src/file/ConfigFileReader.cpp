@@ -30,7 +30,7 @@ void ReadDevices(const IniFile& file, TKLoop& loop) {
 void ReadZones(const IniFile& file, TKZoneList& zones) {
     for (int z = 1; z <= kZoneCount; ++z) {
         TKZone& zone = zones.Zones[static_cast<std::size_t>(z)];
-        zone.Name = file.ReadString(kZoneConfigSection, ZoneNameKey(z), "Zone " + std::to_string(z));
+        zone.Name = file.ReadString(kZoneConfigSection, ZoneNameKey(z), Numbered("Zone ", z));
         for (int n = 1; n <= kEquationTerms; ++n) {
             const auto entry = static_cast<std::size_t>(n);
             zone.AreaEquation[entry] = file.ReadInteger(kZoneConfigSection, ZoneEntryKey(z, 'A', n), kAreaEmpty);
@@ -54,7 +54,7 @@ void ReadGroups(const IniFile& file, TKGroupList& groups) {
 
 void ReadCustomNames(const IniFile& file, TCustomNameList& names) {
     for (int n = 1; n <= names.Count(); ++n) {
-        names.Item(n - 1).Name = file.ReadString(kCustomNamesSection, CustomNameKey(n), "Custom " + std::to_string(n));
+        names.Item(n - 1).Name = file.ReadString(kCustomNamesSection, CustomNameKey(n), Numbered("Custom ", n));
     }
 }
 

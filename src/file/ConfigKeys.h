@@ -25,18 +25,28 @@ inline constexpr const char* kSegmentNumberKey = "Segment Number";
 inline constexpr const char* kLoopSection = "Loop";
 inline constexpr const char* kLoopTypeKey = "Type";
 
-inline std::string DeviceKey(int n) { return "D" + std::to_string(n); }
-inline std::string SuffixKey(int n) { return "DS" + std::to_string(n); }
-inline std::string ZoneNameKey(int z) { return "Zone" + std::to_string(z); }
+// A key or text made of a prefix and a number, and optionally a letter and a
+// second number ("D17", "Z5A1").
+inline std::string Numbered(const char* prefix, int number) {
+    std::string text(prefix);
+    text += std::to_string(number);
+    return text;
+}
+inline std::string Numbered(const char* prefix, int number, char letter, int entry) {
+    std::string text = Numbered(prefix, number);
+    text += letter;
+    text += std::to_string(entry);
+    return text;
+}
+
+inline std::string DeviceKey(int n) { return Numbered("D", n); }
+inline std::string SuffixKey(int n) { return Numbered("DS", n); }
+inline std::string ZoneNameKey(int z) { return Numbered("Zone", z); }
 // "Z5A1": zone 5, area entry 1; "Z5Z1": zone 5, device entry 1.
-inline std::string ZoneEntryKey(int z, char equation, int n) {
-    return "Z" + std::to_string(z) + equation + std::to_string(n);
-}
+inline std::string ZoneEntryKey(int z, char equation, int n) { return Numbered("Z", z, equation, n); }
 // "G12P3", "G12N3", "G12D3": group 12, entry 3 of the primary, night or divert equation.
-inline std::string GroupEntryKey(int g, char equation, int n) {
-    return "G" + std::to_string(g) + equation + std::to_string(n);
-}
-inline std::string CustomNameKey(int n) { return "C" + std::to_string(n); }
-inline std::string RepeaterKey(int n) { return "Repeater" + std::to_string(n); }
+inline std::string GroupEntryKey(int g, char equation, int n) { return Numbered("G", g, equation, n); }
+inline std::string CustomNameKey(int n) { return Numbered("C", n); }
+inline std::string RepeaterKey(int n) { return Numbered("Repeater", n); }
 
 }  // namespace kelvane::config

@@ -125,21 +125,26 @@ bool IniFile::HasKey(std::string_view section, std::string_view key) const {
     return FindEntry(section, key) != nullptr;
 }
 
-std::string IniFile::ReadString(std::string_view section, std::string_view key,
-                                std::string_view defaultValue) const {
+std::optional<std::string_view> IniFile::Value(std::string_view section, std::string_view key) const {
     const Line* entry = FindEntry(section, key);
-    if (!entry) return std::string(defaultValue);
+    if (!entry) return std::nullopt;
     const std::string_view text = entry->text;
     std::string_view value = Trim(text.substr(text.find('=') + 1));
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
         value = value.substr(1, value.size() - 2);
     }
-    return std::string(value.substr(0, kMaxValueLength));
+    return value.substr(0, kMaxValueLength);
+}
+
+std::string IniFile::ReadString(std::string_view section, std::string_view key,
+                                std::string_view defaultValue) const {
+    return std::string(Value(section, key).value_or(defaultValue));
 }
 
 int IniFile::ReadInteger(std::string_view section, std::string_view key, int defaultValue) const {
-    if (!FindEntry(section, key)) return defaultValue;
-    return ParseInteger(ReadString(section, key, "")).value_or(defaultValue);
+    const auto value = Value(section, key);
+    if (!value) return defaultValue;
+    return ParseInteger(*value).value_or(defaultValue);
 }
 
 bool IniFile::ReadBool(std::string_view section, std::string_view key, bool defaultValue) const {
@@ -181,7 +186,9 @@ IniFile::Block& IniFile::SectionForWriting(std::string_view section) {
     }
     sections_.emplace(std::string(section), blocks_.size());
     Block& added = blocks_.emplace_back();
-    added.lines.push_back({"[" + std::string(section) + "]", newline_});
+    std::string heading = "[";
+    heading.append(section).append("]");
+    added.lines.push_back({std::move(heading), newline_});
     return added;
 }
 

@@ -69,6 +69,8 @@ private:
         NameMap<std::size_t> keys;  // key -> index in lines (first occurrence)
     };
 
+    // The value of an entry as ReadString gives it, or nothing when missing.
+    std::optional<std::string_view> Value(std::string_view section, std::string_view key) const;
     const Line* FindEntry(std::string_view section, std::string_view key) const;
     Block& SectionForWriting(std::string_view section);
     void TerminateLastLine(Block& block);
