@@ -14,7 +14,8 @@ using namespace kelvane;
 
 std::string Text(std::size_t length, int seed) {
     std::string text;
-    for (std::size_t i = 0; i < length; ++i) text += static_cast<char>('A' + (seed + static_cast<int>(i)) % 26);
+    for (std::size_t i = 0; i < length; ++i)
+        text += static_cast<char>('A' + (seed + static_cast<int>(i)) % 26);
     return text;
 }
 
@@ -64,7 +65,8 @@ void FillCompletely(TData& data) {
 }
 
 struct Site {
-    Site() : folder(std::filesystem::temp_directory_path() / ("kelvane-bench-" + std::to_string(::getpid()))) {
+    Site()
+        : folder(std::filesystem::temp_directory_path() / ("kelvane-bench-" + std::to_string(::getpid()))) {
         std::filesystem::create_directories(folder);
         path = (folder / "Full.KCF").string();
         FillCompletely(data);

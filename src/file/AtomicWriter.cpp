@@ -1,11 +1,12 @@
 #include "file/AtomicWriter.h"
 
-#include <atomic>
-#include <cerrno>
 #include <fcntl.h>
-#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <filesystem>
 
 namespace kelvane {
 namespace {
@@ -42,7 +43,9 @@ std::atomic<unsigned> temporaryCounter{0};
 
 }  // namespace
 
-AtomicWriter::~AtomicWriter() { Discard(); }
+AtomicWriter::~AtomicWriter() {
+    Discard();
+}
 
 void AtomicWriter::Discard() {
     for (const Staged& file : staged_) {

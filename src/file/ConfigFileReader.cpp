@@ -21,7 +21,8 @@ void ReadDevices(const IniFile& file, TKLoop& loop) {
         device.Enabled = file.ReadInteger(kDetectorEnabledSection, key, 0);
         // Over-door lights and sounders must name a real zone; other
         // allocations are taken as they are.
-        if (device.DeviceType == dtOverDoorLight && (device.Allocation < 0 || device.Allocation > kZoneCount)) {
+        if (device.DeviceType == dtOverDoorLight &&
+            (device.Allocation < 0 || device.Allocation > kZoneCount)) {
             device.Allocation = 0;
         }
     }
@@ -33,8 +34,10 @@ void ReadZones(const IniFile& file, TKZoneList& zones) {
         zone.Name = file.ReadString(kZoneConfigSection, ZoneNameKey(z), Numbered("Zone ", z));
         for (int n = 1; n <= kEquationTerms; ++n) {
             const auto entry = static_cast<std::size_t>(n);
-            zone.AreaEquation[entry] = file.ReadInteger(kZoneConfigSection, ZoneEntryKey(z, 'A', n), kAreaEmpty);
-            zone.DeviceEquation[entry] = file.ReadInteger(kZoneConfigSection, ZoneEntryKey(z, 'Z', n), kDeviceEmpty);
+            zone.AreaEquation[entry] =
+                file.ReadInteger(kZoneConfigSection, ZoneEntryKey(z, 'A', n), kAreaEmpty);
+            zone.DeviceEquation[entry] =
+                file.ReadInteger(kZoneConfigSection, ZoneEntryKey(z, 'Z', n), kDeviceEmpty);
         }
     }
 }
@@ -44,17 +47,21 @@ void ReadGroups(const IniFile& file, TKGroupList& groups) {
         TKGroup& group = groups.Groups[static_cast<std::size_t>(g)];
         for (int n = 1; n <= kEquationTerms; ++n) {
             const auto entry = static_cast<std::size_t>(n);
-            group.PrimaryAreaEquation[entry] = file.ReadInteger(kGroupConfigSection, GroupEntryKey(g, 'P', n), kAreaEmpty);
-            group.NightAreaEquation[entry] = file.ReadInteger(kGroupConfigSection, GroupEntryKey(g, 'N', n), kAreaEmpty);
+            group.PrimaryAreaEquation[entry] =
+                file.ReadInteger(kGroupConfigSection, GroupEntryKey(g, 'P', n), kAreaEmpty);
+            group.NightAreaEquation[entry] =
+                file.ReadInteger(kGroupConfigSection, GroupEntryKey(g, 'N', n), kAreaEmpty);
             // 256 is read as an empty entry, as every value from 32 up is.
-            group.DivertEquation[entry] = file.ReadInteger(kGroupConfigSection, GroupEntryKey(g, 'D', n), kDeviceEmpty);
+            group.DivertEquation[entry] =
+                file.ReadInteger(kGroupConfigSection, GroupEntryKey(g, 'D', n), kDeviceEmpty);
         }
     }
 }
 
 void ReadCustomNames(const IniFile& file, TCustomNameList& names) {
     for (int n = 1; n <= names.Count(); ++n) {
-        names.Item(n - 1).Name = file.ReadString(kCustomNamesSection, CustomNameKey(n), Numbered("Custom ", n));
+        names.Item(n - 1).Name =
+            file.ReadString(kCustomNamesSection, CustomNameKey(n), Numbered("Custom ", n));
     }
 }
 
@@ -109,7 +116,8 @@ void ReadConfigFile(const IniFile& file, const std::string& path, TData& data, D
 
 ConfigOpenResult OpenConfigFile(const std::string& path, TData& data, Document& document) {
     const FileBytes bytes = ReadFileBytes(path);
-    if (bytes.status != FileReadStatus::Read) return {ConfigOpenStatus::Unreadable, kUnableToReadPrefix + path};
+    if (bytes.status != FileReadStatus::Read)
+        return {ConfigOpenStatus::Unreadable, kUnableToReadPrefix + path};
     const IniFile file(bytes.bytes);
     if (!IsValidConfigFile(file)) return {ConfigOpenStatus::NotValid, kNotValidConfigFileMessage};
     ReadConfigFile(file, path, data, document);

@@ -39,7 +39,8 @@ void WriteGroups(const TKGroupList& groups, IniFile& file) {
         const TKGroup& group = groups.Groups[static_cast<std::size_t>(g)];
         for (int n = 1; n <= kEquationTerms; ++n) {
             const auto entry = static_cast<std::size_t>(n);
-            file.WriteInteger(kGroupConfigSection, GroupEntryKey(g, 'P', n), group.PrimaryAreaEquation[entry]);
+            file.WriteInteger(kGroupConfigSection, GroupEntryKey(g, 'P', n),
+                              group.PrimaryAreaEquation[entry]);
             file.WriteInteger(kGroupConfigSection, GroupEntryKey(g, 'N', n), group.NightAreaEquation[entry]);
             file.WriteInteger(kGroupConfigSection, GroupEntryKey(g, 'D', n), group.DivertEquation[entry]);
         }
@@ -47,15 +48,18 @@ void WriteGroups(const TKGroupList& groups, IniFile& file) {
 }
 
 void WriteCustomNames(const TCustomNameList& names, IniFile& file) {
-    for (int n = 1; n <= names.Count(); ++n) file.WriteString(kCustomNamesSection, CustomNameKey(n), names.Item(n - 1).Name);
+    for (int n = 1; n <= names.Count(); ++n)
+        file.WriteString(kCustomNamesSection, CustomNameKey(n), names.Item(n - 1).Name);
 }
 
 void WriteSiteSettings(const TKSiteConfig1& site, IniFile& file) {
-    for (const SiteTextField& field : kSiteTextFields) file.WriteString(field.section, field.key, site.*field.member);
+    for (const SiteTextField& field : kSiteTextFields)
+        file.WriteString(field.section, field.key, site.*field.member);
     for (const SiteBoolField& field : kSiteBoolFields) {
         if (field.section) file.WriteBool(field.section, field.key, site.*field.member);
     }
-    for (const SiteIntField& field : kSiteIntFields) file.WriteInteger(field.section, field.key, site.*field.member);
+    for (const SiteIntField& field : kSiteIntFields)
+        file.WriteInteger(field.section, field.key, site.*field.member);
 }
 
 void WriteNetwork(const TRepeaterList& network, IniFile& file) {
@@ -93,8 +97,8 @@ ConfigSaveResult WriteConfigFile(const std::string& path, const TData& data, Doc
     WriteConfigEntries(data, file);
 
     AtomicWriter writer;
-    if (!writer.Stage(path, file.Text()) || !writer.Stage(CommentsFilePath(path), CommentsText(data.Comments)) ||
-        !writer.Commit()) {
+    if (!writer.Stage(path, file.Text()) ||
+        !writer.Stage(CommentsFilePath(path), CommentsText(data.Comments)) || !writer.Commit()) {
         return failed(writer.FailedPath());
     }
     document.SetModified(false);

@@ -39,14 +39,28 @@ inline std::string Numbered(const char* prefix, int number, char letter, int ent
     return text;
 }
 
-inline std::string DeviceKey(int n) { return Numbered("D", n); }
-inline std::string SuffixKey(int n) { return Numbered("DS", n); }
-inline std::string ZoneNameKey(int z) { return Numbered("Zone", z); }
+inline std::string DeviceKey(int n) {
+    return Numbered("D", n);
+}
+inline std::string SuffixKey(int n) {
+    return Numbered("DS", n);
+}
+inline std::string ZoneNameKey(int z) {
+    return Numbered("Zone", z);
+}
 // "Z5A1": zone 5, area entry 1; "Z5Z1": zone 5, device entry 1.
-inline std::string ZoneEntryKey(int z, char equation, int n) { return Numbered("Z", z, equation, n); }
+inline std::string ZoneEntryKey(int z, char equation, int n) {
+    return Numbered("Z", z, equation, n);
+}
 // "G12P3", "G12N3", "G12D3": group 12, entry 3 of the primary, night or divert equation.
-inline std::string GroupEntryKey(int g, char equation, int n) { return Numbered("G", g, equation, n); }
-inline std::string CustomNameKey(int n) { return Numbered("C", n); }
-inline std::string RepeaterKey(int n) { return Numbered("Repeater", n); }
+inline std::string GroupEntryKey(int g, char equation, int n) {
+    return Numbered("G", g, equation, n);
+}
+inline std::string CustomNameKey(int n) {
+    return Numbered("C", n);
+}
+inline std::string RepeaterKey(int n) {
+    return Numbered("Repeater", n);
+}
 
 }  // namespace kelvane::config

@@ -1,9 +1,10 @@
 #include "file/FileBytes.h"
 
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 namespace kelvane {
 
@@ -11,7 +12,8 @@ FileBytes ReadFileBytes(const std::string& path) {
     FileBytes result;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        result.status = (errno == ENOENT || errno == ENOTDIR) ? FileReadStatus::Missing : FileReadStatus::Unreadable;
+        result.status =
+            (errno == ENOENT || errno == ENOTDIR) ? FileReadStatus::Missing : FileReadStatus::Unreadable;
         return result;
     }
     result.status = FileReadStatus::Unreadable;

@@ -37,7 +37,9 @@ std::optional<std::string_view> EntryKey(std::string_view line) {
     return key;
 }
 
-bool IsBlank(std::string_view line) { return line.find_first_not_of(kBlanks) == std::string_view::npos; }
+bool IsBlank(std::string_view line) {
+    return line.find_first_not_of(kBlanks) == std::string_view::npos;
+}
 
 std::optional<std::uint64_t> ParseDigits(std::string_view digits, unsigned base) {
     if (digits.empty()) return std::nullopt;
@@ -119,7 +121,9 @@ const IniFile::Line* IniFile::FindEntry(std::string_view section, std::string_vi
     return &lines.lines[entry->second];
 }
 
-bool IniFile::HasSection(std::string_view section) const { return sections_.contains(section); }
+bool IniFile::HasSection(std::string_view section) const {
+    return sections_.contains(section);
+}
 
 bool IniFile::HasKey(std::string_view section, std::string_view key) const {
     return FindEntry(section, key) != nullptr;
@@ -130,7 +134,8 @@ std::optional<std::string_view> IniFile::Value(std::string_view section, std::st
     if (!entry) return std::nullopt;
     const std::string_view text = entry->text;
     std::string_view value = Trim(text.substr(text.find('=') + 1));
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front()) {
         value = value.substr(1, value.size() - 2);
     }
     return value.substr(0, kMaxValueLength);
@@ -166,7 +171,8 @@ std::optional<int> IniFile::ParseInteger(std::string_view text) {
     }
     const auto magnitude = ParseDigits(text, 10);
     if (!magnitude) return std::nullopt;
-    const std::int64_t value = negative ? -static_cast<std::int64_t>(*magnitude) : static_cast<std::int64_t>(*magnitude);
+    const std::int64_t value =
+        negative ? -static_cast<std::int64_t>(*magnitude) : static_cast<std::int64_t>(*magnitude);
     if (value < INT32_MIN || value > INT32_MAX) return std::nullopt;
     return static_cast<int>(value);
 }
@@ -209,7 +215,8 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
     std::string text;
     text.reserve(key.size() + 1 + value.size());
     text.append(key).append("=").append(value);
-    block.lines.insert(block.lines.begin() + static_cast<std::ptrdiff_t>(position), Line{std::move(text), newline_});
+    block.lines.insert(block.lines.begin() + static_cast<std::ptrdiff_t>(position),
+                       Line{std::move(text), newline_});
     // Only blank lines follow the new entry, so no indexed entry moved.
     block.keys.emplace(std::string(key), position);
 }

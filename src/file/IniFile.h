@@ -24,7 +24,8 @@ public:
     explicit IniFile(std::string_view text);
 
     // The value of `key`, or `defaultValue` when the key is missing.
-    std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
+    std::string ReadString(std::string_view section, std::string_view key,
+                           std::string_view defaultValue) const;
     // The value as a decimal, "$" hex or "0x" hex integer; `defaultValue`
     // when the key is missing or its value is not such a number.
     int ReadInteger(std::string_view section, std::string_view key, int defaultValue) const;

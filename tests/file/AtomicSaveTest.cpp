@@ -50,7 +50,8 @@ TEST_F(AtomicSaveTest, APathThatIsAFolderRefusesTheSave) {
 
 TEST_F(AtomicSaveTest, ARefusedCommentsFileLeavesTheOldConfigurationWhole) {
     const std::string path = dir.File("Ward.KCF");
-    const std::string old = "[Kelvane Header]\r\nFileType=Prog Tools\r\n[Site Config]\r\nClient Name=Old client\r\n";
+    const std::string old =
+        "[Kelvane Header]\r\nFileType=Prog Tools\r\n[Site Config]\r\nClient Name=Old client\r\n";
     WriteText(path, old);
     std::filesystem::create_directory(dir.File("Ward.RTF"));
 

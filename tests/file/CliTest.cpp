@@ -88,9 +88,12 @@ TEST_F(CliTest, ShowListsFittedDevicesEquationsAndNames) {
 
     ASSERT_EQ(Run({"show", path}), 0) << err.str();
     const std::string listing = out.str();
-    EXPECT_NE(listing.find("     1  Network Controller  Group 1     Display       1       Yes\n"), std::string::npos);
-    EXPECT_NE(listing.find("     5  OD Light/Sounder    Zone 12     Lounge        4A      Yes\n"), std::string::npos);
-    EXPECT_NE(listing.find("     6  Callpoint           Area C      Day Room              No\n"), std::string::npos);
+    EXPECT_NE(listing.find("     1  Network Controller  Group 1     Display       1       Yes\n"),
+              std::string::npos);
+    EXPECT_NE(listing.find("     5  OD Light/Sounder    Zone 12     Lounge        4A      Yes\n"),
+              std::string::npos);
+    EXPECT_NE(listing.find("     6  Callpoint           Area C      Day Room              No\n"),
+              std::string::npos);
     EXPECT_EQ(listing.find("     7  "), std::string::npos);
     EXPECT_NE(listing.find("  Zone 12  [A  C  ]  [  5  120  ]  Zone 12\n"), std::string::npos);
     EXPECT_NE(listing.find("  Group 3  [C  ]  []  [ 2 15 ]\n"), std::string::npos);

@@ -15,7 +15,9 @@ using test::WriteText;
 constexpr const char* kHeaderOnly = "[Kelvane Header]\r\nFileType=Prog Tools\r\n";
 
 // Every field of two models, through their JSON form.
-void ExpectSameSite(const TData& a, const TData& b) { EXPECT_EQ(cli::SiteToJson(a), cli::SiteToJson(b)); }
+void ExpectSameSite(const TData& a, const TData& b) {
+    EXPECT_EQ(cli::SiteToJson(a), cli::SiteToJson(b));
+}
 
 class ConfigFileTest : public ::testing::Test {
 protected:
@@ -156,14 +158,16 @@ TEST_F(ConfigFileTest, AFreshFileHasItsSectionsAndKeysInWritingOrder) {
         position += 3;
         sections.push_back(text.substr(position, text.find(']', position) - position));
     }
-    EXPECT_TRUE(text.starts_with("[Kelvane Header]\r\nFileType=Prog Tools\r\nMain Version=Not Available\r\n"
-                                 "[Detector Names]\r\nD1=9\r\nDS1=1\r\nD2=0\r\nDS2=\r\n"));
+    EXPECT_TRUE(
+        text.starts_with("[Kelvane Header]\r\nFileType=Prog Tools\r\nMain Version=Not Available\r\n"
+                         "[Detector Names]\r\nD1=9\r\nDS1=1\r\nD2=0\r\nDS2=\r\n"));
     EXPECT_EQ(sections, (std::vector<std::string>{"Detector Names", "Detector Type", "Detector Zone",
-                                                  "Detector Enabled", "Zone Config", "Group Config", "Custom Names",
-                                                  "AccessCodes", "Site Config", "Repeater Name", "Repeater Fitted",
-                                                  "Network Config"}));
+                                                  "Detector Enabled", "Zone Config", "Group Config",
+                                                  "Custom Names", "AccessCodes", "Site Config",
+                                                  "Repeater Name", "Repeater Fitted", "Network Config"}));
     const auto before = [&](const char* a, const char* b) { return text.find(a) < text.find(b); };
-    EXPECT_NE(text.find("[Zone Config]\r\nZone1=Zone 1\r\nZ1A1=26\r\nZ1Z1=256\r\nZ1A2=26\r\n"), std::string::npos);
+    EXPECT_NE(text.find("[Zone Config]\r\nZone1=Zone 1\r\nZ1A1=26\r\nZ1Z1=256\r\nZ1A2=26\r\n"),
+              std::string::npos);
     EXPECT_NE(text.find("[Group Config]\r\nG1P1=0\r\nG1N1=26\r\nG1D1=32\r\nG1P2=26\r\n"), std::string::npos);
     EXPECT_NE(text.find("[AccessCodes]\r\nL2=1212\r\nL3=3131\r\nCallCode=DUAD\r\nAttackCode=DUAD\r\n"),
               std::string::npos);
@@ -172,16 +176,17 @@ TEST_F(ConfigFileTest, AFreshFileHasItsSectionsAndKeysInWritingOrder) {
                         "Night Mode Time=19:00\r\nNight Mode AE=0\r\n"),
               std::string::npos);
     EXPECT_TRUE(before("Attack Sent Globally=1", "Accept Timeout=1"));
-    EXPECT_TRUE(text.ends_with("Pager Level=0\r\n[Repeater Name]\r\nRepeater1=Repeater 1\r\n"
-                               "Repeater2=Repeater 2\r\nRepeater3=Repeater 3\r\nRepeater4=Repeater 4\r\n"
-                               "Repeater5=Repeater 5\r\nRepeater6=Repeater 6\r\nRepeater7=Repeater 7\r\n"
-                               "Repeater8=Repeater 8\r\nRepeater9=Repeater 9\r\nRepeater10=Repeater 10\r\n"
-                               "Repeater11=Repeater 11\r\nRepeater12=Repeater 12\r\nRepeater13=Repeater 13\r\n"
-                               "Repeater14=Repeater 14\r\nRepeater15=Repeater 15\r\n[Repeater Fitted]\r\n"
-                               "Repeater1=0\r\nRepeater2=0\r\nRepeater3=0\r\nRepeater4=0\r\nRepeater5=0\r\n"
-                               "Repeater6=0\r\nRepeater7=0\r\nRepeater8=0\r\nRepeater9=0\r\nRepeater10=0\r\n"
-                               "Repeater11=0\r\nRepeater12=0\r\nRepeater13=0\r\nRepeater14=0\r\nRepeater15=0\r\n"
-                               "[Network Config]\r\nPanel Name=Main Panel\r\nSegment Number=1\r\n"));
+    EXPECT_TRUE(
+        text.ends_with("Pager Level=0\r\n[Repeater Name]\r\nRepeater1=Repeater 1\r\n"
+                       "Repeater2=Repeater 2\r\nRepeater3=Repeater 3\r\nRepeater4=Repeater 4\r\n"
+                       "Repeater5=Repeater 5\r\nRepeater6=Repeater 6\r\nRepeater7=Repeater 7\r\n"
+                       "Repeater8=Repeater 8\r\nRepeater9=Repeater 9\r\nRepeater10=Repeater 10\r\n"
+                       "Repeater11=Repeater 11\r\nRepeater12=Repeater 12\r\nRepeater13=Repeater 13\r\n"
+                       "Repeater14=Repeater 14\r\nRepeater15=Repeater 15\r\n[Repeater Fitted]\r\n"
+                       "Repeater1=0\r\nRepeater2=0\r\nRepeater3=0\r\nRepeater4=0\r\nRepeater5=0\r\n"
+                       "Repeater6=0\r\nRepeater7=0\r\nRepeater8=0\r\nRepeater9=0\r\nRepeater10=0\r\n"
+                       "Repeater11=0\r\nRepeater12=0\r\nRepeater13=0\r\nRepeater14=0\r\nRepeater15=0\r\n"
+                       "[Network Config]\r\nPanel Name=Main Panel\r\nSegment Number=1\r\n"));
     EXPECT_EQ(text.find("[Loop]"), std::string::npos);
     EXPECT_EQ(text.find("CopyTime"), std::string::npos);
 }
@@ -199,7 +204,8 @@ TEST_F(ConfigFileTest, ModelToFileToModelKeepsEverythingTheFileStores) {
     ExpectSameSite(data, reread);
     EXPECT_EQ(reread.Loop.Device(256).Suffix, data.Loop.Device(256).Suffix);
     const Equation& divert = reread.GroupList.Groups[32].DivertEquation;
-    EXPECT_TRUE(std::equal(divert.begin() + 1, divert.end(), data.GroupList.Groups[32].DivertEquation.begin() + 1));
+    EXPECT_TRUE(
+        std::equal(divert.begin() + 1, divert.end(), data.GroupList.Groups[32].DivertEquation.begin() + 1));
     EXPECT_EQ(reread.Comments, data.Comments);
 
     // Saving what was read gives the same bytes again.
@@ -214,9 +220,12 @@ TEST_F(ConfigFileTest, SavingOverAFileKeepsWhatWeDoNotWrite) {
     data.ResetToDefaults();
     ASSERT_TRUE(Write().saved);
     const std::string text = ReadText(path);
-    EXPECT_NE(text.find("[Kelvane Header]\r\nFileType=Prog Tools\r\nInstaller=old tool\r\nMain Version=Not Available\r\n"
-                        "[Loop]\r\nType=2\r\n" + extra + "[Detector Names]\r\n"),
-              std::string::npos);
+    EXPECT_NE(
+        text.find(
+            "[Kelvane Header]\r\nFileType=Prog Tools\r\nInstaller=old tool\r\nMain Version=Not Available\r\n"
+            "[Loop]\r\nType=2\r\n" +
+            extra + "[Detector Names]\r\n"),
+        std::string::npos);
 }
 
 TEST_F(ConfigFileTest, CommentsLiveBesideTheFileAsCrLfLines) {

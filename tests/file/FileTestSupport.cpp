@@ -8,7 +8,9 @@ namespace kelvane::test {
 
 void FillSite(TData& data, unsigned seed) {
     std::mt19937 random(seed);
-    const auto number = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    const auto number = [&](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
     // Texts without leading or trailing blanks or enclosing quotes (the file
     // trims those), but with Latin-1 bytes, inner blanks, "=" and ";".
     const auto text = [&](std::size_t length) {

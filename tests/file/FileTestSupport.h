@@ -1,10 +1,11 @@
 #pragma once
+#include <unistd.h>
+
 #include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <unistd.h>
 
 #include "model/Data.h"
 

@@ -58,8 +58,8 @@ TEST(IniFileRead, IntegersAreDecimalOrHexAndAnythingElseGivesTheDefault) {
     EXPECT_EQ(file.ReadInteger("S", "AllBits", 26), -1);
     EXPECT_EQ(file.ReadInteger("S", "Smallest", 26), INT32_MIN);
     EXPECT_EQ(file.ReadInteger("S", "Quoted", 26), 12);
-    for (const char* junk : {"Junk", "Trailing", "Blank", "SpaceInside", "HexJunk", "Bare$", "TooBig", "TooManyHex",
-                             "Missing"}) {
+    for (const char* junk : {"Junk", "Trailing", "Blank", "SpaceInside", "HexJunk", "Bare$", "TooBig",
+                             "TooManyHex", "Missing"}) {
         EXPECT_EQ(file.ReadInteger("S", junk, 26), 26) << junk;
     }
 }

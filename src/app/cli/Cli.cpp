@@ -8,11 +8,15 @@
 namespace kelvane::cli {
 namespace {
 
-bool IsHelp(const std::string& argument) { return argument == "--help" || argument == "-h"; }
+bool IsHelp(const std::string& argument) {
+    return argument == "--help" || argument == "-h";
+}
 
 }  // namespace
 
-void Cli::Add(std::unique_ptr<Command> command) { commands_.push_back(std::move(command)); }
+void Cli::Add(std::unique_ptr<Command> command) {
+    commands_.push_back(std::move(command));
+}
 
 Command* Cli::Find(const std::string& name) const {
     for (const auto& command : commands_) {
@@ -28,7 +32,8 @@ void Cli::PrintOverview(std::ostream& out) const {
     for (const auto& command : commands_) width = std::max(width, command->Synopsis().size());
     for (const auto& command : commands_) {
         const std::string synopsis = command->Synopsis();
-        out << "  " << synopsis << std::string(width - synopsis.size() + 2, ' ') << command->Summary() << "\n";
+        out << "  " << synopsis << std::string(width - synopsis.size() + 2, ' ') << command->Summary()
+            << "\n";
     }
     out << "\nkelvane-cli COMMAND --help describes a command.\n"
            "Exit status: 0 success, 1 a file could not be read or written or the JSON is bad,\n"

@@ -34,6 +34,8 @@ public:
 
 }  // namespace
 
-std::unique_ptr<Command> MakeExportCommand() { return std::make_unique<ExportCommand>(); }
+std::unique_ptr<Command> MakeExportCommand() {
+    return std::make_unique<ExportCommand>();
+}
 
 }  // namespace kelvane::cli

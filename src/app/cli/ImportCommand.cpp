@@ -35,11 +35,11 @@ public:
             return kExitFailure;
         }
         QJsonParseError parseError;
-        const QJsonDocument json =
-            QJsonDocument::fromJson(QByteArray(text.bytes.data(), static_cast<qsizetype>(text.bytes.size())), &parseError);
+        const QJsonDocument json = QJsonDocument::fromJson(
+            QByteArray(text.bytes.data(), static_cast<qsizetype>(text.bytes.size())), &parseError);
         if (parseError.error != QJsonParseError::NoError) {
-            io.err << jsonPath << ": not valid JSON (" << parseError.errorString().toStdString() << " at byte "
-                   << parseError.offset << ")\n";
+            io.err << jsonPath << ": not valid JSON (" << parseError.errorString().toStdString()
+                   << " at byte " << parseError.offset << ")\n";
             return kExitFailure;
         }
         if (!json.isObject()) {
@@ -58,6 +58,8 @@ public:
 
 }  // namespace
 
-std::unique_ptr<Command> MakeImportCommand() { return std::make_unique<ImportCommand>(); }
+std::unique_ptr<Command> MakeImportCommand() {
+    return std::make_unique<ImportCommand>();
+}
 
 }  // namespace kelvane::cli

@@ -27,6 +27,8 @@ public:
 
 }  // namespace
 
-std::unique_ptr<Command> MakeNewCommand() { return std::make_unique<NewCommand>(); }
+std::unique_ptr<Command> MakeNewCommand() {
+    return std::make_unique<NewCommand>();
+}
 
 }  // namespace kelvane::cli

@@ -32,6 +32,8 @@ public:
 
 }  // namespace
 
-std::unique_ptr<Command> MakeShowCommand() { return std::make_unique<ShowCommand>(); }
+std::unique_ptr<Command> MakeShowCommand() {
+    return std::make_unique<ShowCommand>();
+}
 
 }  // namespace kelvane::cli

@@ -10,7 +10,9 @@
 namespace kelvane::cli {
 namespace {
 
-QString Latin1(const std::string& bytes) { return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size())); }
+QString Latin1(const std::string& bytes) {
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
 
 QJsonArray EquationJson(const Equation& equation) {
     QJsonArray entries;
@@ -24,7 +26,9 @@ public:
     FieldReader(const QJsonObject& object, std::string where, std::string& error)
         : object_(object), where_(std::move(where)), error_(error) {}
 
-    bool Text(const char* name, std::string& out) const { return TextValue(name, object_.value(QLatin1String(name)), out); }
+    bool Text(const char* name, std::string& out) const {
+        return TextValue(name, object_.value(QLatin1String(name)), out);
+    }
 
     bool TextValue(const std::string& name, const QJsonValue& value, std::string& out) const {
         if (!value.isString()) return Fail(name, value, "a string");
@@ -36,7 +40,9 @@ public:
         return true;
     }
 
-    bool Integer(const char* name, int& out) const { return IntegerValue(name, object_.value(QLatin1String(name)), out); }
+    bool Integer(const char* name, int& out) const {
+        return IntegerValue(name, object_.value(QLatin1String(name)), out);
+    }
 
     bool Boolean(const char* name, bool& out) const {
         const QJsonValue value = object_.value(QLatin1String(name));
@@ -57,7 +63,8 @@ public:
         if (!value.isArray()) return Fail(name, value, "an array");
         out = value.toArray();
         if (size >= 0 && out.size() != size) {
-            return Fail(name, "must have " + std::to_string(size) + " entries, not " + std::to_string(out.size()));
+            return Fail(name,
+                        "must have " + std::to_string(size) + " entries, not " + std::to_string(out.size()));
         }
         return true;
     }
@@ -107,9 +114,12 @@ private:
     std::string& error_;
 };
 
-std::string ItemWhere(const char* list, qsizetype index) { return std::string(list) + "[" + std::to_string(index) + "]"; }
+std::string ItemWhere(const char* list, qsizetype index) {
+    return std::string(list) + "[" + std::to_string(index) + "]";
+}
 
-bool ObjectAt(const QJsonArray& list, const char* listName, qsizetype index, QJsonObject& out, std::string& error) {
+bool ObjectAt(const QJsonArray& list, const char* listName, qsizetype index, QJsonObject& out,
+              std::string& error) {
     if (!list[index].isObject()) {
         error = ItemWhere(listName, index) + ": expected an object";
         return false;
@@ -140,7 +150,8 @@ bool DevicesFromJson(const QJsonArray& list, TKLoop& loop, std::string& error) {
         int address = 0;
         if (!item.Number("address", kLoopDeviceCount, seen, address)) return false;
         TKDeviceType& device = loop.Device(address);
-        if (!item.Integer("DeviceType", device.DeviceType) || !item.Integer("Allocation", device.Allocation) ||
+        if (!item.Integer("DeviceType", device.DeviceType) ||
+            !item.Integer("Allocation", device.Allocation) ||
             !item.Integer("PlaceNameIndex", device.PlaceNameIndex) || !item.Text("Suffix", device.Suffix) ||
             !item.Integer("Enabled", device.Enabled)) {
             return false;
@@ -184,11 +195,13 @@ bool GroupsFromJson(const QJsonArray& list, TKGroupList& groups, std::string& er
     return true;
 }
 
-bool TextsFromJson(const QJsonArray& list, const char* listName, std::vector<std::string>& out, std::string& error) {
+bool TextsFromJson(const QJsonArray& list, const char* listName, std::vector<std::string>& out,
+                   std::string& error) {
     const FieldReader reader(QJsonObject{}, "", error);
     out.assign(static_cast<std::size_t>(list.size()), std::string());
     for (qsizetype i = 0; i < list.size(); ++i) {
-        if (!reader.TextValue(ItemWhere(listName, i), list[i], out[static_cast<std::size_t>(i)])) return false;
+        if (!reader.TextValue(ItemWhere(listName, i), list[i], out[static_cast<std::size_t>(i)]))
+            return false;
     }
     return true;
 }
@@ -213,7 +226,8 @@ bool NetworkFromJson(const FieldReader& network, TRepeaterList& repeaters, std::
 
 QJsonObject SiteToJson(const TData& data) {
     QJsonObject site;
-    for (const SiteTextField& field : kSiteTextFields) site.insert(field.name, Latin1(data.SiteConfig.*field.member));
+    for (const SiteTextField& field : kSiteTextFields)
+        site.insert(field.name, Latin1(data.SiteConfig.*field.member));
     for (const SiteBoolField& field : kSiteBoolFields) site.insert(field.name, data.SiteConfig.*field.member);
     for (const SiteIntField& field : kSiteIntFields) site.insert(field.name, data.SiteConfig.*field.member);
 
@@ -244,7 +258,8 @@ QJsonObject SiteToJson(const TData& data) {
                                   {"DivertEquation", EquationJson(group.DivertEquation)}});
     }
     QJsonArray customNames;
-    for (int i = 0; i < data.CustomNames.Count(); ++i) customNames.append(Latin1(data.CustomNames.Item(i).Name));
+    for (int i = 0; i < data.CustomNames.Count(); ++i)
+        customNames.append(Latin1(data.CustomNames.Item(i).Name));
     QJsonArray repeaters;
     for (int n = 1; n <= kRepeaterCount; ++n) {
         const TNetwork& repeater = data.RepeaterList.Repeater(n);
@@ -281,7 +296,8 @@ bool SiteFromJson(const QJsonObject& json, TData& data, std::string& error) {
         !top.Array("comments", -1, comments) || !TextsFromJson(comments, "comments", data.Comments, error)) {
         return false;
     }
-    for (int i = 0; i < data.CustomNames.Count(); ++i) data.CustomNames.Item(i).Name = names[static_cast<std::size_t>(i)];
+    for (int i = 0; i < data.CustomNames.Count(); ++i)
+        data.CustomNames.Item(i).Name = names[static_cast<std::size_t>(i)];
     return true;
 }
 

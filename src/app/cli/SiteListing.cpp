@@ -18,7 +18,9 @@ std::string RightAligned(const std::string& text, std::size_t width) {
     return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
 }
 
-std::string YesNo(bool value) { return value ? "Yes" : "No"; }
+std::string YesNo(bool value) {
+    return value ? "Yes" : "No";
+}
 
 std::string LoggerSettingText(int setting) {
     if (setting == 0) return "Disabled";
@@ -55,7 +57,8 @@ void ListSite(const TKSiteConfig1& site, std::ostream& out) {
         out << "  " << Padded(std::string(field.label) + ":", kLabelWidth) << site.*field.member << "\n";
     }
     for (const SiteBoolField& field : kSiteBoolFields) {
-        out << "  " << Padded(std::string(field.label) + ":", kLabelWidth) << YesNo(site.*field.member) << "\n";
+        out << "  " << Padded(std::string(field.label) + ":", kLabelWidth) << YesNo(site.*field.member)
+            << "\n";
     }
     for (const SiteIntField& field : kSiteIntFields) {
         const int value = site.*field.member;
@@ -67,8 +70,8 @@ void ListSite(const TKSiteConfig1& site, std::ostream& out) {
 }
 
 void ListDevices(const TData& data, std::ostream& out) {
-    out << "\nDevices (fitted)\n  Addr  " << Padded("Type", 20) << Padded("Allocation", 12) << Padded("Place name", 14)
-        << Padded("Suffix", 8) << "Enabled\n";
+    out << "\nDevices (fitted)\n  Addr  " << Padded("Type", 20) << Padded("Allocation", 12)
+        << Padded("Place name", 14) << Padded("Suffix", 8) << "Enabled\n";
     for (int n = 1; n <= kLoopDeviceCount; ++n) {
         const TKDeviceType& device = data.Loop.Device(n);
         if (device.DeviceType == dtNotFitted) continue;
@@ -84,14 +87,15 @@ void ListEquations(const TData& data, std::ostream& out) {
     out << "\nZones            areas / devices\n";
     for (int z = 1; z <= kZoneCount; ++z) {
         const TKZone& zone = data.ZoneList.Zones[static_cast<std::size_t>(z)];
-        out << "  " << Padded("Zone " + std::to_string(z), 9) << "[" << AreaEquationText(zone.AreaEquation) << "]  ["
-            << DeviceEquationText(zone.DeviceEquation) << "]  " << zone.Name << "\n";
+        out << "  " << Padded("Zone " + std::to_string(z), 9) << "[" << AreaEquationText(zone.AreaEquation)
+            << "]  [" << DeviceEquationText(zone.DeviceEquation) << "]  " << zone.Name << "\n";
     }
     out << "\nGroups           primary areas / night areas / divert groups\n";
     for (int g = 1; g <= kGroupCount; ++g) {
         const TKGroup& group = data.GroupList.Groups[static_cast<std::size_t>(g)];
-        out << "  " << Padded("Group " + std::to_string(g), 9) << "[" << AreaEquationText(group.PrimaryAreaEquation)
-            << "]  [" << AreaEquationText(group.NightAreaEquation) << "]  [" << DivertEquationText(group.DivertEquation)
+        out << "  " << Padded("Group " + std::to_string(g), 9) << "["
+            << AreaEquationText(group.PrimaryAreaEquation) << "]  ["
+            << AreaEquationText(group.NightAreaEquation) << "]  [" << DivertEquationText(group.DivertEquation)
             << "]\n";
     }
 }
@@ -99,13 +103,16 @@ void ListEquations(const TData& data, std::ostream& out) {
 void ListNames(const TData& data, std::ostream& out) {
     out << "\nCustom place names\n";
     for (int i = 0; i < data.CustomNames.Count(); ++i) {
-        out << "  " << RightAligned(std::to_string(i + 1), 2) << "  " << data.CustomNames.Item(i).Name << "\n";
+        out << "  " << RightAligned(std::to_string(i + 1), 2) << "  " << data.CustomNames.Item(i).Name
+            << "\n";
     }
     const TRepeaterList& network = data.RepeaterList;
-    out << "\nNetwork\n  Panel name:     " << network.PanelName << "\n  Segment number: " << network.Segment << "\n";
+    out << "\nNetwork\n  Panel name:     " << network.PanelName << "\n  Segment number: " << network.Segment
+        << "\n";
     for (int n = 1; n <= kRepeaterCount; ++n) {
         out << "  Repeater " << RightAligned(std::to_string(n), 2) << ":    "
-            << Padded(network.Repeater(n).Name, 16) << (network.Repeater(n).Fitted ? "fitted" : "not fitted") << "\n";
+            << Padded(network.Repeater(n).Name, 16) << (network.Repeater(n).Fitted ? "fitted" : "not fitted")
+            << "\n";
     }
 }
 
