@@ -1,0 +1,12 @@
+#include "app/cli/Command.h"
+
+namespace kelvane::cli {
+
+bool Command::ExpectArguments(const std::vector<std::string>& arguments, std::size_t count,
+                              CommandIo& io) const {
+    if (arguments.size() == count) return true;
+    io.err << "Usage: kelvane-cli " << Synopsis() << " (see kelvane-cli " << Name() << " --help)\n";
+    return false;
+}
+
+}  // namespace kelvane::cli

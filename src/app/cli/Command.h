@@ -1,0 +1,42 @@
+#pragma once
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace kelvane::cli {
+
+// Exit codes of kelvane-cli.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailure = 1;   // a file could not be read or written, bad JSON
+inline constexpr int kExitNotValid = 2;  // the file is not a configuration file
+inline constexpr int kExitUsage = 64;    // wrong command line
+
+struct CommandIo {
+    std::ostream& out;
+    std::ostream& err;
+};
+
+// One kelvane-cli command. The dispatcher answers "--help" from Help() and
+// hands every other argument after the command name to Run().
+class Command {
+public:
+    virtual ~Command() = default;
+
+    // "show"
+    virtual std::string Name() const = 0;
+    // "show FILE.KCF"
+    virtual std::string Synopsis() const = 0;
+    // One line for the command overview.
+    virtual std::string Summary() const = 0;
+    // The full text of "kelvane-cli NAME --help".
+    virtual std::string Help() const = 0;
+
+    virtual int Run(const std::vector<std::string>& arguments, CommandIo& io) = 0;
+
+protected:
+    // True when exactly `count` arguments were given; otherwise prints the
+    // usage line and the caller returns kExitUsage.
+    bool ExpectArguments(const std::vector<std::string>& arguments, std::size_t count, CommandIo& io) const;
+};
+
+}  // namespace kelvane::cli

@@ -1,0 +1,14 @@
+#include "app/cli/FileCommands.h"
+
+#include "app/cli/Cli.h"
+
+namespace kelvane::cli {
+
+void AddFileCommands(Cli& cli) {
+    cli.Add(MakeShowCommand());
+    cli.Add(MakeExportCommand());
+    cli.Add(MakeImportCommand());
+    cli.Add(MakeNewCommand());
+}
+
+}  // namespace kelvane::cli
