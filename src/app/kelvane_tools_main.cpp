@@ -9,6 +9,7 @@
 #include "transfer/TransferStatus.h"
 #include "ui/AppIcons.h"
 #include "ui/ConfigFileStore.h"
+#include "ui/ControllerConnection.h"
 #include "ui/MainWindow.h"
 #include "ui/QtPrompts.h"
 #include "ui/StartupOptions.h"
@@ -58,6 +59,7 @@ int main(int argc, char** argv) {
     kelvane::SystemClock clock;
     kelvane::TfrmMain frmMain(data, document, prompts, store, clock, commandLine.Options);
     prompts.SetParent(&frmMain);
+    kelvane::ControllerConnection connection(frmMain, data, document, prompts, clock);
 
     splashStatus.SetCancelVisible(true);
     splash.reset();

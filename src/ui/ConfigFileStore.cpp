@@ -1,22 +1,21 @@
 #include "ui/ConfigFileStore.h"
 
-// TODO(integration): call IsValidConfigFile, ReadConfigFile and
-// WriteConfigFile of file/ConfigFile.h here once the KCF reader and writer
-// are merged. Until then no file is accepted and nothing is written, and
-// the user is told so.
+#include "file/ConfigFile.h"
 
 namespace kelvane {
 
-bool ConfigFileStore::IsValid(const std::string&) { return false; }
+bool ConfigFileStore::IsValid(const std::string& path) { return IsValidConfigFile(path); }
 
 bool ConfigFileStore::Read(const std::string& path, std::string& errorText) {
-    errorText = "Unable to read " + path;
-    return false;
+    const ConfigOpenResult result = OpenConfigFile(path, data_, document_);
+    if (!result.Read()) errorText = result.message;
+    return result.Read();
 }
 
 bool ConfigFileStore::Write(const std::string& path, std::string& errorText) {
-    errorText = "Unable to write to " + path;
-    return false;
+    const ConfigSaveResult result = WriteConfigFile(path, data_, document_);
+    if (!result.saved) errorText = result.message;
+    return result.saved;
 }
 
 }  // namespace kelvane

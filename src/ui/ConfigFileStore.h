@@ -16,8 +16,8 @@ public:
     bool Write(const std::string& path, std::string& errorText) override;
 
 private:
-    [[maybe_unused]] TData& data_;
-    [[maybe_unused]] Document& document_;
+    TData& data_;
+    Document& document_;
 };
 
 }  // namespace kelvane

@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -27,7 +28,7 @@
 #include "ui/HelpWindow.h"
 #include "ui/NetworkConfigTab.h"
 #include "ui/PlaceNamesTab.h"
-#include "ui/PortSettings.h"
+#include "comms/qt/PortSettings.h"
 #include "ui/QtFileDialogs.h"
 #include "ui/SiteConfigTab.h"
 #include "ui/TAboutBox.h"
@@ -250,7 +251,14 @@ void TfrmMain::BuildPages() {
     tabPlaceNames = new PlaceNamesTab(data_, document_, prompts_);
     addPage(tabPlaceNames, "tabPlaceNames", "Place Names");
     tabSiteCfg = new SiteConfigTab(data_, document_, prompts_);
-    addPage(tabSiteCfg, "tabSiteCfg", "Site Config");
+    tabSiteCfg->setObjectName(QStringLiteral("tabSiteCfg"));
+    // The site settings need more room than the other pages: on a small
+    // window they scroll rather than hold the whole window up.
+    auto* siteScroller = new QScrollArea;
+    siteScroller->setFrameShape(QFrame::NoFrame);
+    siteScroller->setWidgetResizable(true);
+    siteScroller->setWidget(tabSiteCfg);
+    ConfigPages->addTab(siteScroller, QStringLiteral("Site Config"));
     tabNetworkCfg = new NetworkConfigTab(data_, document_, prompts_);
     addPage(tabNetworkCfg, "tabNetworkCfg", "Network Config");
     tabViewLog = new EventLogTab(data_, document_, prompts_);
@@ -298,8 +306,8 @@ void TfrmMain::FirstShow() {
         const QRect area = display->availableGeometry();
         move(area.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
     }
-    const int port = PortSettings().StoredPort();
-    if (PortSettings::ValidPort(port) && Hooks.SelectStoredPort) Hooks.SelectStoredPort(port);
+    const int port = PortSettings().Port();
+    if (port >= 1 && port <= 4 && Hooks.SelectStoredPort) Hooks.SelectStoredPort(port);
 
     tabLoopSummary->SelectFirstListEntries();
     tabLoop1->SetUpLoop();

@@ -1,0 +1,72 @@
+#pragma once
+#include <QObject>
+#include <QTimer>
+#include <memory>
+
+#include "comms/PanelComms.h"
+#include "comms/PortPaths.h"
+#include "comms/qt/PortSettings.h"
+#include "comms/qt/QtPollTimer.h"
+#include "core/Clock.h"
+#include "core/Prompts.h"
+#include "file/Document.h"
+#include "model/Data.h"
+#include "transfer/TransferChains.h"
+#include "transfer/TransferSupervisor.h"
+#include "transfer/TransferView.h"
+
+namespace kelvane {
+
+namespace sim {
+class ControllerRecords;
+}
+
+class TfrmMain;
+class TCommSelectForm;
+
+// The desktop program's controller link, put together and wired to the main
+// window: the serial device (a real port, or the simulated controller with
+// --simulate), the protocol component, its poll timer, the transfer
+// supervision with its keep-alive timer, the load and save chains, and the
+// serial port selection dialog.
+class ControllerConnection : public QObject, public TransferView {
+    Q_OBJECT
+public:
+    ControllerConnection(TfrmMain& frmMain, TData& data, Document& document, Prompts& prompts, const Clock& clock);
+    ~ControllerConnection() override;
+
+    TPanelComms& PanelComms() { return *panelComms_; }
+    TransferSupervisor& Supervisor() { return *supervisor_; }
+    // With --simulate: the simulated controller's own configuration memory.
+    TData* SimulatedControllerSite() { return simulatedSite_.get(); }
+
+    // TransferView
+    int ActivePage() const override;
+    void RefreshActivePage() override;
+    void ShowMainVersion(const std::string& version) override;
+    void SetConnectionStatusText(const std::string& text) override;
+    void SetDateTimeTexts(const std::string& date, const std::string& time) override;
+    void AppendEventLogLine(const std::string& line) override;
+    void Beep() override;
+    bool UploadTimeSelected() const override;
+    void RefreshPlaceNameLists() override;
+
+private:
+    std::unique_ptr<SerialDevice> MakeDevice(const Clock& clock);
+    void WireMainWindow();
+
+    TfrmMain& frmMain_;
+    PortPaths paths_;
+    PortSettings settings_;
+    std::unique_ptr<TData> simulatedSite_;
+    std::unique_ptr<sim::ControllerRecords> simulatedRecords_;
+    std::unique_ptr<SerialDevice> device_;
+    std::unique_ptr<TPanelComms> panelComms_;
+    std::unique_ptr<QtPollTimer> pollTimer_;
+    std::unique_ptr<TransferSupervisor> supervisor_;
+    std::unique_ptr<TransferChains> chains_;
+    QTimer timer2_;
+    TCommSelectForm* commSelectForm_ = nullptr;
+};
+
+}  // namespace kelvane
