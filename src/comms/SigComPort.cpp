@@ -23,8 +23,10 @@ std::string ExpandControlChars(const std::string& bytes) {
 
 TSigComPort::TSigComPort(SerialDevice& device, const Clock& clock, const PortPaths& paths)
     : device_(device), clock_(clock), paths_(paths) {
+    // Received bytes are handled as soon as the device says they are there;
+    // the poll tick still runs the reply time-out and the owner's tick.
     device_.OnDataReady = [this] {
-        if (Connected()) ReadReceived();
+        if (Connected() && ReadReceived() > 0) receivedSinceTick_ = true;
     };
 }
 
@@ -201,7 +203,11 @@ long TSigComPort::ReadReceived() {
 void TSigComPort::PollTick() {
     if (!Connected()) return;
     const long read = ReadReceived();
-    if (read == 0 && WaitingForInput) {
+    // Input handled on arrival since the last tick counts as read by this one,
+    // so the reply time-out runs exactly as with polling alone.
+    const bool inputSinceTick = receivedSinceTick_;
+    receivedSinceTick_ = false;
+    if (read == 0 && !inputSinceTick && WaitingForInput) {
         IdleTime += pollingDelay_;
         if (InputTimedOut() && OnInputTimeout) {
             WaitingForInput = false;

@@ -111,6 +111,7 @@ private:
 
     std::vector<std::uint8_t> inputBuffer_ = std::vector<std::uint8_t>(2048);
     long lastReadCount_ = 0;
+    bool receivedSinceTick_ = false;
 };
 
 }  // namespace kelvane

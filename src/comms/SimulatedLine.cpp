@@ -8,6 +8,20 @@ namespace kelvane {
 SimulatedLine::SimulatedLine() {
     a_.peer_ = &b_;
     b_.peer_ = &a_;
+    a_.line_ = this;
+    b_.line_ = this;
+}
+
+void SimulatedLine::EmulateWire(const Clock& clock, std::uint32_t bitsPerSecond, std::uint32_t bitsPerCharacter) {
+    clock_ = &clock;
+    characterNs_ = bitsPerSecond == 0 ? 0 : std::uint64_t{bitsPerCharacter} * 1'000'000'000 / bitsPerSecond;
+}
+
+void SimulatedLine::Deliver() {
+    a_.Release();
+    b_.Release();
+    a_.SignalDataReady();
+    b_.SignalDataReady();
 }
 
 bool SimulatedLine::End::Open(const std::string& path) {
@@ -25,7 +39,9 @@ bool SimulatedLine::End::Open(const std::string& path) {
 void SimulatedLine::End::Close() {
     open_ = false;
     transmit_.clear();
+    arrivalNs_.clear();
     receive_.clear();
+    arrived_ = false;
 }
 
 bool SimulatedLine::End::Configure(const LineSettings& settings) {
@@ -41,7 +57,10 @@ bool SimulatedLine::End::SetQueueSizes(std::uint16_t, std::uint16_t) {
 
 void SimulatedLine::End::Purge(bool input, bool output) {
     if (input) receive_.clear();
-    if (output) transmit_.clear();
+    if (output) {
+        transmit_.clear();
+        arrivalNs_.clear();
+    }
 }
 
 long SimulatedLine::End::Write(const std::uint8_t* data, std::size_t count) {
@@ -49,7 +68,14 @@ long SimulatedLine::End::Write(const std::uint8_t* data, std::size_t count) {
         lastError_ = EBADF;
         return -1;
     }
-    for (std::size_t i = 0; i < count; ++i) transmit_.push_back({data[i], settings_.Parity});
+    const bool wired = Wired();
+    std::uint64_t arrival = wired ? std::max(line_->NowNs(), wireFreeNs_) : 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        transmit_.push_back({data[i], settings_.Parity});
+        if (wired) arrivalNs_.push_back(arrival += line_->characterNs_);
+    }
+    if (wired) wireFreeNs_ = arrival;
+    bytesCarried_ += count;
     if (!held_) Release();
     lastError_ = 0;
     return static_cast<long>(count);
@@ -90,10 +116,44 @@ void SimulatedLine::End::SetHeld(bool held) {
     if (!held_) Release();
 }
 
+bool SimulatedLine::End::Wired() const { return line_->WireEmulated(); }
+
 void SimulatedLine::End::Release() {
     if (held_) return;
-    if (peer_->open_) peer_->receive_.insert(peer_->receive_.end(), transmit_.begin(), transmit_.end());
-    transmit_.clear();
+    Transmit(Wired() ? line_->NowNs() : UINT64_MAX);
+}
+
+void SimulatedLine::End::Drain() {
+    // A driven clock cannot be waited on: what is still on the wire arrives now.
+    if (!held_) Transmit(UINT64_MAX);
+}
+
+void SimulatedLine::End::Transmit(std::uint64_t nowNs) {
+    std::size_t due = transmit_.size();
+    if (Wired()) {
+        due = 0;
+        while (due < arrivalNs_.size() && arrivalNs_[due] <= nowNs) ++due;
+        arrivalNs_.erase(arrivalNs_.begin(), arrivalNs_.begin() + static_cast<std::ptrdiff_t>(due));
+    }
+    if (due == 0) return;
+    if (peer_->open_) {
+        peer_->receive_.insert(peer_->receive_.end(), transmit_.begin(),
+                               transmit_.begin() + static_cast<std::ptrdiff_t>(due));
+        peer_->arrived_ = true;
+    }
+    transmit_.erase(transmit_.begin(), transmit_.begin() + static_cast<std::ptrdiff_t>(due));
+}
+
+void SimulatedLine::End::SignalDataReady() {
+    if (!line_->signalsDataReady_ || !OnDataReady || signalling_) return;
+    // Bytes that arrive while the handler runs are signalled once it returns.
+    signalling_ = true;
+    while (arrived_ && open_ && !receive_.empty()) {
+        arrived_ = false;
+        OnDataReady();
+    }
+    arrived_ = false;
+    signalling_ = false;
 }
 
 }  // namespace kelvane

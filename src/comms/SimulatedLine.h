@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "comms/SerialDevice.h"
+#include "core/Clock.h"
 
 namespace kelvane {
 
@@ -21,6 +22,14 @@ struct LineByte {
 // go straight to the far end's receive queue unless the sending end is held
 // (as by a stopped flow control); held bytes wait in its transmit queue,
 // where a purge drops them. A closed end receives nothing.
+//
+// Two options bring it closer to a real cable. With a wire emulated, every
+// byte takes one character time on the clock and the bytes of one direction
+// go one after another: a written byte waits in the transmit queue until its
+// last bit has crossed. With data-ready signalled, each end calls its
+// OnDataReady when bytes have arrived. Both happen in Deliver(), which the
+// owner calls as its clock moves; data-ready is never signalled from inside
+// a Write, so a handler that answers at once cannot recurse.
 class SimulatedLine {
 public:
     class End : public SerialDevice {
@@ -34,7 +43,7 @@ public:
         std::size_t BytesToWrite() override { return transmit_.size(); }
         long Write(const std::uint8_t* data, std::size_t count) override;
         long Read(std::uint8_t* buffer, std::size_t max) override;
-        void Drain() override { Release(); }
+        void Drain() override;
         std::uint32_t LastError() const override { return lastError_; }
         std::string LastErrorText() const override;
 
@@ -53,6 +62,10 @@ public:
     private:
         friend class SimulatedLine;
         void Release();
+        // Moves the bytes whose time has come to the far end.
+        void Transmit(std::uint64_t nowNs);
+        void SignalDataReady();
+        bool Wired() const;
 
         End* peer_ = nullptr;
         bool open_ = false;
@@ -62,8 +75,14 @@ public:
         std::string path_;
         LineSettings settings_;
         std::deque<LineByte> transmit_;
+        std::deque<std::uint64_t> arrivalNs_;  // with a wire: when each transmit_ byte reaches the far end
+        std::uint64_t wireFreeNs_ = 0;         // with a wire: when the last byte written has crossed
         std::deque<LineByte> receive_;
+        bool arrived_ = false;    // bytes came in since data-ready was last signalled
+        bool signalling_ = false;
+        std::uint64_t bytesCarried_ = 0;
         std::uint32_t lastError_ = 0;
+        SimulatedLine* line_ = nullptr;
     };
 
     SimulatedLine();
@@ -76,9 +95,29 @@ public:
     const End& A() const { return a_; }
     const End& B() const { return b_; }
 
+    // Emulates a wire of `bitsPerSecond` with `bitsPerCharacter` per byte
+    // (10 for 8N1) on `clock`.
+    void EmulateWire(const Clock& clock, std::uint32_t bitsPerSecond = 9600, std::uint32_t bitsPerCharacter = 10);
+    bool WireEmulated() const { return clock_ != nullptr; }
+    // Time one byte takes on the emulated wire, in nanoseconds.
+    std::uint64_t CharacterTimeNs() const { return characterNs_; }
+    // Signals OnDataReady on each end that has received bytes (off by default).
+    void SetSignalsDataReady(bool on) { signalsDataReady_ = on; }
+
+    // Lets the bytes whose time has come arrive, then signals data-ready.
+    void Deliver();
+    // Bytes written into the line in both directions so far.
+    std::uint64_t BytesCarried() const { return a_.bytesCarried_ + b_.bytesCarried_; }
+
 private:
+    friend class End;
+    std::uint64_t NowNs() const { return clock_ ? clock_->NowMs() * 1'000'000 : 0; }
+
     End a_;
     End b_;
+    const Clock* clock_ = nullptr;
+    std::uint64_t characterNs_ = 0;
+    bool signalsDataReady_ = false;
 };
 
 }  // namespace kelvane

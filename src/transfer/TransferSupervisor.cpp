@@ -1,6 +1,5 @@
 #include "transfer/TransferSupervisor.h"
 
-
 #include "core/Pages.h"
 
 namespace kelvane {
@@ -94,9 +93,11 @@ void TransferSupervisor::SendNvmQuery() {
 
 void TransferSupervisor::SendVersionQuery() { SendTransferPacket(kVersionQuery); }
 
-void TransferSupervisor::AbortTransfer() {
+void TransferSupervisor::EndTransfer(bool completed) {
+    const bool wasRunning = state_.Step != kStepIdle;
     status_.Close();
     state_.Step = kStepIdle;
+    if (wasRunning && OnTransferEnded) OnTransferEnded(completed);
 }
 
 void TransferSupervisor::StartTransfer() {
@@ -125,7 +126,7 @@ void TransferSupervisor::StartTransfer() {
 }
 
 void TransferSupervisor::FinishTransfer(bool refresh) {
-    AbortTransfer();
+    EndTransfer(true);
     if (refresh) view_.RefreshActivePage();
 }
 

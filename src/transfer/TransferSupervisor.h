@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "comms/PanelComms.h"
@@ -68,6 +69,10 @@ public:
     void PageChanging(int leavingPage);
     void PageChanged(int activePage);
 
+    // Fired once at the end of every transfer that was running: true when
+    // its chain finished, false when an error, an abort or a cancel ended it.
+    std::function<void(bool completed)> OnTransferEnded;
+
     bool ConnectedIndicator() const { return connectedIndicator_; }
     int IndicatorCountdown() const { return indicatorCountdown_; }
 
@@ -76,7 +81,9 @@ private:
     void SendNvmQuery();
     void NvmLinkAnswer(const std::string& packet);
     void VersionAnswer(const std::string& packet);
-    void AbortTransfer();
+    void AbortTransfer() { EndTransfer(false); }
+    // Closes the status window and returns to idle.
+    void EndTransfer(bool completed);
 
     TData& data_;
     TPanelComms& comms_;

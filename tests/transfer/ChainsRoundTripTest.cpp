@@ -1,66 +1,17 @@
 #include <gtest/gtest.h>
 
 #include "ChainsFakeHost.h"
+#include "SiteSamples.h"
 
 namespace kelvane::chains_test {
 namespace {
-
-// Fills every field that travels with values that differ from item to item.
-void Populate(TData& data, const std::string& version) {
-    data.ResetToDefaults();
-    data.SiteConfig.MainVersion = version;
-    for (int n = 1; n <= 256; ++n) {
-        TKDeviceType& device = data.Loop.Device(n);
-        device.DeviceType = n % 10;
-        device.Allocation = (n * 7) % 64;
-        device.Enabled = n % 3 == 0 ? 0 : 1;
-        device.PlaceNameIndex = n % 86;
-        device.Suffix = n % 5 == 0 ? std::string() : std::to_string(n % 1000).substr(0, 4);
-    }
-    for (int z = 1; z <= 64; ++z) {
-        for (int t = 1; t <= 8; ++t) {
-            data.ZoneList.Zones[z].AreaEquation[t] = (z + t) % 27;
-            data.ZoneList.Zones[z].DeviceEquation[t] = (z * 37 + t * 11) % 257;
-        }
-    }
-    for (int g = 1; g <= 32; ++g) {
-        for (int t = 1; t <= 8; ++t) {
-            data.GroupList.Groups[g].PrimaryAreaEquation[t] = (g * 3 + t) % 27;
-            data.GroupList.Groups[g].NightAreaEquation[t] = (g + t * 5) % 27;
-            data.GroupList.Groups[g].DivertEquation[t] = (g + t) % 33;
-        }
-    }
-    for (int k = 0; k < 45; ++k) data.CustomNames.Item(k).Name = "Room " + std::to_string(100 + k * 7);
-    TKSiteConfig1& site = data.SiteConfig;
-    site.AL2Code = "3213";
-    site.AL3Code = "1123";
-    site.CallCode = "AUDA";
-    site.AttackCode = "UUDA";
-    site.NightModeTime = "22:15";
-    site.DayModeTime = "06:45";
-    site.NightModeAutoEnable = true;
-    site.HTM2015Enable = true;
-    site.SurveyorEnable = true;
-    site.LoggerSetting = 7;
-    site.PagerEnabled = true;
-    site.PagerLevel = 3;
-    site.AccTimeout = 4;
-    site.DivTimeout = 6;
-    site.EmergState = true;
-    site.AttackState = false;
-}
-
-std::string Padded(std::string suffix) {
-    suffix.resize(std::max<std::size_t>(suffix.size(), 4), ' ');
-    return suffix;
-}
 
 class RoundTrip : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(RoundTrip, SaveAllThenLoadAllReproducesEveryFieldThatTravels) {
     const std::string version = GetParam();
     TData original;
-    Populate(original, version);
+    testing::PopulateTravellingFields(original, version);
     TData controller;
     controller.ResetToDefaults();
     controller.SiteConfig.MainVersion = version;
@@ -78,54 +29,7 @@ TEST_P(RoundTrip, SaveAllThenLoadAllReproducesEveryFieldThatTravels) {
     ASSERT_FALSE(load.host.failed);
     EXPECT_EQ(load.host.retries, 0);
 
-    for (int n = 1; n <= 255; ++n) {
-        const TKDeviceType& a = original.Loop.Device(n);
-        const TKDeviceType& b = fresh.Loop.Device(n);
-        EXPECT_EQ(b.DeviceType, a.DeviceType) << n;
-        EXPECT_EQ(b.Allocation, a.Allocation) << n;
-        EXPECT_EQ(b.Enabled, a.Enabled) << n;
-        EXPECT_EQ(b.PlaceNameIndex, a.PlaceNameIndex) << n;
-        EXPECT_EQ(b.Suffix, Padded(a.Suffix)) << n;  // the suffix field is four characters on the controller
-    }
-    EXPECT_EQ(fresh.Loop.Device(256).DeviceType, 0);  // device 256 is never saved
-
-    const int zones = original.SiteConfig.ZoneLimit();
-    for (int z = 1; z <= 64; ++z) {
-        const TKZone expected = z <= zones ? original.ZoneList.Zones[z] : TKZone{};
-        for (int t = 1; t <= 8; ++t) {
-            EXPECT_EQ(fresh.ZoneList.Zones[z].AreaEquation[t], expected.AreaEquation[t]) << z;
-            EXPECT_EQ(fresh.ZoneList.Zones[z].DeviceEquation[t], expected.DeviceEquation[t]) << z;
-        }
-    }
-    for (int g = 1; g <= 32; ++g) {
-        for (int t = 1; t <= 8; ++t) {
-            EXPECT_EQ(fresh.GroupList.Groups[g].PrimaryAreaEquation[t], original.GroupList.Groups[g].PrimaryAreaEquation[t]);
-            EXPECT_EQ(fresh.GroupList.Groups[g].NightAreaEquation[t], original.GroupList.Groups[g].NightAreaEquation[t]);
-            EXPECT_EQ(fresh.GroupList.Groups[g].DivertEquation[t], original.GroupList.Groups[g].DivertEquation[t]);
-        }
-    }
-    for (int k = 0; k < 45; ++k) EXPECT_EQ(fresh.CustomNames.Item(k).Name, original.CustomNames.Item(k).Name);
-
-    const TKSiteConfig1& a = original.SiteConfig;
-    const TKSiteConfig1& b = fresh.SiteConfig;
-    const bool newController = zones == 64;
-    EXPECT_EQ(b.MainVersion, version);
-    EXPECT_EQ(b.AL2Code, a.AL2Code);
-    EXPECT_EQ(b.AL3Code, a.AL3Code);
-    EXPECT_EQ(b.CallCode, a.CallCode);
-    EXPECT_EQ(b.AttackCode, a.AttackCode);
-    EXPECT_EQ(b.NightModeTime, a.NightModeTime);
-    EXPECT_EQ(b.DayModeTime, a.DayModeTime);
-    EXPECT_EQ(b.NightModeAutoEnable, a.NightModeAutoEnable);
-    EXPECT_EQ(b.HTM2015Enable, newController && a.HTM2015Enable);
-    EXPECT_EQ(b.SurveyorEnable, newController && a.SurveyorEnable);
-    EXPECT_EQ(b.LoggerSetting, a.LoggerSetting);
-    EXPECT_EQ(b.PagerEnabled, a.PagerEnabled);
-    EXPECT_EQ(b.PagerLevel, a.PagerLevel);
-    EXPECT_EQ(b.AccTimeout, a.AccTimeout);
-    EXPECT_EQ(b.DivTimeout, a.DivTimeout);
-    EXPECT_EQ(b.EmergState, a.EmergState);
-    EXPECT_EQ(b.AttackState, a.AttackState);
+    testing::ExpectTravellingFieldsEqual(original, fresh);
 }
 
 INSTANTIATE_TEST_SUITE_P(Controllers, RoundTrip, ::testing::Values("08A00", "07B12"));

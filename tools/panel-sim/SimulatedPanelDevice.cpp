@@ -3,7 +3,17 @@
 namespace kelvane::sim {
 
 SimulatedPanelDevice::SimulatedPanelDevice(const Clock& clock, SimulatorOptions options, RecordHandler* records)
-    : controllerEnd_(line_.B()), simulator_(controllerEnd_, clock, std::move(options), records) {}
+    : controllerEnd_(line_.B()), simulator_(controllerEnd_, clock, std::move(options), records) {
+    line_.SetSignalsDataReady(true);
+    line_.A().OnDataReady = [this] {
+        if (OnDataReady) OnDataReady();
+    };
+}
+
+void SimulatedPanelDevice::Service() {
+    simulator_.Service();
+    line_.Deliver();
+}
 
 long SimulatedPanelDevice::Write(const std::uint8_t* data, std::size_t count) {
     const long written = line_.A().Write(data, count);

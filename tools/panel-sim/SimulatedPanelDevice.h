@@ -7,12 +7,18 @@ namespace kelvane::sim {
 // A serial device with the simulated controller on the far end of an
 // in-process line: the desktop program's link uses it in place of a real
 // port (any device path opens it). The simulator is served whenever the
-// link reads or writes, so it needs no timer of its own.
+// link reads or writes, so it needs no timer of its own; an owner that wants
+// answers handled as they arrive calls Service() as time passes, and the
+// line signals data-ready to this device.
 class SimulatedPanelDevice : public SerialDevice {
 public:
     explicit SimulatedPanelDevice(const Clock& clock, SimulatorOptions options = {}, RecordHandler* records = nullptr);
 
     PanelSimulator& Simulator() { return simulator_; }
+    // The line, to emulate its wire (SimulatedLine::EmulateWire).
+    SimulatedLine& Line() { return line_; }
+    // Serves the simulator and lets what has crossed the line arrive.
+    void Service();
 
     bool Open(const std::string& path) override { return line_.A().Open(path); }
     bool IsOpen() const override { return line_.A().IsOpen(); }

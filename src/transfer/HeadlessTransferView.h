@@ -1,0 +1,34 @@
+#pragma once
+#include <string>
+
+#include "transfer/TransferView.h"
+
+namespace kelvane {
+
+// The transfer supervision's view where there is no window (the command
+// line, tests, benchmarks). No page is active, so the page buttons have
+// nothing to transfer and only the whole-configuration commands run; the
+// window's labels and refreshes have nothing to draw. What the controller
+// reports of itself is kept for the caller.
+class HeadlessTransferView : public TransferView {
+public:
+    static constexpr int kNoPage = -1;
+
+    int ActivePage() const override { return Page; }
+    void RefreshActivePage() override {}
+    void ShowMainVersion(const std::string& version) override { MainVersion = version; }
+    void SetConnectionStatusText(const std::string& text) override { ConnectionStatus = text; }
+    void SetDateTimeTexts(const std::string&, const std::string&) override {}
+    void AppendEventLogLine(const std::string&) override {}
+    void Beep() override {}
+    bool UploadTimeSelected() const override { return UploadTime; }
+    void RefreshPlaceNameLists() override {}
+
+    int Page = kNoPage;
+    // "Copy PC Time to Panel on Program:": whether a save sends the time packet.
+    bool UploadTime = false;
+    std::string MainVersion;
+    std::string ConnectionStatus;
+};
+
+}  // namespace kelvane

@@ -1,0 +1,74 @@
+#include "transfer/TransferSession.h"
+
+namespace kelvane {
+
+TransferSession::TransferSession(SerialDevice& device, const Clock& clock, const PortPaths& paths, TData& data,
+                                 Document& document, Prompts& prompts)
+    : headlessView_(std::make_unique<HeadlessTransferView>()),
+      ownStatus_(std::make_unique<TransferStatus>()),
+      status_(*ownStatus_),
+      comms_(device, clock, paths) {
+    supervisor_ = std::make_unique<TransferSupervisor>(data, comms_, status_, prompts, clock, *headlessView_);
+    chains_ = std::make_unique<TransferChains>(*supervisor_, data, document);
+    Wire();
+}
+
+TransferSession::TransferSession(SerialDevice& device, const Clock& clock, const PortPaths& paths, TData& data,
+                                 Document& document, Prompts& prompts, TransferStatus& status, TransferView& view)
+    : status_(status), comms_(device, clock, paths) {
+    supervisor_ = std::make_unique<TransferSupervisor>(data, comms_, status_, prompts, clock, view);
+    chains_ = std::make_unique<TransferChains>(*supervisor_, data, document);
+    Wire();
+}
+
+TransferSession::~TransferSession() {
+    comms_.ProcessPendingEvents = nullptr;
+    comms_.Close();
+}
+
+void TransferSession::Wire() {
+    supervisor_->SetSteps(chains_.get());
+    supervisor_->OnTransferEnded = [this](bool completed) {
+        outcome_ = completed ? Outcome::Completed : Outcome::Failed;
+        if (OnEnded) OnEnded(outcome_);
+    };
+}
+
+void TransferSession::Begin() { outcome_ = Outcome::Running; }
+
+void TransferSession::LoadAll() {
+    Begin();
+    chains_->LoadAllFromPanel();
+}
+
+void TransferSession::SaveAll() {
+    Begin();
+    chains_->SaveAllToPanel();
+}
+
+void TransferSession::DriveWith(ManualClock& clock, std::function<void()> serveLine, std::uint64_t stepMs) {
+    drivenClock_ = &clock;
+    serveLine_ = std::move(serveLine);
+    stepMs_ = stepMs == 0 ? 1 : stepMs;
+    comms_.ProcessPendingEvents = [this] { Step(); };
+}
+
+void TransferSession::Step() {
+    if (!drivenClock_) return;
+    drivenClock_->Advance(stepMs_);
+    if (serveLine_) serveLine_();
+    sinceTick_ += stepMs_;
+    if (sinceTick_ >= comms_.TickInterval() && !inTick_) {
+        sinceTick_ = 0;
+        inTick_ = true;
+        comms_.Port().PollTick();
+        inTick_ = false;
+    }
+}
+
+TransferSession::Outcome TransferSession::RunDriven(std::uint64_t limitMs) {
+    for (std::uint64_t spent = 0; Running() && spent < limitMs; spent += stepMs_) Step();
+    return outcome_;
+}
+
+}  // namespace kelvane
