@@ -1,0 +1,32 @@
+#include "app/cli/ProgressLine.h"
+
+namespace kelvane::cli {
+
+ProgressLine::~ProgressLine() { End(); }
+
+void ProgressLine::Follow(TransferStatus& status) {
+    status_ = &status;
+    if (terminal_) status.OnChanged = [this] { Draw(); };
+}
+
+void ProgressLine::Draw() {
+    // Called from the status it follows, which is alive while it calls.
+    if (!status_->Visible() || status_->StatusText().empty()) return;
+    const int max = status_->ProgressMax();
+    const int percent = max > 0 ? status_->ProgressPosition() * 100 / max : 0;
+    std::string line = status_->StatusText();
+    line += std::string(line.size() < 48 ? 48 - line.size() : 1, ' ') + std::to_string(percent) + "%";
+    if (line == shown_) return;
+    // Blanks over whatever the previous line had beyond this one.
+    const std::size_t wipe = shown_.size() > line.size() ? shown_.size() - line.size() : 0;
+    out_ << '\r' << line << std::string(wipe, ' ') << std::string(wipe, '\b') << std::flush;
+    shown_ = line;
+}
+
+void ProgressLine::End() {
+    if (shown_.empty()) return;
+    out_ << "\n" << std::flush;
+    shown_.clear();
+}
+
+}  // namespace kelvane::cli
