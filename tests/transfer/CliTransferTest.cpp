@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "SiteSamples.h"
+#include "app/cli/ConsolePrompts.h"
+#include "app/cli/SiteFiles.h"
+#include "app/cli/TransferCommands.h"
+#include "file/FileTestSupport.h"
+#include "panel-sim/DemoSite.h"
+
+namespace kelvane::cli {
+namespace {
+
+struct CliTransfer : ::testing::Test {
+    int Run(Command& command, const std::vector<std::string>& arguments) {
+        out.str({});
+        err.str({});
+        CommandIo io{out, err};
+        return command.Run(arguments, io);
+    }
+
+    test::TempDir dir;
+    std::ostringstream out;
+    std::ostringstream err;
+    std::unique_ptr<Command> load = MakeLoadCommand({});
+    std::unique_ptr<Command> save = MakeSaveCommand({});
+};
+
+TEST_F(CliTransfer, LoadFromTheSimulatedControllerWritesTheDemoSite) {
+    const std::string file = dir.File("demo.KCF");
+    ASSERT_EQ(Run(*load, {"--simulate", file}), kExitOk) << err.str();
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(err.str(), "");  // not a terminal: no progress line
+    TData loaded;
+    ASSERT_EQ(ReadSite(file, loaded, err), kExitOk);
+    TData demo;
+    sim::BuildDemoSite(demo);
+    testing::ExpectTravellingFieldsEqual(demo, loaded, true);
+    EXPECT_TRUE(std::filesystem::exists(dir.File("demo.RTF")));
+}
+
+TEST_F(CliTransfer, SaveToTheSimulatedControllerCompletes) {
+    const std::string file = dir.File("site.KCF");
+    TData site;
+    testing::PopulateTravellingFields(site, "08A00");
+    ASSERT_EQ(WriteSite(file, site, err), kExitOk);
+    EXPECT_EQ(Run(*save, {file, "--simulate"}), kExitOk) << err.str();
+    EXPECT_EQ(Run(*save, {"--time", "--simulate", file}), kExitOk) << err.str();
+    EXPECT_EQ(out.str() + err.str(), "");
+}
+
+TEST_F(CliTransfer, APortThatCannotOpenFailsWithTheSystemsMessageAndWritesNothing) {
+    const std::string file = dir.File("out.KCF");
+    EXPECT_EQ(Run(*load, {"--port", dir.File("no-such-port"), file}), kExitTransferFailed);
+    EXPECT_EQ(err.str(), "Cannot open serial port\n");
+    EXPECT_EQ(dir.EntryCount(), 0u);
+
+    TData site;
+    site.ResetToDefaults();
+    ASSERT_EQ(WriteSite(file, site, err), kExitOk);
+    EXPECT_EQ(Run(*save, {file, "--port", dir.File("no-such-port")}), kExitTransferFailed);
+    EXPECT_EQ(err.str(), "Cannot open serial port\n");
+}
+
+TEST_F(CliTransfer, WrongCommandLinesAndFiles) {
+    const std::string file = dir.File("out.KCF");
+    EXPECT_EQ(Run(*load, {file}), kExitUsage);
+    EXPECT_NE(err.str().find("give either --port DEVICE or --simulate"), std::string::npos);
+    EXPECT_EQ(Run(*load, {"--simulate", "--port", "/dev/ttyS0", file}), kExitUsage);
+    EXPECT_EQ(Run(*load, {"--simulate"}), kExitUsage);
+    EXPECT_EQ(Run(*load, {"--simulate", "--time", file}), kExitUsage);  // --time is for saving
+    EXPECT_EQ(Run(*load, {"--simulate", file, "other.KCF"}), kExitUsage);
+    EXPECT_EQ(Run(*save, {file, "--port"}), kExitUsage);
+    EXPECT_EQ(dir.EntryCount(), 0u);
+    EXPECT_EQ(Run(*save, {dir.File("missing.KCF"), "--simulate"}), kExitFailure);
+}
+
+TEST_F(CliTransfer, ProgressLineOnlyOnATerminal) {
+    Console terminal;
+    terminal.Terminal = true;
+    std::unique_ptr<Command> loadOnTerminal = MakeLoadCommand(terminal);
+    ASSERT_EQ(Run(*loadOnTerminal, {"--simulate", dir.File("demo.KCF")}), kExitOk);
+    const std::string shown = err.str();
+    EXPECT_NE(shown.find("\rLoading data for device 1 "), std::string::npos);
+    EXPECT_NE(shown.find("\rLoading custom place name 45"), std::string::npos);
+    EXPECT_EQ(shown.back(), '\n');
+    EXPECT_EQ(std::count(shown.begin(), shown.end(), '\n'), 1);
+}
+
+TEST(ConsolePrompts, QuestionsAreAnsweredOnTheTerminalOrStop) {
+    std::ostringstream err;
+    std::istringstream typed("\n  x\n r\n");
+    ConsolePrompts onTerminal(err, &typed);
+    EXPECT_EQ(onTerminal.Ask(PromptKind::Warning, "Fit the link.", PromptButtons::AbortRetry), PromptAnswer::Retry);
+    EXPECT_EQ(err.str(), "Fit the link.\n[A]bort/[R]etry? [A]bort/[R]etry? [A]bort/[R]etry? ");
+    // The end of the input stops.
+    EXPECT_EQ(onTerminal.Ask(PromptKind::Warning, "Again?", PromptButtons::AbortRetry), PromptAnswer::Abort);
+
+    err.str({});
+    ConsolePrompts unattended(err, nullptr);
+    EXPECT_EQ(unattended.Ask(PromptKind::Warning, "Fit the link.", PromptButtons::AbortRetry), PromptAnswer::Abort);
+    EXPECT_EQ(unattended.Ask(PromptKind::Confirmation, " Sure?", PromptButtons::YesNo), PromptAnswer::No);
+    EXPECT_EQ(unattended.Ask(PromptKind::Error, "Error: cannot communicate with panel", PromptButtons::Ok),
+              PromptAnswer::Ok);
+    EXPECT_EQ(err.str(),
+              "Fit the link.\n(no terminal to answer on: Abort)\n Sure?\n(no terminal to answer on: No)\n"
+              "Error: cannot communicate with panel\n");
+}
+
+}  // namespace
+}  // namespace kelvane::cli
