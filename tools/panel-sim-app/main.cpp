@@ -4,12 +4,12 @@
 #include <csignal>
 #include <cstdlib>
 #include <iostream>
-#include <memory>
 #include <string>
 
 #include "core/SystemClock.h"
 #include "panel-sim/PanelSimulator.h"
 #include "panel-sim/PtyPort.h"
+#include "panel-sim/SiteStore.h"
 
 namespace {
 
@@ -30,8 +30,8 @@ What it answers:
   "\"  version query: the five version characters (payload bytes 1 to 5).
   "V"  the event log keep-alive: no answer. The controller keeps printing its
        log as events happen; a framed answer would only land in the log text.
-  Every load request and save packet goes to the simulator's record store;
-  without one (this build) they are answered with NAK.
+  Every load request is answered from the controller's configuration memory
+  and every save packet is written into it (a packet out of range is NAKed).
   A frame with a bad checksum is answered with NAK; bytes that do not form a
   frame in the controller's link mode are ignored, as is a frame that stalls
   for more than 500 ms.
@@ -40,8 +40,8 @@ Options:
   --mode N            link mode the controller listens in (default 1). A
                       pseudo-terminal carries no parity, so only mode 1 is
                       possible here; modes 2 and 3 are simulated in process.
-  --version TEXT      the five-character version answered (default 08A00;
-                      08A00 and later give 64 zones, earlier ones 32).
+  --version TEXT      the five-character version answered (default: that of
+                      the site; 08A00 and later give 64 zones, earlier ones 32).
   --nvm-not-fitted    answer the NVM-link query with "not fitted".
   --drop RATE         share of answers never sent (0..1, default 0).
   --corrupt RATE      share of answers with a bit of their last byte flipped.
@@ -53,8 +53,11 @@ Options:
                       gives the same faults for the same traffic.
   --silent            hear everything, answer nothing.
   --turnaround MS     time from a request to its answer (default 20).
-  --site FILE.KCF     the site configuration the controller holds.
-  --store FILE.KCF    write what the controller was sent to this file.
+  --site FILE.KCF     the site configuration the controller starts with
+                      (default: a demo site, Rowan House).
+  --store FILE.KCF    write the controller's configuration to this file once
+                      the tool has saved to it and gone quiet for a second,
+                      and when the simulator ends.
   --verbose           print every frame heard and every answer.
   --help              this text.
 )";
@@ -76,6 +79,7 @@ struct CommandLine {
     kelvane::sim::SimulatorOptions Simulator;
     std::string SiteFile;
     std::string StoreFile;
+    bool VersionGiven = false;
     bool Verbose = false;
     bool Help = false;
 };
@@ -110,6 +114,7 @@ bool Parse(int argc, char** argv, CommandLine& line, std::string& error) {
                 sim.LinkMode = 1;
             } else if (option == "--version") {
                 sim.Version = text;
+                line.VersionGiven = true;
                 ok = sim.Version.size() == 5;
             } else if (option == "--drop") ok = ParseRate(text, sim.DropRate);
             else if (option == "--corrupt") ok = ParseRate(text, sim.CorruptRate);
@@ -133,13 +138,16 @@ bool Parse(int argc, char** argv, CommandLine& line, std::string& error) {
     return true;
 }
 
-// The record store behind the link, loaded from --site and written to
-// --store. Null when this build has none: load requests and save packets
-// are then answered with NAK.
-std::unique_ptr<kelvane::sim::RecordHandler> OpenRecordStore(const CommandLine& line, std::string& error) {
-    if (!line.SiteFile.empty() || !line.StoreFile.empty())
-        error = "--site and --store need the simulator's record store, which this build does not include";
-    return nullptr;
+// The controller's configuration memory: the --site file or the demo site,
+// written to --store. The version answered and the one the memory holds
+// (which decides its zones) are the same.
+bool OpenRecordStore(CommandLine& line, kelvane::sim::SiteStore& store, std::string& error) {
+    if (!store.Load(line.SiteFile, error)) return false;
+    store.SetStoreFile(line.StoreFile);
+    std::string& version = store.Site().SiteConfig.MainVersion;
+    if (line.VersionGiven || version.size() != 5) version = line.Simulator.Version;
+    else line.Simulator.Version = version;
+    return true;
 }
 
 }  // namespace
@@ -155,8 +163,9 @@ int main(int argc, char** argv) {
         std::cout << kHelp;
         return 0;
     }
-    std::unique_ptr<kelvane::sim::RecordHandler> records = OpenRecordStore(line, error);
-    if (!error.empty()) {
+    kelvane::SystemClock clock;
+    kelvane::sim::SiteStore store(clock);
+    if (!OpenRecordStore(line, store, error)) {
         std::cerr << "kelvane-panel-sim: " << error << "\n";
         return 2;
     }
@@ -166,8 +175,7 @@ int main(int argc, char** argv) {
         std::cerr << "kelvane-panel-sim: " << pty.Error() << "\n";
         return 1;
     }
-    kelvane::SystemClock clock;
-    kelvane::sim::PanelSimulator simulator(pty, clock, line.Simulator, records.get());
+    kelvane::sim::PanelSimulator simulator(pty, clock, line.Simulator, &store);
     if (line.Verbose) simulator.OnTrace = [](const std::string& text) { std::cout << text << std::endl; };
 
     std::signal(SIGINT, RequestStop);
@@ -178,7 +186,9 @@ int main(int argc, char** argv) {
         pollfd watch{pty.MasterFd(), POLLIN, 0};
         ::poll(&watch, 1, 5);
         simulator.Service();
+        if (!store.WriteIfSettled(error)) std::cerr << "kelvane-panel-sim: " << error << std::endl;
     }
+    if (!store.Flush(error)) std::cerr << "kelvane-panel-sim: " << error << std::endl;
     const auto& counts = simulator.Statistics();
     std::cout << "frames " << counts.Frames << ", handshakes " << counts.Handshakes << ", bad checksums "
               << counts.BadChecksums << ", NAKs " << counts.Naked << ", dropped " << counts.Dropped << ", corrupted "
