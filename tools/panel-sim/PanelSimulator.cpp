@@ -144,6 +144,7 @@ void PanelSimulator::Queue(std::string answer) {
         Trace("fault: answer delayed");
     }
     if (answer.size() == 1 && static_cast<std::uint8_t>(answer[0]) == kNAK) ++counts_.Naked;
+    ++counts_.Answers;
     // Answers leave in the order they fall due; a delayed one lets later ones pass.
     auto at = std::upper_bound(pending_.begin(), pending_.end(), due,
                                [](std::uint64_t d, const Pending& p) { return d < p.DueMs; });

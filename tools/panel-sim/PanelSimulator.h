@@ -46,6 +46,7 @@ public:
         int Corrupted = 0;
         int Naked = 0;           // NAKs sent for any reason
         int Delayed = 0;
+        int Answers = 0;         // answers sent or due, each after its turnaround
     };
 
     PanelSimulator(SimPort& port, const Clock& clock, SimulatorOptions options = {}, RecordHandler* records = nullptr);

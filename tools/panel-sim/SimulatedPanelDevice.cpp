@@ -11,6 +11,9 @@ SimulatedPanelDevice::SimulatedPanelDevice(const Clock& clock, SimulatorOptions 
 }
 
 void SimulatedPanelDevice::Service() {
+    // What has crossed reaches the controller before it is served, and its
+    // answers reach the tool at once when no wire is emulated.
+    line_.Deliver();
     simulator_.Service();
     line_.Deliver();
 }
