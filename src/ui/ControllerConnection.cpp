@@ -16,6 +16,10 @@
 
 namespace kelvane {
 
+namespace {
+constexpr int kSimulatorServiceMs = 2;
+}
+
 ControllerConnection::ControllerConnection(TfrmMain& frmMain, TData& data, Document& document, Prompts& prompts,
                                            const Clock& clock)
     : frmMain_(frmMain) {
@@ -24,25 +28,31 @@ ControllerConnection::ControllerConnection(TfrmMain& frmMain, TData& data, Docum
     if (!options.PortDevice.empty()) paths_.SetOverride(options.PortDevice);
 
     device_ = MakeDevice(clock);
-    panelComms_ = std::make_unique<TPanelComms>(*device_, clock, paths_);
-    panelComms_->ProcessPendingEvents = [] { ProcessPendingEvents(); };
-    pollTimer_ = std::make_unique<QtPollTimer>([this] { panelComms_->Port().PollTick(); });
-    panelComms_->Port().SetPollTimer(pollTimer_.get());
+    session_ = std::make_unique<TransferSession>(*device_, clock, paths_, data, document, prompts, frmMain.Status(),
+                                                 *this);
+    TPanelComms& comms = session_->Comms();
+    comms.ProcessPendingEvents = [] { ProcessPendingEvents(); };
+    pollTimer_ = std::make_unique<QtPollTimer>([&comms] { comms.Port().PollTick(); });
+    comms.Port().SetPollTimer(pollTimer_.get());
 
-    supervisor_ = std::make_unique<TransferSupervisor>(data, *panelComms_, frmMain.Status(), prompts, clock, *this);
-    chains_ = std::make_unique<TransferChains>(*supervisor_, data, document);
-    supervisor_->SetSteps(chains_.get());
-
-    commSelectForm_ = new TCommSelectForm(*panelComms_, paths_, settings_, &frmMain);
+    commSelectForm_ = new TCommSelectForm(comms, paths_, settings_, &frmMain);
     timer2_.setInterval(TransferSupervisor::kTimer2PeriodMs);
-    connect(&timer2_, &QTimer::timeout, this, [this] { supervisor_->Timer2Timer(); });
+    connect(&timer2_, &QTimer::timeout, this, [this] { session_->Supervisor().Timer2Timer(); });
     timer2_.start();
+    if (auto* simulated = dynamic_cast<sim::SimulatedPanelDevice*>(device_.get())) {
+        // Its answers arrive as they fall due, not only when the port polls.
+        simulatorTimer_.setInterval(kSimulatorServiceMs);
+        connect(&simulatorTimer_, &QTimer::timeout, this, [simulated] { simulated->Service(); });
+        simulatorTimer_.start();
+    }
     WireMainWindow();
 }
 
 ControllerConnection::~ControllerConnection() {
     timer2_.stop();
-    panelComms_->Close();
+    simulatorTimer_.stop();
+    session_->Comms().Close();
+    session_->Comms().Port().SetPollTimer(nullptr);
 }
 
 std::unique_ptr<SerialDevice> ControllerConnection::MakeDevice(const Clock& clock) {
@@ -57,19 +67,22 @@ std::unique_ptr<SerialDevice> ControllerConnection::MakeDevice(const Clock& cloc
 
 void ControllerConnection::WireMainWindow() {
     MainWindowHooks& hooks = frmMain_.Hooks;
-    hooks.LoadAllFromController = [this] { chains_->LoadAllFromPanel(); };
-    hooks.SaveAllToController = [this] { chains_->SaveAllToPanel(); };
-    hooks.LoadPageFromController = [this](int) { chains_->LoadFromPanel(); };
-    hooks.SavePageToController = [this](int) { chains_->SaveToPanel(); };
-    hooks.LeavingEventLog = [this] { supervisor_->PageChanging(kPageViewEventLog); };
-    hooks.EndTextOnlyReception = [this] { panelComms_->IsASCIIOnly = false; };
-    hooks.EnteringEventLog = [this] { supervisor_->PageChanged(kPageViewEventLog); };
-    hooks.SelectStoredPort = [this](int) { settings_.ApplyStoredPort(*panelComms_); };
+    TransferChains* chains = &session_->Chains();
+    TransferSupervisor* supervisor = &session_->Supervisor();
+    TPanelComms* comms = &session_->Comms();
+    hooks.LoadAllFromController = [chains] { chains->LoadAllFromPanel(); };
+    hooks.SaveAllToController = [chains] { chains->SaveAllToPanel(); };
+    hooks.LoadPageFromController = [chains](int) { chains->LoadFromPanel(); };
+    hooks.SavePageToController = [chains](int) { chains->SaveToPanel(); };
+    hooks.LeavingEventLog = [supervisor] { supervisor->PageChanging(kPageViewEventLog); };
+    hooks.EndTextOnlyReception = [comms] { comms->IsASCIIOnly = false; };
+    hooks.EnteringEventLog = [supervisor] { supervisor->PageChanged(kPageViewEventLog); };
+    hooks.SelectStoredPort = [this, comms](int) { settings_.ApplyStoredPort(*comms); };
     hooks.SelectSerialPort = [this] {
         commSelectForm_->ShowCurrent();
         commSelectForm_->exec();
     };
-    hooks.ClockTick = [this] { supervisor_->Timer1Timer(); };
+    hooks.ClockTick = [supervisor] { supervisor->Timer1Timer(); };
 }
 
 int ControllerConnection::ActivePage() const { return frmMain_.ActivePage(); }

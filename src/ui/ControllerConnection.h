@@ -11,8 +11,7 @@
 #include "core/Prompts.h"
 #include "file/Document.h"
 #include "model/Data.h"
-#include "transfer/TransferChains.h"
-#include "transfer/TransferSupervisor.h"
+#include "transfer/TransferSession.h"
 #include "transfer/TransferView.h"
 
 namespace kelvane {
@@ -26,17 +25,18 @@ class TCommSelectForm;
 
 // The desktop program's controller link, put together and wired to the main
 // window: the serial device (a real port, or the simulated controller with
-// --simulate), the protocol component, its poll timer, the transfer
-// supervision with its keep-alive timer, the load and save chains, and the
-// serial port selection dialog.
+// --simulate), the transfer session (protocol component, transfer
+// supervision, load and save chains) with the window's status and view, the
+// port's poll timer, the keep-alive timer and the serial port selection
+// dialog.
 class ControllerConnection : public QObject, public TransferView {
     Q_OBJECT
 public:
     ControllerConnection(TfrmMain& frmMain, TData& data, Document& document, Prompts& prompts, const Clock& clock);
     ~ControllerConnection() override;
 
-    TPanelComms& PanelComms() { return *panelComms_; }
-    TransferSupervisor& Supervisor() { return *supervisor_; }
+    TPanelComms& PanelComms() { return session_->Comms(); }
+    TransferSupervisor& Supervisor() { return session_->Supervisor(); }
     // With --simulate: the simulated controller's own configuration memory.
     TData* SimulatedControllerSite() { return simulatedSite_.get(); }
 
@@ -61,11 +61,11 @@ private:
     std::unique_ptr<TData> simulatedSite_;
     std::unique_ptr<sim::ControllerRecords> simulatedRecords_;
     std::unique_ptr<SerialDevice> device_;
-    std::unique_ptr<TPanelComms> panelComms_;
+    std::unique_ptr<TransferSession> session_;
     std::unique_ptr<QtPollTimer> pollTimer_;
-    std::unique_ptr<TransferSupervisor> supervisor_;
-    std::unique_ptr<TransferChains> chains_;
     QTimer timer2_;
+    // With --simulate: serves the simulated controller between poll ticks.
+    QTimer simulatorTimer_;
     TCommSelectForm* commSelectForm_ = nullptr;
 };
 
