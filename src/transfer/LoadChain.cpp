@@ -42,25 +42,13 @@ void LoadChain::DispatchFirst() {
     TransferStatus& status = host_.Status();
     switch (state.Step) {
     case kStepLoadDevices:
-        state.ItemCounter = 1;
-        status.SetProgressMax(kLoopDeviceCount);
-        status.SetProgressPosition(1);
-        status.SetStatusText("Loading data for device 1");
-        Request('I', DeviceRequestPayload(1));
+        FirstItem(kLoopDeviceCount, "Loading data for device ", 'I', DeviceRequestPayload(1));
         break;
     case kStepLoadZones:
-        state.ItemCounter = 1;
-        status.SetProgressMax(kZoneCount);
-        status.SetProgressPosition(1);
-        status.SetStatusText("Loading data for Zone 1");
-        Request('t', NumberPayload(1));
+        FirstItem(kZoneCount, "Loading data for Zone ", 't', NumberPayload(1));
         break;
     case kStepLoadGroups:
-        state.ItemCounter = 1;
-        status.SetProgressMax(kGroupCount);
-        status.SetProgressPosition(1);
-        status.SetStatusText("Loading data for Group 1");
-        Request('r', NumberPayload(1));
+        FirstItem(kGroupCount, "Loading data for Group ", 'r', NumberPayload(1));
         break;
     case kStepLoadSite:
         status.SetProgressPosition(status.ProgressMax());
@@ -68,15 +56,18 @@ void LoadChain::DispatchFirst() {
         Request('O');
         break;
     case kStepLoadPlaceNames:
-        state.ItemCounter = 1;
-        status.SetProgressMax(kCustomPlaceNameCount);
-        status.SetProgressPosition(1);
-        status.SetStatusText("Loading custom place name 1");
-        Request('p', NumberPayload(1));
+        FirstItem(kCustomPlaceNameCount, "Loading custom place name ", 'p', NumberPayload(1));
         break;
     default:
         break;
     }
+}
+
+void LoadChain::FirstItem(int progressMax, const std::string& text, unsigned char command,
+                          const std::string& payload) {
+    host_.State().ItemCounter = 1;
+    host_.Status().SetProgressMax(progressMax);
+    RequestItem(text, command, payload);
 }
 
 void LoadChain::Answer(unsigned char command, const std::string& frame) {

@@ -34,6 +34,8 @@ private:
 
     void Request(unsigned char command, const std::string& payload = {});
     void RequestItem(const std::string& text, unsigned char command, const std::string& payload);
+    // Item 1 of a counted step: counter 1, progress 1 of `progressMax`.
+    void FirstItem(int progressMax, const std::string& text, unsigned char command, const std::string& payload);
     void Tick(int item) { host_.Status().Check(TransferStatus::List::Load, item); }
     void GoTo(int step);
     void Finish() { host_.FinishTransfer(true); }
