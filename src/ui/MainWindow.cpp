@@ -21,6 +21,7 @@
 #include "core/Pages.h"
 #include "ui/AppIcons.h"
 #include "ui/CommentsTab.h"
+#include "ui/CompactTabStyle.h"
 #include "ui/DeviceSummaryTab.h"
 #include "ui/DevicesTab.h"
 #include "ui/EventLogTab.h"
@@ -234,6 +235,9 @@ void TfrmMain::BuildPages() {
     ConfigPages->tabBar()->setUsesScrollButtons(true);
     ConfigPages->tabBar()->setElideMode(Qt::ElideNone);
     ConfigPages->tabBar()->setExpanding(false);
+    auto* tabStyle = new CompactTabStyle;
+    tabStyle->setParent(ConfigPages->tabBar());
+    ConfigPages->tabBar()->setStyle(tabStyle);
     ConfigPages->setFocusPolicy(Qt::StrongFocus);
 
     auto addPage = [this](QWidget* page, const char* name, const char* caption) {

@@ -48,6 +48,16 @@ TEST_F(MainWindowTest, PagesInOrderWithNetworkAndSetConfigHidden) {
     EXPECT_TRUE(window->ConfigPages->tabBar()->usesScrollButtons());
 }
 
+TEST_F(MainWindowTest, EveryShownTabFitsInOneRowAtTheStandardWidth) {
+    Show();
+    const QTabBar* bar = window->ConfigPages->tabBar();
+    for (const PageExpectation& expected : kPages) {
+        const QRect tab = bar->tabRect(expected.page);
+        EXPECT_GE(tab.left(), 0) << expected.caption;
+        EXPECT_LT(tab.right(), bar->width()) << expected.caption;
+    }
+}
+
 TEST_F(MainWindowTest, StartsWithSiteCaptionsAndHelpContext60) {
     Show();
     EXPECT_EQ(window->btnLoadFromPanel->text(), "Load Site Config From Controller");
