@@ -351,6 +351,8 @@ QGroupBox* SiteConfigTab::BuildClientPanel() {
     stxtMain = new QLabel;
     stxtMain->setObjectName(QStringLiteral("stxtMain"));
     stxtMain->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Selectable for copying, but never a stop for the focus.
+    stxtMain->setFocusPolicy(Qt::NoFocus);
     AddLabel(grid, 2, 4, "Software Version :", stxtMain);
     grid->addWidget(stxtMain, 3, 4);
     txtCommissionDate = AddDateBox(grid, 4, 4, "Commissioned on :", "txtCommissionDate", &S::CommissionDate);

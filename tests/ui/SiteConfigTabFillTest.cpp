@@ -141,6 +141,9 @@ TEST_F(SiteConfigTabTest, ReturnMovesThroughTheDetailsAndFromCommissionedOnBackT
     Enter(Find<QWidget>("txtInstallDate"));
     QTest::keyClick(Focused(), Qt::Key_Tab);
     EXPECT_EQ(Focused(), Find<QWidget>("txtCommissionDate"));
+    // The software version is text only: clicking it leaves the focus where it was.
+    QTest::mouseClick(Find<QLabel>("stxtMain"), Qt::LeftButton);
+    EXPECT_EQ(Focused(), Find<QWidget>("txtCommissionDate"));
     EXPECT_FALSE(document.Modified());
 }
 
