@@ -347,6 +347,9 @@ void TfrmMain::NewDocument() {
     const int page = ActivePage();
     document_.Path.clear();
     data_.ResetToDefaults();
+    // The codes are the new document's own now: no half-typed code is left
+    // for the gate to hold back.
+    document_.CodesValid = true;
     FillAllTabs();
     SetModified(false);
     ConfigPages->setCurrentIndex(page);
@@ -382,6 +385,8 @@ void TfrmMain::ReadDocument(const std::string& path) {
     std::string errorText;
     if (store_.Read(path, errorText)) {
         document_.CustomNamesChanged = true;
+        // The codes are the file's now, as for New.
+        document_.CodesValid = true;
         FillAllTabs();
         SetModified(false);
         return;
@@ -408,14 +413,14 @@ bool TfrmMain::PassCodeGate() {
 }
 
 TfrmMain::SaveResult TfrmMain::Save() {
-    if (!PassCodeGate()) return SaveResult::NotWritten;
+    if (!PassCodeGate()) return SaveResult::CodeInvalid;
     if (document_.Path.empty()) return SaveAsAfterGate();
     return WriteDocument(document_.Path) ? SaveResult::Written : SaveResult::Failed;
 }
 
 TfrmMain::SaveResult TfrmMain::SaveAsAfterGate() {
     const std::optional<std::string> chosen = fileDialogs_->AskSavePath();
-    if (!chosen) return SaveResult::NotWritten;
+    if (!chosen) return SaveResult::Cancelled;
     // The document is bound to the chosen file only once it was written there.
     std::string previousPath = std::exchange(document_.Path, *chosen);
     if (!WriteDocument(document_.Path)) {
@@ -441,11 +446,14 @@ bool TfrmMain::CloseQuery() {
     if (!document_.Modified()) return true;
     switch (prompts_.Ask(PromptKind::Confirmation, kExitQuestion, PromptButtons::YesNoCancel)) {
         case PromptAnswer::No: return true;
-        case PromptAnswer::Yes:
-            // Closes whether or not a file was written, except when the file
-            // system refused the write: then the work stays open to be saved
-            // elsewhere.
-            return Save() != SaveResult::Failed;
+        case PromptAnswer::Yes: {
+            // Closes whether or not a file was written, except when the save
+            // could not happen against the user's wish: a code the gate has
+            // just reported, or a write the file system refused. Then the
+            // work stays open to be put right and saved.
+            const SaveResult saved = Save();
+            return saved == SaveResult::Written || saved == SaveResult::Cancelled;
+        }
         default: return false;
     }
 }

@@ -146,7 +146,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    enum class SaveResult { Written, NotWritten, Failed };
+    // Cancelled: the user cancelled the save dialog. CodeInvalid: the code
+    // gate stopped the save. Failed: the file system refused the write.
+    enum class SaveResult { Written, Cancelled, CodeInvalid, Failed };
 
     void BuildMenus();
     void BuildToolBar();

@@ -111,6 +111,19 @@ TEST_F(IntegrationSiteConfigTest, SaveAsAndTheFourControllerCommandsStopAtAThree
     EXPECT_EQ(calls, (std::vector<std::string>{"load all", "save all", "load page", "save page"}));
 }
 
+TEST_F(IntegrationSiteConfigTest, ExitAnsweredYesWithAThreeDigitUserCodeKeepsTheWorkOpen) {
+    QLineEdit* userCode = LeaveThreeDigitUserCode();
+    prompts.Queue(PromptAnswer::Yes);
+    EXPECT_FALSE(window->close());
+    ASSERT_EQ(prompts.ShownMessages().size(), 2u);
+    EXPECT_EQ(prompts.ShownMessages()[0].text, "Configuration is not saved. Do you wish to save it now?");
+    EXPECT_EQ(prompts.ShownMessages()[1].text, kShortAccessCode);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), userCode);
+    EXPECT_EQ(dialogs.shown, 0);
+    EXPECT_TRUE(store.writes.empty());
+}
+
 TEST_F(IntegrationSiteConfigTest, OneCharacterInASiteFieldMarksTheDocumentModified) {
     struct Typing {
         const char* box;
