@@ -130,6 +130,7 @@ TfrmMain::TfrmMain(TData& data, Document& document, Prompts& prompts, DocumentSt
     };
     ModifiedChanged();
 
+    KeepToolBarAndTabsWhole();
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     constructing_ = false;
 }
@@ -288,6 +289,16 @@ void TfrmMain::BuildPages() {
 
     connect(ConfigPages, &QTabWidget::currentChanged, this, &TfrmMain::ConfigPagesCurrentChanged);
     connect(tabSiteCfg, &SiteConfigTab::connectionStatusClicked, this, &TfrmMain::ConfigPagesChange);
+}
+
+void TfrmMain::KeepToolBarAndTabsWhole() {
+    int widest = ConfigPages->tabBar()->sizeHint().width();
+    for (int page : {kPageDeviceSummary, kPageZoneConfig, kPageGroupConfig, kPagePlaceNames, kPageSiteConfig}) {
+        SetControllerCaptions(page);
+        widest = std::max(widest, ToolBar1->sizeHint().width());
+    }
+    SetControllerCaptions(kPageSiteConfig);
+    centralWidget()->setMinimumWidth(widest);
 }
 
 QList<QPushButton*> TfrmMain::LogButtons() const {

@@ -153,6 +153,9 @@ private:
     void BuildMenus();
     void BuildToolBar();
     void BuildPages();
+    // The window never gets narrower than its tool bar with the longest page
+    // captions or than its row of tabs, so neither is clipped or scrolled.
+    void KeepToolBarAndTabsWhole();
     void FirstShow();
     void ModifiedChanged();
     void UpdateTitle();
