@@ -167,7 +167,7 @@ void TfrmMain::BuildMenus() {
     connect(Open1, &QAction::triggered, this, &TfrmMain::OpenDocument);
     connect(Save1, &QAction::triggered, this, &TfrmMain::SaveDocument);
     connect(SaveAs1, &QAction::triggered, this, &TfrmMain::SaveDocumentAs);
-    connect(Print1, &QAction::triggered, this, [this] { Call(Hooks.PrintOptions); });
+    connect(Print1, &QAction::triggered, this, &TfrmMain::btnPrintClick);
     connect(PrinterProperties1, &QAction::triggered, this, [this] { Call(Hooks.PrinterProperties); });
     connect(Exit1, &QAction::triggered, this, &QWidget::close);
     connect(SelectSerialPort1, &QAction::triggered, this, [this] { Call(Hooks.SelectSerialPort); });
@@ -218,7 +218,7 @@ void TfrmMain::BuildToolBar() {
     connect(btnOpen, &QToolButton::clicked, this, &TfrmMain::OpenDocument);
     connect(btnSave, &QToolButton::clicked, this, &TfrmMain::SaveDocument);
     connect(btnSaveAs, &QToolButton::clicked, this, &TfrmMain::SaveDocumentAs);
-    connect(btnPrint, &QToolButton::clicked, this, [this] { Call(Hooks.PrintOptions); });
+    connect(btnPrint, &QToolButton::clicked, this, &TfrmMain::btnPrintClick);
     connect(btnLoadAllFromPanel, &QToolButton::clicked, this, &TfrmMain::btnLoadAllFromPanelClick);
     connect(btnSaveAllToPanel, &QToolButton::clicked, this, &TfrmMain::btnSaveAllToPanelClick);
     connect(btnLoadFromPanel, &QPushButton::clicked, this, &TfrmMain::btnLoadFromPanelClick);
@@ -479,7 +479,11 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-// ---- controller and event log commands ------------------------------------
+// ---- print, controller and event log commands -----------------------------
+
+void TfrmMain::btnPrintClick() {
+    if (PassCodeGate()) Call(Hooks.PrintOptions);
+}
 
 void TfrmMain::btnLoadAllFromPanelClick() {
     if (PassCodeGate()) Call(Hooks.LoadAllFromController);

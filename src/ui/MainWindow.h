@@ -65,7 +65,8 @@ public:
     bool CloseQuery();
     void SetModified(bool modified) { document_.SetModified(modified); }
 
-    // Controller commands: the code gate, then the hook.
+    // Print options and the controller commands: the code gate, then the hook.
+    void btnPrintClick();
     void btnLoadAllFromPanelClick();
     void btnSaveAllToPanelClick();
     void btnLoadFromPanelClick();

@@ -76,14 +76,16 @@ TEST_F(IntegrationSiteConfigTest, SaveWithAThreeDigitUserCodeReportsItReturnsThe
     EXPECT_TRUE(document.Modified());
 }
 
-TEST_F(IntegrationSiteConfigTest, SaveAsAndTheFourControllerCommandsStopAtAThreeDigitUserCode) {
+TEST_F(IntegrationSiteConfigTest, SaveAsPrintAndTheFourControllerCommandsStopAtAThreeDigitUserCode) {
     std::vector<std::string> calls;
     window->Hooks.LoadAllFromController = [&] { calls.push_back("load all"); };
     window->Hooks.SaveAllToController = [&] { calls.push_back("save all"); };
     window->Hooks.LoadPageFromController = [&](int) { calls.push_back("load page"); };
     window->Hooks.SavePageToController = [&](int) { calls.push_back("save page"); };
+    window->Hooks.PrintOptions = [&] { calls.push_back("print"); };
     const std::pair<const char*, QAbstractButton*> commands[] = {
         {"Save As", window->btnSaveAs},
+        {"Print", window->btnPrint},
         {"Load all", window->btnLoadAllFromPanel},
         {"Save all", window->btnSaveAllToPanel},
         {"Load page", window->btnLoadFromPanel},
@@ -97,6 +99,9 @@ TEST_F(IntegrationSiteConfigTest, SaveAsAndTheFourControllerCommandsStopAtAThree
         ExpectOneShortCodeError(name);
         EXPECT_EQ(QApplication::focusWidget(), userCode) << name;
     }
+    prompts.Clear();
+    window->Print1->trigger();
+    ExpectOneShortCodeError("File > Print");
     EXPECT_TRUE(calls.empty());
     EXPECT_EQ(dialogs.shown, 0);
     EXPECT_TRUE(store.writes.empty());
@@ -108,7 +113,7 @@ TEST_F(IntegrationSiteConfigTest, SaveAsAndTheFourControllerCommandsStopAtAThree
     for (const auto& [name, button] : commands) QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_TRUE(prompts.ShownMessages().empty());
     EXPECT_EQ(dialogs.shown, 1);
-    EXPECT_EQ(calls, (std::vector<std::string>{"load all", "save all", "load page", "save page"}));
+    EXPECT_EQ(calls, (std::vector<std::string>{"print", "load all", "save all", "load page", "save page"}));
 }
 
 TEST_F(IntegrationSiteConfigTest, ExitAnsweredYesWithAThreeDigitUserCodeKeepsTheWorkOpen) {
