@@ -1,9 +1,10 @@
+#include <gtest/gtest.h>
+
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <memory>
 
 #include "DocumentFakes.h"
@@ -28,7 +29,8 @@ class IntegrationKcfRoundTripTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
-        window = std::make_unique<TfrmMain>(data, document, prompts, store, clock, StartupOptions{}, &dialogs);
+        window =
+            std::make_unique<TfrmMain>(data, document, prompts, store, clock, StartupOptions{}, &dialogs);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
@@ -38,7 +40,9 @@ protected:
         window.reset();
     }
 
-    std::string PathOf(const char* name) const { return QFile::encodeName(folder.filePath(name)).toStdString(); }
+    std::string PathOf(const char* name) const {
+        return QFile::encodeName(folder.filePath(name)).toStdString();
+    }
     std::string Title() const { return window->windowTitle().toStdString(); }
     QLineEdit* SiteBox(const char* name) const {
         return window->tabSiteCfg->findChild<QLineEdit*>(QString::fromLatin1(name));
@@ -60,7 +64,8 @@ protected:
         QTest::keyClicks(client, "St Anne's ");
         QTest::sendKeyEvent(QTest::Click, client, Qt::Key_Eacute, QString(QChar(0xe9)), Qt::NoModifier);
         window->ConfigPages->setCurrentIndex(kPageComments);
-        window->tabComment->CommentsEdit->setPlainText(QStringLiteral("Wing A checked\n\nCall points 2-9 \u00e9"));
+        window->tabComment->CommentsEdit->setPlainText(
+            QStringLiteral("Wing A checked\n\nCall points 2-9 \u00e9"));
     }
 
     QTemporaryDir folder;
@@ -117,7 +122,8 @@ TEST_F(IntegrationKcfRoundTripTest, ARejectedFileKeepsEverythingAsItWas) {
     ASSERT_EQ(title, kTitlePrefixText + path + " - Modified");
 
     const std::string rejected = PathOf("Other.KCF");
-    const QByteArray other("[Kelvane Header]\r\nFileType=Prog Tool\r\n[Site Config]\r\nClient Name=Other\r\n");
+    const QByteArray other(
+        "[Kelvane Header]\r\nFileType=Prog Tool\r\n[Site Config]\r\nClient Name=Other\r\n");
     for (const QByteArray& content : {other, QByteArray(other).replace("Prog Tool", "prog tools"),
                                       QByteArray("[Site Config]\r\nClient Name=Other\r\n")}) {
         QFile file(QString::fromStdString(rejected));
