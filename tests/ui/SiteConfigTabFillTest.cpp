@@ -121,6 +121,15 @@ TEST_F(SiteConfigTabTest, DatesAreStoredWithTheMaskBlanks) {
     QTest::keyClicks(installed, "1x0");
     EXPECT_EQ(data.SiteConfig.InstallDate, "31/0_/__");
     EXPECT_EQ(data.SiteConfig.CommissionDate, "__/__/__");
+
+    // A key that changes nothing (past the end of the mask) marks nothing.
+    auto* commissioned = Find<QLineEdit>("txtCommissionDate");
+    Enter(commissioned);
+    commissioned->end(false);
+    document.SetModified(false);
+    QTest::keyClicks(commissioned, "7");
+    EXPECT_EQ(commissioned->displayText(), "__/__/__");
+    EXPECT_FALSE(document.Modified());
 }
 
 TEST_F(SiteConfigTabTest, ReturnMovesThroughTheDetailsAndFromCommissionedOnBackToTheName) {
