@@ -1,5 +1,9 @@
 #pragma once
+#include <optional>
+#include <string>
+
 #include "file/Document.h"
+#include "file/IniFile.h"
 #include "model/Data.h"
 #include "ui/DocumentStore.h"
 
@@ -11,13 +15,21 @@ class ConfigFileStore : public DocumentStore {
 public:
     ConfigFileStore(TData& data, Document& document) : data_(data), document_(document) {}
 
+    // A valid file is kept as parsed here, so that reading it right after
+    // reads the very content that was tested, without parsing it again.
     bool IsValid(const std::string& path) override;
     bool Read(const std::string& path, std::string& errorText) override;
     bool Write(const std::string& path, std::string& errorText) override;
 
 private:
+    struct TestedFile {
+        std::string path;
+        IniFile file;
+    };
+
     TData& data_;
     Document& document_;
+    std::optional<TestedFile> tested_;
 };
 
 }  // namespace kelvane

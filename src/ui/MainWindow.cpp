@@ -21,6 +21,7 @@
 #include "core/Pages.h"
 #include "ui/AppIcons.h"
 #include "ui/CommentsTab.h"
+#include "ui/CompactTabStyle.h"
 #include "ui/DeviceSummaryTab.h"
 #include "ui/DevicesTab.h"
 #include "ui/EventLogTab.h"
@@ -129,6 +130,7 @@ TfrmMain::TfrmMain(TData& data, Document& document, Prompts& prompts, DocumentSt
     };
     ModifiedChanged();
 
+    KeepToolBarAndTabsWhole();
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     constructing_ = false;
 }
@@ -165,7 +167,7 @@ void TfrmMain::BuildMenus() {
     connect(Open1, &QAction::triggered, this, &TfrmMain::OpenDocument);
     connect(Save1, &QAction::triggered, this, &TfrmMain::SaveDocument);
     connect(SaveAs1, &QAction::triggered, this, &TfrmMain::SaveDocumentAs);
-    connect(Print1, &QAction::triggered, this, [this] { Call(Hooks.PrintOptions); });
+    connect(Print1, &QAction::triggered, this, &TfrmMain::btnPrintClick);
     connect(PrinterProperties1, &QAction::triggered, this, [this] { Call(Hooks.PrinterProperties); });
     connect(Exit1, &QAction::triggered, this, &QWidget::close);
     connect(SelectSerialPort1, &QAction::triggered, this, [this] { Call(Hooks.SelectSerialPort); });
@@ -216,7 +218,7 @@ void TfrmMain::BuildToolBar() {
     connect(btnOpen, &QToolButton::clicked, this, &TfrmMain::OpenDocument);
     connect(btnSave, &QToolButton::clicked, this, &TfrmMain::SaveDocument);
     connect(btnSaveAs, &QToolButton::clicked, this, &TfrmMain::SaveDocumentAs);
-    connect(btnPrint, &QToolButton::clicked, this, [this] { Call(Hooks.PrintOptions); });
+    connect(btnPrint, &QToolButton::clicked, this, &TfrmMain::btnPrintClick);
     connect(btnLoadAllFromPanel, &QToolButton::clicked, this, &TfrmMain::btnLoadAllFromPanelClick);
     connect(btnSaveAllToPanel, &QToolButton::clicked, this, &TfrmMain::btnSaveAllToPanelClick);
     connect(btnLoadFromPanel, &QPushButton::clicked, this, &TfrmMain::btnLoadFromPanelClick);
@@ -234,6 +236,9 @@ void TfrmMain::BuildPages() {
     ConfigPages->tabBar()->setUsesScrollButtons(true);
     ConfigPages->tabBar()->setElideMode(Qt::ElideNone);
     ConfigPages->tabBar()->setExpanding(false);
+    auto* tabStyle = new CompactTabStyle;
+    tabStyle->setParent(ConfigPages->tabBar());
+    ConfigPages->tabBar()->setStyle(tabStyle);
     ConfigPages->setFocusPolicy(Qt::StrongFocus);
 
     auto addPage = [this](QWidget* page, const char* name, const char* caption) {
@@ -284,6 +289,16 @@ void TfrmMain::BuildPages() {
 
     connect(ConfigPages, &QTabWidget::currentChanged, this, &TfrmMain::ConfigPagesCurrentChanged);
     connect(tabSiteCfg, &SiteConfigTab::connectionStatusClicked, this, &TfrmMain::ConfigPagesChange);
+}
+
+void TfrmMain::KeepToolBarAndTabsWhole() {
+    int widest = ConfigPages->tabBar()->sizeHint().width();
+    for (int page : {kPageDeviceSummary, kPageZoneConfig, kPageGroupConfig, kPagePlaceNames, kPageSiteConfig}) {
+        SetControllerCaptions(page);
+        widest = std::max(widest, ToolBar1->sizeHint().width());
+    }
+    SetControllerCaptions(kPageSiteConfig);
+    centralWidget()->setMinimumWidth(widest);
 }
 
 QList<QPushButton*> TfrmMain::LogButtons() const {
@@ -343,6 +358,9 @@ void TfrmMain::NewDocument() {
     const int page = ActivePage();
     document_.Path.clear();
     data_.ResetToDefaults();
+    // The codes are the new document's own now: no half-typed code is left
+    // for the gate to hold back.
+    document_.CodesValid = true;
     FillAllTabs();
     SetModified(false);
     ConfigPages->setCurrentIndex(page);
@@ -378,6 +396,8 @@ void TfrmMain::ReadDocument(const std::string& path) {
     std::string errorText;
     if (store_.Read(path, errorText)) {
         document_.CustomNamesChanged = true;
+        // The codes are the file's now, as for New.
+        document_.CodesValid = true;
         FillAllTabs();
         SetModified(false);
         return;
@@ -404,14 +424,14 @@ bool TfrmMain::PassCodeGate() {
 }
 
 TfrmMain::SaveResult TfrmMain::Save() {
-    if (!PassCodeGate()) return SaveResult::NotWritten;
+    if (!PassCodeGate()) return SaveResult::CodeInvalid;
     if (document_.Path.empty()) return SaveAsAfterGate();
     return WriteDocument(document_.Path) ? SaveResult::Written : SaveResult::Failed;
 }
 
 TfrmMain::SaveResult TfrmMain::SaveAsAfterGate() {
     const std::optional<std::string> chosen = fileDialogs_->AskSavePath();
-    if (!chosen) return SaveResult::NotWritten;
+    if (!chosen) return SaveResult::Cancelled;
     // The document is bound to the chosen file only once it was written there.
     std::string previousPath = std::exchange(document_.Path, *chosen);
     if (!WriteDocument(document_.Path)) {
@@ -437,11 +457,14 @@ bool TfrmMain::CloseQuery() {
     if (!document_.Modified()) return true;
     switch (prompts_.Ask(PromptKind::Confirmation, kExitQuestion, PromptButtons::YesNoCancel)) {
         case PromptAnswer::No: return true;
-        case PromptAnswer::Yes:
-            // Closes whether or not a file was written, except when the file
-            // system refused the write: then the work stays open to be saved
-            // elsewhere.
-            return Save() != SaveResult::Failed;
+        case PromptAnswer::Yes: {
+            // Closes whether or not a file was written, except when the save
+            // could not happen against the user's wish: a code the gate has
+            // just reported, or a write the file system refused. Then the
+            // work stays open to be put right and saved.
+            const SaveResult saved = Save();
+            return saved == SaveResult::Written || saved == SaveResult::Cancelled;
+        }
         default: return false;
     }
 }
@@ -456,7 +479,11 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-// ---- controller and event log commands ------------------------------------
+// ---- print, controller and event log commands -----------------------------
+
+void TfrmMain::btnPrintClick() {
+    if (PassCodeGate()) Call(Hooks.PrintOptions);
+}
 
 void TfrmMain::btnLoadAllFromPanelClick() {
     if (PassCodeGate()) Call(Hooks.LoadAllFromController);

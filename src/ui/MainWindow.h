@@ -65,7 +65,8 @@ public:
     bool CloseQuery();
     void SetModified(bool modified) { document_.SetModified(modified); }
 
-    // Controller commands: the code gate, then the hook.
+    // Print options and the controller commands: the code gate, then the hook.
+    void btnPrintClick();
     void btnLoadAllFromPanelClick();
     void btnSaveAllToPanelClick();
     void btnLoadFromPanelClick();
@@ -146,11 +147,16 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    enum class SaveResult { Written, NotWritten, Failed };
+    // Cancelled: the user cancelled the save dialog. CodeInvalid: the code
+    // gate stopped the save. Failed: the file system refused the write.
+    enum class SaveResult { Written, Cancelled, CodeInvalid, Failed };
 
     void BuildMenus();
     void BuildToolBar();
     void BuildPages();
+    // The window never gets narrower than its tool bar with the longest page
+    // captions or than its row of tabs, so neither is clipped or scrolled.
+    void KeepToolBarAndTabsWhole();
     void FirstShow();
     void ModifiedChanged();
     void UpdateTitle();

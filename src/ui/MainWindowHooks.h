@@ -27,7 +27,8 @@ struct MainWindowHooks {
     // Settings > Select Serial Port.
     std::function<void()> SelectSerialPort;
 
-    // The print options (tool button and File > Print) and File > Printer Properties.
+    // The print options (tool button and File > Print; after the code gate)
+    // and File > Printer Properties.
     std::function<void()> PrintOptions;
     std::function<void()> PrinterProperties;
 

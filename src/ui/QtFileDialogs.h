@@ -7,7 +7,8 @@
 namespace kelvane {
 
 inline constexpr const char* kConfigFileFilter = "Kelvane Configuration  File (*.KCF)";
-inline constexpr const char* kAllFilesFilter = "All Files (*.*)";
+// Every file, also one whose name has no dot.
+inline constexpr const char* kAllFilesFilter = "All Files (*)";
 inline constexpr const char* kConfigFileExtension = "KCF";
 
 // The configuration file dialogs, created once and reused so that each

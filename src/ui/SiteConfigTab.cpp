@@ -351,6 +351,8 @@ QGroupBox* SiteConfigTab::BuildClientPanel() {
     stxtMain = new QLabel;
     stxtMain->setObjectName(QStringLiteral("stxtMain"));
     stxtMain->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Selectable for copying, but never a stop for the focus.
+    stxtMain->setFocusPolicy(Qt::NoFocus);
     AddLabel(grid, 2, 4, "Software Version :", stxtMain);
     grid->addWidget(stxtMain, 3, 4);
     txtCommissionDate = AddDateBox(grid, 4, 4, "Commissioned on :", "txtCommissionDate", &S::CommissionDate);
@@ -386,8 +388,11 @@ QLineEdit* SiteConfigTab::MakeDetailBox(const char* name, TextField field, int m
     box->setObjectName(QString::fromLatin1(name));
     box->setMaxLength(maxLength);
     // The displayed text keeps a mask's blanks, which the stored dates need.
+    // A masked box reports a key past its end as an edit that changed nothing.
     connect(box, &QLineEdit::textEdited, this, [this, box, field] {
-        Site().*field = Bytes(box->displayText());
+        std::string text = Bytes(box->displayText());
+        if (text == Site().*field) return;
+        Site().*field = std::move(text);
         MarkModified();
     });
     textBoxes_.push_back({box, field});

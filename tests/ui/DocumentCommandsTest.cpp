@@ -253,14 +253,39 @@ TEST_F(MainWindowTest, ExitYesWithoutPathAndCancelledDialogClosesWithoutWriting)
     EXPECT_TRUE(store.writes.empty());
 }
 
-TEST_F(MainWindowTest, ExitYesWithInvalidCodeClosesWithoutWriting) {
+TEST_F(MainWindowTest, ExitYesWithInvalidCodeKeepsTheWorkOpen) {
     Show();
     TypeComment("x");
     document.CodesValid = false;
     prompts.Queue(PromptAnswer::Yes);
-    EXPECT_TRUE(window->close());
+    EXPECT_FALSE(window->close());
     EXPECT_EQ(dialogs.shown, 0);
     EXPECT_TRUE(store.writes.empty());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(document.Modified());
+}
+
+TEST_F(MainWindowTest, NewAndOpenLeaveNoHalfTypedCodeBehindTheGate) {
+    Show();
+    store.AddFile("/sites/Ward.KCF", {"Ward 7"});
+    document.CodesValid = false;
+    prompts.Queue(PromptAnswer::Yes);
+    window->NewDocument();
+    EXPECT_TRUE(document.CodesValid);
+
+    document.CodesValid = false;
+    dialogs.QueueOpen("/sites/Ward.KCF");
+    window->OpenDocument();
+    EXPECT_TRUE(document.CodesValid);
+    TypeComment("x");
+    window->SaveDocument();
+    EXPECT_EQ(store.writes.size(), 1u);
+
+    // A rejected file keeps the document, and the gate, as they were.
+    document.CodesValid = false;
+    dialogs.QueueOpen("/downloads/notes.txt");
+    window->OpenDocument();
+    EXPECT_FALSE(document.CodesValid);
 }
 
 TEST_F(MainWindowTest, ExitYesWithRefusedWriteKeepsTheWorkOpen) {

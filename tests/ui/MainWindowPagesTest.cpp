@@ -48,6 +48,33 @@ TEST_F(MainWindowTest, PagesInOrderWithNetworkAndSetConfigHidden) {
     EXPECT_TRUE(window->ConfigPages->tabBar()->usesScrollButtons());
 }
 
+TEST_F(MainWindowTest, EveryShownTabFitsInOneRowAtTheStandardWidth) {
+    Show();
+    const QTabBar* bar = window->ConfigPages->tabBar();
+    for (const PageExpectation& expected : kPages) {
+        const QRect tab = bar->tabRect(expected.page);
+        EXPECT_GE(tab.left(), 0) << expected.caption;
+        EXPECT_LT(tab.right(), bar->width()) << expected.caption;
+    }
+}
+
+TEST_F(MainWindowTest, ANarrowWindowStillShowsWholeCaptionsAndEveryTab) {
+    Show();
+    window->resize(400, 563);
+    QCoreApplication::sendPostedEvents();
+    const QTabBar* bar = window->ConfigPages->tabBar();
+    for (const PageExpectation& expected : kPages) {
+        EXPECT_GE(bar->tabRect(expected.page).left(), 0) << expected.caption;
+        EXPECT_LT(bar->tabRect(expected.page).right(), bar->width()) << expected.caption;
+    }
+    const int width = window->width();
+    window->ConfigPages->setCurrentIndex(kPageZoneConfig);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(window->width(), width);  // the longest captions had room already
+    for (QPushButton* button : {window->btnLoadFromPanel, window->btnSavetoPanel})
+        EXPECT_GE(button->width(), button->sizeHint().width()) << button->text().toStdString();
+}
+
 TEST_F(MainWindowTest, StartsWithSiteCaptionsAndHelpContext60) {
     Show();
     EXPECT_EQ(window->btnLoadFromPanel->text(), "Load Site Config From Controller");

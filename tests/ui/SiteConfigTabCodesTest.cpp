@@ -90,14 +90,7 @@ TEST_F(SiteConfigTabTest, AMessageWindowTakingTheFocusDoesNotRepeatTheCheck) {
     auto* box = Find<QLineEdit>("txtLvl2");
     Enter(box);
     Retype(box, "12");
-    prompts.OnShown = [&](const ScriptedPrompts::Shown&) {
-        QPushButton messageBox(QStringLiteral("OK"));
-        messageBox.show();
-        QApplication::setActiveWindow(&messageBox);
-        messageBox.setFocus();
-        messageBox.hide();
-        QApplication::setActiveWindow(&window);
-    };
+    prompts.OnShown = [&](const ScriptedPrompts::Shown&) { FocusAnotherWindowAndReturn(); };
     away->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(prompts.ShownMessages().size(), 1u);
     EXPECT_EQ(Focused(), box);
@@ -108,11 +101,7 @@ TEST_F(SiteConfigTabTest, SwitchingToAnotherWindowIsNotLeavingTheBox) {
     auto* box = Find<QLineEdit>("txtLvl2");
     Enter(box);
     Retype(box, "12");
-    QPushButton otherProgram(QStringLiteral("other program"));
-    otherProgram.show();
-    QApplication::setActiveWindow(&otherProgram);
-    otherProgram.setFocus();
-    QApplication::setActiveWindow(&window);
+    FocusAnotherWindowAndReturn();
     EXPECT_TRUE(prompts.ShownMessages().empty());
     EXPECT_EQ(Focused(), box);
     away->setFocus(Qt::TabFocusReason);

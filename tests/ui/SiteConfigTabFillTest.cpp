@@ -121,6 +121,15 @@ TEST_F(SiteConfigTabTest, DatesAreStoredWithTheMaskBlanks) {
     QTest::keyClicks(installed, "1x0");
     EXPECT_EQ(data.SiteConfig.InstallDate, "31/0_/__");
     EXPECT_EQ(data.SiteConfig.CommissionDate, "__/__/__");
+
+    // A key that changes nothing (past the end of the mask) marks nothing.
+    auto* commissioned = Find<QLineEdit>("txtCommissionDate");
+    Enter(commissioned);
+    commissioned->end(false);
+    document.SetModified(false);
+    QTest::keyClicks(commissioned, "7");
+    EXPECT_EQ(commissioned->displayText(), "__/__/__");
+    EXPECT_FALSE(document.Modified());
 }
 
 TEST_F(SiteConfigTabTest, ReturnMovesThroughTheDetailsAndFromCommissionedOnBackToTheName) {
@@ -140,6 +149,9 @@ TEST_F(SiteConfigTabTest, ReturnMovesThroughTheDetailsAndFromCommissionedOnBackT
     EXPECT_EQ(Focused(), Find<QWidget>("txtClientTel"));
     Enter(Find<QWidget>("txtInstallDate"));
     QTest::keyClick(Focused(), Qt::Key_Tab);
+    EXPECT_EQ(Focused(), Find<QWidget>("txtCommissionDate"));
+    // The software version is text only: clicking it leaves the focus where it was.
+    QTest::mouseClick(Find<QLabel>("stxtMain"), Qt::LeftButton);
     EXPECT_EQ(Focused(), Find<QWidget>("txtCommissionDate"));
     EXPECT_FALSE(document.Modified());
 }

@@ -49,6 +49,16 @@ protected:
         QTest::keyClicks(box, QString::fromLatin1(text));
     }
     static QWidget* Focused() { return QApplication::focusWidget(); }
+    // Another window (a message box, another program) takes the focus and
+    // hands it back, as the window system does.
+    void FocusAnotherWindowAndReturn() {
+        QPushButton other(QStringLiteral("other window"));
+        other.show();
+        QApplication::setActiveWindow(&other);
+        other.setFocus();
+        other.hide();
+        QApplication::setActiveWindow(&window);
+    }
 
     TData data;
     Document document;

@@ -1,0 +1,156 @@
+#include <QApplication>
+#include <QLineEdit>
+#include <functional>
+
+#include "MainWindowFixture.h"
+#include "ui/SiteConfigTab.h"
+
+namespace kelvane::test {
+namespace {
+
+constexpr const char* kShortAccessCode = "Error. Access Level code must have 4 digits";
+
+// The real Site Config tab inside the real main window, active, so that
+// moving the focus runs the code boxes' exit checks as it does for the user.
+class IntegrationSiteConfigTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        Show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    QLineEdit* Box(const char* name) {
+        auto* box = window->tabSiteCfg->findChild<QLineEdit*>(QString::fromLatin1(name));
+        if (box == nullptr) ADD_FAILURE() << "no box " << name;
+        return box;
+    }
+
+    // Clicks into the User (AL2) Code box and deletes its last digit.
+    QLineEdit* LeaveThreeDigitUserCode() {
+        QLineEdit* box = Box("txtLvl2");
+        box->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(box, Qt::Key_End);
+        QTest::keyClick(box, Qt::Key_Backspace);
+        EXPECT_EQ(data.SiteConfig.AL2Code.size(), 3u);
+        return box;
+    }
+
+    // The one message the gate showed since the last Clear(): the short code error, as an error with OK.
+    void ExpectOneShortCodeError(const char* command) {
+        ASSERT_EQ(prompts.ShownMessages().size(), 1u) << command;
+        const ScriptedPrompts::Shown& shown = prompts.ShownMessages()[0];
+        EXPECT_EQ(shown.text, kShortAccessCode) << command;
+        EXPECT_EQ(shown.kind, PromptKind::Error) << command;
+        EXPECT_EQ(shown.buttons, PromptButtons::Ok) << command;
+    }
+};
+
+TEST_F(IntegrationSiteConfigTest, SaveWithAThreeDigitUserCodeReportsItReturnsTheFocusAndWritesNothing) {
+    QLineEdit* userCode = LeaveThreeDigitUserCode();
+    ASSERT_TRUE(SaveEnabled());
+
+    QTest::mouseClick(window->btnSave, Qt::LeftButton);
+    ExpectOneShortCodeError("Save button");
+    EXPECT_EQ(QApplication::focusWidget(), userCode);
+    EXPECT_FALSE(document.CodesValid);
+    EXPECT_EQ(dialogs.shown, 0);
+    EXPECT_TRUE(store.writes.empty());
+
+    // Four digits again: the same click saves.
+    QTest::keyClicks(userCode, "3");
+    dialogs.QueueSave("/sites/A.KCF");
+    QTest::mouseClick(window->btnSave, Qt::LeftButton);
+    ASSERT_EQ(store.writes.size(), 1u);
+    EXPECT_EQ(data.SiteConfig.AL2Code.size(), 4u);
+
+    // Bound to a file, Save writes without a dialog; the gate still stops it,
+    // from the menu item as well.
+    prompts.Clear();
+    LeaveThreeDigitUserCode();
+    window->Save1->trigger();
+    ExpectOneShortCodeError("File > Save");
+    EXPECT_EQ(QApplication::focusWidget(), userCode);
+    EXPECT_EQ(store.writes.size(), 1u);
+    EXPECT_TRUE(document.Modified());
+}
+
+TEST_F(IntegrationSiteConfigTest, SaveAsPrintAndTheFourControllerCommandsStopAtAThreeDigitUserCode) {
+    std::vector<std::string> calls;
+    window->Hooks.LoadAllFromController = [&] { calls.push_back("load all"); };
+    window->Hooks.SaveAllToController = [&] { calls.push_back("save all"); };
+    window->Hooks.LoadPageFromController = [&](int) { calls.push_back("load page"); };
+    window->Hooks.SavePageToController = [&](int) { calls.push_back("save page"); };
+    window->Hooks.PrintOptions = [&] { calls.push_back("print"); };
+    const std::pair<const char*, QAbstractButton*> commands[] = {
+        {"Save As", window->btnSaveAs},
+        {"Print", window->btnPrint},
+        {"Load all", window->btnLoadAllFromPanel},
+        {"Save all", window->btnSaveAllToPanel},
+        {"Load page", window->btnLoadFromPanel},
+        {"Save page", window->btnSavetoPanel},
+    };
+
+    QLineEdit* userCode = LeaveThreeDigitUserCode();
+    for (const auto& [name, button] : commands) {
+        prompts.Clear();
+        QTest::mouseClick(button, Qt::LeftButton);
+        ExpectOneShortCodeError(name);
+        EXPECT_EQ(QApplication::focusWidget(), userCode) << name;
+    }
+    prompts.Clear();
+    window->Print1->trigger();
+    ExpectOneShortCodeError("File > Print");
+    EXPECT_TRUE(calls.empty());
+    EXPECT_EQ(dialogs.shown, 0);
+    EXPECT_TRUE(store.writes.empty());
+
+    // With four digits every command goes through.
+    QTest::keyClicks(userCode, "1");
+    prompts.Clear();
+    dialogs.QueueSave(std::nullopt);
+    for (const auto& [name, button] : commands) QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_TRUE(prompts.ShownMessages().empty());
+    EXPECT_EQ(dialogs.shown, 1);
+    EXPECT_EQ(calls, (std::vector<std::string>{"print", "load all", "save all", "load page", "save page"}));
+}
+
+TEST_F(IntegrationSiteConfigTest, ExitAnsweredYesWithAThreeDigitUserCodeKeepsTheWorkOpen) {
+    QLineEdit* userCode = LeaveThreeDigitUserCode();
+    prompts.Queue(PromptAnswer::Yes);
+    EXPECT_FALSE(window->close());
+    ASSERT_EQ(prompts.ShownMessages().size(), 2u);
+    EXPECT_EQ(prompts.ShownMessages()[0].text, "Configuration is not saved. Do you wish to save it now?");
+    EXPECT_EQ(prompts.ShownMessages()[1].text, kShortAccessCode);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), userCode);
+    EXPECT_EQ(dialogs.shown, 0);
+    EXPECT_TRUE(store.writes.empty());
+}
+
+TEST_F(IntegrationSiteConfigTest, OneCharacterInASiteFieldMarksTheDocumentModified) {
+    struct Typing {
+        const char* box;
+        const char* key;
+    };
+    for (const Typing& typing : {Typing{"txtClientName", "W"}, Typing{"txtInstallAdd5", "B"},
+                                 Typing{"txtEngineer", "J"}, Typing{"txtCommissionDate", "1"}}) {
+        document.SetModified(false);
+        ASSERT_EQ(Title(), "Kelvane Prog Tools 2.3 - New file");
+        ASSERT_FALSE(SaveEnabled());
+        QLineEdit* box = Box(typing.box);
+        box->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(box, Qt::Key_Home);
+        QTest::keyClicks(box, QString::fromLatin1(typing.key));
+        EXPECT_EQ(Title(), "Kelvane Prog Tools 2.3 - New file - Modified") << typing.box;
+        EXPECT_TRUE(SaveEnabled()) << typing.box;
+    }
+    EXPECT_EQ(data.SiteConfig.ClientName, "W");
+    EXPECT_EQ(data.SiteConfig.InstallerAddress5, "B");
+    EXPECT_EQ(data.SiteConfig.Engineer, "J");
+    EXPECT_EQ(data.SiteConfig.CommissionDate, "1_/__/__");
+}
+
+}  // namespace
+}  // namespace kelvane::test
