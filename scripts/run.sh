@@ -7,7 +7,4 @@ scripts/install-deps.sh
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DKELVANE_BUILD_TESTS=OFF -DKELVANE_BUILD_BENCHMARKS=OFF >/dev/null
 cmake --build build/release
-if [ -x build/release/src/app/kelvane-tools ]; then
-  exec build/release/src/app/kelvane-tools --simulate "$@"
-fi
-exec build/release/src/app/kelvane-cli --help
+exec build/release/src/app/kelvane-tools --simulate "$@"
