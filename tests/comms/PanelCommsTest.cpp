@@ -58,6 +58,22 @@ TEST_F(FrameFixture, ModeOneFramesWithSOH) {
     EXPECT_EQ(Sent(), "");
 }
 
+TEST_F(FrameFixture, AStrayByteNeverSpoilsTheAnswerToTheNextSend) {
+    comms.HandshakeDone = true;
+    comms.ProcessPendingEvents = [this] { clock.Advance(10); };
+    for (int mode : {1, 2, 3}) {
+        comms.LinkMode = static_cast<std::uint8_t>(mode);
+        events.clear();
+        comms.ClearLineTexts();
+        Receive("Z");  // noise: the start of a frame that never comes
+        comms.SendPacket(std::string("B\0", 2));
+        EXPECT_TRUE(comms.RxBuffer.empty()) << mode;  // so a NAK counts again
+        Receive(Bytes({kACK}));
+        Receive(Bytes({'B', 0x01, 0x01, 0x44}));
+        EXPECT_EQ(events, (std::vector<std::string>{"input Z<ACK>", "ack", "packet B B<SOH><SOH>D"})) << mode;
+    }
+}
+
 TEST_F(FrameFixture, HandshakeAnswerThenPacketEventsInOrder) {
     Receive("A");
     Receive(Bytes({0x00, 'A'}));
