@@ -29,15 +29,8 @@ struct FrameFixture : ::testing::Test {
         comms.LinkMode = 1;
         ASSERT_TRUE(comms.Open());
     }
-    void Receive(const std::string& bytes) {
-        line.B().Write(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
-        comms.Port().PollTick();
-    }
-    std::string Sent() {
-        std::string s;
-        for (const LineByte& b : line.B().ReadMarked()) s += static_cast<char>(b.Value);
-        return s;
-    }
+    void Receive(const std::string& bytes) { testing::ReceiveAtNextPoll(line, comms.Port(), bytes); }
+    std::string Sent() { return testing::SentToController(line); }
 };
 
 TEST(PacketChecksum, Examples) {
