@@ -30,15 +30,16 @@ TPanelComms::TPanelComms(SerialDevice& device, const Clock& clock, const PortPat
 }
 
 void TPanelComms::SendPacket(const std::string& packet) {
+    if (LinkMode < 1 || LinkMode > 3) return;  // no discipline chosen yet: nothing reaches the line
+    // A new answer is expected: a part frame still held (a stray or corrupted
+    // byte) would swallow the acknowledgement or spoil the answer's checksum.
+    DCharsReceived = 0;
+    RxBuffer.clear();
     const std::string frame = packet + static_cast<char>(PacketChecksum(packet));
     switch (LinkMode) {
-        case 1:
-            DCharsReceived = 0;
-            Send(static_cast<char>(kSOH) + frame);
-            break;
+        case 1: Send(static_cast<char>(kSOH) + frame); break;
         case 2: SendWithParity(frame, ptSPACE, ptMARK); break;
-        case 3: SendWithParity(frame, ptMARK, ptSPACE); break;
-        default: break;  // no discipline chosen yet: nothing reaches the line
+        default: SendWithParity(frame, ptMARK, ptSPACE); break;
     }
 }
 
@@ -114,6 +115,9 @@ bool TPanelComms::ChecksumValid() const {
 
 void TPanelComms::FrameComplete() {
     if (ChecksumValid()) {
+        // Sending empties RxBuffer, and the handshake retry and the handlers
+        // may send: the frame is kept aside first.
+        const std::string packet = RxBuffer.substr(0, static_cast<std::size_t>(PacketLength) + 3);
         if (!HandshakeDone) {
             if (RxBuffer == std::string("A\0A", 3)) {
                 HandshakeDone = true;
@@ -124,8 +128,6 @@ void TPanelComms::FrameComplete() {
             }
         }
         SetWaitingForInput(false);
-        // The handlers may reopen the port, which empties RxBuffer: they get a copy.
-        const std::string packet = RxBuffer.substr(0, static_cast<std::size_t>(PacketLength) + 3);
         if (OnPacketReceived) OnPacketReceived(*this, static_cast<std::uint8_t>(packet[0]), packet);
     } else if (!HandshakeDone) {
         RetryHandshake();

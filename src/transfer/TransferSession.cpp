@@ -57,13 +57,7 @@ void TransferSession::Step() {
     if (!drivenClock_) return;
     drivenClock_->Advance(stepMs_);
     if (serveLine_) serveLine_();
-    sinceTick_ += stepMs_;
-    if (sinceTick_ >= comms_.TickInterval() && !inTick_) {
-        sinceTick_ = 0;
-        inTick_ = true;
-        comms_.Port().PollTick();
-        inTick_ = false;
-    }
+    drivenPoll_.Advance(stepMs_);
 }
 
 TransferSession::Outcome TransferSession::RunDriven(std::uint64_t limitMs) {

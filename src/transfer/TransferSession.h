@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 
+#include "comms/DrivenPoll.h"
 #include "comms/PanelComms.h"
 #include "comms/PortPaths.h"
 #include "comms/SerialDevice.h"
@@ -84,8 +85,7 @@ private:
     ManualClock* drivenClock_ = nullptr;
     std::function<void()> serveLine_;
     std::uint64_t stepMs_ = 10;
-    std::uint64_t sinceTick_ = 0;
-    bool inTick_ = false;
+    DrivenPoll drivenPoll_{comms_.Port()};
 };
 
 }  // namespace kelvane

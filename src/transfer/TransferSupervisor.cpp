@@ -81,6 +81,7 @@ TransferSupervisor::~TransferSupervisor() {
 }
 
 void TransferSupervisor::SendTransferPacket(const std::string& packet) {
+    lateAnswers_.NextRequest(answerInHand_);
     state_.LastPacket = packet;
     comms_.SendPacket(packet);
 }
@@ -95,6 +96,7 @@ void TransferSupervisor::SendVersionQuery() { SendTransferPacket(kVersionQuery);
 
 void TransferSupervisor::EndTransfer(bool completed) {
     const bool wasRunning = state_.Step != kStepIdle;
+    lateAnswers_.Reset();
     status_.Close();
     state_.Step = kStepIdle;
     if (wasRunning && OnTransferEnded) OnTransferEnded(completed);
@@ -220,6 +222,13 @@ void TransferSupervisor::VersionAnswer(const std::string& packet) {
     if (state_.Step != kStepIdle && steps_) steps_->DispatchFirst();
 }
 
+template <typename Handler>
+void TransferSupervisor::Answered(const std::string& answer, Handler handler) {
+    answerInHand_ = answer;
+    handler();
+    answerInHand_.clear();
+}
+
 void TransferSupervisor::PanelCommsPacketReceived(TPanelComms&, std::uint8_t cmdChar, const std::string& packet) {
     if (comms_.Suspended) {
         AbortTransfer();
@@ -231,16 +240,23 @@ void TransferSupervisor::PanelCommsPacketReceived(TPanelComms&, std::uint8_t cmd
             connectedIndicator_ = true;
             indicatorCountdown_ = 0;
             return;
-        case 'B': NvmLinkAnswer(packet); return;
-        case '\\': VersionAnswer(packet); return;
         case 'v': return;
         default: break;
     }
-    if (IsLoadAnswer(cmdChar)) {
+    if (state_.Step != kStepIdle && lateAnswers_.IsLateCopy(packet)) return;
+    Answered(packet, [&] { DispatchAnswer(cmdChar, packet); });
+}
+
+void TransferSupervisor::DispatchAnswer(std::uint8_t cmdChar, const std::string& packet) {
+    if (cmdChar == 'B') {
+        NvmLinkAnswer(packet);
+    } else if (cmdChar == '\\') {
+        VersionAnswer(packet);
+    } else if (IsLoadAnswer(cmdChar)) {
         if (steps_) steps_->LoadAnswer(cmdChar, packet);
-        return;
+    } else if (state_.Step != kStepIdle) {
+        Retry();
     }
-    if (state_.Step != kStepIdle) Retry();
 }
 
 void TransferSupervisor::PanelCommsAck(TCommPanel&) {
@@ -248,14 +264,18 @@ void TransferSupervisor::PanelCommsAck(TCommPanel&) {
         AbortTransfer();
         return;
     }
-    if (state_.Step != kStepIdle && steps_) steps_->Acknowledged();
+    if (state_.Step == kStepIdle || !steps_) return;
+    Answered(std::string(1, static_cast<char>(kACK)), [this] { steps_->Acknowledged(); });
 }
 
 void TransferSupervisor::PanelCommsNak(TCommPanel&) {
     if (comms_.RxBuffer.empty()) Retry();
 }
 
-void TransferSupervisor::PanelCommsTimeout(TCommPanel&) { Retry(); }
+void TransferSupervisor::PanelCommsTimeout(TCommPanel&) {
+    if (state_.Step != kStepIdle) lateAnswers_.TimedOut();
+    Retry();
+}
 
 void TransferSupervisor::PanelCommsInvalidChecksum(TCommPanel&) { Retry(); }
 

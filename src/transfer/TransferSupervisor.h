@@ -7,6 +7,7 @@
 #include "core/Clock.h"
 #include "core/Prompts.h"
 #include "model/Data.h"
+#include "transfer/LateAnswers.h"
 #include "transfer/TransferHost.h"
 #include "transfer/TransferView.h"
 
@@ -81,9 +82,15 @@ private:
     void SendNvmQuery();
     void NvmLinkAnswer(const std::string& packet);
     void VersionAnswer(const std::string& packet);
+    // Every answer but the keep-alive's, by its command letter.
+    void DispatchAnswer(std::uint8_t cmdChar, const std::string& packet);
     void AbortTransfer() { EndTransfer(false); }
     // Closes the status window and returns to idle.
     void EndTransfer(bool completed);
+    // Runs the handler of an answer or acknowledgement, so that the packet it
+    // sends is known to follow that answer.
+    template <typename Handler>
+    void Answered(const std::string& answer, Handler handler);
 
     TData& data_;
     TPanelComms& comms_;
@@ -93,6 +100,8 @@ private:
     TransferView& view_;
     TransferSteps* steps_ = nullptr;
     TransferState state_;
+    LateAnswers lateAnswers_;
+    std::string answerInHand_;  // the answer whose handler is running
     bool connectedIndicator_ = false;
     int indicatorCountdown_ = 0;
 };

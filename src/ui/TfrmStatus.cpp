@@ -1,5 +1,7 @@
 #include "ui/TfrmStatus.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
@@ -91,7 +93,8 @@ void TfrmStatus::StatusChanged() {
     const std::string& text = status_.StatusText();
     pnlStatus->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
     Progress->setMaximum(status_.ProgressMax());
-    Progress->setValue(status_.ProgressPosition());
+    // A position past the maximum shows a full bar (the bar itself would ignore it).
+    Progress->setValue(std::clamp(status_.ProgressPosition(), 0, status_.ProgressMax()));
     btnCancel->setVisible(status_.CancelVisible());
     StatusList->setVisible(status_.ShownList() == TransferStatus::List::Load);
     StatusList1->setVisible(status_.ShownList() == TransferStatus::List::Save);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "comms/LinkHarness.h"
 #include "comms/SimulatedLine.h"
 #include "comms/commspanel.h"
 #include "core/ManualClock.h"
@@ -22,15 +23,8 @@ struct PanelFixture : ::testing::Test {
         link.OnCR = [this](TCommPanel&) { events.push_back("cr"); };
         link.OnCharacter = [this](TCommPanel&, std::uint8_t c) { events.push_back(std::string("char ") + char(c)); };
     }
-    void Receive(const std::string& bytes) {
-        line.B().Write(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
-        link.Port().PollTick();
-    }
-    std::string Sent() {
-        std::string s;
-        for (const LineByte& b : line.B().ReadMarked()) s += static_cast<char>(b.Value);
-        return s;
-    }
+    void Receive(const std::string& bytes) { testing::ReceiveAtNextPoll(line, link.Port(), bytes); }
+    std::string Sent() { return testing::SentToController(line); }
 };
 
 TEST_F(PanelFixture, ConstructionDefaults) {

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "comms/DrivenPoll.h"
 #include "comms/PanelComms.h"
 #include "comms/SimulatedLine.h"
 #include "core/ManualClock.h"
@@ -27,13 +28,7 @@ public:
     void Step() {
         clock.Advance(kStepMs);
         simulator.Service();
-        sinceTick_ += kStepMs;
-        if (sinceTick_ >= comms.TickInterval() && !inTick_) {
-            sinceTick_ = 0;
-            inTick_ = true;
-            comms.Port().PollTick();
-            inTick_ = false;
-        }
+        poll.Advance(kStepMs);
     }
 
     void RunFor(std::uint64_t ms) {
@@ -56,11 +51,21 @@ public:
     sim::LineEndPort controllerEnd;
     sim::PanelSimulator simulator;
     TPanelComms comms;
-
-private:
-    std::uint64_t sinceTick_ = 0;
-    bool inTick_ = false;
+    DrivenPoll poll{comms.Port()};
 };
+
+// Bytes written at the controller's end of `line` and read by the tool's next poll.
+inline void ReceiveAtNextPoll(SimulatedLine& line, TSigComPort& port, const std::string& bytes) {
+    line.B().Write(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    port.PollTick();
+}
+
+// What has reached the controller's end of `line` since the last call.
+inline std::string SentToController(SimulatedLine& line) {
+    std::string s;
+    for (const LineByte& b : line.B().ReadMarked()) s += static_cast<char>(b.Value);
+    return s;
+}
 
 // Bytes as a string, for frames written in tests.
 inline std::string Bytes(std::initializer_list<int> values) {

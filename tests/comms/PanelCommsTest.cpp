@@ -29,15 +29,8 @@ struct FrameFixture : ::testing::Test {
         comms.LinkMode = 1;
         ASSERT_TRUE(comms.Open());
     }
-    void Receive(const std::string& bytes) {
-        line.B().Write(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
-        comms.Port().PollTick();
-    }
-    std::string Sent() {
-        std::string s;
-        for (const LineByte& b : line.B().ReadMarked()) s += static_cast<char>(b.Value);
-        return s;
-    }
+    void Receive(const std::string& bytes) { testing::ReceiveAtNextPoll(line, comms.Port(), bytes); }
+    std::string Sent() { return testing::SentToController(line); }
 };
 
 TEST(PacketChecksum, Examples) {
@@ -56,6 +49,22 @@ TEST_F(FrameFixture, ModeOneFramesWithSOH) {
     comms.LinkMode = 0;
     comms.SendPacket(std::string("B\0", 2));
     EXPECT_EQ(Sent(), "");
+}
+
+TEST_F(FrameFixture, AStrayByteNeverSpoilsTheAnswerToTheNextSend) {
+    comms.HandshakeDone = true;
+    comms.ProcessPendingEvents = [this] { clock.Advance(10); };
+    for (int mode : {1, 2, 3}) {
+        comms.LinkMode = static_cast<std::uint8_t>(mode);
+        events.clear();
+        comms.ClearLineTexts();
+        Receive("Z");  // noise: the start of a frame that never comes
+        comms.SendPacket(std::string("B\0", 2));
+        EXPECT_TRUE(comms.RxBuffer.empty()) << mode;  // so a NAK counts again
+        Receive(Bytes({kACK}));
+        Receive(Bytes({'B', 0x01, 0x01, 0x44}));
+        EXPECT_EQ(events, (std::vector<std::string>{"input Z<ACK>", "ack", "packet B B<SOH><SOH>D"})) << mode;
+    }
 }
 
 TEST_F(FrameFixture, HandshakeAnswerThenPacketEventsInOrder) {

@@ -89,6 +89,19 @@ TEST_F(CliTransfer, ProgressLineOnlyOnATerminal) {
     EXPECT_EQ(std::count(shown.begin(), shown.end(), '\n'), 1);
 }
 
+TEST_F(CliTransfer, TheProgressLineNeverPassesAHundredPercent) {
+    Console terminal;
+    terminal.Terminal = true;
+    const std::string site = dir.File("demo.KCF");
+    ASSERT_EQ(Run(*load, {"--simulate", site}), kExitOk);
+    // A whole save sends the custom names on the site chain's step, whose
+    // progress bar still counts the 32 groups.
+    ASSERT_EQ(Run(*MakeSaveCommand(terminal), {site, "--simulate"}), kExitOk);
+    const std::string shown = err.str();
+    EXPECT_NE(shown.find("\rSaving custom place name 45"), std::string::npos);
+    EXPECT_EQ(shown.find("140%"), std::string::npos);
+}
+
 TEST(ConsolePrompts, QuestionsAreAnsweredOnTheTerminalOrStop) {
     std::ostringstream err;
     std::istringstream typed("\n  x\n r\n");

@@ -146,6 +146,26 @@ TEST(EndToEndFaults, FivePercentSeededFaultsStillCompleteWithIdenticalData) {
     ExpectTravellingFieldsEqual(original, rig.tool);
 }
 
+// Answers that come after the reply time-out, when the request has already
+// gone again: the late answer and the answer to the copy describe the same
+// record, and neither may be taken for the next one.
+TEST(EndToEndFaults, AnswersLaterThanTheReplyTimeOutShiftNoRecord) {
+    sim::SimulatorOptions late;
+    late.DelayRate = 0.03;
+    late.DelayMs = 4500;
+    late.Seed = 11;
+    TData original;
+    PopulateTravellingFields(original, "08A00");
+    TData controller;
+    PopulateTravellingFields(controller, "08A00");
+    controller.Loop.Device(256).DeviceType = 0;  // as after a save: device 256 never travels
+    EndToEndRig rig(controller, late);
+    ASSERT_EQ(rig.LoadAll(), Outcome::Completed) << rig.prompts.LastText();
+    EXPECT_GT(rig.Simulator().Statistics().Delayed, 5);
+    EXPECT_TRUE(rig.prompts.ShownMessages().empty());
+    ExpectTravellingFieldsEqual(original, rig.tool);
+}
+
 TEST(EndToEndSilentController, ElevenSendsOfOnePacketThenCannotCommunicate) {
     DemoController controller;
     EndToEndRig rig(controller.data, {});

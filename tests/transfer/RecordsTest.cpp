@@ -41,6 +41,9 @@ TEST_F(RecordsFixture, RefusesPacketsItCannotParse) {
     EXPECT_FALSE(Store('s', group));
 
     EXPECT_FALSE(Store('T', "1212"));
+    EXPECT_TRUE(Store('P', "DUA"));  // a short reset code is kept as it is
+    EXPECT_EQ(store.SiteConfig.CallCode, "DUA");
+    EXPECT_FALSE(Store('R', "DUADU"));
     EXPECT_FALSE(Store('U', Bytes({26, 13, 1, 0, 0, 0})));
     EXPECT_FALSE(Store('y', Bytes({24, 0, 7, 30, 0, 0})));
     EXPECT_FALSE(Store('{', Bytes({1, 0, 3, 0})));

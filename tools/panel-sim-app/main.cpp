@@ -46,7 +46,9 @@ Options:
   --drop RATE         share of answers never sent (0..1, default 0).
   --corrupt RATE      share of answers with a bit of their last byte flipped.
   --nak RATE          share of answers replaced by NAK.
-  --delay RATE        share of answers sent late (see --delay-ms).
+  --delay RATE        share of answers sent late (see --delay-ms); the
+                      controller is busy meanwhile, so the answers after a
+                      late one wait for it (answers keep their order).
   --delay-ms MS       how late a delayed answer is (default 5000, beyond the
                       tool's 4 s reply time-out).
   --seed N            seed of the fault generator (default 1): the same seed

@@ -12,6 +12,7 @@ namespace {
 constexpr int kHighestPlaceNameIndex = kFirstCustomPlaceNameIndex + kCustomPlaceNameCount - 1;
 constexpr int kHighestPagerLevelByte = 5;
 constexpr std::size_t kEquationRecordBytes = 25;
+constexpr std::size_t kResetCodeLength = 4;
 
 int At(const std::string& payload, std::size_t i) { return static_cast<unsigned char>(payload[i]); }
 
@@ -92,7 +93,8 @@ std::optional<bool> ControllerRecords::StoreSavePacket(unsigned char command, co
     case 'u': return StoreZone(payload);
     case 's': return StoreGroup(payload);
     case 'R':
-        if (payload.size() != 4) return false;
+        // A reset code may be short: the tool lets the engineer keep one.
+        if (payload.size() > kResetCodeLength) return false;
         site.AttackCode = payload;
         return true;
     case 'T':
@@ -101,7 +103,7 @@ std::optional<bool> ControllerRecords::StoreSavePacket(unsigned char command, co
         site.AL3Code = payload.substr(4);
         return true;
     case 'P':
-        if (payload.size() != 4) return false;
+        if (payload.size() > kResetCodeLength) return false;
         site.CallCode = payload;
         return true;
     case 'U': return StoreTime(payload);

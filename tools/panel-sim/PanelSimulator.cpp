@@ -145,10 +145,10 @@ void PanelSimulator::Queue(std::string answer) {
     }
     if (answer.size() == 1 && static_cast<std::uint8_t>(answer[0]) == kNAK) ++counts_.Naked;
     ++counts_.Answers;
-    // Answers leave in the order they fall due; a delayed one lets later ones pass.
-    auto at = std::upper_bound(pending_.begin(), pending_.end(), due,
-                               [](std::uint64_t d, const Pending& p) { return d < p.DueMs; });
-    pending_.insert(at, Pending{due, std::move(answer)});
+    // The controller answers in the order it was asked: a delayed answer
+    // (the controller is busy) holds back the ones after it.
+    if (!pending_.empty()) due = std::max(due, pending_.back().DueMs);
+    pending_.push_back(Pending{due, std::move(answer)});
     Trace("answer due at " + std::to_string(due) + " ms");
 }
 

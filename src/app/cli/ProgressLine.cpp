@@ -1,5 +1,7 @@
 #include "app/cli/ProgressLine.h"
 
+#include <algorithm>
+
 namespace kelvane::cli {
 
 ProgressLine::~ProgressLine() { End(); }
@@ -13,7 +15,8 @@ void ProgressLine::Draw() {
     // Called from the status it follows, which is alive while it calls.
     if (!status_->Visible() || status_->StatusText().empty()) return;
     const int max = status_->ProgressMax();
-    const int percent = max > 0 ? status_->ProgressPosition() * 100 / max : 0;
+    // A position past the maximum shows a full bar, as the window's does.
+    const int percent = max > 0 ? std::clamp(status_->ProgressPosition() * 100 / max, 0, 100) : 0;
     std::string line = status_->StatusText();
     line += std::string(line.size() < 48 ? 48 - line.size() : 1, ' ') + std::to_string(percent) + "%";
     if (line == shown_) return;
