@@ -39,7 +39,7 @@ ControllerConnection::ControllerConnection(TfrmMain& frmMain, TData& data, Docum
     timer2_.setInterval(TransferSupervisor::kTimer2PeriodMs);
     connect(&timer2_, &QTimer::timeout, this, [this] { session_->Supervisor().Timer2Timer(); });
     timer2_.start();
-    if (auto* simulated = dynamic_cast<sim::SimulatedPanelDevice*>(device_.get())) {
+    if (sim::SimulatedPanelDevice* simulated = SimulatedDevice()) {
         // Its answers arrive as they fall due, not only when the port polls.
         simulatorTimer_.setInterval(kSimulatorServiceMs);
         connect(&simulatorTimer_, &QTimer::timeout, this, [simulated] { simulated->Service(); });
@@ -63,6 +63,10 @@ std::unique_ptr<SerialDevice> ControllerConnection::MakeDevice(const Clock& cloc
     sim::SimulatorOptions options;
     options.Version = simulatedSite_->SiteConfig.MainVersion;
     return std::make_unique<sim::SimulatedPanelDevice>(clock, options, simulatedRecords_.get());
+}
+
+sim::SimulatedPanelDevice* ControllerConnection::SimulatedDevice() {
+    return dynamic_cast<sim::SimulatedPanelDevice*>(device_.get());
 }
 
 void ControllerConnection::WireMainWindow() {

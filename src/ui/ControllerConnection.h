@@ -18,6 +18,7 @@ namespace kelvane {
 
 namespace sim {
 class ControllerRecords;
+class SimulatedPanelDevice;
 }
 
 class TfrmMain;
@@ -39,6 +40,8 @@ public:
     TransferSupervisor& Supervisor() { return session_->Supervisor(); }
     // With --simulate: the simulated controller's own configuration memory.
     TData* SimulatedControllerSite() { return simulatedSite_.get(); }
+    // With --simulate: the device with the simulated controller on its far end.
+    sim::SimulatedPanelDevice* SimulatedDevice();
 
     // TransferView
     int ActivePage() const override;

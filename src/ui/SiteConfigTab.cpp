@@ -170,10 +170,10 @@ QGroupBox* SiteConfigTab::BuildClockPanel() {
     lblTime->setObjectName(QStringLiteral("lblTime"));
     lblDate = new QLabel;
     lblDate->setObjectName(QStringLiteral("lblDate"));
-    stxtConnectionStatus = new QLabel;
-    stxtConnectionStatus->setObjectName(QStringLiteral("stxtConnectionStatus"));
-    stxtConnectionStatus->setCursor(Qt::PointingHandCursor);
-    stxtConnectionStatus->installEventFilter(this);
+    stxtConnectedStatus = new QLabel;
+    stxtConnectedStatus->setObjectName(QStringLiteral("stxtConnectedStatus"));
+    stxtConnectedStatus->setCursor(Qt::PointingHandCursor);
+    stxtConnectedStatus->installEventFilter(this);
     UploadTimeSelect = new QCheckBox(QStringLiteral("Copy PC Time to Panel on Program:"));
     UploadTimeSelect->setObjectName(QStringLiteral("UploadTimeSelect"));
     UploadTimeSelect->setLayoutDirection(Qt::RightToLeft);
@@ -186,14 +186,14 @@ QGroupBox* SiteConfigTab::BuildClockPanel() {
     row->addWidget(lblDate);
     row->addStretch(1);
     row->addWidget(new QLabel(QStringLiteral("Connection Status :")));
-    row->addWidget(stxtConnectionStatus);
+    row->addWidget(stxtConnectedStatus);
     row->addStretch(1);
     row->addWidget(UploadTimeSelect);
     return MakeGroup("Clock and Connection", row);
 }
 
 bool SiteConfigTab::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == stxtConnectionStatus && event->type() == QEvent::MouseButtonRelease &&
+    if (watched == stxtConnectedStatus && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         emit connectionStatusClicked();
         return true;
@@ -469,7 +469,7 @@ void SiteConfigTab::MarkModified() {
 
 bool SiteConfigTab::UploadTimeSelected() const { return UploadTimeSelect->isChecked(); }
 
-void SiteConfigTab::SetConnectionStatusText(const QString& text) { stxtConnectionStatus->setText(text); }
+void SiteConfigTab::SetConnectionStatusText(const QString& text) { stxtConnectedStatus->setText(text); }
 
 void SiteConfigTab::SetClock(const QString& date, const QString& time) {
     lblDate->setText(date);

@@ -103,7 +103,7 @@ private:
 
     QLabel* lblTime = nullptr;
     QLabel* lblDate = nullptr;
-    QLabel* stxtConnectionStatus = nullptr;
+    QLabel* stxtConnectedStatus = nullptr;
     QCheckBox* UploadTimeSelect = nullptr;
 
     QCheckBox* chkAutoNightMode = nullptr;

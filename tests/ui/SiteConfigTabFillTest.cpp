@@ -161,7 +161,7 @@ TEST_F(SiteConfigTabTest, ClockAndConnectionPanel) {
     tab->SetConnectionStatusText(QStringLiteral("Connected"));
     EXPECT_EQ(Find<QLabel>("lblDate")->text(), "24/05/2024");
     EXPECT_EQ(Find<QLabel>("lblTime")->text(), "12:34:56");
-    auto* status = Find<QLabel>("stxtConnectionStatus");
+    auto* status = Find<QLabel>("stxtConnectedStatus");
     EXPECT_EQ(status->text(), "Connected");
     QSignalSpy clicked(tab, &SiteConfigTab::connectionStatusClicked);
     QTest::mouseClick(status, Qt::LeftButton);
