@@ -1,0 +1,28 @@
+#include "model/DeviceSummaryRow.h"
+
+namespace kelvane {
+
+const DeviceSummaryTexts& DeviceSummaryHeadings() {
+    static const DeviceSummaryTexts kHeadings{"Dev No", "Device Type", "Zone/Group/Area",
+                                              "Place Name", "Suffix",      "Enabled"};
+    return kHeadings;
+}
+
+std::string DeviceAllocationText(const TKLoop& loop, int n) {
+    const int allocation = loop.Device(n).Allocation;
+    if (loop.IsAreaDevice(n)) return std::string("Area ") + static_cast<char>(65 + allocation);
+    if (loop.IsGroupDevice(n)) return "Group " + std::to_string(allocation + 1);
+    return "Zone " + std::to_string(allocation + 1);
+}
+
+DeviceSummaryTexts DeviceSummaryRow(const TData& data, int n) {
+    const TKDeviceType& device = data.Loop.Device(n);
+    return {std::to_string(n),
+            TKLoop::DeviceTypeShortName(device.DeviceType),
+            DeviceAllocationText(data.Loop, n),
+            data.DevicePlaceName(n),
+            device.Suffix,
+            device.Enabled != 0 ? "YES" : "NO"};
+}
+
+}  // namespace kelvane
