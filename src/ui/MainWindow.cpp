@@ -24,6 +24,7 @@
 #include "ui/CompactTabStyle.h"
 #include "ui/DeviceSummaryTab.h"
 #include "ui/DevicesTab.h"
+#include "ui/EquationEditors.h"
 #include "ui/EventLogTab.h"
 #include "ui/GroupConfigTab.h"
 #include "ui/HelpWindow.h"
@@ -249,9 +250,13 @@ void TfrmMain::BuildPages() {
     addPage(tabLoopSummary, "tabLoopSummary", "Device Summary");
     tabLoop1 = new DevicesTab(data_, document_, prompts_);
     addPage(tabLoop1, "tabLoop1", "Devices");
-    tabZoneCfg = new ZoneConfigTab(data_, document_, prompts_);
+    editors_ = std::make_unique<EquationEditors>(data_, document_, this);
+    editors_->RefreshActivePage = [this] { RefreshActivePage(); };
+    editors_->RefreshGroupConfig = [this] { tabGroupConfig->RefreshGroupRows(); };
+    editors_->SetHelp([this](int topic) { ShowHelp(topic); });
+    tabZoneCfg = new ZoneConfigTab(data_, *editors_);
     addPage(tabZoneCfg, "tabZoneCfg", "Zone Config");
-    tabGroupConfig = new GroupConfigTab(data_, document_, prompts_);
+    tabGroupConfig = new GroupConfigTab(data_, *editors_);
     addPage(tabGroupConfig, "tabGroupConfig", "Group Config");
     tabPlaceNames = new PlaceNamesTab(data_, document_, prompts_);
     addPage(tabPlaceNames, "tabPlaceNames", "Place Names");
