@@ -119,7 +119,9 @@ TfrmMain::TfrmMain(TData& data, Document& document, Prompts& prompts, DocumentSt
 
     frmStatus = new TfrmStatus(status_, this);
     AboutBox = new TAboutBox(this);
-    Help = new HelpWindow(this);
+    // A window of its own, so that the help stays usable while a modal
+    // editor that opened it is up.
+    Help = new HelpWindow;
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &TfrmMain::Timer1Timer);
@@ -139,6 +141,7 @@ TfrmMain::TfrmMain(TData& data, Document& document, Prompts& prompts, DocumentSt
 TfrmMain::~TfrmMain() {
     // The status window observes status_, which goes before the child widgets do.
     delete frmStatus;
+    delete Help;
     document_.OnModifiedChanged = nullptr;
     data_.OnResetViews = nullptr;
 }

@@ -127,7 +127,9 @@ TEST_F(EquationEditorTest, TheNinthPickReplacesSlotOne) {
     editors.EditZoneAreas(2);
     for (const char* area : {"A", "B", "C", "D", "E", "F", "G", "H"}) Pick(Areas(), area);
     EXPECT_EQ(Areas().CurrentSlot(), 1);
-    Pick(Areas(), "Q");
+    // A row can be picked from the keyboard too.
+    Areas().List->setCurrentCell(16, 0);
+    QTest::keyClick(Areas().List, Qt::Key_Return);
     EXPECT_EQ(SlotTexts(Areas()), (QStringList{"Q", "B", "C", "D", "E", "F", "G", "H"}));
     EXPECT_EQ(Areas().CurrentSlot(), 2);
     QTest::mouseClick(Areas().btnAccept, Qt::LeftButton);
