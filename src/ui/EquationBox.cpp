@@ -15,6 +15,8 @@ namespace {
 
 const QColor kAvailableColour(255, 255, 255);
 const QColor kUnavailableColour(192, 192, 192);
+// Dark enough to read on silver: the equations of a shut zone are still shown.
+const QColor kUnavailableText(96, 96, 96);
 
 }  // namespace
 
@@ -38,6 +40,7 @@ void EquationBox::SetAvailable(bool available) {
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         colours.setColor(group, QPalette::Base, available ? kAvailableColour : kUnavailableColour);
     }
+    colours.setColor(QPalette::Disabled, QPalette::Text, kUnavailableText);
     setPalette(colours);
 }
 
