@@ -33,35 +33,14 @@ namespace {
 
 // A dark palette as a desktop's dark theme gives it.
 QPalette DarkPalette() {
-    QPalette dark;
-    const QColor window(49, 54, 59), base(35, 38, 41), text(239, 240, 241), dim(127, 140, 141);
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        dark.setColor(group, QPalette::Window, window);
-        dark.setColor(group, QPalette::WindowText, text);
-        dark.setColor(group, QPalette::Base, base);
-        dark.setColor(group, QPalette::AlternateBase, window);
-        dark.setColor(group, QPalette::Text, text);
-        dark.setColor(group, QPalette::Button, window);
-        dark.setColor(group, QPalette::ButtonText, text);
-        dark.setColor(group, QPalette::ToolTipBase, window);
-        dark.setColor(group, QPalette::ToolTipText, text);
-        dark.setColor(group, QPalette::Highlight, QColor(61, 174, 233));
-        dark.setColor(group, QPalette::HighlightedText, QColor(252, 252, 252));
-        dark.setColor(group, QPalette::Link, QColor(90, 170, 240));
-        dark.setColor(group, QPalette::LinkVisited, QColor(180, 140, 230));
-        dark.setColor(group, QPalette::PlaceholderText, dim);
-        dark.setColor(group, QPalette::BrightText, Qt::white);
-        dark.setColor(group, QPalette::Light, window.lighter(150));
-        dark.setColor(group, QPalette::Midlight, window.lighter(125));
-        dark.setColor(group, QPalette::Mid, window.darker(130));
-        dark.setColor(group, QPalette::Dark, window.darker(180));
-        dark.setColor(group, QPalette::Shadow, Qt::black);
-    }
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        dark.setColor(QPalette::Disabled, role, dim);
-    dark.setColor(QPalette::Disabled, QPalette::Window, window);
-    dark.setColor(QPalette::Disabled, QPalette::Base, window);
-    dark.setColor(QPalette::Disabled, QPalette::Button, window);
+    const QColor window(49, 54, 59), base(35, 38, 41), text(239, 240, 241);
+    QPalette dark(text, window, window.lighter(150), window.darker(180), window.darker(130), text, Qt::white,
+                  base, window);
+    dark.setColor(QPalette::Highlight, QColor(61, 174, 233));
+    dark.setColor(QPalette::Link, QColor(90, 170, 240));
+    dark.setColor(QPalette::LinkVisited, QColor(180, 140, 230));
+    dark.setColor(QPalette::ToolTipBase, window);
+    dark.setColor(QPalette::ToolTipText, text);
     return dark;
 }
 

@@ -199,15 +199,5 @@ TEST_F(RecentFilesAndDropTest, OtherDropsAreLeftAlone) {
     EXPECT_EQ(ConfigFileDrop::DroppedConfigFile(nullptr), std::nullopt);
 }
 
-TEST_F(RecentFilesAndDropTest, TheSubmenuFollowsTheOpenCommand) {
-    Show();
-    window->RecentFiles1->Remember(SiteFile("Ward.KCF", "Ward 7"));
-    EXPECT_TRUE(window->RecentFiles1->menuAction()->isEnabled());
-    window->Open1->setEnabled(false);
-    EXPECT_FALSE(window->RecentFiles1->menuAction()->isEnabled());
-    window->Open1->setEnabled(true);
-    EXPECT_TRUE(window->RecentFiles1->menuAction()->isEnabled());
-}
-
 }  // namespace
 }  // namespace kelvane::test

@@ -22,20 +22,6 @@ TEST(WindowGeometryFits, OnlyARectangleWhollyOnOneScreensFreeArea) {
     EXPECT_FALSE(WindowGeometry::Fits(QRect(0, 0, 100, 100), {}));
 }
 
-TEST(WindowGeometryStore, KeepsRectangleAndMaximisedState) {
-    MemorySettings settings;
-    WindowGeometry geometry(settings);
-    EXPECT_FALSE(geometry.Stored());
-    geometry.Store({QRect(-10, 20, 900, 700), true});
-    const auto stored = WindowGeometry(settings).Stored();
-    ASSERT_TRUE(stored);
-    EXPECT_EQ(stored->Normal, QRect(-10, 20, 900, 700));
-    EXPECT_TRUE(stored->Maximised);
-    // A store that lost a value, or holds an empty size, holds nothing usable.
-    settings.SetNumber("Window/Width", 0);
-    EXPECT_FALSE(geometry.Stored());
-}
-
 class WindowGeometryTest : public MainWindowTest {
 protected:
     void SetUp() override {}  // each test makes its window after choosing the stored place
