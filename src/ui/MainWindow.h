@@ -30,7 +30,9 @@ class HelpWindow;
 class NetworkConfigTab;
 class PlaceNamesTab;
 class SiteConfigTab;
+class SiteFileComparison;
 class TAboutBox;
+class TfrmDifferences;
 class TfrmStatus;
 class ZoneConfigTab;
 
@@ -71,6 +73,9 @@ public:
     void btnSaveAllToPanelClick();
     void btnLoadFromPanelClick();
     void btnSavetoPanelClick();
+    void btnCompareWithPanelClick();
+    // File > Compare With File...
+    void CompareWithFileClick();
     // Event log commands.
     void ClearLogButtonClick();
     void LoadLogButtonClick();
@@ -106,6 +111,7 @@ public:
     QToolButton* btnPrint;
     QToolButton* btnLoadAllFromPanel;
     QToolButton* btnSaveAllToPanel;
+    QToolButton* btnCompareWithPanel;
     QPushButton* btnLoadFromPanel;
     QPushButton* btnSavetoPanel;
     QPushButton* ClearLogButton;
@@ -117,10 +123,13 @@ public:
     QAction* Open1;
     QAction* Save1;
     QAction* SaveAs1;
+    QAction* CompareWithFile1;
     QAction* Print1;
     QAction* PrinterProperties1;
     QAction* Exit1;
     QAction* SelectSerialPort1;
+    QAction* CompareWithController1;
+    QAction* VerifyAfterSaving1;  // checkable; the controller's verify keeps its state
     QAction* Contents1;
     QAction* About1;
 
@@ -137,6 +146,7 @@ public:
     QWidget* tabNotUsedNow;
 
     TfrmStatus* frmStatus;
+    TfrmDifferences* frmDifferences;
     TAboutBox* AboutBox;
     HelpWindow* Help;
     QTimer* Timer1;
@@ -180,6 +190,7 @@ private:
     std::unique_ptr<FileDialogs> ownFileDialogs_;
     FileDialogs* fileDialogs_;
     TransferStatus status_;
+    std::unique_ptr<SiteFileComparison> fileComparison_;
 
     int helpContext_ = 60;
     int previousPage_ = 0;

@@ -17,9 +17,16 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     const QCommandLineOption port(QStringLiteral("port"),
                                   QStringLiteral("Use the serial device <device> instead of the stored port."),
                                   QStringLiteral("device"));
+    const QCommandLineOption corruptStore(
+        QStringLiteral("corrupt-store"),
+        QStringLiteral(
+            "With --simulate: the simulated controller stores this share (0..1) of the device, zone,\n"
+            "group and custom name records wrongly or not at all, so that a verify finds them."),
+        QStringLiteral("rate"));
     parser.addOption(help);
     parser.addOption(simulate);
     parser.addOption(port);
+    parser.addOption(corruptStore);
 
     ParsedCommandLine result;
     // The usage line names the program itself: Qt would name the running
@@ -39,6 +46,14 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     result.Options.Simulate = parser.isSet(simulate);
     if (parser.isSet(port)) result.Options.PortDevice = QFile::encodeName(parser.value(port)).toStdString();
     if (parser.isSet(port) && parser.value(port).isEmpty()) result.Error = QStringLiteral("--port needs a device name.");
+    if (parser.isSet(corruptStore)) {
+        bool number = false;
+        result.Options.CorruptStoreRate = parser.value(corruptStore).toDouble(&number);
+        if (!number || result.Options.CorruptStoreRate < 0.0 || result.Options.CorruptStoreRate > 1.0)
+            result.Error = QStringLiteral("--corrupt-store needs a rate from 0 to 1.");
+        else if (!result.Options.Simulate)
+            result.Error = QStringLiteral("--corrupt-store needs --simulate.");
+    }
     return result;
 }
 

@@ -10,6 +10,9 @@ struct StartupOptions {
     bool Simulate = false;
     // The serial device to use instead of the stored port ("/dev/ttyUSB0").
     std::string PortDevice;
+    // With Simulate: the share of the record packets the simulated
+    // controller acknowledges but stores wrongly or not at all (0..1).
+    double CorruptStoreRate = 0.0;
 };
 
 // The outcome of reading the command line.

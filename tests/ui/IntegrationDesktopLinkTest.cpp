@@ -1,94 +1,29 @@
-#include <gtest/gtest.h>
-
 #include <QLabel>
-#include <QTest>
 #include <QToolButton>
-#include <memory>
 
-#include "DocumentFakes.h"
-#include "core/ManualClock.h"
+#include "DesktopLinkFixture.h"
+#include "compare/ControllerVerify.h"
 #include "core/Pages.h"
-#include "core/ScriptedPrompts.h"
-#include "panel-sim/SimulatedPanelDevice.h"
-#include "ui/ControllerConnection.h"
-#include "ui/MainWindow.h"
 #include "ui/SiteConfigTab.h"
 
 namespace kelvane::test {
 namespace {
 
-// The desktop program as `kelvane-tools --simulate` puts it together: the main
-// window, the controller link wired to it and the simulated controller with
-// its demo site. Time is the manual clock; the test runs the program's timers
-// on it as the event loop would.
-class DesktopLinkTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        StartupOptions options;
-        options.Simulate = true;
-        window = std::make_unique<TfrmMain>(data, document, prompts, store, clock, options, &dialogs);
-        connection = std::make_unique<ControllerConnection>(*window, data, document, prompts, clock);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-
-    void TearDown() override {
-        document.SetModified(false);
-        connection.reset();
-        window.reset();
-    }
-
-    // Every 10 ms the simulated controller is served; every 100 ms the open
-    // port is polled; every second the clock timer and every two seconds the
-    // keep-alive timer run.
-    void RunFor(std::uint64_t ms) {
-        for (std::uint64_t done = 0; done < ms; done += 10) Step();
-    }
-
-    template <typename Predicate>
-    bool RunUntil(Predicate done, std::uint64_t limitMs) {
-        for (std::uint64_t spent = 0; spent < limitMs && !done(); spent += 10) Step();
-        return done();
-    }
-
-    void Step() {
-        clock.Advance(10);
-        elapsed_ += 10;
-        connection->SimulatedDevice()->Service();
-        TPanelComms& comms = connection->PanelComms();
-        if (elapsed_ % 100 == 0 && comms.Connected()) comms.Port().PollTick();
-        if (elapsed_ % 1000 == 0) window->Timer1Timer();
-        if (elapsed_ % 2000 == 0) connection->Supervisor().Timer2Timer();
-    }
-
-    QString SiteLabel(const char* name) const {
-        auto* label = window->tabSiteCfg->findChild<QLabel*>(QString::fromLatin1(name));
-        return label ? label->text() : QString();
-    }
-
-    TData data;
-    Document document;
-    ScriptedPrompts prompts;
-    FakeDocumentStore store{data};
-    ScriptedFileDialogs dialogs;
-    ManualClock clock;
-    std::unique_ptr<TfrmMain> window;
-    std::unique_ptr<ControllerConnection> connection;
-
-private:
-    std::uint64_t elapsed_ = 0;
-};
+QString SiteLabel(const TfrmMain& window, const char* name) {
+    auto* label = window.tabSiteCfg->findChild<QLabel*>(QString::fromLatin1(name));
+    return label ? label->text() : QString();
+}
 
 TEST_F(DesktopLinkTest, ConnectsByItselfAndShowsTheControllersVersion) {
     const TData& controller = *connection->SimulatedControllerSite();
-    EXPECT_EQ(SiteLabel("stxtMain"), "Not Available");
+    EXPECT_EQ(SiteLabel(*window, "stxtMain"), "Not Available");
 
     RunFor(2000);
-    EXPECT_EQ(SiteLabel("stxtConnectedStatus"), "Attempting to connect...");
-    ASSERT_TRUE(RunUntil([&] { return SiteLabel("stxtConnectedStatus") == "Connected"; }, 10000));
+    EXPECT_EQ(SiteLabel(*window, "stxtConnectedStatus"), "Attempting to connect...");
+    ASSERT_TRUE(RunUntil([&] { return SiteLabel(*window, "stxtConnectedStatus") == "Connected"; }, 10000));
 
     EXPECT_EQ(data.SiteConfig.MainVersion, controller.SiteConfig.MainVersion);
-    EXPECT_EQ(SiteLabel("stxtMain").toStdString(), controller.SiteConfig.MainVersion);
+    EXPECT_EQ(SiteLabel(*window, "stxtMain").toStdString(), controller.SiteConfig.MainVersion);
     EXPECT_TRUE(prompts.ShownMessages().empty());
 }
 
@@ -112,7 +47,7 @@ TEST_F(DesktopLinkTest, ToolBarLoadsTheWholeSiteAndSaveSendsEdits) {
     EXPECT_EQ(data.SiteConfig.CallCode, controller.SiteConfig.CallCode);
     // The Site Config tab was active: it shows what came from the controller.
     EXPECT_EQ(window->ActivePage(), kPageSiteConfig);
-    EXPECT_EQ(SiteLabel("stxtMain").toStdString(), controller.SiteConfig.MainVersion);
+    EXPECT_EQ(SiteLabel(*window, "stxtMain").toStdString(), controller.SiteConfig.MainVersion);
 
     data.Loop.Device(200).DeviceType = 7;
     data.Loop.Device(200).Allocation = 11;
@@ -120,9 +55,12 @@ TEST_F(DesktopLinkTest, ToolBarLoadsTheWholeSiteAndSaveSendsEdits) {
     data.GroupList.Groups[30].DivertEquation[1] = 4;
     window->btnSaveAllToPanel->click();
     EXPECT_EQ(window->Status().ShownList(), TransferStatus::List::Save);
+    // The save is read back to verify it ("Verify after saving" is on by default).
     ASSERT_TRUE(RunUntil([&] { return !window->Status().Visible(); }, 120000));
+    QCoreApplication::processEvents();
 
-    EXPECT_TRUE(prompts.ShownMessages().empty()) << prompts.LastText();
+    ASSERT_EQ(prompts.ShownMessages().size(), 1u) << prompts.LastText();
+    EXPECT_EQ(prompts.LastText(), ControllerVerify::kHoldsSavedText);
     EXPECT_EQ(controller.Loop.Device(200).DeviceType, 7);
     EXPECT_EQ(controller.Loop.Device(200).Allocation, 11);
     EXPECT_EQ(controller.GroupList.Groups[30].DivertEquation[1], 4);

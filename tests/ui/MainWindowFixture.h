@@ -4,15 +4,12 @@
 #include <QAction>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <memory>
 
-#include "DocumentFakes.h"
+#include "WindowTestParts.h"
 #include "core/Pages.h"
-#include "core/ScriptedPrompts.h"
 #include "core/SystemClock.h"
 #include "ui/CommentsTab.h"
 #include "ui/MainWindow.h"
@@ -21,18 +18,8 @@ namespace kelvane::test {
 
 // One main window over an in-memory store, scripted prompts and scripted
 // file dialogs. Per-user settings go to a scratch folder.
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public WindowTestParts {
 protected:
-    static void SetUpTestSuite() {
-        settingsDir = new QTemporaryDir;
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir->path());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir->path());
-    }
-    static void TearDownTestSuite() {
-        delete settingsDir;
-        settingsDir = nullptr;
-    }
-
     void SetUp() override {
         window = std::make_unique<TfrmMain>(data, document, prompts, store, clock, StartupOptions{}, &dialogs);
     }
@@ -56,13 +43,6 @@ protected:
     std::string Title() const { return window->windowTitle().toStdString(); }
     bool SaveEnabled() const { return window->btnSave->isEnabled() && window->Save1->isEnabled(); }
 
-    static inline QTemporaryDir* settingsDir = nullptr;
-
-    TData data;
-    Document document;
-    ScriptedPrompts prompts;
-    FakeDocumentStore store{data};
-    ScriptedFileDialogs dialogs;
     SystemClock clock;
     std::unique_ptr<TfrmMain> window;
 };
