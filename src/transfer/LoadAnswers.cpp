@@ -1,6 +1,7 @@
 #include "transfer/LoadAnswers.h"
 
 #include "model/DeviceCatalogue.h"
+#include "transfer/SaveRecords.h"
 #include "transfer/TransferPacket.h"
 
 namespace kelvane {
@@ -25,7 +26,7 @@ bool LoadAnswers::Device(int n, const std::string& payload) {
     device.Allocation = PayloadByte(payload, 1);
     device.Enabled = PayloadByte(payload, 3);
     device.PlaceNameIndex = PayloadByte(payload, 5);
-    device.Suffix = payload.substr(6, 4);
+    device.Suffix = payload.substr(6, kSuffixAnswerWidth);
     return true;
 }
 
@@ -67,9 +68,9 @@ bool LoadAnswers::AttackCode(const std::string& payload) {
 }
 
 bool LoadAnswers::AccessCodes(const std::string& payload) {
-    if (payload.size() < 8) return false;
-    data_.SiteConfig.AL2Code = payload.substr(0, 4);
-    data_.SiteConfig.AL3Code = payload.substr(4, 4);
+    if (payload.size() < 2 * kAccessCodeAnswerWidth) return false;
+    data_.SiteConfig.AL2Code = payload.substr(0, kAccessCodeAnswerWidth);
+    data_.SiteConfig.AL3Code = payload.substr(kAccessCodeAnswerWidth, kAccessCodeAnswerWidth);
     return true;
 }
 

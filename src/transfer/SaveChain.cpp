@@ -2,6 +2,7 @@
 
 #include "core/Pages.h"
 #include "model/DeviceCatalogue.h"
+#include "transfer/SaveRecords.h"
 
 namespace kelvane {
 
@@ -24,8 +25,34 @@ enum SaveItem {
     kItemEmergency = 12,
 };
 
-// Device 256 is never written to the controller.
-constexpr int kLastSavedDevice = kLoopDeviceCount - 1;
+// Ticks no check item (a list of single records shows no check list).
+constexpr int kNoItem = -1;
+
+constexpr const char* kDeviceText = "Saving data for device ";
+constexpr const char* kZoneText = "Saving data for zone ";
+constexpr const char* kGroupText = "Saving data for group ";
+constexpr const char* kCustomNameText = "Saving custom place name ";
+
+// How the site chain sends each of its packets but the time.
+struct SiteStep {
+    const char* text;
+    int item;
+    std::uint8_t step;
+};
+
+SiteStep SiteStepOf(SaveRecordKind kind) {
+    switch (kind) {
+    case SaveRecordKind::AttackCode: return {"Saving Attack Code ", kItemAttackCode, kStepSaveAttackCode};
+    case SaveRecordKind::AccessCodes: return {"Saving Access Codes ", kItemAccessCodes, kStepSaveAccessCodes};
+    case SaveRecordKind::CallCode: return {"Saving Call Reset Code ", kItemCallCode, kStepSaveCallCode};
+    case SaveRecordKind::NightMode:
+        return {"Saving the Night Mode settings ", kItemNightMode, kStepSaveNightMode};
+    case SaveRecordKind::Timeouts: return {"Saving Timeout ", kItemTimeouts, kStepSaveTimeouts};
+    case SaveRecordKind::Logger: return {"Saving Logger Settings ", kItemLogger, kStepSaveLogger};
+    case SaveRecordKind::Pager: return {"Saving Pager Settings ", kItemPager, kStepSavePager};
+    default: return {"Saving Emergency Settings ", kItemEmergency, kStepSaveSiteEnd};
+    }
+}
 
 }  // namespace
 
@@ -45,6 +72,7 @@ bool SaveChain::IsSaveStep(int step) {
     case kStepSaveTimeouts:
     case kStepSaveLogger:
     case kStepSavePager:
+    case kStepSaveRecords:
         return true;
     default:
         return false;
@@ -79,6 +107,11 @@ void SaveChain::DispatchFirst() {
         status.SetProgressMax(kCustomPlaceNameCount);
         NextCustomName();
         break;
+    case kStepSaveRecords:
+        state.ItemCounter = 0;
+        status.SetProgressMax(static_cast<int>(records_.size()));
+        NextRecord();
+        break;
     default:
         break;
     }
@@ -91,6 +124,7 @@ void SaveChain::Acknowledged() {
     case kStepSaveZones: NextZone(); break;
     case kStepSaveGroups: NextGroup(); break;
     case kStepSavePlaceNames: NextCustomName(); break;
+    case kStepSaveRecords: NextRecord(); break;
     case kStepSaveSite: break;  // set only until the site chain's first packet goes
     case kStepSaveSiteEnd:
         // During a whole save the custom names follow on the same step.
@@ -114,12 +148,17 @@ void SaveChain::StartSectionSave(std::uint8_t step) {
     host_.StartTransfer();
 }
 
+void SaveChain::StartRecordSave(std::vector<SaveRecord> records) {
+    records_ = std::move(records);
+    StartSectionSave(kStepSaveRecords);
+}
+
 void SaveChain::NextDevice() {
     TransferState& state = host_.State();
     Tick(kItemDevices);
     if (state.ItemCounter < kLastSavedDevice) {
         ++state.ItemCounter;
-        SendCounted("Saving data for device ", kItemDevices, kStepSaveDevices, packets_.Device(state.ItemCounter));
+        SendCounted(kDeviceText, kItemDevices, kStepSaveDevices, packets_.Device(state.ItemCounter));
     } else if (state.SaveAll) {
         GoTo(kStepSaveZones);
     } else if (host_.ActivePage() == kPageDeviceSummary) {
@@ -135,7 +174,7 @@ void SaveChain::NextZone() {
     Tick(kItemZones);
     if (state.ItemCounter < data_.SiteConfig.ZoneLimit()) {
         ++state.ItemCounter;
-        SendCounted("Saving data for zone ", kItemZones, kStepSaveZones, packets_.Zone(state.ItemCounter));
+        SendCounted(kZoneText, kItemZones, kStepSaveZones, packets_.Zone(state.ItemCounter));
     } else if (state.SaveAll) {
         GoTo(kStepSaveGroups);
     } else if (host_.ActivePage() == kPageDeviceSummary && document_.CustomNamesChanged) {
@@ -150,7 +189,7 @@ void SaveChain::NextGroup() {
     Tick(kItemGroups);
     if (state.ItemCounter < kGroupCount) {
         ++state.ItemCounter;
-        SendCounted("Saving data for group ", kItemGroups, kStepSaveGroups, packets_.Group(state.ItemCounter));
+        SendCounted(kGroupText, kItemGroups, kStepSaveGroups, packets_.Group(state.ItemCounter));
     } else if (state.SaveAll) {
         GoTo(kStepSaveSite);
     } else {
@@ -169,46 +208,72 @@ void SaveChain::NextCustomName() {
     ++state.ItemCounter;
     // During a whole save the names go out on the site chain's last step.
     const std::uint8_t step = state.SaveAll ? kStepSaveSiteEnd : kStepSavePlaceNames;
-    SendCounted("Saving custom place name ", kItemCustomNames, step, packets_.CustomName(state.ItemCounter));
+    SendCounted(kCustomNameText, kItemCustomNames, step, packets_.CustomName(state.ItemCounter));
 }
 
 // The site chain: `acknowledged` is the step of the packet just acknowledged
 // (or the chain's start), and the next packet follows.
 void SaveChain::SiteItem(int acknowledged) {
     switch (acknowledged) {
-    case kStepSaveSite:
-        Send("Saving Attack Code ", kItemAttackCode, kStepSaveAttackCode, packets_.AttackCode());
-        break;
-    case kStepSaveAttackCode:
-        Send("Saving Access Codes ", kItemAccessCodes, kStepSaveAccessCodes, packets_.AccessCodes());
-        break;
-    case kStepSaveAccessCodes:
-        Send("Saving Call Reset Code ", kItemCallCode, kStepSaveCallCode, packets_.CallCode());
-        break;
+    case kStepSaveSite: SendSite(SaveRecordKind::AttackCode); break;
+    case kStepSaveAttackCode: SendSite(SaveRecordKind::AccessCodes); break;
+    case kStepSaveAccessCodes: SendSite(SaveRecordKind::CallCode); break;
     case kStepSaveCallCode:
         if (host_.UploadTimeSelected()) {
             Send("Saving the current time ", kItemTime, kStepSaveTime, SavePackets::Time(host_.LocalTime()));
             break;
         }
         [[fallthrough]];
-    case kStepSaveTime:
-        Send("Saving the Night Mode settings ", kItemNightMode, kStepSaveNightMode, packets_.NightMode());
-        break;
-    case kStepSaveNightMode:
-        Send("Saving Timeout ", kItemTimeouts, kStepSaveTimeouts, packets_.Timeouts());
-        break;
-    case kStepSaveTimeouts:
-        Send("Saving Logger Settings ", kItemLogger, kStepSaveLogger, packets_.Logger());
-        break;
-    case kStepSaveLogger:
-        Send("Saving Pager Settings ", kItemPager, kStepSavePager, packets_.Pager());
-        break;
-    case kStepSavePager:
-        Send("Saving Emergency Settings ", kItemEmergency, kStepSaveSiteEnd, packets_.Emergency());
-        break;
-    default:
-        break;
+    case kStepSaveTime: SendSite(SaveRecordKind::NightMode); break;
+    case kStepSaveNightMode: SendSite(SaveRecordKind::Timeouts); break;
+    case kStepSaveTimeouts: SendSite(SaveRecordKind::Logger); break;
+    case kStepSaveLogger: SendSite(SaveRecordKind::Pager); break;
+    case kStepSavePager: SendSite(SaveRecordKind::Emergency); break;
+    default: break;
     }
+}
+
+void SaveChain::SendSite(SaveRecordKind kind) {
+    const SiteStep step = SiteStepOf(kind);
+    Send(step.text, step.item, step.step, RecordPacket({kind, 0}));
+}
+
+void SaveChain::NextRecord() {
+    TransferState& state = host_.State();
+    if (state.ItemCounter >= static_cast<int>(records_.size())) {
+        host_.FinishTransfer(false);
+        return;
+    }
+    const SaveRecord& record = records_[static_cast<std::size_t>(state.ItemCounter)];
+    host_.Status().SetProgressPosition(++state.ItemCounter);
+    const std::string number = std::to_string(record.Number);
+    std::string text;
+    switch (record.Kind) {
+    case SaveRecordKind::Device: text = kDeviceText + number; break;
+    case SaveRecordKind::Zone: text = kZoneText + number; break;
+    case SaveRecordKind::Group: text = kGroupText + number; break;
+    case SaveRecordKind::CustomName: text = kCustomNameText + number; break;
+    default: text = SiteStepOf(record.Kind).text; break;
+    }
+    Send(text, kNoItem, kStepSaveRecords, RecordPacket(record));
+}
+
+std::string SaveChain::RecordPacket(const SaveRecord& record) const {
+    switch (record.Kind) {
+    case SaveRecordKind::Device: return packets_.Device(record.Number);
+    case SaveRecordKind::Zone: return packets_.Zone(record.Number);
+    case SaveRecordKind::Group: return packets_.Group(record.Number);
+    case SaveRecordKind::CustomName: return packets_.CustomName(record.Number);
+    case SaveRecordKind::AttackCode: return packets_.AttackCode();
+    case SaveRecordKind::AccessCodes: return packets_.AccessCodes();
+    case SaveRecordKind::CallCode: return packets_.CallCode();
+    case SaveRecordKind::NightMode: return packets_.NightMode();
+    case SaveRecordKind::Timeouts: return packets_.Timeouts();
+    case SaveRecordKind::Logger: return packets_.Logger();
+    case SaveRecordKind::Pager: return packets_.Pager();
+    case SaveRecordKind::Emergency: return packets_.Emergency();
+    }
+    return {};
 }
 
 void SaveChain::Send(const std::string& text, int item, std::uint8_t step, const std::string& packet) {

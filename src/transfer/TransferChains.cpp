@@ -36,6 +36,7 @@ TransferChains::TransferChains(TransferHost& host, TData& data, Document& docume
     : host_(host), load_(host, data), save_(host, data, document) {}
 
 void TransferChains::LoadAllFromPanel() {
+    UseDocumentLoad();
     TransferState& state = host_.State();
     state.LoadAll = true;
     state.Step = kStepLoadDevices;
@@ -46,6 +47,7 @@ void TransferChains::LoadAllFromPanel() {
 bool TransferChains::LoadFromPanel() {
     const std::uint8_t step = LoadStepForPage(host_.ActivePage());
     if (step == kStepIdle) return false;
+    UseDocumentLoad();
     TransferState& state = host_.State();
     state.LoadAll = false;
     state.Step = step;
@@ -54,6 +56,7 @@ bool TransferChains::LoadFromPanel() {
 }
 
 void TransferChains::SaveAllToPanel() {
+    UseDocumentLoad();
     TransferState& state = host_.State();
     state.SaveAll = true;
     state.Step = kStepSaveDevices;
@@ -65,21 +68,47 @@ void TransferChains::SaveAllToPanel() {
 bool TransferChains::SaveToPanel() {
     const std::uint8_t step = SaveStepForPage(host_.ActivePage());
     if (step == kStepIdle) return false;
+    UseDocumentLoad();
     save_.StartSectionSave(step);
     return true;
+}
+
+void TransferChains::ReadBackAllInto(TData& target) {
+    if (readBackTarget_ != &target) {
+        readBack_.emplace(host_, target);
+        readBackTarget_ = &target;
+    }
+    activeLoad_ = &*readBack_;
+    TransferState& state = host_.State();
+    state.LoadAll = true;
+    state.Step = kStepLoadDevices;
+    host_.Status().Widen(TransferStatus::List::Load);
+    host_.StartTransfer();
+}
+
+void TransferChains::SaveRecords(std::vector<SaveRecord> records) {
+    UseDocumentLoad();
+    save_.StartRecordSave(std::move(records));
 }
 
 void TransferChains::DispatchFirst() {
     const int step = host_.State().Step;
     if (LoadChain::IsLoadStep(step)) {
-        load_.DispatchFirst();
+        activeLoad_->DispatchFirst();
     } else if (SaveChain::IsSaveStep(step)) {
         save_.DispatchFirst();
     }
 }
 
-void TransferChains::LoadAnswer(unsigned char command, const std::string& packet) { load_.Answer(command, packet); }
+void TransferChains::LoadAnswer(unsigned char command, const std::string& packet) {
+    activeLoad_->Answer(command, packet);
+}
 
 void TransferChains::Acknowledged() { save_.Acknowledged(); }
+
+TData* TransferChains::VersionModel() {
+    const bool readingBack = readBack_ && activeLoad_ == &*readBack_ && host_.State().Step != kStepIdle;
+    return readingBack ? readBackTarget_ : nullptr;
+}
 
 }  // namespace kelvane

@@ -1,5 +1,7 @@
 #pragma once
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "file/Document.h"
 #include "model/Data.h"
@@ -26,15 +28,28 @@ public:
     void SaveAllToPanel();
     // `btnSavetoPanel`: the section of the active page; false as above.
     bool SaveToPanel();
+    // A whole load into `target`, a model apart from the open document, which
+    // neither it nor the controller's version touches (a verify's read-back).
+    // `target` must outlive the transfer.
+    void ReadBackAllInto(TData& target);
+    // Saves just `records` (the records a verify found differing).
+    void SaveRecords(std::vector<SaveRecord> records);
 
     void DispatchFirst() override;
     void LoadAnswer(unsigned char command, const std::string& packet) override;
     void Acknowledged() override;
+    TData* VersionModel() override;
 
 private:
+    // The load chain of the open document for every command but a read-back.
+    void UseDocumentLoad() { activeLoad_ = &load_; }
+
     TransferHost& host_;
     LoadChain load_;
     SaveChain save_;
+    std::optional<LoadChain> readBack_;
+    TData* readBackTarget_ = nullptr;
+    LoadChain* activeLoad_ = &load_;
 };
 
 }  // namespace kelvane

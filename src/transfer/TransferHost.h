@@ -7,6 +7,8 @@
 
 namespace kelvane {
 
+class TData;
+
 // What the load and save chains need from the transfer supervision that runs
 // them: the shared state, the status view, the one way to send a packet, and
 // the common ways a transfer starts, retries and ends.
@@ -50,6 +52,10 @@ public:
     virtual void LoadAnswer(unsigned char command, const std::string& packet) = 0;
     // The controller acknowledged the last save packet.
     virtual void Acknowledged() = 0;
+    // The model the controller's version answer goes into while a transfer
+    // runs: null for the open document's, the one a read-back loads into
+    // otherwise.
+    virtual TData* VersionModel() { return nullptr; }
 };
 
 }  // namespace kelvane

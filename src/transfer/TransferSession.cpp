@@ -46,6 +46,17 @@ void TransferSession::SaveAll() {
     chains_->SaveAllToPanel();
 }
 
+void TransferSession::ReadBackAll() {
+    Begin();
+    readBack_.ResetToDefaults();
+    chains_->ReadBackAllInto(readBack_);
+}
+
+void TransferSession::SaveRecords(std::vector<SaveRecord> records) {
+    Begin();
+    chains_->SaveRecords(std::move(records));
+}
+
 void TransferSession::DriveWith(ManualClock& clock, std::function<void()> serveLine, std::uint64_t stepMs) {
     drivenClock_ = &clock;
     serveLine_ = std::move(serveLine);

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "comms/DrivenPoll.h"
 #include "comms/PanelComms.h"
@@ -53,6 +54,12 @@ public:
     // Load or save the whole configuration.
     void LoadAll();
     void SaveAll();
+    // Loads the whole configuration into ReadBackSite(), a model of the
+    // session's own (reset first); the open document is not touched.
+    void ReadBackAll();
+    const TData& ReadBackSite() const { return readBack_; }
+    // Saves just `records` of the open document.
+    void SaveRecords(std::vector<SaveRecord> records);
 
     Outcome Result() const { return outcome_; }
     bool Running() const { return outcome_ == Outcome::Running; }
@@ -80,6 +87,7 @@ private:
     TPanelComms comms_;
     std::unique_ptr<TransferSupervisor> supervisor_;
     std::unique_ptr<TransferChains> chains_;
+    TData readBack_;
     Outcome outcome_ = Outcome::Idle;
 
     ManualClock* drivenClock_ = nullptr;

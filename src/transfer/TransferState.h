@@ -27,6 +27,7 @@ enum TransferStep : std::uint8_t {
     kStepSaveTimeouts = 27,
     kStepSaveLogger = 28,
     kStepSavePager = 29,
+    kStepSaveRecords = 30,  // a list of single records (saving differing records again)
 };
 
 // The controller transfer's state, kept for the whole run.

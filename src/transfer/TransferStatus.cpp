@@ -32,6 +32,7 @@ void TransferStatus::Show() {
 void TransferStatus::Close() {
     visible_ = false;
     text_.clear();
+    phase_.clear();
     progressPosition_ = 0;
     list_ = List::None;
     Changed();
@@ -44,6 +45,11 @@ void TransferStatus::Widen(List list) {
 
 void TransferStatus::SetStatusText(const std::string& text) {
     text_ = text;
+    Changed();
+}
+
+void TransferStatus::SetPhase(const std::string& phase) {
+    phase_ = phase;
     Changed();
 }
 

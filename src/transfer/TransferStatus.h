@@ -21,8 +21,9 @@ public:
 
     // Shown modeless at the start of a transfer, with Cancel visible.
     void Show();
-    // Closed at every end of a transfer; hiding clears the text, zeroes the
-    // progress, hides both check lists and narrows the window again.
+    // Closed at every end of a transfer; hiding clears the text and the
+    // phase, zeroes the progress, hides both check lists and narrows the
+    // window again.
     void Close();
     bool Visible() const { return visible_; }
 
@@ -33,6 +34,11 @@ public:
 
     void SetStatusText(const std::string& text);
     const std::string& StatusText() const { return text_; }
+
+    // Which part of a transfer made of several runs (a save and its verify)
+    // is under way; empty for a transfer of one run. Closing clears it.
+    void SetPhase(const std::string& phase);
+    const std::string& Phase() const { return phase_; }
 
     void SetProgressMax(int max);
     void SetProgressPosition(int position);
@@ -58,6 +64,7 @@ private:
     bool cancelVisible_ = true;
     List list_ = List::None;
     std::string text_;
+    std::string phase_;
     int progressMax_ = 100;
     int progressPosition_ = 0;
     std::vector<bool> loadChecks_ = std::vector<bool>(LoadItems().size(), false);

@@ -217,8 +217,11 @@ void TransferSupervisor::VersionAnswer(const std::string& packet) {
         return;
     }
     state_.RetryCount = 0;
-    data_.SiteConfig.MainVersion = packet.substr(2, 5);
-    view_.ShowMainVersion(data_.GetMainVersion());
+    // A read-back into a model of its own leaves the open document's version as it is.
+    TData* readBack = steps_ ? steps_->VersionModel() : nullptr;
+    TData& model = readBack ? *readBack : data_;
+    model.SiteConfig.MainVersion = packet.substr(2, 5);
+    if (!readBack) view_.ShowMainVersion(data_.GetMainVersion());
     if (state_.Step != kStepIdle && steps_) steps_->DispatchFirst();
 }
 

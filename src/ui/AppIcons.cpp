@@ -55,19 +55,31 @@ void DrawPrinter(QPainter& p) {
     p.drawRect(QRectF(7, 15, 10, 7));
 }
 
-// The controller: a box with a display, and an arrow in or out of it.
-void DrawController(QPainter& p, bool towardsController) {
+// The controller: a box with a display.
+void DrawControllerBox(QPainter& p) {
     p.setPen(QPen(kInk, 1.2));
     p.setBrush(QColor(200, 200, 200));
     p.drawRect(QRectF(12, 3, 10, 18));
     p.setBrush(kGreen);
     p.drawRect(QRectF(14, 5, 6, 4));
+}
+
+// The controller with an arrow in or out of it.
+void DrawController(QPainter& p, bool towardsController) {
+    DrawControllerBox(p);
     p.setPen(QPen(towardsController ? kBlue : kGreen, 2.5, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(2, 14), QPointF(10, 14));
     const qreal tip = towardsController ? 10 : 2;
     constexpr qreal back = 6;
     p.drawLine(QPointF(tip, 14), QPointF(back, 10));
     p.drawLine(QPointF(tip, 14), QPointF(back, 18));
+}
+
+// The controller with a tick beside it: what it holds is checked.
+void DrawCheckedController(QPainter& p) {
+    DrawControllerBox(p);
+    p.setPen(QPen(kBlue, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(QPolygonF({QPointF(2, 13), QPointF(5, 17), QPointF(10, 8)}));
 }
 
 void DrawPlus(QPainter& p) {
@@ -96,6 +108,9 @@ QIcon MakeToolIcon(ToolIcon icon) {
         case ToolIcon::Print: DrawPrinter(p); break;
         case ToolIcon::LoadFromController: DrawController(p, false); break;
         case ToolIcon::SaveToController: DrawController(p, true); break;
+        case ToolIcon::CompareWithController:
+            DrawCheckedController(p);
+            break;
     }
     p.end();
     return QIcon(pixmap);

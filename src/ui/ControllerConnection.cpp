@@ -7,10 +7,12 @@
 #include "panel-sim/ControllerRecords.h"
 #include "panel-sim/DemoSite.h"
 #include "panel-sim/SimulatedPanelDevice.h"
+#include "panel-sim/StoreFaults.h"
+#include "ui/ControllerVerifyCommands.h"
+#include "ui/DeviceSummaryTab.h"
 #include "ui/EventLogTab.h"
 #include "ui/MainWindow.h"
 #include "ui/PlaceNamesTab.h"
-#include "ui/DeviceSummaryTab.h"
 #include "ui/SiteConfigTab.h"
 #include "ui/TCommSelectForm.h"
 
@@ -36,6 +38,7 @@ ControllerConnection::ControllerConnection(TfrmMain& frmMain, TData& data, Docum
     comms.Port().SetPollTimer(pollTimer_.get());
 
     commSelectForm_ = new TCommSelectForm(comms, paths_, settings_, &frmMain);
+    verifyCommands_ = std::make_unique<ControllerVerifyCommands>(frmMain, data, *session_, prompts);
     timer2_.setInterval(TransferSupervisor::kTimer2PeriodMs);
     connect(&timer2_, &QTimer::timeout, this, [this] { session_->Supervisor().Timer2Timer(); });
     timer2_.start();
@@ -62,7 +65,9 @@ std::unique_ptr<SerialDevice> ControllerConnection::MakeDevice(const Clock& cloc
     simulatedRecords_ = std::make_unique<sim::ControllerRecords>(*simulatedSite_);
     sim::SimulatorOptions options;
     options.Version = simulatedSite_->SiteConfig.MainVersion;
-    return std::make_unique<sim::SimulatedPanelDevice>(clock, options, simulatedRecords_.get());
+    simulatedFaults_ = std::make_unique<sim::StoreFaults>(*simulatedRecords_,
+                                                          frmMain_.Options().CorruptStoreRate, options.Seed);
+    return std::make_unique<sim::SimulatedPanelDevice>(clock, options, simulatedFaults_.get());
 }
 
 sim::SimulatedPanelDevice* ControllerConnection::SimulatedDevice() {
@@ -75,7 +80,8 @@ void ControllerConnection::WireMainWindow() {
     TransferSupervisor* supervisor = &session_->Supervisor();
     TPanelComms* comms = &session_->Comms();
     hooks.LoadAllFromController = [chains] { chains->LoadAllFromPanel(); };
-    hooks.SaveAllToController = [chains] { chains->SaveAllToPanel(); };
+    hooks.SaveAllToController = [this] { verifyCommands_->SaveAllToController(); };
+    hooks.CompareWithController = [this] { verifyCommands_->CompareWithController(); };
     hooks.LoadPageFromController = [chains](int) { chains->LoadFromPanel(); };
     hooks.SavePageToController = [chains](int) { chains->SaveToPanel(); };
     hooks.LeavingEventLog = [supervisor] { supervisor->PageChanging(kPageViewEventLog); };

@@ -19,10 +19,12 @@ namespace kelvane {
 namespace sim {
 class ControllerRecords;
 class SimulatedPanelDevice;
+class StoreFaults;
 }
 
 class TfrmMain;
 class TCommSelectForm;
+class ControllerVerifyCommands;
 
 // The desktop program's controller link, put together and wired to the main
 // window: the serial device (a real port, or the simulated controller with
@@ -38,10 +40,14 @@ public:
 
     TPanelComms& PanelComms() { return session_->Comms(); }
     TransferSupervisor& Supervisor() { return session_->Supervisor(); }
+    TransferSession& Session() { return *session_; }
+    ControllerVerifyCommands& VerifyCommands() { return *verifyCommands_; }
     // With --simulate: the simulated controller's own configuration memory.
     TData* SimulatedControllerSite() { return simulatedSite_.get(); }
     // With --simulate: the device with the simulated controller on its far end.
     sim::SimulatedPanelDevice* SimulatedDevice();
+    // With --simulate: the simulated controller's store faults (--corrupt-store).
+    sim::StoreFaults* SimulatedStoreFaults() { return simulatedFaults_.get(); }
 
     // TransferView
     int ActivePage() const override;
@@ -63,8 +69,10 @@ private:
     PortSettings settings_;
     std::unique_ptr<TData> simulatedSite_;
     std::unique_ptr<sim::ControllerRecords> simulatedRecords_;
+    std::unique_ptr<sim::StoreFaults> simulatedFaults_;
     std::unique_ptr<SerialDevice> device_;
     std::unique_ptr<TransferSession> session_;
+    std::unique_ptr<ControllerVerifyCommands> verifyCommands_;
     std::unique_ptr<QtPollTimer> pollTimer_;
     QTimer timer2_;
     // With --simulate: serves the simulated controller between poll ticks.

@@ -6,17 +6,19 @@
 #include <QFile>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QVBoxLayout>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTabBar>
-#include <QScrollArea>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <utility>
 
+#include "comms/qt/PortSettings.h"
 #include "core/Pages.h"
 #include "ui/AppIcons.h"
 #include "ui/CommentsTab.h"
@@ -30,12 +32,13 @@
 #include "ui/HelpWindow.h"
 #include "ui/NetworkConfigTab.h"
 #include "ui/PlaceNamesTab.h"
-#include "comms/qt/PortSettings.h"
 #include "ui/QtFileDialogs.h"
 #include "ui/QtUserSettings.h"
 #include "ui/RecentFilesMenu.h"
 #include "ui/SiteConfigTab.h"
+#include "ui/SiteFileComparison.h"
 #include "ui/TAboutBox.h"
+#include "ui/TfrmDifferences.h"
 #include "ui/TfrmStatus.h"
 #include "ui/WindowGeometry.h"
 #include "ui/ZoneConfigTab.h"
@@ -126,6 +129,8 @@ TfrmMain::TfrmMain(TData& data, Document& document, Prompts& prompts, DocumentSt
     fileDrop_->OnDrop = [this](const std::string& path) { OpenDocumentFile(path); };
 
     frmStatus = new TfrmStatus(status_, this);
+    frmDifferences = new TfrmDifferences(prompts_, this);
+    fileComparison_ = std::make_unique<SiteFileComparison>(data_, *fileDialogs_, prompts_, *frmDifferences);
     AboutBox = new TAboutBox(this);
     // A window of its own, so that the help stays usable while a modal
     // editor that opened it is up.
@@ -160,6 +165,8 @@ void TfrmMain::BuildMenus() {
     Open1 = AddMenuAction(file, "Open1", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O), "Open an existing file");
     Save1 = AddMenuAction(file, "Save1", "&Save", QKeySequence(Qt::CTRL | Qt::Key_S), "Save current file");
     SaveAs1 = AddMenuAction(file, "SaveAs1", "Save &As...", QKeySequence(), "Save current file under a new name");
+    CompareWithFile1 = AddMenuAction(file, "CompareWithFile1", "Compare With &File...", QKeySequence(),
+                                     "Compare the open site with another configuration file");
     file->addSeparator();
     Print1 = AddMenuAction(file, "Print1", "&Print", QKeySequence(Qt::CTRL | Qt::Key_P), nullptr);
     PrinterProperties1 = AddMenuAction(file, "PrinterProperties1", "Printer P&roperties", QKeySequence(), nullptr);
@@ -173,6 +180,16 @@ void TfrmMain::BuildMenus() {
     QMenu* settings = menuBar()->addMenu(QStringLiteral("&Settings"));
     SelectSerialPort1 = AddMenuAction(settings, "SelectSerialPort1", "Select Serial &Port", QKeySequence(), nullptr);
 
+    QMenu* controller = menuBar()->addMenu(QStringLiteral("&Controller"));
+    CompareWithController1 =
+        AddMenuAction(controller, "CompareWithController1", "Compare with &Controller", QKeySequence(),
+                      "Compare the open site with the Network Controller");
+    VerifyAfterSaving1 =
+        AddMenuAction(controller, "VerifyAfterSaving1", "&Verify after saving", QKeySequence(),
+                      "Read the configuration back after saving it to the Network Controller");
+    VerifyAfterSaving1->setCheckable(true);
+    VerifyAfterSaving1->setChecked(true);
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     Contents1 = AddMenuAction(help, "Contents1", "&Contents", QKeySequence(Qt::Key_F1),
                               "Display the help contents screen");
@@ -183,6 +200,8 @@ void TfrmMain::BuildMenus() {
     connect(Open1, &QAction::triggered, this, &TfrmMain::OpenDocument);
     connect(Save1, &QAction::triggered, this, &TfrmMain::SaveDocument);
     connect(SaveAs1, &QAction::triggered, this, &TfrmMain::SaveDocumentAs);
+    connect(CompareWithFile1, &QAction::triggered, this, &TfrmMain::CompareWithFileClick);
+    connect(CompareWithController1, &QAction::triggered, this, &TfrmMain::btnCompareWithPanelClick);
     connect(Print1, &QAction::triggered, this, &TfrmMain::btnPrintClick);
     connect(PrinterProperties1, &QAction::triggered, this, [this] { Call(Hooks.PrinterProperties); });
     connect(Exit1, &QAction::triggered, this, &QWidget::close);
@@ -218,6 +237,8 @@ void TfrmMain::BuildToolBar() {
                                         "Load data from the Network Controller");
     btnSaveAllToPanel = AddToolButton(ToolBar1, "btnSaveAllToPanel", ToolIcon::SaveToController,
                                       "Save data to the Network Controller");
+    btnCompareWithPanel = AddToolButton(ToolBar1, "btnCompareWithPanel", ToolIcon::CompareWithController,
+                                        "Compare with Controller");
     addSeparator();
 
     // The log buttons take the place of the controller buttons on the event log page.
@@ -237,6 +258,7 @@ void TfrmMain::BuildToolBar() {
     connect(btnPrint, &QToolButton::clicked, this, &TfrmMain::btnPrintClick);
     connect(btnLoadAllFromPanel, &QToolButton::clicked, this, &TfrmMain::btnLoadAllFromPanelClick);
     connect(btnSaveAllToPanel, &QToolButton::clicked, this, &TfrmMain::btnSaveAllToPanelClick);
+    connect(btnCompareWithPanel, &QToolButton::clicked, this, &TfrmMain::btnCompareWithPanelClick);
     connect(btnLoadFromPanel, &QPushButton::clicked, this, &TfrmMain::btnLoadFromPanelClick);
     connect(btnSavetoPanel, &QPushButton::clicked, this, &TfrmMain::btnSavetoPanelClick);
     connect(ClearLogButton, &QPushButton::clicked, this, &TfrmMain::ClearLogButtonClick);
@@ -521,6 +543,14 @@ void TfrmMain::btnLoadAllFromPanelClick() {
 
 void TfrmMain::btnSaveAllToPanelClick() {
     if (PassCodeGate()) Call(Hooks.SaveAllToController);
+}
+
+void TfrmMain::btnCompareWithPanelClick() {
+    if (PassCodeGate()) Call(Hooks.CompareWithController);
+}
+
+void TfrmMain::CompareWithFileClick() {
+    fileComparison_->Run();
 }
 
 void TfrmMain::btnLoadFromPanelClick() {

@@ -35,7 +35,9 @@ class NetworkConfigTab;
 class PlaceNamesTab;
 class RecentFilesMenu;
 class SiteConfigTab;
+class SiteFileComparison;
 class TAboutBox;
+class TfrmDifferences;
 class TfrmStatus;
 class ZoneConfigTab;
 
@@ -82,6 +84,9 @@ public:
     void btnSaveAllToPanelClick();
     void btnLoadFromPanelClick();
     void btnSavetoPanelClick();
+    void btnCompareWithPanelClick();
+    // File > Compare With File...
+    void CompareWithFileClick();
     // Event log commands.
     void ClearLogButtonClick();
     void LoadLogButtonClick();
@@ -117,6 +122,7 @@ public:
     QToolButton* btnPrint;
     QToolButton* btnLoadAllFromPanel;
     QToolButton* btnSaveAllToPanel;
+    QToolButton* btnCompareWithPanel;
     QPushButton* btnLoadFromPanel;
     QPushButton* btnSavetoPanel;
     QPushButton* ClearLogButton;
@@ -128,11 +134,14 @@ public:
     QAction* Open1;
     QAction* Save1;
     QAction* SaveAs1;
+    QAction* CompareWithFile1;
     QAction* Print1;
     QAction* PrinterProperties1;
     RecentFilesMenu* RecentFiles1;
     QAction* Exit1;
     QAction* SelectSerialPort1;
+    QAction* CompareWithController1;
+    QAction* VerifyAfterSaving1;  // checkable; the controller's verify keeps its state
     QAction* Contents1;
     QAction* About1;
 
@@ -152,6 +161,7 @@ public:
     EquationEditors& Editors() { return *editors_; }
 
     TfrmStatus* frmStatus;
+    TfrmDifferences* frmDifferences;
     TAboutBox* AboutBox;
     HelpWindow* Help;
     QTimer* Timer1;
@@ -203,6 +213,7 @@ private:
     ConfigFileDrop* fileDrop_;
     TransferStatus status_;
     std::unique_ptr<EquationEditors> editors_;
+    std::unique_ptr<SiteFileComparison> fileComparison_;
 
     int helpContext_ = 60;
     int previousPage_ = 0;

@@ -10,6 +10,8 @@ struct MainWindowHooks {
     // The tool buttons: everything from or to the controller.
     std::function<void()> LoadAllFromController;
     std::function<void()> SaveAllToController;
+    // Controller > Compare with Controller and its tool button.
+    std::function<void()> CompareWithController;
     // The push buttons: the data of `page` (core/Pages.h) from or to the controller.
     std::function<void(int page)> LoadPageFromController;
     std::function<void(int page)> SavePageToController;

@@ -12,6 +12,7 @@
 #include <QScopedValueRollback>
 #include <QVBoxLayout>
 
+#include "model/SiteSettingTexts.h"
 #include "ui/SiteConfigCodeEdit.h"
 #include "ui/SiteConfigReturnChain.h"
 #include "ui/SiteConfigTimeText.h"
@@ -29,14 +30,6 @@ constexpr const char* kResetCodeLetters = "UDAuda";
 constexpr const char* kAccessLevelError = "Error. Access Level code must have 4 digits";
 constexpr const char* kCallCodeError = "Error. Call Accept code must have 4 characters";
 constexpr const char* kAttackCodeError = "Error. Attack Accept code must have 4 characters";
-
-const std::vector<const char*> kLoggerEntries = {
-    "Disabled",         "Manual Only",      "On every event",   "After 10 events", "After 20 events",
-    "After 30 events",  "After 40 events",  "After 50 events",  "After 60 events", "After 70 events",
-    "After 80 events",  "After 90 events",  "After 100 events"};
-const std::vector<const char*> kPagerEntries = {"Disabled", "Call & Higher", "Assist & Higher",
-                                                "Emergency & Higher", "Attack Only"};
-const std::vector<const char*> kSentEntries = {"Locally", "Globally"};
 
 QString Latin1(const std::string& text) { return QString::fromLatin1(text.data(), qsizetype(text.size())); }
 std::string Bytes(const QString& text) { return text.toLatin1().toStdString(); }
@@ -219,10 +212,10 @@ QGroupBox* SiteConfigTab::BuildModesPanel() {
     chkSurveyor->setObjectName(QStringLiteral("chkSurveyor"));
     grid->addWidget(chkSurveyor, 4, 0, 1, 2);
 
-    lstLogger = AddList(grid, 0, 3, "Print Log", "lstLogger", kLoggerEntries);
-    lstRadioPager = AddList(grid, 1, 3, "RadioPager", "lstRadioPager", kPagerEntries);
-    lstEmergSettings = AddList(grid, 2, 3, "Emergencies Sent", "lstEmergSettings", kSentEntries);
-    lstAttackSettings = AddList(grid, 3, 3, "Attacks Sent", "lstAttackSettings", kSentEntries);
+    lstLogger = AddList(grid, 0, 3, "Print Log", "lstLogger", LoggerSettingEntries());
+    lstRadioPager = AddList(grid, 1, 3, "RadioPager", "lstRadioPager", PagerLevelEntries());
+    lstEmergSettings = AddList(grid, 2, 3, "Emergencies Sent", "lstEmergSettings", SentEntries());
+    lstAttackSettings = AddList(grid, 3, 3, "Attacks Sent", "lstAttackSettings", SentEntries());
     grid->setColumnMinimumWidth(2, 12);
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(5, 1);

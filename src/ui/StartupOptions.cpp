@@ -52,9 +52,16 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     const QCommandLineOption port(
         QStringLiteral("port"), QStringLiteral("Use the serial device <device> instead of the stored port."),
         QStringLiteral("device"));
+    const QCommandLineOption corruptStore(
+        QStringLiteral("corrupt-store"),
+        QStringLiteral(
+            "With --simulate: the simulated controller stores this share (0..1) of the device, zone,\n"
+            "group and custom name records wrongly or not at all, so that a verify finds them."),
+        QStringLiteral("rate"));
     parser.addOption(help);
     parser.addOption(simulate);
     parser.addOption(port);
+    parser.addOption(corruptStore);
     AddQtOwnOptions(parser);
     parser.addPositionalArgument(QStringLiteral("FILE.KCF"), QStringLiteral("The site file to open."),
                                  QStringLiteral("[FILE.KCF]"));
@@ -86,6 +93,14 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     if (parser.isSet(port)) result.Options.PortDevice = QFile::encodeName(parser.value(port)).toStdString();
     if (parser.isSet(port) && parser.value(port).isEmpty())
         result.Error = QStringLiteral("--port needs a device name.");
+    if (parser.isSet(corruptStore)) {
+        bool number = false;
+        result.Options.CorruptStoreRate = parser.value(corruptStore).toDouble(&number);
+        if (!number || result.Options.CorruptStoreRate < 0.0 || result.Options.CorruptStoreRate > 1.0)
+            result.Error = QStringLiteral("--corrupt-store needs a rate from 0 to 1.");
+        else if (!result.Options.Simulate)
+            result.Error = QStringLiteral("--corrupt-store needs --simulate.");
+    }
     return result;
 }
 

@@ -13,6 +13,9 @@ struct StartupOptions {
     // The site file to open once the window is showing (full path, as the
     // file system names it); empty for none.
     std::string OpenPath;
+    // With Simulate: the share of the record packets the simulated
+    // controller acknowledges but stores wrongly or not at all (0..1).
+    double CorruptStoreRate = 0.0;
 };
 
 // The outcome of reading the command line.

@@ -67,6 +67,12 @@ TfrmStatus::TfrmStatus(TransferStatus& status, QWidget* parent)
     Progress->setTextVisible(false);
     Progress->setGeometry(8, 144, kStatusAreaWidth, 20);
 
+    lblPhase = new QLabel(this);
+    lblPhase->setObjectName(QStringLiteral("lblPhase"));
+    lblPhase->setAlignment(Qt::AlignCenter);
+    lblPhase->setGeometry(8, 166, kStatusAreaWidth, 20);
+    lblPhase->hide();
+
     btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
     btnCancel->setGeometry((kStatusAreaWidth - 100) / 2 + 8, 190, 100, 28);
@@ -96,6 +102,9 @@ void TfrmStatus::StatusChanged() {
     // A position past the maximum shows a full bar (the bar itself would ignore it).
     Progress->setValue(std::clamp(status_.ProgressPosition(), 0, status_.ProgressMax()));
     btnCancel->setVisible(status_.CancelVisible());
+    const std::string& phase = status_.Phase();
+    lblPhase->setText(QString::fromLatin1(phase.data(), static_cast<qsizetype>(phase.size())));
+    lblPhase->setVisible(!phase.empty());
     StatusList->setVisible(status_.ShownList() == TransferStatus::List::Load);
     StatusList1->setVisible(status_.ShownList() == TransferStatus::List::Save);
     ShowTicks(StatusList, status_, TransferStatus::List::Load);

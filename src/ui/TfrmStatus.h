@@ -27,6 +27,8 @@ public:
     QFrame* pnlBack;
     QLabel* pnlStatus;
     QProgressBar* Progress;
+    // Which part of a transfer of several runs is under way (hidden otherwise).
+    QLabel* lblPhase;
     QPushButton* btnCancel;
     QListWidget* StatusList;
     QListWidget* StatusList1;

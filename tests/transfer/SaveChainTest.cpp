@@ -153,5 +153,57 @@ TEST_F(SaveFixture, RefusedPacketIsResentUntilTheRetryLimit) {
     EXPECT_EQ(controller.SiteConfig.AttackCode, "DUAD");
 }
 
+TEST_F(SaveFixture, ARecordListSendsJustThoseRecordsAndWritesThem) {
+    tool.Loop.Device(17).DeviceType = 6;
+    tool.Loop.Device(17).Suffix = "17";
+    tool.ZoneList.Zones[5].AreaEquation[1] = 2;
+    tool.SiteConfig.LoggerSetting = 4;
+    tool.CustomNames.Item(44).Name = "Garden";
+    std::vector<std::string> texts;
+    host.status.OnChanged = [&] {
+        const std::string& text = host.status.StatusText();
+        if (!text.empty() && (texts.empty() || texts.back() != text)) texts.push_back(text);
+    };
+    loop.chains.SaveRecords({{SaveRecordKind::Device, 17},
+                             {SaveRecordKind::Zone, 5},
+                             {SaveRecordKind::Logger, 0},
+                             {SaveRecordKind::CustomName, 45}});
+    EXPECT_EQ(host.nvmCheckAtStart, std::vector<bool>{true});
+    EXPECT_EQ(host.status.ShownList(), List::None);
+    loop.Run();
+
+    EXPECT_EQ(Commands(), "Ju{q");
+    EXPECT_EQ(texts, (std::vector<std::string>{"Saving data for device 17", "Saving data for zone 5",
+                                               "Saving Logger Settings ", "Saving custom place name 45"}));
+    EXPECT_EQ(host.finishes, std::vector<bool>{false});
+    EXPECT_EQ(controller.Loop.Device(17).DeviceType, 6);
+    EXPECT_EQ(controller.ZoneList.Zones[5].AreaEquation[1], 2);
+    EXPECT_EQ(controller.SiteConfig.LoggerSetting, 4);
+    EXPECT_EQ(controller.CustomNames.Item(44).Name, "Garden");
+    EXPECT_EQ(controller.Loop.Device(18).DeviceType, 0);  // nothing else was written
+}
+
+TEST_F(SaveFixture, AReadBackFillsItsOwnModelAndLeavesTheOpenSiteAlone) {
+    controller.Loop.Device(40).DeviceType = 9;
+    controller.CustomNames.Item(0).Name = "Hall";
+    TData readBack;
+    readBack.ResetToDefaults();
+    loop.chains.ReadBackAllInto(readBack);
+    EXPECT_EQ(host.status.ShownList(), List::Load);
+    EXPECT_EQ(loop.chains.VersionModel(), &readBack);
+    loop.Run();
+
+    EXPECT_EQ(loop.chains.VersionModel(), nullptr);
+    EXPECT_EQ(readBack.Loop.Device(40).DeviceType, 9);
+    EXPECT_EQ(readBack.CustomNames.Item(0).Name, "Hall");
+    EXPECT_EQ(tool.Loop.Device(40).DeviceType, 0);
+    EXPECT_EQ(tool.CustomNames.Item(0).Name, "Custom 1");
+    // The next load is the open site's again.
+    loop.chains.LoadAllFromPanel();
+    EXPECT_EQ(loop.chains.VersionModel(), nullptr);
+    loop.Run();
+    EXPECT_EQ(tool.Loop.Device(40).DeviceType, 9);
+}
+
 }  // namespace
 }  // namespace kelvane::chains_test

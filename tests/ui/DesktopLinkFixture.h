@@ -1,12 +1,13 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 
-#include "DocumentFakes.h"
+#include "WindowTestParts.h"
 #include "core/ManualClock.h"
-#include "core/ScriptedPrompts.h"
 #include "panel-sim/SimulatedPanelDevice.h"
 #include "ui/ControllerConnection.h"
 #include "ui/MainWindow.h"
@@ -15,23 +16,27 @@ namespace kelvane::test {
 
 // The desktop program as `kelvane-tools --simulate` puts it together: the main
 // window, the controller link wired to it and the simulated controller with
-// its demo site. Time is the manual clock; the test runs the program's timers
-// on it as the event loop would. The document store is the test's own.
-class DesktopLinkFixture : public ::testing::Test {
+// its demo site. Per-user settings go to a scratch folder. Time is the manual
+// clock; the test runs the program's timers on it as the event loop would.
+// The document store is the in-memory one unless a test gives its own.
+class DesktopLinkTest : public WindowTestParts {
 protected:
-    virtual DocumentStore& Store() = 0;
+    virtual DocumentStore& Store() { return store; }
 
-    void SetUp() override {
-        StartupOptions options;
+    void SetUp() override { Start(); }
+    void TearDown() override {
+        document.SetModified(false);
+        Stop();
+    }
+
+    void Start(StartupOptions options = {}) {
         options.Simulate = true;
         window = std::make_unique<TfrmMain>(data, document, prompts, Store(), clock, options, &dialogs);
         connection = std::make_unique<ControllerConnection>(*window, data, document, prompts, clock);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
-
-    void TearDown() override {
-        document.SetModified(false);
+    void Stop() {
         connection.reset();
         window.reset();
     }
@@ -44,7 +49,7 @@ protected:
     }
 
     template <typename Predicate>
-    bool RunUntil(Predicate done, std::uint64_t limitMs) {
+    bool RunUntil(Predicate done, std::uint64_t limitMs = 120000) {
         for (std::uint64_t spent = 0; spent < limitMs && !done(); spent += 10) Step();
         return done();
     }
@@ -59,10 +64,12 @@ protected:
         if (elapsed_ % 2000 == 0) connection->Supervisor().Timer2Timer();
     }
 
-    TData data;
-    Document document;
-    ScriptedPrompts prompts;
-    ScriptedFileDialogs dialogs;
+    // The command letters the simulated controller has heard so far.
+    int Heard(char command) const {
+        const std::string& heard = connection->SimulatedDevice()->Simulator().CommandsHeard();
+        return static_cast<int>(std::count(heard.begin(), heard.end(), command));
+    }
+
     ManualClock clock;
     std::unique_ptr<TfrmMain> window;
     std::unique_ptr<ControllerConnection> connection;

@@ -1,37 +1,29 @@
-#include <gtest/gtest.h>
-
 #include <QLabel>
 #include <QToolButton>
 
 #include "DesktopLinkFixture.h"
+#include "compare/ControllerVerify.h"
 #include "core/Pages.h"
 #include "ui/SiteConfigTab.h"
 
 namespace kelvane::test {
 namespace {
 
-class DesktopLinkTest : public DesktopLinkFixture {
-protected:
-    DocumentStore& Store() override { return store; }
-
-    QString SiteLabel(const char* name) const {
-        auto* label = window->tabSiteCfg->findChild<QLabel*>(QString::fromLatin1(name));
-        return label ? label->text() : QString();
-    }
-
-    FakeDocumentStore store{data};
-};
+QString SiteLabel(const TfrmMain& window, const char* name) {
+    auto* label = window.tabSiteCfg->findChild<QLabel*>(QString::fromLatin1(name));
+    return label ? label->text() : QString();
+}
 
 TEST_F(DesktopLinkTest, ConnectsByItselfAndShowsTheControllersVersion) {
     const TData& controller = *connection->SimulatedControllerSite();
-    EXPECT_EQ(SiteLabel("stxtMain"), "Not Available");
+    EXPECT_EQ(SiteLabel(*window, "stxtMain"), "Not Available");
 
     RunFor(2000);
-    EXPECT_EQ(SiteLabel("stxtConnectedStatus"), "Attempting to connect...");
-    ASSERT_TRUE(RunUntil([&] { return SiteLabel("stxtConnectedStatus") == "Connected"; }, 10000));
+    EXPECT_EQ(SiteLabel(*window, "stxtConnectedStatus"), "Attempting to connect...");
+    ASSERT_TRUE(RunUntil([&] { return SiteLabel(*window, "stxtConnectedStatus") == "Connected"; }, 10000));
 
     EXPECT_EQ(data.SiteConfig.MainVersion, controller.SiteConfig.MainVersion);
-    EXPECT_EQ(SiteLabel("stxtMain").toStdString(), controller.SiteConfig.MainVersion);
+    EXPECT_EQ(SiteLabel(*window, "stxtMain").toStdString(), controller.SiteConfig.MainVersion);
     EXPECT_TRUE(prompts.ShownMessages().empty());
 }
 
@@ -55,7 +47,7 @@ TEST_F(DesktopLinkTest, ToolBarLoadsTheWholeSiteAndSaveSendsEdits) {
     EXPECT_EQ(data.SiteConfig.CallCode, controller.SiteConfig.CallCode);
     // The Site Config tab was active: it shows what came from the controller.
     EXPECT_EQ(window->ActivePage(), kPageSiteConfig);
-    EXPECT_EQ(SiteLabel("stxtMain").toStdString(), controller.SiteConfig.MainVersion);
+    EXPECT_EQ(SiteLabel(*window, "stxtMain").toStdString(), controller.SiteConfig.MainVersion);
 
     data.Loop.Device(200).DeviceType = 7;
     data.Loop.Device(200).Allocation = 11;
@@ -63,9 +55,12 @@ TEST_F(DesktopLinkTest, ToolBarLoadsTheWholeSiteAndSaveSendsEdits) {
     data.GroupList.Groups[30].DivertEquation[1] = 4;
     window->btnSaveAllToPanel->click();
     EXPECT_EQ(window->Status().ShownList(), TransferStatus::List::Save);
+    // The save is read back to verify it ("Verify after saving" is on by default).
     ASSERT_TRUE(RunUntil([&] { return !window->Status().Visible(); }, 120000));
+    QCoreApplication::processEvents();
 
-    EXPECT_TRUE(prompts.ShownMessages().empty()) << prompts.LastText();
+    ASSERT_EQ(prompts.ShownMessages().size(), 1u) << prompts.LastText();
+    EXPECT_EQ(prompts.LastText(), ControllerVerify::kHoldsSavedText);
     EXPECT_EQ(controller.Loop.Device(200).DeviceType, 7);
     EXPECT_EQ(controller.Loop.Device(200).Allocation, 11);
     EXPECT_EQ(controller.GroupList.Groups[30].DivertEquation[1], 4);

@@ -63,13 +63,13 @@ void ExpectSameRouting(const Routing& actual, const Routing& expected, bool asCo
 // Routing edited in the desktop program's editors against the simulated
 // controller, kept in a configuration file and sent to the controller and
 // back.
-class IntegrationRoutingRoundTripTest : public DesktopLinkFixture, protected EditorDriver {
+class IntegrationRoutingRoundTripTest : public DesktopLinkTest, protected EditorDriver {
 protected:
     DocumentStore& Store() override { return store; }
 
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
-        DesktopLinkFixture::SetUp();
+        DesktopLinkTest::SetUp();
         window->Editors().SetBeeper(beeper);
     }
 

@@ -4,17 +4,14 @@
 #include <QAction>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <memory>
 #include <utility>
 
-#include "DocumentFakes.h"
+#include "WindowTestParts.h"
 #include "core/MemorySettings.h"
 #include "core/Pages.h"
-#include "core/ScriptedPrompts.h"
 #include "core/SystemClock.h"
 #include "ui/CommentsTab.h"
 #include "ui/MainWindow.h"
@@ -24,18 +21,8 @@ namespace kelvane::test {
 // One main window over an in-memory store, scripted prompts, scripted file
 // dialogs and per-user settings in memory (anything else that reaches the
 // user's settings store goes to a scratch folder).
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public WindowTestParts {
 protected:
-    static void SetUpTestSuite() {
-        settingsDir = new QTemporaryDir;
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir->path());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir->path());
-    }
-    static void TearDownTestSuite() {
-        delete settingsDir;
-        settingsDir = nullptr;
-    }
-
     void SetUp() override { MakeWindow(StartupOptions{}); }
 
     void MakeWindow(StartupOptions options) {
@@ -62,13 +49,6 @@ protected:
     std::string Title() const { return window->windowTitle().toStdString(); }
     bool SaveEnabled() const { return window->btnSave->isEnabled() && window->Save1->isEnabled(); }
 
-    static inline QTemporaryDir* settingsDir = nullptr;
-
-    TData data;
-    Document document;
-    ScriptedPrompts prompts;
-    FakeDocumentStore store{data};
-    ScriptedFileDialogs dialogs;
     MemorySettings settings;
     SystemClock clock;
     std::unique_ptr<TfrmMain> window;

@@ -96,6 +96,14 @@ TEST(CommandLine, HelpAndMistakes) {
     EXPECT_FALSE(Parse({""}).Error.isEmpty());
 }
 
+TEST(CommandLine, CorruptStoreNeedsTheSimulatorAndARate) {
+    EXPECT_DOUBLE_EQ(Parse({"--simulate", "--corrupt-store", "0.25"}).Options.CorruptStoreRate, 0.25);
+    EXPECT_DOUBLE_EQ(Parse({"--simulate"}).Options.CorruptStoreRate, 0.0);
+    EXPECT_FALSE(Parse({"--corrupt-store", "0.25"}).Error.isEmpty());
+    EXPECT_FALSE(Parse({"--simulate", "--corrupt-store", "1.5"}).Error.isEmpty());
+    EXPECT_FALSE(Parse({"--simulate", "--corrupt-store", "some"}).Error.isEmpty());
+}
+
 TEST(AboutBox, Texts) {
     TAboutBox box;
     EXPECT_EQ(box.windowTitle(), "About");

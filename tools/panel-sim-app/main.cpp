@@ -10,6 +10,7 @@
 #include "panel-sim/PanelSimulator.h"
 #include "panel-sim/PtyPort.h"
 #include "panel-sim/SiteStore.h"
+#include "panel-sim/StoreFaults.h"
 
 namespace {
 
@@ -51,7 +52,12 @@ Options:
                       late one wait for it (answers keep their order).
   --delay-ms MS       how late a delayed answer is (default 5000, beyond the
                       tool's 4 s reply time-out).
-  --seed N            seed of the fault generator (default 1): the same seed
+  --corrupt-store RATE
+                      share of the device, zone, group and custom name
+                      packets that are acknowledged but stored wrongly or not
+                      at all (0..1, default 0): a verify after saving finds
+                      them.
+  --seed N            seed of the fault generators (default 1): the same seed
                       gives the same faults for the same traffic.
   --silent            hear everything, answer nothing.
   --turnaround MS     time from a request to its answer (default 20).
@@ -81,6 +87,7 @@ struct CommandLine {
     kelvane::sim::SimulatorOptions Simulator;
     std::string SiteFile;
     std::string StoreFile;
+    double CorruptStoreRate = 0.0;
     bool VersionGiven = false;
     bool Verbose = false;
     bool Help = false;
@@ -122,6 +129,8 @@ bool Parse(int argc, char** argv, CommandLine& line, std::string& error) {
             else if (option == "--corrupt") ok = ParseRate(text, sim.CorruptRate);
             else if (option == "--nak") ok = ParseRate(text, sim.NakRate);
             else if (option == "--delay") ok = ParseRate(text, sim.DelayRate);
+            else if (option == "--corrupt-store")
+                ok = ParseRate(text, line.CorruptStoreRate);
             else if (option == "--delay-ms") ok = ParseUnsigned(text, sim.DelayMs);
             else if (option == "--seed") ok = ParseUnsigned(text, sim.Seed);
             else if (option == "--turnaround") ok = ParseUnsigned(text, sim.TurnaroundMs);
@@ -177,8 +186,12 @@ int main(int argc, char** argv) {
         std::cerr << "kelvane-panel-sim: " << pty.Error() << "\n";
         return 1;
     }
-    kelvane::sim::PanelSimulator simulator(pty, clock, line.Simulator, &store);
-    if (line.Verbose) simulator.OnTrace = [](const std::string& text) { std::cout << text << std::endl; };
+    kelvane::sim::StoreFaults faults(store, line.CorruptStoreRate, line.Simulator.Seed);
+    kelvane::sim::PanelSimulator simulator(pty, clock, line.Simulator, &faults);
+    if (line.Verbose) {
+        simulator.OnTrace = [](const std::string& text) { std::cout << text << std::endl; };
+        faults.OnTrace = simulator.OnTrace;
+    }
 
     std::signal(SIGINT, RequestStop);
     std::signal(SIGTERM, RequestStop);
@@ -193,7 +206,8 @@ int main(int argc, char** argv) {
     if (!store.Flush(error)) std::cerr << "kelvane-panel-sim: " << error << std::endl;
     const auto& counts = simulator.Statistics();
     std::cout << "frames " << counts.Frames << ", handshakes " << counts.Handshakes << ", bad checksums "
-              << counts.BadChecksums << ", NAKs " << counts.Naked << ", dropped " << counts.Dropped << ", corrupted "
-              << counts.Corrupted << ", delayed " << counts.Delayed << std::endl;
+              << counts.BadChecksums << ", NAKs " << counts.Naked << ", dropped " << counts.Dropped
+              << ", corrupted " << counts.Corrupted << ", delayed " << counts.Delayed
+              << ", records stored wrongly or not at all " << faults.Faults().size() << std::endl;
     return 0;
 }

@@ -28,8 +28,9 @@ Command* Cli::Find(const std::string& name) const {
 
 void Cli::PrintOverview(std::ostream& out) const {
     out << "Usage: kelvane-cli COMMAND [ARGUMENTS]\n"
-           "Reads, lists and writes Kelvane configuration files (.KCF), and loads them\n"
-           "from and saves them to the Network Controller.\n\nCommands:\n";
+           "Reads, lists, compares and writes Kelvane configuration files (.KCF), and\n"
+           "loads them from, saves them to and verifies them against the Network\n"
+           "Controller.\n\nCommands:\n";
     std::size_t width = 0;
     for (const auto& command : commands_) width = std::max(width, command->Synopsis().size());
     for (const auto& command : commands_) {
@@ -40,7 +41,7 @@ void Cli::PrintOverview(std::ostream& out) const {
     out << "\nkelvane-cli COMMAND --help describes a command.\n"
            "Exit status: 0 success, 1 a file could not be read or written or the JSON is bad,\n"
            "2 not a Kelvane Programming Tools file, 3 the controller transfer did not complete,\n"
-           "64 wrong command line.\n";
+           "4 the sites compared differ, 64 wrong command line.\n";
 }
 
 int Cli::Run(const std::vector<std::string>& arguments, CommandIo& io) const {

@@ -9,4 +9,9 @@ bool Command::ExpectArguments(const std::vector<std::string>& arguments, std::si
     return false;
 }
 
+void Command::ExplainUsage(const std::string& error, CommandIo& io) const {
+    io.err << "kelvane-cli " << Name() << ": " << error << "\nUsage: kelvane-cli " << Synopsis()
+           << " (see kelvane-cli " << Name() << " --help)\n";
+}
+
 }  // namespace kelvane::cli

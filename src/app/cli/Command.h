@@ -9,6 +9,7 @@ namespace kelvane::cli {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailure = 1;   // a file could not be read or written, bad JSON
 inline constexpr int kExitNotValid = 2;  // the file is not a configuration file
+inline constexpr int kExitDifferences = 4;  // the sites compared differ
 inline constexpr int kExitUsage = 64;    // wrong command line
 
 struct CommandIo {
@@ -37,6 +38,9 @@ protected:
     // True when exactly `count` arguments were given; otherwise prints the
     // usage line and the caller returns kExitUsage.
     bool ExpectArguments(const std::vector<std::string>& arguments, std::size_t count, CommandIo& io) const;
+    // Prints why the command line is wrong, then the usage line; the caller
+    // returns kExitUsage.
+    void ExplainUsage(const std::string& error, CommandIo& io) const;
 };
 
 }  // namespace kelvane::cli

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QTimer>
 #include <iostream>
 #include <memory>
 
@@ -16,6 +17,7 @@
 #include "panel-sim/ControllerRecords.h"
 #include "panel-sim/DemoSite.h"
 #include "panel-sim/SimulatedPanelDevice.h"
+#include "panel-sim/StoreFaults.h"
 #include "transfer/TransferSession.h"
 
 namespace kelvane::cli {
@@ -25,37 +27,37 @@ namespace {
 // configuration takes under a minute of it and a few milliseconds of ours.
 constexpr std::uint64_t kSimulatedStepMs = 10;
 constexpr std::uint64_t kSimulatedLimitMs = 3'600'000;
-
-void Start(TransferSession& session, TransferDirection direction) {
-    if (direction == TransferDirection::Load) session.LoadAll();
-    else session.SaveAll();
-}
+// How often the event loop looks whether the work on a real port is done.
+constexpr int kFinishedCheckMs = 5;
 
 // The in-process simulated controller with the demo site, on a driven clock.
-bool RunSimulated(TransferDirection direction, const ControllerTarget& target, TData& data, Prompts& prompts,
-                  ProgressLine& progress) {
+void RunSimulated(const ControllerTarget& target, TData& data, Prompts& prompts, ProgressLine& progress,
+                  const SessionWork& work) {
     ManualClock clock;
     clock.SetLocalTime(SystemClock().LocalTime());  // for the time packet
     TData controller;
     sim::BuildDemoSite(controller);
     sim::ControllerRecords records(controller);
+    sim::StoreFaults faults(records, target.CorruptStoreRate, 1);
     sim::SimulatorOptions options;
     options.Version = controller.SiteConfig.MainVersion;
-    sim::SimulatedPanelDevice device(clock, options, &records);
+    sim::SimulatedPanelDevice device(clock, options, &faults);
     PortPaths paths;
     Document document;
     TransferSession session(device, clock, paths, data, document, prompts);
     session.Headless()->UploadTime = target.SendTime;
     progress.Follow(session.Status());
     session.DriveWith(clock, [&device] { device.Service(); }, kSimulatedStepMs);
-    Start(session, direction);
-    return session.RunDriven(kSimulatedLimitMs) == TransferSession::Outcome::Completed;
+    work(session, [&session](const std::function<bool()>& finished) {
+        for (std::uint64_t spent = 0; !finished() && spent < kSimulatedLimitMs; spent += kSimulatedStepMs)
+            session.Step();
+    });
 }
 
 // A real serial device, in real time: the Qt event loop runs the port's poll
-// timer and its data-ready notification until the transfer ends.
-bool RunOnPort(TransferDirection direction, const ControllerTarget& target, TData& data, Prompts& prompts,
-               ProgressLine& progress) {
+// timer and its data-ready notification until the work is done.
+void RunOnPort(const ControllerTarget& target, TData& data, Prompts& prompts, ProgressLine& progress,
+               const SessionWork& work) {
     std::unique_ptr<QCoreApplication> application;
     static int argc = 1;
     static char name[] = "kelvane-cli";
@@ -75,13 +77,17 @@ bool RunOnPort(TransferDirection direction, const ControllerTarget& target, TDat
     comms.Port().SetPollTimer(&pollTimer);
     comms.ProcessPendingEvents = [] { ProcessPendingEvents(); };
 
-    QEventLoop loop;
-    session.OnEnded = [&loop](TransferSession::Outcome) { loop.quit(); };
-    Start(session, direction);
-    if (session.Running()) loop.exec();
+    work(session, [](const std::function<bool()>& finished) {
+        QEventLoop loop;
+        QTimer check;
+        QObject::connect(&check, &QTimer::timeout, &loop, [&] {
+            if (finished()) loop.quit();
+        });
+        check.start(kFinishedCheckMs);
+        if (!finished()) loop.exec();
+    });
     comms.Close();
     comms.Port().SetPollTimer(nullptr);
-    return session.Result() == TransferSession::Outcome::Completed;
 }
 
 }  // namespace
@@ -93,20 +99,36 @@ Console DetectConsole() {
     return console;
 }
 
-bool ParseTransferArguments(const std::vector<std::string>& arguments, bool timeAllowed, ControllerTarget& target,
-                            std::string& file, std::string& error) {
+bool ParseTransferArguments(const std::vector<std::string>& arguments, SaveOptions allowed,
+                            ControllerTarget& target, std::string& file, std::string& error) {
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
+        const bool takesValue = argument == "--port" || argument == "--corrupt-store";
+        if (takesValue && i + 1 >= arguments.size()) {
+            error = argument + (argument == "--port" ? " needs a device" : " needs a rate from 0 to 1");
+            return false;
+        }
         if (argument == "--port") {
-            if (i + 1 >= arguments.size()) {
-                error = "--port needs a device";
+            target.Port = arguments[++i];
+        } else if (argument == "--corrupt-store") {
+            const std::string& rate = arguments[++i];
+            std::size_t used = 0;
+            try {
+                target.CorruptStoreRate = std::stod(rate, &used);
+            } catch (const std::exception&) {
+                used = 0;
+            }
+            if (used == 0 || used != rate.size() ||
+                !(target.CorruptStoreRate >= 0.0 && target.CorruptStoreRate <= 1.0)) {
+                error = "--corrupt-store needs a rate from 0 to 1";
                 return false;
             }
-            target.Port = arguments[++i];
         } else if (argument == "--simulate") {
             target.Simulate = true;
-        } else if (argument == "--time" && timeAllowed) {
+        } else if (argument == "--time" && allowed.Time) {
             target.SendTime = true;
+        } else if (argument == "--verify" && allowed.Verify) {
+            target.Verify = true;
         } else if (argument.size() > 1 && argument[0] == '-') {
             error = "unknown option " + argument;
             return false;
@@ -119,18 +141,54 @@ bool ParseTransferArguments(const std::vector<std::string>& arguments, bool time
     }
     if (file.empty()) error = "a file is needed";
     else if (target.Simulate == !target.Port.empty()) error = "give either --port DEVICE or --simulate";
+    else if (target.CorruptStoreRate > 0.0 && !target.Simulate)
+        error = "--corrupt-store needs --simulate";
     return error.empty();
+}
+
+void RunOnController(const ControllerTarget& target, TData& data, const Console& console, CommandIo& io,
+                     const SessionWork& work) {
+    ProgressLine progress(io.err, console.Terminal);
+    ConsolePrompts prompts(io.err, console.Answers);
+    prompts.BeforeMessage = [&progress] { progress.End(); };
+    if (target.Simulate)
+        RunSimulated(target, data, prompts, progress, work);
+    else
+        RunOnPort(target, data, prompts, progress, work);
+    progress.End();
 }
 
 bool RunControllerTransfer(TransferDirection direction, const ControllerTarget& target, TData& data,
                            const Console& console, CommandIo& io) {
-    ProgressLine progress(io.err, console.Terminal);
-    ConsolePrompts prompts(io.err, console.Answers);
-    prompts.BeforeMessage = [&progress] { progress.End(); };
-    const bool completed = target.Simulate ? RunSimulated(direction, target, data, prompts, progress)
-                                           : RunOnPort(direction, target, data, prompts, progress);
-    progress.End();
+    bool completed = false;
+    RunOnController(target, data, console, io, [&](TransferSession& session, const RunUntil& runUntil) {
+        if (direction == TransferDirection::Load)
+            session.LoadAll();
+        else
+            session.SaveAll();
+        runUntil([&session] { return !session.Running(); });
+        completed = session.Result() == TransferSession::Outcome::Completed;
+    });
     return completed;
+}
+
+ControllerVerify::Result RunControllerVerify(bool saveFirst, const ControllerTarget& target, TData& data,
+                                             const Console& console, CommandIo& io) {
+    ControllerVerify::Result result;
+    RunOnController(target, data, console, io, [&](TransferSession& session, const RunUntil& runUntil) {
+        ControllerVerify verify(session, data);
+        bool finished = false;
+        verify.OnFinished = [&](const ControllerVerify::Result& outcome) {
+            result = outcome;
+            finished = true;
+        };
+        if (saveFirst)
+            verify.SaveAndVerify();
+        else
+            verify.Verify();
+        runUntil([&finished] { return finished; });
+    });
+    return result;
 }
 
 }  // namespace kelvane::cli

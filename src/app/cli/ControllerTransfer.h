@@ -1,10 +1,13 @@
 #pragma once
+#include <functional>
 #include <istream>
 #include <string>
 #include <vector>
 
 #include "app/cli/Command.h"
+#include "compare/ControllerVerify.h"
 #include "model/Data.h"
+#include "transfer/TransferSession.h"
 
 namespace kelvane::cli {
 
@@ -27,19 +30,47 @@ struct ControllerTarget {
     std::string Port;
     bool Simulate = false;
     bool SendTime = false;  // "Copy PC Time to Panel on Program:"
+    bool Verify = false;    // read back and compare after saving
+    // The simulated controller acknowledges this share of the record
+    // packets but stores them wrongly or not at all.
+    double CorruptStoreRate = 0.0;
 };
 
-// Splits "--port DEVICE", "--simulate" and (with `timeAllowed`) "--time" from
-// the one file argument. False with a reason when the line is wrong.
-bool ParseTransferArguments(const std::vector<std::string>& arguments, bool timeAllowed, ControllerTarget& target,
-                            std::string& file, std::string& error);
+// The options a command takes besides --port, --simulate and --corrupt-store.
+struct SaveOptions {
+    bool Time = false;    // --time
+    bool Verify = false;  // --verify
+};
+
+// Splits "--port DEVICE", "--simulate", "--corrupt-store RATE" (with
+// --simulate only) and the `allowed` save options from the one file
+// argument. False with a reason when the line is wrong.
+bool ParseTransferArguments(const std::vector<std::string>& arguments, SaveOptions allowed,
+                            ControllerTarget& target, std::string& file, std::string& error);
+
+// Runs the event loop (or the simulated controller's driven clock) until
+// `finished` holds.
+using RunUntil = std::function<void(const std::function<bool()>& finished)>;
+// Work on a session with the controller: it starts its transfers and runs
+// them with `runUntil`; the session ends when the work returns.
+using SessionWork = std::function<void(TransferSession& session, const RunUntil& runUntil)>;
+
+// Runs `work` on a session over `data` with the controller of `target`, on
+// the transfer code the desktop program runs. The system's messages go to
+// the error stream, with a progress line on a terminal.
+void RunOnController(const ControllerTarget& target, TData& data, const Console& console, CommandIo& io,
+                     const SessionWork& work);
 
 enum class TransferDirection { Load, Save };
 
 // Loads the whole configuration from the controller into `data`, or saves
-// `data` to it, on the transfer code the desktop program runs. The system's
-// messages go to the error stream. True when the transfer completed.
+// `data` to it. True when the transfer completed.
 bool RunControllerTransfer(TransferDirection direction, const ControllerTarget& target, TData& data,
                            const Console& console, CommandIo& io);
+
+// Reads everything back from the controller (after saving `data` to it, with
+// `saveFirst`) and compares it with `data` for what travels.
+ControllerVerify::Result RunControllerVerify(bool saveFirst, const ControllerTarget& target, TData& data,
+                                             const Console& console, CommandIo& io);
 
 }  // namespace kelvane::cli

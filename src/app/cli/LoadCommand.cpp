@@ -5,9 +5,9 @@
 namespace kelvane::cli {
 namespace {
 
-class LoadCommand : public Command {
+class LoadCommand : public TransferCommand {
 public:
-    explicit LoadCommand(Console console) : console_(console) {}
+    using TransferCommand::TransferCommand;
 
     std::string Name() const override { return "load"; }
     std::string Synopsis() const override { return "load (--port DEVICE | --simulate) OUT.KCF"; }
@@ -32,20 +32,12 @@ public:
     int Run(const std::vector<std::string>& arguments, CommandIo& io) override {
         ControllerTarget target;
         std::string file;
-        std::string error;
-        if (!ParseTransferArguments(arguments, false, target, file, error)) {
-            io.err << "kelvane-cli load: " << error << "\nUsage: kelvane-cli " << Synopsis()
-                   << " (see kelvane-cli load --help)\n";
-            return kExitUsage;
-        }
+        if (!ParseArguments(arguments, {}, target, file, io)) return kExitUsage;
         TData data;
         data.ResetToDefaults();
         if (!RunControllerTransfer(TransferDirection::Load, target, data, console_, io)) return kExitTransferFailed;
         return WriteSite(file, data, io.err);
     }
-
-private:
-    Console console_;
 };
 
 }  // namespace
@@ -55,6 +47,7 @@ std::unique_ptr<Command> MakeLoadCommand(Console console) { return std::make_uni
 void AddTransferCommands(Cli& cli, const Console& console) {
     cli.Add(MakeLoadCommand(console));
     cli.Add(MakeSaveCommand(console));
+    cli.Add(MakeVerifyCommand(console));
 }
 
 }  // namespace kelvane::cli

@@ -14,6 +14,11 @@ void ProgressLine::Follow(TransferStatus& status) {
 void ProgressLine::Draw() {
     // Called from the status it follows, which is alive while it calls.
     if (!status_->Visible() || status_->StatusText().empty()) return;
+    if (status_->Phase() != phaseShown_) {
+        End();
+        phaseShown_ = status_->Phase();
+        if (!phaseShown_.empty()) out_ << phaseShown_ << "\n";
+    }
     const int max = status_->ProgressMax();
     // A position past the maximum shows a full bar, as the window's does.
     const int percent = max > 0 ? std::clamp(status_->ProgressPosition() * 100 / max, 0, 100) : 0;

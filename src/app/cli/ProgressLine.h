@@ -7,8 +7,9 @@
 namespace kelvane::cli {
 
 // The status window of a transfer as one line on a terminal: the status
-// text and the progress, redrawn in place as they change. Draws nothing
-// when the stream is not a terminal.
+// text and the progress, redrawn in place as they change, under a line of
+// its own for each phase of a transfer of several runs. Draws nothing when
+// the stream is not a terminal.
 class ProgressLine {
 public:
     ProgressLine(std::ostream& out, bool terminal) : out_(out), terminal_(terminal) {}
@@ -28,6 +29,7 @@ private:
     bool terminal_;
     TransferStatus* status_ = nullptr;
     std::string shown_;
+    std::string phaseShown_;
 };
 
 }  // namespace kelvane::cli

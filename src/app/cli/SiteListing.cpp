@@ -1,11 +1,11 @@
 #include "app/cli/SiteListing.h"
 
-#include <array>
 #include <sstream>
 
 #include "file/SiteFields.h"
 #include "model/DeviceCatalogue.h"
 #include "model/EquationText.h"
+#include "model/SiteSettingTexts.h"
 
 namespace kelvane::cli {
 namespace {
@@ -22,22 +22,9 @@ std::string YesNo(bool value) {
     return value ? "Yes" : "No";
 }
 
-std::string LoggerSettingText(int setting) {
-    if (setting == 0) return "Disabled";
-    if (setting == 1) return "Manual Only";
-    if (setting == 2) return "On every event";
-    if (setting >= 3 && setting <= 12) return "After " + std::to_string((setting - 2) * 10) + " events";
-    return "Unknown (" + std::to_string(setting) + ")";
-}
-
 std::string PagerText(const TKSiteConfig1& site) {
-    static const std::array<const char*, 5> kLevels{"Disabled", "Call & Higher", "Assist & Higher",
-                                                    "Emergency & Higher", "Attack Only"};
-    if (!site.PagerEnabled) return "Disabled";
-    if (site.PagerLevel < 0 || site.PagerLevel >= static_cast<int>(kLevels.size())) {
-        return "Unknown (" + std::to_string(site.PagerLevel) + ")";
-    }
-    return kLevels[static_cast<std::size_t>(site.PagerLevel)];
+    return site.PagerEnabled ? ListEntryText(PagerLevelEntries(), site.PagerLevel)
+                             : PagerLevelEntries().front();
 }
 
 std::string AllocationText(const TKLoop& loop, int n) {
@@ -63,7 +50,8 @@ void ListSite(const TKSiteConfig1& site, std::ostream& out) {
     for (const SiteIntField& field : kSiteIntFields) {
         const int value = site.*field.member;
         std::string text = std::to_string(value);
-        if (field.member == &TKSiteConfig1::LoggerSetting) text = LoggerSettingText(value);
+        if (field.member == &TKSiteConfig1::LoggerSetting)
+            text = ListEntryText(LoggerSettingEntries(), value);
         if (field.member == &TKSiteConfig1::PagerLevel) text = PagerText(site);
         out << "  " << Padded(std::string(field.label) + ":", kLabelWidth) << text << "\n";
     }

@@ -1,0 +1,57 @@
+#include "app/cli/DifferenceReport.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include "app/cli/ControllerTransfer.h"
+
+namespace kelvane::cli {
+
+namespace {
+
+QString Latin1(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string Counted(std::size_t count) {
+    return std::to_string(count) + (count == 1 ? " difference" : " differences");
+}
+
+}  // namespace
+
+void PrintDifferences(const std::vector<SiteDifference>& differences, bool json, std::ostream& out) {
+    if (!json) {
+        out << DifferenceLines(differences);
+        return;
+    }
+    QJsonArray array;
+    for (const SiteDifference& difference : differences) {
+        array.append(QJsonObject{{"section", Latin1(SectionName(difference.Section))},
+                                 {"record", Latin1(RecordName(difference))},
+                                 {"field", Latin1(difference.Field)},
+                                 {"a", Latin1(difference.A)},
+                                 {"b", Latin1(difference.B)}});
+    }
+    const QByteArray text = QJsonDocument(array).toJson(QJsonDocument::Indented);
+    out.write(text.constData(), text.size());
+}
+
+int ReportVerify(const ControllerVerify::Result& result, const std::string& file, CommandIo& io) {
+    if (!result.Compared) {
+        if (result.Saved) io.err << ControllerVerify::kNotReadBackText << "\n";
+        return kExitTransferFailed;
+    }
+    if (result.Differences.empty()) {
+        io.err << (result.Kind == ControllerVerify::Run::Verify
+                       ? "The controller holds the configuration in " + file + "."
+                       : std::string(ControllerVerify::kHoldsSavedText))
+               << "\n";
+        return kExitOk;
+    }
+    PrintDifferences(result.Differences, false, io.out);
+    io.err << Counted(result.Differences.size()) << " between " << file << " and the controller.\n";
+    return kExitDifferences;
+}
+
+}  // namespace kelvane::cli

@@ -1,0 +1,24 @@
+#pragma once
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "app/cli/Command.h"
+#include "compare/ControllerVerify.h"
+#include "compare/SiteDifference.h"
+
+namespace kelvane::cli {
+
+// Prints `differences` on `out`, one line each ("Device 17 DeviceType:
+// Callpoint -> Display"), or with `json` as a JSON array of objects with the
+// keys "section", "record", "field", "a" and "b" (texts read as Latin-1).
+void PrintDifferences(const std::vector<SiteDifference>& differences, bool json, std::ostream& out);
+
+// Reports a verify of the site in `file` against the controller: the
+// differences on standard output, what the verify found on the error
+// stream. Returns kExitOk when the controller holds the site,
+// kExitDifferences when it does not, kExitTransferFailed when a transfer
+// did not complete.
+int ReportVerify(const ControllerVerify::Result& result, const std::string& file, CommandIo& io);
+
+}  // namespace kelvane::cli

@@ -1,0 +1,30 @@
+#include "model/SiteSettingTexts.h"
+
+namespace kelvane {
+
+const std::vector<const char*>& LoggerSettingEntries() {
+    static const std::vector<const char*> entries{
+        "Disabled",        "Manual Only",     "On every event",  "After 10 events", "After 20 events",
+        "After 30 events", "After 40 events", "After 50 events", "After 60 events", "After 70 events",
+        "After 80 events", "After 90 events", "After 100 events"};
+    return entries;
+}
+
+const std::vector<const char*>& PagerLevelEntries() {
+    static const std::vector<const char*> entries{"Disabled", "Call & Higher", "Assist & Higher",
+                                                  "Emergency & Higher", "Attack Only"};
+    return entries;
+}
+
+const std::vector<const char*>& SentEntries() {
+    static const std::vector<const char*> entries{"Locally", "Globally"};
+    return entries;
+}
+
+std::string ListEntryText(const std::vector<const char*>& entries, int index) {
+    if (index < 0 || index >= static_cast<int>(entries.size()))
+        return "Unknown (" + std::to_string(index) + ")";
+    return entries[static_cast<std::size_t>(index)];
+}
+
+}  // namespace kelvane
