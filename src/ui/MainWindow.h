@@ -22,6 +22,7 @@ class QToolButton;
 namespace kelvane {
 
 class CommentsTab;
+class DeviceImages;
 class DeviceSummaryTab;
 class DevicesTab;
 class EventLogTab;
@@ -31,6 +32,7 @@ class NetworkConfigTab;
 class PlaceNamesTab;
 class SiteConfigTab;
 class TAboutBox;
+class TNamesForm;
 class TfrmStatus;
 class ZoneConfigTab;
 
@@ -138,6 +140,8 @@ public:
 
     TfrmStatus* frmStatus;
     TAboutBox* AboutBox;
+    // The place-name picker of every device editor.
+    TNamesForm* NamesForm;
     HelpWindow* Help;
     QTimer* Timer1;
 
@@ -180,6 +184,8 @@ private:
     std::unique_ptr<FileDialogs> ownFileDialogs_;
     FileDialogs* fileDialogs_;
     TransferStatus status_;
+    // The device pictures of every device editor.
+    std::unique_ptr<DeviceImages> deviceImages_;
 
     int helpContext_ = 60;
     int previousPage_ = 0;
