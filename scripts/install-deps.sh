@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-serialport-dev libqt6serialport6-dev qt6-qpa-plugins
+  qt6-base-dev qt6-serialport-dev libqt6serialport6-dev qt6-qpa-plugins qt6-svg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
 )

@@ -59,6 +59,7 @@ int main(int argc, char** argv) {
     kelvane::SystemClock clock;
     kelvane::TfrmMain frmMain(data, document, prompts, store, clock, commandLine.Options);
     prompts.SetParent(&frmMain);
+    prompts.SetHelpViewer([&frmMain](int context) { frmMain.ShowHelp(context); });
     kelvane::ControllerConnection connection(frmMain, data, document, prompts, clock);
 
     splashStatus.SetCancelVisible(true);

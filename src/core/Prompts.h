@@ -17,6 +17,13 @@ public:
     // Shows `text` (8-bit, Latin-1) as a message of `kind` with `buttons` and
     // returns the button the user chose.
     virtual PromptAnswer Ask(PromptKind kind, const std::string& text, PromptButtons buttons) = 0;
+    // As Ask, with a Help button beside `buttons` that opens the help at
+    // `helpContext` and leaves the message up. Where there is no help to
+    // show, the message is asked without it.
+    virtual PromptAnswer AskWithHelp(PromptKind kind, const std::string& text, PromptButtons buttons,
+                                     int /*helpContext*/) {
+        return Ask(kind, text, buttons);
+    }
 
     void Error(const std::string& text) { Ask(PromptKind::Error, text, PromptButtons::Ok); }
     void Warning(const std::string& text) { Ask(PromptKind::Warning, text, PromptButtons::Ok); }

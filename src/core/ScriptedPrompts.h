@@ -19,18 +19,18 @@ public:
         PromptKind kind;
         std::string text;
         PromptButtons buttons;
+        // The help context offered with the message; 0 for none.
+        int helpContext = 0;
     };
 
     void Queue(PromptAnswer answer) { answers_.push_back(answer); }
 
     PromptAnswer Ask(PromptKind kind, const std::string& text, PromptButtons buttons) override {
-        shown_.push_back({kind, text, buttons});
-        if (OnShown) OnShown(shown_.back());
-        if (buttons == PromptButtons::Ok) return PromptAnswer::Ok;
-        if (answers_.empty()) throw std::logic_error("unscripted question: " + text);
-        PromptAnswer answer = answers_.front();
-        answers_.pop_front();
-        return answer;
+        return Answer({kind, text, buttons});
+    }
+    PromptAnswer AskWithHelp(PromptKind kind, const std::string& text, PromptButtons buttons,
+                             int helpContext) override {
+        return Answer({kind, text, buttons, helpContext});
     }
 
     const std::vector<Shown>& ShownMessages() const { return shown_; }
@@ -45,6 +45,17 @@ public:
     std::function<void(const Shown&)> OnShown;
 
 private:
+    PromptAnswer Answer(Shown message) {
+        const PromptButtons buttons = message.buttons;
+        shown_.push_back(std::move(message));
+        if (OnShown) OnShown(shown_.back());
+        if (buttons == PromptButtons::Ok) return PromptAnswer::Ok;
+        if (answers_.empty()) throw std::logic_error("unscripted question: " + shown_.back().text);
+        PromptAnswer answer = answers_.front();
+        answers_.pop_front();
+        return answer;
+    }
+
     std::deque<PromptAnswer> answers_;
     std::vector<Shown> shown_;
 };

@@ -24,6 +24,7 @@
 #include "ui/CommentsTab.h"
 #include "ui/CompactTabStyle.h"
 #include "ui/ConfigFileDrop.h"
+#include "ui/DeviceImages.h"
 #include "ui/DeviceSummaryTab.h"
 #include "ui/DevicesTab.h"
 #include "ui/EquationEditors.h"
@@ -39,6 +40,7 @@
 #include "ui/SiteFileComparison.h"
 #include "ui/TAboutBox.h"
 #include "ui/TfrmDifferences.h"
+#include "ui/TNamesForm.h"
 #include "ui/TfrmStatus.h"
 #include "ui/WindowGeometry.h"
 #include "ui/ZoneConfigTab.h"
@@ -120,6 +122,10 @@ TfrmMain::TfrmMain(TData& data, Document& document, Prompts& prompts, DocumentSt
     setWindowIcon(MakeProgramIcon());
     if (!fileDialogs) ownFileDialogs_ = std::make_unique<QtFileDialogs>(this, prompts_);
     fileDialogs_ = fileDialogs ? fileDialogs : ownFileDialogs_.get();
+
+    deviceImages_ = std::make_unique<DeviceImages>();
+    NamesForm = new TNamesForm(data_, document_, this);
+    connect(NamesForm, &TNamesForm::helpRequested, this, &TfrmMain::ShowHelp);
 
     BuildMenus();
     BuildToolBar();
@@ -283,7 +289,7 @@ void TfrmMain::BuildPages() {
         page->setObjectName(QString::fromLatin1(name));
         ConfigPages->addTab(page, QString::fromLatin1(caption));
     };
-    tabLoopSummary = new DeviceSummaryTab(data_, document_, prompts_);
+    tabLoopSummary = new DeviceSummaryTab(data_, document_, prompts_, *deviceImages_, *NamesForm);
     addPage(tabLoopSummary, "tabLoopSummary", "Device Summary");
     tabLoop1 = new DevicesTab(data_, document_, prompts_);
     addPage(tabLoop1, "tabLoop1", "Devices");

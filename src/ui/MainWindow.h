@@ -25,6 +25,7 @@ namespace kelvane {
 
 class CommentsTab;
 class ConfigFileDrop;
+class DeviceImages;
 class DeviceSummaryTab;
 class DevicesTab;
 class EquationEditors;
@@ -38,6 +39,7 @@ class SiteConfigTab;
 class SiteFileComparison;
 class TAboutBox;
 class TfrmDifferences;
+class TNamesForm;
 class TfrmStatus;
 class ZoneConfigTab;
 
@@ -163,6 +165,8 @@ public:
     TfrmStatus* frmStatus;
     TfrmDifferences* frmDifferences;
     TAboutBox* AboutBox;
+    // The place-name picker of every device editor.
+    TNamesForm* NamesForm;
     HelpWindow* Help;
     QTimer* Timer1;
 
@@ -214,6 +218,8 @@ private:
     TransferStatus status_;
     std::unique_ptr<EquationEditors> editors_;
     std::unique_ptr<SiteFileComparison> fileComparison_;
+    // The device pictures of every device editor.
+    std::unique_ptr<DeviceImages> deviceImages_;
 
     int helpContext_ = 60;
     int previousPage_ = 0;

@@ -1,6 +1,7 @@
 #include "ui/QtPrompts.h"
 
 #include <QApplication>
+#include <QPushButton>
 
 namespace kelvane {
 
@@ -65,11 +66,28 @@ PromptAnswer QtPrompts::AnswerFor(QMessageBox::StandardButton button, PromptButt
 }
 
 PromptAnswer QtPrompts::Ask(PromptKind kind, const std::string& text, PromptButtons buttons) {
+    return Show(kind, text, buttons, 0);
+}
+
+PromptAnswer QtPrompts::AskWithHelp(PromptKind kind, const std::string& text, PromptButtons buttons,
+                                    int helpContext) {
+    return Show(kind, text, buttons, showHelp_ ? helpContext : 0);
+}
+
+PromptAnswer QtPrompts::Show(PromptKind kind, const std::string& text, PromptButtons buttons,
+                             int helpContext) {
     QMessageBox box(IconFor(kind), TitleFor(kind),
                     QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())), ButtonsFor(buttons),
                     parent_);
     box.setDefaultButton(DefaultButtonFor(buttons));
-    box.exec();
+    QAbstractButton* help = helpContext != 0 ? box.addButton(QMessageBox::Help) : nullptr;
+    // A message box closes on any of its buttons; Help opens the help and
+    // puts the same message up again, so the user still answers it.
+    for (;;) {
+        box.exec();
+        if (!help || box.clickedButton() != help) break;
+        showHelp_(helpContext);
+    }
     return AnswerFor(static_cast<QMessageBox::StandardButton>(box.standardButton(box.clickedButton())), buttons);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <QMessageBox>
+#include <functional>
 
 #include "core/Prompts.h"
 
@@ -17,7 +18,12 @@ public:
     // Message boxes are centred on this window (the main window once it exists).
     void SetParent(QWidget* parent) { parent_ = parent; }
 
+    // What the Help button of a message opens: the help at a context.
+    void SetHelpViewer(std::function<void(int context)> showHelp) { showHelp_ = std::move(showHelp); }
+
     PromptAnswer Ask(PromptKind kind, const std::string& text, PromptButtons buttons) override;
+    PromptAnswer AskWithHelp(PromptKind kind, const std::string& text, PromptButtons buttons,
+                             int helpContext) override;
 
     // The pieces of a box, kept apart so that they can be checked without
     // showing a modal box.
@@ -28,7 +34,10 @@ public:
     static PromptAnswer AnswerFor(QMessageBox::StandardButton button, PromptButtons buttons);
 
 private:
+    PromptAnswer Show(PromptKind kind, const std::string& text, PromptButtons buttons, int helpContext);
+
     QWidget* parent_;
+    std::function<void(int)> showHelp_;
 };
 
 }  // namespace kelvane

@@ -1,0 +1,108 @@
+// The device editors' redraw costs on a full site: every one of the 256
+// addresses fitted. Run on the offscreen platform, so the figures are the
+// program's own work (model, view and painting), without a display server.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <memory>
+
+#include "core/ScriptedPrompts.h"
+#include "file/Document.h"
+#include "model/Data.h"
+#include "model/DeviceSummaryOrder.h"
+#include "ui/DeviceImages.h"
+#include "ui/DeviceSummaryGrid.h"
+#include "ui/DeviceSummaryTab.h"
+#include "ui/TNamesForm.h"
+
+namespace {
+
+using namespace kelvane;
+
+// One shown Device Summary tab over a site with every address fitted.
+struct SummaryPage {
+    SummaryPage() {
+        data.ResetToDefaults();
+        for (int n = 2; n <= kLoopDeviceCount; ++n) {
+            TKDeviceType& device = data.Loop.Device(n);
+            device.DeviceType = 1 + n % 9;
+            device.Allocation = n % 26;
+            device.PlaceNameIndex = n % 86;
+            device.Suffix = std::to_string(n % 1000);
+            device.Enabled = n % 5 != 0;
+        }
+        picker = std::make_unique<TNamesForm>(data, document);
+        tab = std::make_unique<DeviceSummaryTab>(data, document, prompts, images, *picker);
+        tab->resize(792, 480);
+        tab->show();
+        QCoreApplication::processEvents();
+        tab->RefreshDeviceTable();
+    }
+
+    // Paints the table now, as the window system would after the change.
+    void Paint() { tab->sgrdLoop->viewport()->repaint(); }
+
+    TData data;
+    Document document;
+    ScriptedPrompts prompts;
+    DeviceImages images;
+    std::unique_ptr<TNamesForm> picker;
+    std::unique_ptr<DeviceSummaryTab> tab;
+};
+
+// Made on first use, gone before the application object.
+std::unique_ptr<SummaryPage> page;
+
+SummaryPage& Page() {
+    if (!page) page = std::make_unique<SummaryPage>();
+    return *page;
+}
+
+void Bound(benchmark::State& state) {
+    state.counters["bound_ms"] = 5.0;
+}
+
+void BM_DeviceSummaryRefresh(benchmark::State& state) {
+    SummaryPage& page = Page();
+    for (auto _ : state) page.tab->RefreshDeviceTable();
+    Bound(state);
+}
+BENCHMARK(BM_DeviceSummaryRefresh)->Unit(benchmark::kMillisecond);
+
+void BM_DeviceSummaryRefreshAndPaint(benchmark::State& state) {
+    SummaryPage& page = Page();
+    for (auto _ : state) {
+        page.tab->RefreshDeviceTable();
+        page.Paint();
+    }
+    Bound(state);
+}
+BENCHMARK(BM_DeviceSummaryRefreshAndPaint)->Unit(benchmark::kMillisecond);
+
+// The user picks the other order in the sort box: the table is rebuilt in it
+// and painted.
+void BM_DeviceSummarySortOrderChange(benchmark::State& state) {
+    SummaryPage& page = Page();
+    QComboBox* sortBox = page.tab->cboReportType;
+    for (auto _ : state) {
+        const int other = sortBox->currentIndex() == soDeviceNumber ? soDeviceType : soDeviceNumber;
+        sortBox->setCurrentIndex(other);
+        emit sortBox->activated(other);
+        page.Paint();
+    }
+    Bound(state);
+}
+BENCHMARK(BM_DeviceSummarySortOrderChange)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    page.reset();
+    return 0;
+}
