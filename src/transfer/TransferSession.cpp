@@ -34,16 +34,20 @@ void TransferSession::Wire() {
     };
 }
 
-void TransferSession::Begin() { outcome_ = Outcome::Running; }
+void TransferSession::Run(bool (TransferChains::*command)()) {
+    outcome_ = Outcome::Running;
+    // A command that refused to start has ended there, its reason told.
+    if (((*chains_).*command)() || !Running()) return;
+    outcome_ = Outcome::Failed;
+    if (OnEnded) OnEnded(outcome_);
+}
 
 void TransferSession::LoadAll() {
-    Begin();
-    chains_->LoadAllFromPanel();
+    Run(&TransferChains::LoadAllFromPanel);
 }
 
 void TransferSession::SaveAll() {
-    Begin();
-    chains_->SaveAllToPanel();
+    Run(&TransferChains::SaveAllToPanel);
 }
 
 void TransferSession::DriveWith(ManualClock& clock, std::function<void()> serveLine, std::uint64_t stepMs) {

@@ -42,6 +42,7 @@ public:
     void Retry() override;
     void StartTransfer() override;
     void FinishTransfer(bool refresh) override;
+    void ShowError(const std::string& text) override { prompts_.Error(text); }
     int ActivePage() const override { return view_.ActivePage(); }
     bool UploadTimeSelected() const override { return view_.UploadTimeSelected(); }
     void RefreshPlaceNameLists() override { view_.RefreshPlaceNameLists(); }

@@ -66,10 +66,12 @@ TEST_F(SavePacketsFixture, NegativeNumbersGoModulo256AndOnlyAWrapIntoAValidValue
 TEST_F(SavePacketsFixture, SiteSettingsOnTheWire) {
     TKSiteConfig1& site = data.SiteConfig;
     EXPECT_EQ(packets.NightMode(), Bytes({'y', 6, 19, 0, 7, 30, 0, 0}));
-    site.NightModeTime = "__:__";  // unreadable times fall back to the new-document times
-    site.DayModeTime = "6:15";
+    EXPECT_EQ(packets.UnreadableModeTime(), std::nullopt);
+    site.NightModeTime = "23:59";
+    site.DayModeTime = "6:15";  // a hand-edited file: read as what it says
     site.NightModeAutoEnable = true;
-    EXPECT_EQ(packets.NightMode(), Bytes({'y', 6, 19, 0, 7, 30, 1, 0}));
+    EXPECT_EQ(packets.NightMode(), Bytes({'y', 6, 23, 59, 6, 15, 1, 0}));
+    EXPECT_EQ(packets.UnreadableModeTime(), std::nullopt);
 
     site.LoggerSetting = 0;
     EXPECT_EQ(packets.Logger(), Bytes({'{', 4, 0x00, 0xFE, 0x00, 0}));
