@@ -11,14 +11,18 @@ void FillSite(TData& data, unsigned seed) {
     const auto number = [&](int low, int high) {
         return std::uniform_int_distribution<int>(low, high)(random);
     };
-    // Texts without leading or trailing blanks or enclosing quotes (the file
-    // trims those), but with Latin-1 bytes, inner blanks, "=" and ";".
+    // Texts with Latin-1 bytes, inner blanks, "=" and ";", and in turn plain
+    // ends, blanks at both ends (which the reader trims) and enclosing
+    // quotes (which the reader removes): the writer quotes the last two.
+    int texts = 0;
     const auto text = [&](std::size_t length) {
         static const std::string kAlphabet = "ABCxyz019 =;/&\xA3\xE9\xFF";
+        static const std::pair<char, char> kEnds[] = {{'K', '\xE9'}, {' ', ' '}, {'"', '"'}, {'\'', '\''}};
         std::string value;
         for (std::size_t i = 0; i < length; ++i) value += kAlphabet[static_cast<std::size_t>(number(0, 17))];
-        value.front() = 'K';
-        value.back() = '\xE9';
+        const auto& [front, back] = kEnds[texts++ % 4];
+        value.front() = front;
+        value.back() = back;
         return value;
     };
     for (int n = 1; n <= kLoopDeviceCount; ++n) {
