@@ -166,10 +166,10 @@ bool SiteConfigTab::AccessLevelCodesComplete() const {
 // Clock and connection panel --------------------------------------------------
 
 QGroupBox* SiteConfigTab::BuildClockPanel() {
-    lblTime = new QLabel;
-    lblTime->setObjectName(QStringLiteral("lblTime"));
-    lblDate = new QLabel;
-    lblDate->setObjectName(QStringLiteral("lblDate"));
+    stxtCurrentTime = new QLabel;
+    stxtCurrentTime->setObjectName(QStringLiteral("stxtCurrentTime"));
+    stxtCurrentDate = new QLabel;
+    stxtCurrentDate->setObjectName(QStringLiteral("stxtCurrentDate"));
     stxtConnectedStatus = new QLabel;
     stxtConnectedStatus->setObjectName(QStringLiteral("stxtConnectedStatus"));
     stxtConnectedStatus->setCursor(Qt::PointingHandCursor);
@@ -181,9 +181,9 @@ QGroupBox* SiteConfigTab::BuildClockPanel() {
     connect(UploadTimeSelect, &QCheckBox::toggled, this, [this] { MarkModified(); });
 
     auto* row = new QHBoxLayout;
-    row->addWidget(lblTime);
+    row->addWidget(stxtCurrentTime);
     row->addSpacing(12);
-    row->addWidget(lblDate);
+    row->addWidget(stxtCurrentDate);
     row->addStretch(1);
     row->addWidget(new QLabel(QStringLiteral("Connection Status :")));
     row->addWidget(stxtConnectedStatus);
@@ -472,8 +472,8 @@ bool SiteConfigTab::UploadTimeSelected() const { return UploadTimeSelect->isChec
 void SiteConfigTab::SetConnectionStatusText(const QString& text) { stxtConnectedStatus->setText(text); }
 
 void SiteConfigTab::SetClock(const QString& date, const QString& time) {
-    lblDate->setText(date);
-    lblTime->setText(time);
+    stxtCurrentDate->setText(date);
+    stxtCurrentTime->setText(time);
 }
 
 void SiteConfigTab::RefreshMainVersion() { stxtMain->setText(Latin1(data_.GetMainVersion())); }

@@ -101,8 +101,8 @@ private:
     SiteConfigTimeoutBox* txtAccTimeout = nullptr;
     SiteConfigTimeoutBox* txtDivTimeout = nullptr;
 
-    QLabel* lblTime = nullptr;
-    QLabel* lblDate = nullptr;
+    QLabel* stxtCurrentTime = nullptr;
+    QLabel* stxtCurrentDate = nullptr;
     QLabel* stxtConnectedStatus = nullptr;
     QCheckBox* UploadTimeSelect = nullptr;
 

@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "core/ScriptedPrompts.h"
+#include "ui/CommentsTab.h"
 #include "ui/QtFileDialogs.h"
 #include "ui/QtPrompts.h"
 #include "ui/StartupOptions.h"
@@ -85,6 +87,16 @@ TEST(AboutBox, Texts) {
     bool labels = false;
     for (QLabel* label : box.findChildren<QLabel*>()) labels |= label->text() == "Product Name :";
     EXPECT_TRUE(labels);
+}
+
+TEST(CommentsPage, EditorWritesMSSansSerif19PixelsHighOrASansSerifFaceInstead) {
+    TData data;
+    Document document;
+    CommentsTab tab(data, document);
+    const QFont font = tab.CommentsEdit->font();
+    EXPECT_EQ(font.family(), "MS Sans Serif");
+    EXPECT_EQ(font.pixelSize(), 19);
+    EXPECT_EQ(font.styleHint(), QFont::SansSerif);
 }
 
 }  // namespace

@@ -159,8 +159,11 @@ TEST_F(SiteConfigTabTest, ReturnMovesThroughTheDetailsAndFromCommissionedOnBackT
 TEST_F(SiteConfigTabTest, ClockAndConnectionPanel) {
     tab->SetClock(QStringLiteral("24/05/2024"), QStringLiteral("12:34:56"));
     tab->SetConnectionStatusText(QStringLiteral("Connected"));
-    EXPECT_EQ(Find<QLabel>("lblDate")->text(), "24/05/2024");
-    EXPECT_EQ(Find<QLabel>("lblTime")->text(), "12:34:56");
+    QLabel* date = Find<QLabel>("stxtCurrentDate");
+    QLabel* time = Find<QLabel>("stxtCurrentTime");
+    ASSERT_TRUE(date && time);
+    EXPECT_EQ(date->text(), "24/05/2024");
+    EXPECT_EQ(time->text(), "12:34:56");
     auto* status = Find<QLabel>("stxtConnectedStatus");
     EXPECT_EQ(status->text(), "Connected");
     QSignalSpy clicked(tab, &SiteConfigTab::connectionStatusClicked);
