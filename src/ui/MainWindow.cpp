@@ -419,8 +419,8 @@ void TfrmMain::SaveDocumentAs() {
 }
 
 bool TfrmMain::PassCodeGate() {
-    ConfigPages->setFocus(Qt::OtherFocusReason);
-    return document_.CodesValid;
+    return tabSiteCfg->PassCodeGate([this] { ConfigPages->setFocus(Qt::OtherFocusReason); },
+                                    [this] { ConfigPages->setCurrentIndex(kPageSiteConfig); });
 }
 
 TfrmMain::SaveResult TfrmMain::Save() {

@@ -164,7 +164,7 @@ private:
     void RefreshPage(int page);
     void SetControllerCaptions(int page);
     // Moves the focus off any box being edited so that its exit check runs;
-    // false while the access level code is not valid.
+    // false, with the reason told, while the access level code is not valid.
     bool PassCodeGate();
     SaveResult Save();
     SaveResult SaveAsAfterGate();

@@ -108,11 +108,12 @@ QGroupBox* SiteConfigTab::BuildAccessPanel() {
     // with four digits; the reset code boxes leave them as they are.
     for (SiteConfigCodeEdit* box : {txtLvl2, txtLvl3})
         connect(box, &SiteConfigCodeEdit::entered, this, [this] { document_.CodesValid = false; });
-    connect(txtLvl2, &SiteConfigCodeEdit::left, this, [this] { CheckCodeOnExit(txtLvl2, kAccessLevelError); });
-    connect(txtLvl3, &SiteConfigCodeEdit::left, this, [this] { CheckCodeOnExit(txtLvl3, kAccessLevelError); });
-    connect(txtCallCode, &SiteConfigCodeEdit::left, this, [this] { CheckCodeOnExit(txtCallCode, kCallCodeError); });
-    connect(txtAttackCode, &SiteConfigCodeEdit::left, this,
-            [this] { CheckCodeOnExit(txtAttackCode, kAttackCodeError); });
+    codeBoxes_ = {{txtLvl2, kAccessLevelError},
+                  {txtLvl3, kAccessLevelError},
+                  {txtCallCode, kCallCodeError},
+                  {txtAttackCode, kAttackCodeError}};
+    for (const CodeBox& code : codeBoxes_)
+        connect(code.box, &SiteConfigCodeEdit::left, this, [this, code] { CheckCodeOnExit(code); });
     grid->setRowStretch(6, 1);
     return MakeGroup("Access Codes", grid);
 }
@@ -146,17 +147,40 @@ SiteConfigTimeoutBox* SiteConfigTab::AddTimeoutBox(QGridLayout* grid, int row, c
     return box;
 }
 
-void SiteConfigTab::CheckCodeOnExit(SiteConfigCodeEdit* box, const char* error) {
-    if (box->text().size() == kCodeLength) {
+void SiteConfigTab::CheckCodeOnExit(const CodeBox& code) {
+    if (code.box->text().size() == kCodeLength) {
         // A complete reset code does not vouch for an access level code that
         // an earlier exit check found short.
         if (AccessLevelCodesComplete()) document_.CodesValid = true;
         return;
     }
-    prompts_.Error(error);
+    ReportShortCode(code);
+}
+
+void SiteConfigTab::ReportShortCode(const CodeBox& code) {
+    exitCheckReported_ = true;
+    prompts_.Error(code.error);
     // A box on a page being left cannot take the focus; the codes stay
     // invalid until it is put right.
-    if (box->isVisible()) box->setFocus(Qt::OtherFocusReason);
+    if (code.box->isVisible()) code.box->setFocus(Qt::OtherFocusReason);
+}
+
+bool SiteConfigTab::PassCodeGate(const std::function<void()>& leave, const std::function<void()>& reveal) {
+    exitCheckReported_ = false;
+    leave();
+    if (document_.CodesValid) return true;
+    if (exitCheckReported_) return false;
+    // The codes were left invalid earlier (on a tab switch, or with another
+    // code still short): say which box needs putting right.
+    for (const CodeBox& code : codeBoxes_) {
+        if (code.box->text().size() == kCodeLength) continue;
+        reveal();
+        ReportShortCode(code);
+        return false;
+    }
+    // Every code is whole: nothing half-typed is left to hold back.
+    document_.CodesValid = true;
+    return true;
 }
 
 bool SiteConfigTab::AccessLevelCodesComplete() const {
