@@ -17,6 +17,7 @@
 #include "ui/SiteConfigTimeText.h"
 #include "ui/SiteConfigTimeoutBox.h"
 #include "ui/SiteConfigUpDown.h"
+#include "ui/TypedLengthLimit.h"
 
 namespace kelvane {
 
@@ -389,7 +390,8 @@ QGroupBox* SiteConfigTab::BuildClientPanel() {
 
 QLineEdit* SiteConfigTab::AddTextBox(QGridLayout* grid, int row, int column, const char* label, const char* name,
                                      TextField field, int maxLength) {
-    QLineEdit* box = MakeDetailBox(name, field, maxLength);
+    QLineEdit* box = MakeDetailBox(name, field);
+    new TypedLengthLimit(box, maxLength);
     box->setMaximumWidth(box->fontMetrics().averageCharWidth() * (maxLength + 8));
     AddLabel(grid, row, column, label, box);
     grid->addWidget(box, row, column + 1);
@@ -398,7 +400,7 @@ QLineEdit* SiteConfigTab::AddTextBox(QGridLayout* grid, int row, int column, con
 
 QLineEdit* SiteConfigTab::AddDateBox(QGridLayout* grid, int row, int column, const char* label, const char* name,
                                      TextField field) {
-    QLineEdit* box = MakeDetailBox(name, field, 8);
+    QLineEdit* box = MakeDetailBox(name, field);
     box->setInputMask(QStringLiteral("00/00/00;_"));
     box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00/00/000")) + 12);
     // Each date sits below its label, which leaves the width to the addresses.
@@ -407,10 +409,9 @@ QLineEdit* SiteConfigTab::AddDateBox(QGridLayout* grid, int row, int column, con
     return box;
 }
 
-QLineEdit* SiteConfigTab::MakeDetailBox(const char* name, TextField field, int maxLength) {
+QLineEdit* SiteConfigTab::MakeDetailBox(const char* name, TextField field) {
     auto* box = new QLineEdit;
     box->setObjectName(QString::fromLatin1(name));
-    box->setMaxLength(maxLength);
     // The displayed text keeps a mask's blanks, which the stored dates need.
     // A masked box reports a key past its end as an edit that changed nothing.
     connect(box, &QLineEdit::textEdited, this, [this, box, field] {
@@ -444,11 +445,12 @@ void SiteConfigTab::FillSiteConfigTab() {
     QScopedValueRollback<bool> filling(filling_, true);
     TKSiteConfig1& site = Site();
 
-    for (const TextBox& text : textBoxes_) text.box->setText(Latin1(site.*text.field));
-    txtLvl2->setText(Latin1(site.AL2Code));
-    txtLvl3->setText(Latin1(site.AL3Code));
-    txtCallCode->setText(Latin1(site.CallCode));
-    txtAttackCode->setText(Latin1(site.AttackCode));
+    // Every text shows whole: the boxes' limits are on typing only.
+    for (const TextBox& text : textBoxes_) TypedLengthLimit::ShowWhole(text.box, Latin1(site.*text.field));
+    TypedLengthLimit::ShowWhole(txtLvl2, Latin1(site.AL2Code));
+    TypedLengthLimit::ShowWhole(txtLvl3, Latin1(site.AL3Code));
+    TypedLengthLimit::ShowWhole(txtCallCode, Latin1(site.CallCode));
+    TypedLengthLimit::ShowWhole(txtAttackCode, Latin1(site.AttackCode));
     RefreshMainVersion();
 
     UploadTimeSelect->setChecked(site.CopyTime);

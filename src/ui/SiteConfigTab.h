@@ -82,7 +82,7 @@ private:
                           TextField field, int maxLength);
     QLineEdit* AddDateBox(QGridLayout* grid, int row, int column, const char* label, const char* name,
                           TextField field);
-    QLineEdit* MakeDetailBox(const char* name, TextField field, int maxLength);
+    QLineEdit* MakeDetailBox(const char* name, TextField field);
     void SetTabAndReturnOrder();
 
     // Exit check of a code box: a code of four characters makes the codes
