@@ -309,7 +309,15 @@ void TransferSupervisor::Timer2Timer() {
 }
 
 void TransferSupervisor::btnCancelClick() {
-    if (prompts_.Ask(PromptKind::Confirmation, kCancelQuestion, PromptButtons::YesNo) != PromptAnswer::Yes) return;
+    // The transfer holds while the question is open: the next request or
+    // packet is not sent, what the controller answers meanwhile waits on the
+    // port, and no reply time-out runs. No carries on from there.
+    TSigComPort& port = comms_.Port();
+    const bool wasHeld = port.Held();
+    port.SetHeld(true);
+    const PromptAnswer answer = prompts_.Ask(PromptKind::Confirmation, kCancelQuestion, PromptButtons::YesNo);
+    port.SetHeld(wasHeld);
+    if (answer != PromptAnswer::Yes) return;
     comms_.Suspended = true;
     AbortTransfer();
     prompts_.Warning(kCancelled);

@@ -63,7 +63,8 @@ public:
     void Timer1Timer();
     void Timer2Timer();
 
-    // The status window's Cancel button.
+    // The status window's Cancel button: asks whether to cancel, holding the
+    // transfer while the question is open; Yes aborts it, No lets it go on.
     void btnCancelClick();
 
     // Page changes of the main window: before (with the page being left)
