@@ -230,19 +230,17 @@ void TransferSupervisor::Answered(const std::string& answer, Handler handler) {
 }
 
 void TransferSupervisor::PanelCommsPacketReceived(TPanelComms&, std::uint8_t cmdChar, const std::string& packet) {
+    // The keep-alive answer is not a transfer answer: it tells of a live
+    // controller also after a cancel.
+    if (cmdChar == 'A' && comms_.HandshakeDone) {
+        KeepAliveAnswered();
+        return;
+    }
     if (comms_.Suspended) {
         AbortTransfer();
         return;
     }
-    if (!comms_.HandshakeDone) return;
-    switch (cmdChar) {
-        case 'A':
-            connectedIndicator_ = true;
-            indicatorCountdown_ = 0;
-            return;
-        case 'v': return;
-        default: break;
-    }
+    if (!comms_.HandshakeDone || cmdChar == 'v') return;
     if (state_.Step != kStepIdle && lateAnswers_.IsLateCopy(packet)) return;
     Answered(packet, [&] { DispatchAnswer(cmdChar, packet); });
 }
@@ -299,12 +297,23 @@ void TransferSupervisor::Timer1Timer() {
     view_.SetConnectionStatusText(connectedIndicator_ ? "Connected" : "Dis-Connected");
 }
 
+void TransferSupervisor::KeepAliveAnswered() {
+    keepAliveAnswered_ = true;
+    connectedIndicator_ = true;
+    indicatorCountdown_ = 0;
+}
+
 void TransferSupervisor::Timer2Timer() {
     if (state_.Step != kStepIdle) return;
     comms_.Open();
-    view_.SetConnectionStatusText("Attempting to connect...");
+    // "Connected" stays while the keep-alive is answered; only one that got
+    // no answer by the next makes the link one being connected again.
+    if (!keepAliveAnswered_) {
+        connectedIndicator_ = false;
+        view_.SetConnectionStatusText("Attempting to connect...");
+    }
+    keepAliveAnswered_ = false;
     comms_.SendPacket(view_.ActivePage() == kPageViewEventLog ? kLogKeepAlive : kKeepAlive);
-    connectedIndicator_ = false;
     indicatorCountdown_ = 2;
 }
 

@@ -84,6 +84,7 @@ private:
     void SendNvmQuery();
     void NvmLinkAnswer(const std::string& packet);
     void VersionAnswer(const std::string& packet);
+    void KeepAliveAnswered();
     // Every answer but the keep-alive's, by its command letter.
     void DispatchAnswer(std::uint8_t cmdChar, const std::string& packet);
     void AbortTransfer() { EndTransfer(false); }
@@ -106,6 +107,7 @@ private:
     std::string answerInHand_;  // the answer whose handler is running
     bool connectedIndicator_ = false;
     int indicatorCountdown_ = 0;
+    bool keepAliveAnswered_ = false;  // since the last keep-alive was sent
 };
 
 }  // namespace kelvane

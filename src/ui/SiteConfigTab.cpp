@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QScopedValueRollback>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/SiteConfigCodeEdit.h"
 #include "ui/SiteConfigReturnChain.h"
@@ -198,6 +199,13 @@ QGroupBox* SiteConfigTab::BuildClockPanel() {
     stxtConnectedStatus = new QLabel;
     stxtConnectedStatus->setObjectName(QStringLiteral("stxtConnectedStatus"));
     stxtConnectedStatus->setCursor(Qt::PointingHandCursor);
+    // As wide as its longest text, so that neither it nor its caption moves
+    // when the text changes.
+    int statusWidth = 0;
+    for (const char* text : {"Connected", "Dis-Connected", "Attempting to connect..."})
+        statusWidth = std::max(
+            statusWidth, stxtConnectedStatus->fontMetrics().horizontalAdvance(QString::fromLatin1(text)));
+    stxtConnectedStatus->setFixedWidth(statusWidth + 2 * stxtConnectedStatus->margin() + 4);
     stxtConnectedStatus->installEventFilter(this);
     UploadTimeSelect = new QCheckBox(QStringLiteral("Copy PC Time to Panel on Program:"));
     UploadTimeSelect->setObjectName(QStringLiteral("UploadTimeSelect"));

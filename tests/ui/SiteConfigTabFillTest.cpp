@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <set>
 
 #include "SiteConfigTabFixture.h"
 
@@ -170,6 +171,25 @@ TEST_F(SiteConfigTabTest, ClockAndConnectionPanel) {
     QTest::mouseClick(status, Qt::LeftButton);
     EXPECT_EQ(clicked.count(), 1);
     EXPECT_FALSE(document.Modified());
+}
+
+TEST_F(SiteConfigTabTest, TheConnectionTextAndItsCaptionStayPutWhateverTheTextSays) {
+    auto* status = Find<QLabel>("stxtConnectedStatus");
+    QLabel* caption = nullptr;
+    for (QLabel* label : tab->findChildren<QLabel*>())
+        if (label->text() == "Connection Status :") caption = label;
+    ASSERT_TRUE(status && caption);
+    std::set<std::pair<int, int>> statusPlaces, captionPlaces;
+    for (const char* text : {"Connected", "Attempting to connect...", "Dis-Connected", "Connected"}) {
+        tab->SetConnectionStatusText(QString::fromLatin1(text));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        statusPlaces.insert({status->x(), status->width()});
+        captionPlaces.insert({caption->x(), caption->width()});
+        EXPECT_GE(status->width(), status->fontMetrics().horizontalAdvance(QString::fromLatin1(text)))
+            << text;
+    }
+    EXPECT_EQ(statusPlaces.size(), 1u);
+    EXPECT_EQ(captionPlaces.size(), 1u);
 }
 
 TEST_F(SiteConfigTabTest, SoftwareVersionFollowsTheModel) {
