@@ -33,7 +33,7 @@ std::uint8_t SaveStepForPage(int page) {
 }  // namespace
 
 TransferChains::TransferChains(TransferHost& host, TData& data, Document& document)
-    : host_(host), data_(data), load_(host, data), save_(host, data, document) {}
+    : host_(host), data_(data), load_(host, data, document), save_(host, data, document) {}
 
 bool TransferChains::LoadAllFromPanel() {
     if (host_.ActivePage() == kPageViewEventLog) return false;

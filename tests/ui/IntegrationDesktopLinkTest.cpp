@@ -113,6 +113,9 @@ TEST_F(DesktopLinkTest, ToolBarLoadsTheWholeSiteAndSaveSendsEdits) {
     // The Site Config tab was active: it shows what came from the controller.
     EXPECT_EQ(window->ActivePage(), kPageSiteConfig);
     EXPECT_EQ(SiteLabel("stxtMain").toStdString(), controller.SiteConfig.MainVersion);
+    // What was read from the controller is in no file yet.
+    EXPECT_TRUE(document.Modified());
+    EXPECT_TRUE(window->windowTitle().endsWith(" - Modified"));
 
     data.Loop.Device(200).DeviceType = 7;
     data.Loop.Device(200).Allocation = 11;
