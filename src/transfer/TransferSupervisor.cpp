@@ -99,11 +99,19 @@ void TransferSupervisor::EndTransfer(bool completed) {
     lateAnswers_.Reset();
     status_.Close();
     state_.Step = kStepIdle;
+    SetRunning(false);
     if (wasRunning && OnTransferEnded) OnTransferEnded(completed);
+}
+
+void TransferSupervisor::SetRunning(bool running) {
+    if (running == running_) return;
+    running_ = running;
+    if (OnRunningChanged) OnRunningChanged(running);
 }
 
 void TransferSupervisor::StartTransfer() {
     if (view_.ActivePage() == kPageViewEventLog) return;
+    SetRunning(true);
     comms_.Suspended = false;
     status_.Show();
     status_.UnCheckAll();

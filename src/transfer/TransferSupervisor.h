@@ -75,6 +75,10 @@ public:
     // Fired once at the end of every transfer that was running: true when
     // its chain finished, false when an error, an abort or a cancel ended it.
     std::function<void(bool completed)> OnTransferEnded;
+    // Fired when a transfer starts (true) and when it has ended (false), so
+    // that the window can hold back the commands that must not run meanwhile.
+    std::function<void(bool running)> OnRunningChanged;
+    bool Running() const { return running_; }
 
     bool ConnectedIndicator() const { return connectedIndicator_; }
     int IndicatorCountdown() const { return indicatorCountdown_; }
@@ -90,6 +94,7 @@ private:
     void AbortTransfer() { EndTransfer(false); }
     // Closes the status window and returns to idle.
     void EndTransfer(bool completed);
+    void SetRunning(bool running);
     // Runs the handler of an answer or acknowledgement, so that the packet it
     // sends is known to follow that answer.
     template <typename Handler>
@@ -108,6 +113,7 @@ private:
     bool connectedIndicator_ = false;
     int indicatorCountdown_ = 0;
     bool keepAliveAnswered_ = false;  // since the last keep-alive was sent
+    bool running_ = false;
 };
 
 }  // namespace kelvane

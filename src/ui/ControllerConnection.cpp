@@ -7,12 +7,13 @@
 #include "panel-sim/ControllerRecords.h"
 #include "panel-sim/DemoSite.h"
 #include "panel-sim/SimulatedPanelDevice.h"
+#include "ui/DeviceSummaryTab.h"
 #include "ui/EventLogTab.h"
 #include "ui/MainWindow.h"
 #include "ui/PlaceNamesTab.h"
-#include "ui/DeviceSummaryTab.h"
 #include "ui/SiteConfigTab.h"
 #include "ui/TCommSelectForm.h"
+#include "ui/TransferCommandLock.h"
 
 namespace kelvane {
 
@@ -87,6 +88,8 @@ void ControllerConnection::WireMainWindow() {
         commSelectForm_->exec();
     };
     hooks.ClockTick = [supervisor] { supervisor->Timer1Timer(); };
+    hooks.CancelTransfer = [supervisor] { supervisor->btnCancelClick(); };
+    supervisor->OnRunningChanged = [this](bool running) { frmMain_.CommandLock->SetLocked(running); };
 }
 
 int ControllerConnection::ActivePage() const { return frmMain_.ActivePage(); }

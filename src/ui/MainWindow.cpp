@@ -6,18 +6,19 @@
 #include <QFile>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QVBoxLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTabBar>
-#include <QScrollArea>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <utility>
 
+#include "comms/qt/PortSettings.h"
 #include "core/Pages.h"
 #include "ui/AppIcons.h"
 #include "ui/CommentsTab.h"
@@ -29,11 +30,11 @@
 #include "ui/HelpWindow.h"
 #include "ui/NetworkConfigTab.h"
 #include "ui/PlaceNamesTab.h"
-#include "comms/qt/PortSettings.h"
 #include "ui/QtFileDialogs.h"
 #include "ui/SiteConfigTab.h"
 #include "ui/TAboutBox.h"
 #include "ui/TfrmStatus.h"
+#include "ui/TransferCommandLock.h"
 #include "ui/ZoneConfigTab.h"
 
 namespace kelvane {
@@ -115,6 +116,13 @@ TfrmMain::TfrmMain(TData& data, Document& document, Prompts& prompts, DocumentSt
     BuildToolBar();
     BuildPages();
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    CommandLock = new TransferCommandLock(this);
+    for (QAction* command : {New1, Open1, Save1, SaveAs1, Print1, SelectSerialPort1})
+        CommandLock->Add(command);
+    for (QWidget* command :
+         std::initializer_list<QWidget*>{btnNew, btnOpen, btnSave, btnSaveAs, btnPrint, btnLoadAllFromPanel,
+                                         btnSaveAllToPanel, btnLoadFromPanel, btnSavetoPanel, ConvertButton})
+        CommandLock->Add(command);
 
     frmStatus = new TfrmStatus(status_, this);
     AboutBox = new TAboutBox(this);
@@ -340,7 +348,7 @@ void TfrmMain::FirstShow() {
 // ---- title and Save state -------------------------------------------------
 
 void TfrmMain::ModifiedChanged() {
-    btnSave->setEnabled(document_.Modified());
+    CommandLock->SetEnabled(btnSave, document_.Modified());
     Save1->setEnabled(document_.Modified());
     UpdateTitle();
 }
@@ -454,6 +462,11 @@ bool TfrmMain::WriteDocument(const std::string& path) {
 }
 
 bool TfrmMain::CloseQuery() {
+    // A transfer that runs is cancelled first, or the window stays open with it.
+    if (CommandLock->Locked()) {
+        Call(Hooks.CancelTransfer);
+        if (CommandLock->Locked()) return false;
+    }
     if (!document_.Modified()) return true;
     switch (prompts_.Ask(PromptKind::Confirmation, kExitQuestion, PromptButtons::YesNoCancel)) {
         case PromptAnswer::No: return true;
@@ -540,8 +553,8 @@ void TfrmMain::ConfigPagesChange() {
     const int page = ActivePage();
     tabLoopSummary->UntickEnableChanges();
     tabLoopSummary->ResetTableCursor();
-    btnLoadFromPanel->setEnabled(true);
-    btnSavetoPanel->setEnabled(true);
+    CommandLock->SetEnabled(btnLoadFromPanel, true);
+    CommandLock->SetEnabled(btnSavetoPanel, true);
     helpContext_ = kDefaultHelpContext;
     Call(Hooks.EndTextOnlyReception);
 

@@ -32,6 +32,7 @@ class PlaceNamesTab;
 class SiteConfigTab;
 class TAboutBox;
 class TfrmStatus;
+class TransferCommandLock;
 class ZoneConfigTab;
 
 inline constexpr const char* kNewQuestion = "This will clear the current setup. Do you wish to continue?";
@@ -137,6 +138,8 @@ public:
     QWidget* tabNotUsedNow;
 
     TfrmStatus* frmStatus;
+    // The document, print and transfer commands, held back while a transfer runs.
+    TransferCommandLock* CommandLock;
     TAboutBox* AboutBox;
     HelpWindow* Help;
     QTimer* Timer1;

@@ -1,6 +1,7 @@
 // The main window's smaller parts: prompts, file dialogs, command line, about box.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 #include "ui/QtPrompts.h"
 #include "ui/StartupOptions.h"
 #include "ui/TAboutBox.h"
+#include "ui/TransferCommandLock.h"
 
 namespace kelvane::test {
 namespace {
@@ -97,6 +99,30 @@ TEST(CommentsPage, EditorWritesMSSansSerif19PixelsHighOrASansSerifFaceInstead) {
     EXPECT_EQ(font.family(), "MS Sans Serif");
     EXPECT_EQ(font.pixelSize(), 19);
     EXPECT_EQ(font.styleHint(), QFont::SansSerif);
+}
+
+TEST(TransferCommandLock, HoldsCommandsBackAndGivesThemTheStateLastAskedFor) {
+    QAction save(QStringLiteral("Save"));
+    QAction open(QStringLiteral("Open"));
+    QPushButton page(QStringLiteral("Load"));
+    save.setEnabled(false);
+    TransferCommandLock lock;
+    lock.Add(&save);
+    lock.Add(&open);
+    lock.Add(&page);
+    lock.SetLocked(true);
+    EXPECT_FALSE(save.isEnabled() || open.isEnabled() || page.isEnabled());
+    save.setEnabled(true);  // the document became modified meanwhile
+    open.setEnabled(false);
+    lock.SetEnabled(&page, false);
+    lock.SetEnabled(&page, true);
+    EXPECT_FALSE(save.isEnabled());
+    EXPECT_FALSE(open.isEnabled());
+    EXPECT_FALSE(page.isEnabled());
+    lock.SetLocked(false);
+    EXPECT_TRUE(save.isEnabled());
+    EXPECT_FALSE(open.isEnabled());
+    EXPECT_TRUE(page.isEnabled());
 }
 
 }  // namespace
