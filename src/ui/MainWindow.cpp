@@ -248,6 +248,11 @@ void TfrmMain::BuildPages() {
     tabStyle->setParent(ConfigPages->tabBar());
     ConfigPages->tabBar()->setStyle(tabStyle);
     ConfigPages->setFocusPolicy(Qt::StrongFocus);
+    // Hidden while a file is read, the tab control keeps its place, so the
+    // tool bar stays where it is under any message shown meanwhile.
+    QSizePolicy keepPlace = ConfigPages->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    ConfigPages->setSizePolicy(keepPlace);
 
     auto addPage = [this](QWidget* page, const char* name, const char* caption) {
         page->setObjectName(QString::fromLatin1(name));

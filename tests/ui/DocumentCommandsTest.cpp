@@ -171,6 +171,25 @@ TEST_F(MainWindowTest, RejectedFileNeverBecomesTheSaveTarget) {
     EXPECT_EQ(store.writes[1].path, "/sites/A.KCF");
 }
 
+TEST_F(MainWindowTest, TheWindowKeepsItsLayoutWhileTheRejectionIsShown) {
+    Show();
+    const QRect toolBar = window->ToolBar1->geometry();
+    const QRect pages = window->ConfigPages->geometry();
+    QRect toolBarWhileShown, pagesWhileShown;
+    prompts.OnShown = [&](const ScriptedPrompts::Shown&) {
+        // A message box runs the event loop: the layout would follow now.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        toolBarWhileShown = window->ToolBar1->geometry();
+        pagesWhileShown = window->ConfigPages->geometry();
+    };
+    dialogs.QueueOpen("/downloads/notes.txt");
+    window->OpenDocument();
+    ASSERT_EQ(prompts.ShownMessages().size(), 1u);
+    EXPECT_EQ(toolBarWhileShown, toolBar);
+    EXPECT_EQ(pagesWhileShown, pages);
+    EXPECT_TRUE(window->ConfigPages->isVisible());
+}
+
 TEST_F(MainWindowTest, RejectedFileOnNewDocumentLeavesItNew) {
     Show();
     dialogs.QueueOpen("/downloads/notes.txt");
