@@ -5,8 +5,10 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include "core/ScriptedPrompts.h"
+#include "ui/CaptionBar.h"
 #include "ui/CommentsTab.h"
 #include "ui/QtFileDialogs.h"
 #include "ui/QtPrompts.h"
@@ -86,6 +88,17 @@ TEST(AboutBox, Texts) {
     EXPECT_EQ(box.OKButton->text(), "OK");
     EXPECT_TRUE(box.OKButton->isDefault());
     EXPECT_TRUE(box.windowFlags() & Qt::WindowStaysOnTopHint);
+    // No buttons in its title bar: a bar of its own; OK and Escape close it.
+    EXPECT_TRUE(box.windowFlags() & Qt::FramelessWindowHint);
+    auto* bar = box.findChild<CaptionBar*>();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->Caption(), "About");
+    box.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+    EXPECT_EQ(bar->geometry().topLeft(), QPoint(1, 1));
+    EXPECT_EQ(bar->width(), box.width() - 2);
+    QTest::keyClick(&box, Qt::Key_Escape);
+    EXPECT_FALSE(box.isVisible());
     bool labels = false;
     for (QLabel* label : box.findChildren<QLabel*>()) labels |= label->text() == "Product Name :";
     EXPECT_TRUE(labels);
