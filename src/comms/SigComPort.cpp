@@ -26,7 +26,7 @@ TSigComPort::TSigComPort(SerialDevice& device, const Clock& clock, const PortPat
     // Received bytes are handled as soon as the device says they are there;
     // the poll tick still runs the reply time-out and the owner's tick.
     device_.OnDataReady = [this] {
-        if (Connected() && ReadReceived() > 0) receivedSinceTick_ = true;
+        if (Connected() && !held_ && ReadReceived() > 0) receivedSinceTick_ = true;
     };
 }
 
@@ -201,7 +201,7 @@ long TSigComPort::ReadReceived() {
 }
 
 void TSigComPort::PollTick() {
-    if (!Connected()) return;
+    if (!Connected() || held_) return;
     const long read = ReadReceived();
     // Input handled on arrival since the last tick counts as read by this one,
     // so the reply time-out runs exactly as with polling alone.

@@ -77,6 +77,13 @@ public:
     // One expiry of the poll timer.
     void PollTick();
 
+    // While held, the port reads nothing, counts no reply time-out and fires
+    // no tick: what the far end sends waits in the device's queue, and is
+    // read and handled in order once the port is let go. Sending is the
+    // owner's to refrain from (nothing is sent but in answer to those events).
+    void SetHeld(bool held) { held_ = held; }
+    bool Held() const { return held_; }
+
     // The line settings the device is given for the current properties.
     LineSettings CurrentLineSettings() const;
     // The device path the current port number opens.
@@ -112,6 +119,7 @@ private:
     std::vector<std::uint8_t> inputBuffer_ = std::vector<std::uint8_t>(2048);
     long lastReadCount_ = 0;
     bool receivedSinceTick_ = false;
+    bool held_ = false;
 };
 
 }  // namespace kelvane

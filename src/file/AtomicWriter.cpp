@@ -35,6 +35,17 @@ bool WriteAll(int fd, std::string_view content) {
     return true;
 }
 
+// The new file takes the old one's owner and group where the process may
+// give them (root may give any, an owner any group it belongs to), then its
+// permission bits (after the owner, which may clear set-id bits).
+bool TakeOver(int fd, const struct stat& old) {
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
+        const int groupOnly = ::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+        static_cast<void>(groupOnly);  // refused as well: the process's own group stays
+    }
+    return ::fchmod(fd, old.st_mode & 07777) == 0;
+}
+
 fs::path FolderOf(const fs::path& target) {
     return target.has_parent_path() ? target.parent_path() : fs::path(".");
 }
@@ -59,7 +70,10 @@ bool AtomicWriter::Stage(const std::string& path, std::string_view content) {
     const fs::path target = ResolveTarget(path);
     struct stat old {};
     const bool replacing = ::stat(target.c_str(), &old) == 0;
-    if (replacing && !S_ISREG(old.st_mode)) {
+    // A rename would replace a file whatever its permissions say: a file the
+    // user may not write (read-only, or someone else's) is refused here.
+    if (replacing &&
+        (!S_ISREG(old.st_mode) || ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)) {
         failedPath_ = path;
         return false;
     }
@@ -81,7 +95,7 @@ bool AtomicWriter::Stage(const std::string& path, std::string_view content) {
         return false;
     }
     staged_.push_back({path, target.string(), std::move(temporary), fd});
-    if ((replacing && ::fchmod(fd, old.st_mode & 07777) != 0) || !WriteAll(fd, content)) {
+    if ((replacing && !TakeOver(fd, old)) || !WriteAll(fd, content)) {
         failedPath_ = path;
         Discard();
         return false;

@@ -11,6 +11,11 @@ namespace kelvane {
 // disk and only then renamed over the old files. A writer that is not
 // committed, or whose commit fails before the renames, removes its temporary
 // files and leaves the old files alone.
+//
+// An old file that the process may not write is refused, as writing it in
+// place would be. A replaced file keeps its permission bits, and its owner
+// and group where the process may give them; a symbolic link is written
+// through, so the file it names is replaced and the link stays.
 class AtomicWriter {
 public:
     AtomicWriter() = default;
@@ -19,7 +24,8 @@ public:
     ~AtomicWriter();
 
     // Writes `content` to a temporary file beside `path`. False when that
-    // fails; FailedPath() then names `path` and nothing stays staged.
+    // fails or when `path` names a file that may not be written; FailedPath()
+    // then names `path` and nothing stays staged.
     bool Stage(const std::string& path, std::string_view content);
     // Flushes every staged file, then renames each over its target. False
     // when one fails; FailedPath() names it.

@@ -37,6 +37,31 @@ std::optional<std::string_view> EntryKey(std::string_view line) {
     return key;
 }
 
+bool IsQuote(char c) {
+    return c == '"' || c == '\'';
+}
+
+// A value that the reader would change: blanks at either end (trimmed) or
+// a matching pair of quotes around it (removed).
+bool NeedsQuotes(std::string_view value) {
+    if (value.empty()) return false;
+    if (kBlanks.find(value.front()) != std::string_view::npos ||
+        kBlanks.find(value.back()) != std::string_view::npos)
+        return true;
+    return value.size() >= 2 && IsQuote(value.front()) && value.back() == value.front();
+}
+
+// The value written for `text`: up to its first line break, quoted when
+// the reader would change it otherwise.
+std::string EntryValue(std::string_view text) {
+    text = text.substr(0, text.find_first_of("\r\n"));
+    if (!NeedsQuotes(text)) return std::string(text);
+    std::string quoted;
+    quoted.reserve(text.size() + 2);
+    quoted.append("\"").append(text).append("\"");
+    return quoted;
+}
+
 bool IsBlank(std::string_view line) {
     return line.find_first_not_of(kBlanks) == std::string_view::npos;
 }
@@ -134,8 +159,7 @@ std::optional<std::string_view> IniFile::Value(std::string_view section, std::st
     if (!entry) return std::nullopt;
     const std::string_view text = entry->text;
     std::string_view value = Trim(text.substr(text.find('=') + 1));
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-        value.back() == value.front()) {
+    if (value.size() >= 2 && IsQuote(value.front()) && value.back() == value.front()) {
         value = value.substr(1, value.size() - 2);
     }
     return value.substr(0, kMaxValueLength);
@@ -198,8 +222,8 @@ IniFile::Block& IniFile::SectionForWriting(std::string_view section) {
     return added;
 }
 
-void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-    value = value.substr(0, value.find_first_of("\r\n"));
+void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view written) {
+    const std::string value = EntryValue(written);
     Block& block = SectionForWriting(section);
     if (const auto found = block.keys.find(key); found != block.keys.end()) {
         std::string& text = block.lines[found->second].text;

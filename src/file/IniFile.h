@@ -34,9 +34,12 @@ public:
     bool HasSection(std::string_view section) const;
     bool HasKey(std::string_view section, std::string_view key) const;
 
-    // A value is written up to its first line break, since a line break would
-    // end the entry and start a new one.
-    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    // The text `written` goes up to its first line break, since a line break would
+    // end the entry and start a new one. A text that begins or ends with a
+    // blank, or that begins and ends with the same quote, is written inside a
+    // pair of double quotes, which the reader removes, so that it reads back
+    // exactly; any other text is written as it is.
+    void WriteString(std::string_view section, std::string_view key, std::string_view written);
     void WriteInteger(std::string_view section, std::string_view key, int value);
     void WriteBool(std::string_view section, std::string_view key, bool value);
 

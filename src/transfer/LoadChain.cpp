@@ -98,6 +98,7 @@ void LoadChain::DeviceAnswer(const std::string& payload) {
         host_.Retry();
         return;
     }
+    RecordStored();
     state.RetryCount = 0;
     Tick(kItemDevices);
     if (state.ItemCounter < kLoopDeviceCount) {
@@ -128,6 +129,7 @@ void LoadChain::ZoneAnswer(const std::string& payload) {
         host_.Retry();
         return;
     }
+    RecordStored();
     state.RetryCount = 0;
     Tick(kItemZones);
     ++state.ItemCounter;
@@ -140,6 +142,7 @@ void LoadChain::GroupAnswer(const std::string& payload) {
         host_.Retry();
         return;
     }
+    RecordStored();
     state.RetryCount = 0;
     Tick(kItemGroups);
     if (state.ItemCounter < kGroupCount) {
@@ -157,6 +160,7 @@ void LoadChain::SiteAnswer(unsigned char command, const std::string& payload) {
         host_.Retry();
         return;
     }
+    RecordStored();
     NextSiteRequest(command);
 }
 
@@ -241,10 +245,15 @@ void LoadChain::CustomNameAnswer(const std::string& payload) {
         host_.Retry();
         return;
     }
+    RecordStored();
     state.RetryCount = 0;
     Tick(kItemCustomNames);
     ++state.ItemCounter;
     RequestItem("Loading custom place name ", 'p', NumberPayload(state.ItemCounter));
+}
+
+void LoadChain::RecordStored() {
+    if (document_ && !document_->Modified()) document_->SetModified(true);
 }
 
 void LoadChain::Request(unsigned char command, const std::string& payload) {

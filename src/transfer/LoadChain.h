@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "file/Document.h"
 #include "model/Data.h"
 #include "transfer/LoadAnswers.h"
 #include "transfer/TransferHost.h"
@@ -9,10 +10,15 @@ namespace kelvane {
 
 // Loading from the controller: a chain of requests in which each answer is
 // stored and sends the next request. Steps: devices (1), zones (2), groups
-// (3), the site settings (4) and the custom place names (23).
+// (3), the site settings (4) and the custom place names (23). A record
+// stored marks the document modified: the model then holds what no file has.
+// A read-back has no document to mark.
 class LoadChain {
 public:
-    LoadChain(TransferHost& host, TData& data) : host_(host), data_(data), answers_(data) {}
+    LoadChain(TransferHost& host, TData& data, Document& document)
+        : host_(host), data_(data), document_(&document), answers_(data) {}
+    // A read-back into a model of its own, which no document holds.
+    LoadChain(TransferHost& host, TData& data) : host_(host), data_(data), document_(nullptr), answers_(data) {}
 
     static bool IsLoadStep(int step);
 
@@ -37,11 +43,13 @@ private:
     // Item 1 of a counted step: counter 1, progress 1 of `progressMax`.
     void FirstItem(int progressMax, const std::string& text, unsigned char command, const std::string& payload);
     void Tick(int item) { host_.Status().Check(TransferStatus::List::Load, item); }
+    void RecordStored();
     void GoTo(int step);
     void Finish() { host_.FinishTransfer(true); }
 
     TransferHost& host_;
     TData& data_;
+    Document* document_;
     LoadAnswers answers_;
 };
 

@@ -1,6 +1,7 @@
 #include "transfer/SavePackets.h"
 
 #include "model/DeviceCatalogue.h"
+#include "model/ModeTime.h"
 #include "transfer/TransferPacket.h"
 
 namespace kelvane {
@@ -32,17 +33,12 @@ std::string PaddedText(std::string text, std::size_t width) {
 
 char Flag(bool value) { return value ? 1 : 0; }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// Hour and minute of an "HH:MM" time text; a text that does not read as one
-// gives the fallback's, so the controller never gets a made-up time.
-void AppendHourMinute(std::string& payload, const std::string& time, const char* fallback) {
-    const std::string& text = time.size() >= 5 && IsDigit(time[0]) && IsDigit(time[1]) && IsDigit(time[3]) &&
-                                      IsDigit(time[4])
-                                  ? time
-                                  : std::string(fallback);
-    payload += static_cast<char>((text[0] - '0') * 10 + (text[1] - '0'));
-    payload += static_cast<char>((text[3] - '0') * 10 + (text[4] - '0'));
+// Hour and minute of a mode time. A save that sends them has checked both
+// times first (UnreadableModeTime), so every time here reads.
+void AppendHourMinute(std::string& payload, const std::string& text) {
+    const ModeTime time = ParseModeTime(text).value_or(ModeTime{});
+    payload += static_cast<char>(time.Hour);
+    payload += static_cast<char>(time.Minute);
 }
 
 }  // namespace
@@ -103,11 +99,23 @@ std::string SavePackets::Time(const std::tm& local) {
 std::string SavePackets::NightMode() const {
     const TKSiteConfig1& site = data_.SiteConfig;
     std::string payload;
-    AppendHourMinute(payload, site.NightModeTime, "19:00");
-    AppendHourMinute(payload, site.DayModeTime, "07:30");
+    AppendHourMinute(payload, site.NightModeTime);
+    AppendHourMinute(payload, site.DayModeTime);
     payload += Flag(site.NightModeAutoEnable);
     payload += Flag(site.HTM2015Enable);
     return MakePacket('y', payload);
+}
+
+std::optional<std::string> SavePackets::UnreadableModeTime() const {
+    const TKSiteConfig1& site = data_.SiteConfig;
+    const std::pair<const char*, const std::string*> times[] = {{"Night Mode starts at", &site.NightModeTime},
+                                                                {"Night Mode ends at", &site.DayModeTime}};
+    for (const auto& [label, text] : times) {
+        if (ParseModeTime(*text)) continue;
+        return std::string("Cannot save to the Network Controller: \"") + label + "\" holds \"" + *text +
+               "\", which is not a time from 00:00 to 23:59. Nothing has been sent.";
+    }
+    return std::nullopt;
 }
 
 std::string SavePackets::Timeouts() const {

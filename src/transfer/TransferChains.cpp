@@ -33,15 +33,17 @@ std::uint8_t SaveStepForPage(int page) {
 }  // namespace
 
 TransferChains::TransferChains(TransferHost& host, TData& data, Document& document)
-    : host_(host), load_(host, data), save_(host, data, document) {}
+    : host_(host), data_(data), load_(host, data, document), save_(host, data, document) {}
 
-void TransferChains::LoadAllFromPanel() {
+bool TransferChains::LoadAllFromPanel() {
+    if (host_.ActivePage() == kPageViewEventLog) return false;
     UseDocumentLoad();
     TransferState& state = host_.State();
     state.LoadAll = true;
     state.Step = kStepLoadDevices;
     host_.Status().Widen(TransferStatus::List::Load);
     host_.StartTransfer();
+    return true;
 }
 
 bool TransferChains::LoadFromPanel() {
@@ -55,7 +57,8 @@ bool TransferChains::LoadFromPanel() {
     return true;
 }
 
-void TransferChains::SaveAllToPanel() {
+bool TransferChains::SaveAllToPanel() {
+    if (host_.ActivePage() == kPageViewEventLog || !SiteSaveMayStart()) return false;
     UseDocumentLoad();
     TransferState& state = host_.State();
     state.SaveAll = true;
@@ -63,11 +66,12 @@ void TransferChains::SaveAllToPanel() {
     state.NvmCheckPending = true;
     host_.Status().Widen(TransferStatus::List::Save);
     host_.StartTransfer();
+    return true;
 }
 
 bool TransferChains::SaveToPanel() {
     const std::uint8_t step = SaveStepForPage(host_.ActivePage());
-    if (step == kStepIdle) return false;
+    if (step == kStepIdle || (step == kStepSaveSite && !SiteSaveMayStart())) return false;
     UseDocumentLoad();
     save_.StartSectionSave(step);
     return true;
@@ -89,6 +93,12 @@ void TransferChains::ReadBackAllInto(TData& target) {
 void TransferChains::SaveRecords(std::vector<SaveRecord> records) {
     UseDocumentLoad();
     save_.StartRecordSave(std::move(records));
+}
+
+bool TransferChains::SiteSaveMayStart() {
+    const std::optional<std::string> problem = SavePackets(data_).UnreadableModeTime();
+    if (problem) host_.ShowError(*problem);
+    return !problem;
 }
 
 void TransferChains::DispatchFirst() {

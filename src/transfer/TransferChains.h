@@ -14,18 +14,21 @@ namespace kelvane {
 // The load and save chains behind the four transfer commands. The window
 // (or the command line) calls a command after moving the focus off the code
 // boxes and checking `Document::CodesValid`; the transfer supervision then
-// runs the chain through `TransferSteps`.
+// runs the chain through `TransferSteps`. Each command returns false when no
+// transfer started: on the event log page nothing at all is touched, and a
+// save that would send a mode time that does not read says so and sends
+// nothing.
 class TransferChains : public TransferSteps {
 public:
     TransferChains(TransferHost& host, TData& data, Document& document);
 
     // `btnLoadAllFromPanel`: devices, zones, groups, site and custom names.
-    void LoadAllFromPanel();
+    bool LoadAllFromPanel();
     // `btnLoadFromPanel`: the section of the active page. False when the
     // page has nothing to load (no transfer starts).
     bool LoadFromPanel();
     // `btnSaveAllToPanel`: devices, zones, groups, site and custom names.
-    void SaveAllToPanel();
+    bool SaveAllToPanel();
     // `btnSavetoPanel`: the section of the active page; false as above.
     bool SaveToPanel();
     // A whole load into `target`, a model apart from the open document, which
@@ -43,8 +46,11 @@ public:
 private:
     // The load chain of the open document for every command but a read-back.
     void UseDocumentLoad() { activeLoad_ = &load_; }
+    // False, after telling the user why, when the site settings cannot be sent.
+    bool SiteSaveMayStart();
 
     TransferHost& host_;
+    const TData& data_;
     LoadChain load_;
     SaveChain save_;
     std::optional<LoadChain> readBack_;

@@ -30,6 +30,9 @@ public:
     // page is filled again from the model.
     virtual void FinishTransfer(bool refresh) = 0;
 
+    // Tells the user why a transfer cannot start (an error box with OK).
+    virtual void ShowError(const std::string& text) = 0;
+
     // Index of the main window's active page (core/Pages.h).
     virtual int ActivePage() const = 0;
     // The Site Config tab's "Copy PC Time to Panel on Program:" box.

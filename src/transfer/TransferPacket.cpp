@@ -23,7 +23,9 @@ std::string FramePayload(const std::string& frame) {
     return frame.substr(2, std::min(length, frame.size() - 2));
 }
 
-char ByteOf(int value) { return static_cast<char>(std::clamp(value, 0, 255)); }
+char ByteOf(int value) {
+    return static_cast<char>(static_cast<unsigned char>(std::clamp(value, -128, 255)));
+}
 
 std::string TextFitting(const std::string& text, std::size_t fixedBytes) {
     return text.substr(0, kMaxPayload - std::min(fixedBytes, kMaxPayload));

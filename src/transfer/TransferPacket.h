@@ -14,8 +14,11 @@ std::string FramePayload(const std::string& frame);
 // Payload byte i (0-based) as a number 0..255.
 inline int PayloadByte(const std::string& payload, std::size_t i) { return static_cast<unsigned char>(payload[i]); }
 
-// A number as one payload byte. A value that does not fit a byte is held at
-// 0 or 255 rather than wrapped around, so it never aliases a small valid value.
+// A number as one payload byte, taken modulo 256 as the controller reads it:
+// -1 goes as 0xFF, so an allocation or flag with no value never arrives as
+// area A or 0. A value below -128 or above 255 would wrap round to a small
+// number, which is a valid value of another meaning for every field; it is
+// held at 0x80 or 0xFF instead.
 char ByteOf(int value);
 
 // The longest text that fits in a packet beside `fixedBytes` other payload bytes.

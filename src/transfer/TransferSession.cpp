@@ -34,26 +34,30 @@ void TransferSession::Wire() {
     };
 }
 
-void TransferSession::Begin() { outcome_ = Outcome::Running; }
+void TransferSession::Run(bool (TransferChains::*command)()) {
+    outcome_ = Outcome::Running;
+    // A command that refused to start has ended there, its reason told.
+    if (((*chains_).*command)() || !Running()) return;
+    outcome_ = Outcome::Failed;
+    if (OnEnded) OnEnded(outcome_);
+}
 
 void TransferSession::LoadAll() {
-    Begin();
-    chains_->LoadAllFromPanel();
+    Run(&TransferChains::LoadAllFromPanel);
 }
 
 void TransferSession::SaveAll() {
-    Begin();
-    chains_->SaveAllToPanel();
+    Run(&TransferChains::SaveAllToPanel);
 }
 
 void TransferSession::ReadBackAll() {
-    Begin();
+    outcome_ = Outcome::Running;
     readBack_.ResetToDefaults();
     chains_->ReadBackAllInto(readBack_);
 }
 
 void TransferSession::SaveRecords(std::vector<SaveRecord> records) {
-    Begin();
+    outcome_ = Outcome::Running;
     chains_->SaveRecords(std::move(records));
 }
 

@@ -79,7 +79,8 @@ public:
 
 private:
     void Wire();
-    void Begin();
+    // Starts a whole-configuration command of the chains.
+    void Run(bool (TransferChains::*command)());
 
     std::unique_ptr<HeadlessTransferView> headlessView_;
     std::unique_ptr<TransferStatus> ownStatus_;

@@ -99,11 +99,19 @@ void TransferSupervisor::EndTransfer(bool completed) {
     lateAnswers_.Reset();
     status_.Close();
     state_.Step = kStepIdle;
+    SetRunning(false);
     if (wasRunning && OnTransferEnded) OnTransferEnded(completed);
+}
+
+void TransferSupervisor::SetRunning(bool running) {
+    if (running == running_) return;
+    running_ = running;
+    if (OnRunningChanged) OnRunningChanged(running);
 }
 
 void TransferSupervisor::StartTransfer() {
     if (view_.ActivePage() == kPageViewEventLog) return;
+    SetRunning(true);
     comms_.Suspended = false;
     status_.Show();
     status_.UnCheckAll();
@@ -233,19 +241,17 @@ void TransferSupervisor::Answered(const std::string& answer, Handler handler) {
 }
 
 void TransferSupervisor::PanelCommsPacketReceived(TPanelComms&, std::uint8_t cmdChar, const std::string& packet) {
+    // The keep-alive answer is not a transfer answer: it tells of a live
+    // controller also after a cancel.
+    if (cmdChar == 'A' && comms_.HandshakeDone) {
+        KeepAliveAnswered();
+        return;
+    }
     if (comms_.Suspended) {
         AbortTransfer();
         return;
     }
-    if (!comms_.HandshakeDone) return;
-    switch (cmdChar) {
-        case 'A':
-            connectedIndicator_ = true;
-            indicatorCountdown_ = 0;
-            return;
-        case 'v': return;
-        default: break;
-    }
+    if (!comms_.HandshakeDone || cmdChar == 'v') return;
     if (state_.Step != kStepIdle && lateAnswers_.IsLateCopy(packet)) return;
     Answered(packet, [&] { DispatchAnswer(cmdChar, packet); });
 }
@@ -302,17 +308,36 @@ void TransferSupervisor::Timer1Timer() {
     view_.SetConnectionStatusText(connectedIndicator_ ? "Connected" : "Dis-Connected");
 }
 
+void TransferSupervisor::KeepAliveAnswered() {
+    keepAliveAnswered_ = true;
+    connectedIndicator_ = true;
+    indicatorCountdown_ = 0;
+}
+
 void TransferSupervisor::Timer2Timer() {
     if (state_.Step != kStepIdle) return;
     comms_.Open();
-    view_.SetConnectionStatusText("Attempting to connect...");
+    // "Connected" stays while the keep-alive is answered; only one that got
+    // no answer by the next makes the link one being connected again.
+    if (!keepAliveAnswered_) {
+        connectedIndicator_ = false;
+        view_.SetConnectionStatusText("Attempting to connect...");
+    }
+    keepAliveAnswered_ = false;
     comms_.SendPacket(view_.ActivePage() == kPageViewEventLog ? kLogKeepAlive : kKeepAlive);
-    connectedIndicator_ = false;
     indicatorCountdown_ = 2;
 }
 
 void TransferSupervisor::btnCancelClick() {
-    if (prompts_.Ask(PromptKind::Confirmation, kCancelQuestion, PromptButtons::YesNo) != PromptAnswer::Yes) return;
+    // The transfer holds while the question is open: the next request or
+    // packet is not sent, what the controller answers meanwhile waits on the
+    // port, and no reply time-out runs. No carries on from there.
+    TSigComPort& port = comms_.Port();
+    const bool wasHeld = port.Held();
+    port.SetHeld(true);
+    const PromptAnswer answer = prompts_.Ask(PromptKind::Confirmation, kCancelQuestion, PromptButtons::YesNo);
+    port.SetHeld(wasHeld);
+    if (answer != PromptAnswer::Yes) return;
     comms_.Suspended = true;
     AbortTransfer();
     prompts_.Warning(kCancelled);

@@ -42,6 +42,7 @@ public:
     void Retry() override;
     void StartTransfer() override;
     void FinishTransfer(bool refresh) override;
+    void ShowError(const std::string& text) override { prompts_.Error(text); }
     int ActivePage() const override { return view_.ActivePage(); }
     bool UploadTimeSelected() const override { return view_.UploadTimeSelected(); }
     void RefreshPlaceNameLists() override { view_.RefreshPlaceNameLists(); }
@@ -62,7 +63,8 @@ public:
     void Timer1Timer();
     void Timer2Timer();
 
-    // The status window's Cancel button.
+    // The status window's Cancel button: asks whether to cancel, holding the
+    // transfer while the question is open; Yes aborts it, No lets it go on.
     void btnCancelClick();
 
     // Page changes of the main window: before (with the page being left)
@@ -73,6 +75,10 @@ public:
     // Fired once at the end of every transfer that was running: true when
     // its chain finished, false when an error, an abort or a cancel ended it.
     std::function<void(bool completed)> OnTransferEnded;
+    // Fired when a transfer starts (true) and when it has ended (false), so
+    // that the window can hold back the commands that must not run meanwhile.
+    std::function<void(bool running)> OnRunningChanged;
+    bool Running() const { return running_; }
 
     bool ConnectedIndicator() const { return connectedIndicator_; }
     int IndicatorCountdown() const { return indicatorCountdown_; }
@@ -82,11 +88,13 @@ private:
     void SendNvmQuery();
     void NvmLinkAnswer(const std::string& packet);
     void VersionAnswer(const std::string& packet);
+    void KeepAliveAnswered();
     // Every answer but the keep-alive's, by its command letter.
     void DispatchAnswer(std::uint8_t cmdChar, const std::string& packet);
     void AbortTransfer() { EndTransfer(false); }
     // Closes the status window and returns to idle.
     void EndTransfer(bool completed);
+    void SetRunning(bool running);
     // Runs the handler of an answer or acknowledgement, so that the packet it
     // sends is known to follow that answer.
     template <typename Handler>
@@ -104,6 +112,8 @@ private:
     std::string answerInHand_;  // the answer whose handler is running
     bool connectedIndicator_ = false;
     int indicatorCountdown_ = 0;
+    bool keepAliveAnswered_ = false;  // since the last keep-alive was sent
+    bool running_ = false;
 };
 
 }  // namespace kelvane

@@ -20,7 +20,9 @@ CommentsTab::CommentsTab(TData& data, Document& document, QWidget* parent)
     CommentsEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
     CommentsEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     CommentsEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QFont font = CommentsEdit->font();
+    // Where the family is missing, the platform's sans-serif face stands in.
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(19);
     CommentsEdit->setFont(font);
 
@@ -42,8 +44,12 @@ void CommentsTab::LoadFromModel() {
 void CommentsTab::CommentsEditChange() {
     if (loading_) return;
     data_.Comments.clear();
-    for (const QString& line : CommentsEdit->toPlainText().split(QLatin1Char('\n')))
-        data_.Comments.push_back(line.toLatin1().toStdString());
+    // An empty editor holds no lines, so its comments file is empty.
+    const QString text = CommentsEdit->toPlainText();
+    if (!text.isEmpty()) {
+        for (const QString& line : text.split(QLatin1Char('\n')))
+            data_.Comments.push_back(line.toLatin1().toStdString());
+    }
     document_.SetModified(true);
 }
 

@@ -15,6 +15,7 @@
 #include "ui/PlaceNamesTab.h"
 #include "ui/SiteConfigTab.h"
 #include "ui/TCommSelectForm.h"
+#include "ui/TransferCommandLock.h"
 
 namespace kelvane {
 
@@ -93,6 +94,8 @@ void ControllerConnection::WireMainWindow() {
         commSelectForm_->exec();
     };
     hooks.ClockTick = [supervisor] { supervisor->Timer1Timer(); };
+    hooks.CancelTransfer = [supervisor] { supervisor->btnCancelClick(); };
+    supervisor->OnRunningChanged = [this](bool running) { frmMain_.CommandLock->SetLocked(running); };
 }
 
 int ControllerConnection::ActivePage() const { return frmMain_.ActivePage(); }

@@ -1,7 +1,21 @@
 #include "ui/HelpWindow.h"
 
+#include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+constexpr QSize kPreferredSize(640, 560);
+
+// The window manager's frame around a window that is showing.
+QMargins FrameOf(const QWidget& window) {
+    const QRect outer = window.frameGeometry();
+    const QRect inner = window.geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+}  // namespace
 
 // Resources of a static library must be registered by hand.
 static void InitHelpResources() { Q_INIT_RESOURCE(help); }
@@ -19,7 +33,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Browser);
-    resize(640, 560);
+    resize(kPreferredSize);
     connect(Browser, &QTextBrowser::sourceChanged, this, [this](const QUrl& url) {
         context_ = 0;
         for (int context : Contexts())
@@ -39,8 +53,32 @@ QUrl HelpWindow::PageFor(int context) {
 
 QUrl HelpWindow::ContentsPage() { return QUrl(QStringLiteral("qrc:/help/index.html")); }
 
+QRect HelpWindow::Placement(QSize preferred, QMargins frame, QRect owner, QRect area) {
+    const QSize frameSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+    QRect outer(QPoint(), (preferred + frameSize).boundedTo(area.size()));
+    outer.moveCenter(owner.center());
+    outer.moveLeft(std::clamp(outer.left(), area.left(), area.right() + 1 - outer.width()));
+    outer.moveTop(std::clamp(outer.top(), area.top(), area.bottom() + 1 - outer.height()));
+    return outer;
+}
+
+void HelpWindow::PlaceOverOwner() {
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    const QScreen* display = owner ? owner->screen() : screen();
+    if (!display) return;
+    const QRect area = display->availableGeometry();
+    // Before its first show the window's own frame is not known: it gets
+    // the same window manager's frame as its owner.
+    const bool ownerShown = owner && owner->isVisible();
+    const QMargins frame = ownerShown ? FrameOf(*owner) : QMargins();
+    const QRect outer = Placement(kPreferredSize, frame, ownerShown ? owner->frameGeometry() : area, area);
+    resize(outer.size().shrunkBy(frame));
+    move(outer.topLeft());
+}
+
 void HelpWindow::ShowContext(int context) {
     Browser->setSource(PageFor(context));
+    if (!isVisible()) PlaceOverOwner();
     show();
     raise();
     activateWindow();

@@ -1,4 +1,6 @@
 #pragma once
+#include <QMargins>
+#include <QRect>
 #include <QUrl>
 #include <QWidget>
 
@@ -15,8 +17,14 @@ public:
     explicit HelpWindow(QWidget* parent = nullptr);
 
     // Shows the window at the page of `context` (the contents page for a
-    // context that has none) and brings it to the front.
+    // context that has none) and brings it to the front. A window not yet
+    // showing opens over its owner, sized to fit the screen.
     void ShowContext(int context);
+
+    // The window's outer rectangle (frame included): `preferred` inside a
+    // frame of `frame`, made smaller where it does not fit `area`, centred
+    // over `owner` and moved as little as needed to lie wholly in `area`.
+    static QRect Placement(QSize preferred, QMargins frame, QRect owner, QRect area);
     // The context last shown; 0 for the contents page.
     int CurrentContext() const { return context_; }
 
@@ -28,6 +36,8 @@ public:
     QTextBrowser* Browser;
 
 private:
+    void PlaceOverOwner();
+
     int context_ = 0;
 };
 

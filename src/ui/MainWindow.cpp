@@ -43,6 +43,7 @@
 #include "ui/TNamesForm.h"
 #include "ui/TfrmStatus.h"
 #include "ui/WindowGeometry.h"
+#include "ui/TransferCommandLock.h"
 #include "ui/ZoneConfigTab.h"
 
 namespace kelvane {
@@ -133,6 +134,14 @@ TfrmMain::TfrmMain(TData& data, Document& document, Prompts& prompts, DocumentSt
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
     fileDrop_ = new ConfigFileDrop(*this, Open1);
     fileDrop_->OnDrop = [this](const std::string& path) { OpenDocumentFile(path); };
+    CommandLock = new TransferCommandLock(this);
+    for (QAction* command : {New1, Open1, Save1, SaveAs1, CompareWithFile1, Print1, SelectSerialPort1,
+                             CompareWithController1})
+        CommandLock->Add(command);
+    for (QWidget* command :
+         std::initializer_list<QWidget*>{btnNew, btnOpen, btnSave, btnSaveAs, btnPrint, btnLoadAllFromPanel,
+                                         btnSaveAllToPanel, btnCompareWithPanel, btnLoadFromPanel, btnSavetoPanel, ConvertButton})
+        CommandLock->Add(command);
 
     frmStatus = new TfrmStatus(status_, this);
     frmDifferences = new TfrmDifferences(prompts_, this);
@@ -284,6 +293,11 @@ void TfrmMain::BuildPages() {
     tabStyle->setParent(ConfigPages->tabBar());
     ConfigPages->tabBar()->setStyle(tabStyle);
     ConfigPages->setFocusPolicy(Qt::StrongFocus);
+    // Hidden while a file is read, the tab control keeps its place, so the
+    // tool bar stays where it is under any message shown meanwhile.
+    QSizePolicy keepPlace = ConfigPages->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    ConfigPages->setSizePolicy(keepPlace);
 
     auto addPage = [this](QWidget* page, const char* name, const char* caption) {
         page->setObjectName(QString::fromLatin1(name));
@@ -388,7 +402,7 @@ void TfrmMain::FirstShow() {
 // ---- title and Save state -------------------------------------------------
 
 void TfrmMain::ModifiedChanged() {
-    btnSave->setEnabled(document_.Modified());
+    CommandLock->SetEnabled(btnSave, document_.Modified());
     Save1->setEnabled(document_.Modified());
     UpdateTitle();
 }
@@ -473,8 +487,8 @@ void TfrmMain::SaveDocumentAs() {
 }
 
 bool TfrmMain::PassCodeGate() {
-    ConfigPages->setFocus(Qt::OtherFocusReason);
-    return document_.CodesValid;
+    return tabSiteCfg->PassCodeGate([this] { ConfigPages->setFocus(Qt::OtherFocusReason); },
+                                    [this] { ConfigPages->setCurrentIndex(kPageSiteConfig); });
 }
 
 TfrmMain::SaveResult TfrmMain::Save() {
@@ -508,7 +522,14 @@ bool TfrmMain::WriteDocument(const std::string& path) {
     return true;
 }
 
-bool TfrmMain::CloseQuery() { return LetGoOfWork(true); }
+bool TfrmMain::CloseQuery() {
+    // A transfer that runs is cancelled first, or the window stays open with it.
+    if (CommandLock->Locked()) {
+        Call(Hooks.CancelTransfer);
+        if (CommandLock->Locked()) return false;
+    }
+    return LetGoOfWork(true);
+}
 
 bool TfrmMain::LetGoOfWork(bool cancelledSaveLetsGo) {
     if (!document_.Modified()) return true;
@@ -606,8 +627,8 @@ void TfrmMain::ConfigPagesChange() {
     const int page = ActivePage();
     tabLoopSummary->UntickEnableChanges();
     tabLoopSummary->ResetTableCursor();
-    btnLoadFromPanel->setEnabled(true);
-    btnSavetoPanel->setEnabled(true);
+    CommandLock->SetEnabled(btnLoadFromPanel, true);
+    CommandLock->SetEnabled(btnSavetoPanel, true);
     helpContext_ = kDefaultHelpContext;
     Call(Hooks.EndTextOnlyReception);
 

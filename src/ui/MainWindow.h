@@ -41,6 +41,7 @@ class TAboutBox;
 class TfrmDifferences;
 class TNamesForm;
 class TfrmStatus;
+class TransferCommandLock;
 class ZoneConfigTab;
 
 inline constexpr const char* kNewQuestion = "This will clear the current setup. Do you wish to continue?";
@@ -164,6 +165,8 @@ public:
 
     TfrmStatus* frmStatus;
     TfrmDifferences* frmDifferences;
+    // The document, print and transfer commands, held back while a transfer runs.
+    TransferCommandLock* CommandLock;
     TAboutBox* AboutBox;
     // The place-name picker of every device editor.
     TNamesForm* NamesForm;
@@ -193,7 +196,7 @@ private:
     void RefreshPage(int page);
     void SetControllerCaptions(int page);
     // Moves the focus off any box being edited so that its exit check runs;
-    // false while the access level code is not valid.
+    // false, with the reason told, while the access level code is not valid.
     bool PassCodeGate();
     SaveResult Save();
     // The exit question on a modified document; true when its work may be

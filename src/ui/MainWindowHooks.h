@@ -34,6 +34,9 @@ struct MainWindowHooks {
     std::function<void()> PrintOptions;
     std::function<void()> PrinterProperties;
 
+    // Exit while a controller transfer runs: asks whether to cancel it first.
+    std::function<void()> CancelTransfer;
+
     // Every second, after the clock texts were written: the connection text.
     std::function<void()> ClockTick;
 };

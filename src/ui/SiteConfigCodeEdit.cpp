@@ -1,8 +1,8 @@
 #include "ui/SiteConfigCodeEdit.h"
 
 #include <QFocusEvent>
-#include <QRegularExpression>
-#include <QRegularExpressionValidator>
+
+#include "ui/TypedLengthLimit.h"
 
 namespace kelvane {
 
@@ -18,9 +18,7 @@ bool MovesBetweenControls(Qt::FocusReason reason) {
 
 SiteConfigCodeEdit::SiteConfigCodeEdit(const QString& allowedCharacters, int maxLength, QWidget* parent)
     : QLineEdit(parent) {
-    setMaxLength(maxLength);
-    const QString pattern = QStringLiteral("[%1]*").arg(QRegularExpression::escape(allowedCharacters));
-    setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), this));
+    new TypedLengthLimit(this, maxLength, allowedCharacters);
 }
 
 void SiteConfigCodeEdit::focusInEvent(QFocusEvent* event) {

@@ -4,7 +4,8 @@
 namespace kelvane {
 
 // A box for a four-character code. Only the given characters can be typed or
-// pasted (control keys work as usual). It reports when the user enters it and
+// pasted (control keys work as usual), and no more than the code's length;
+// a longer code from a file is shown whole. It reports when the user enters it and
 // when the focus moves from it to another control of the window, so that the
 // owner can check the code. Switching to another window is neither.
 class SiteConfigCodeEdit : public QLineEdit {

@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QScopedValueRollback>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "model/SiteSettingTexts.h"
 #include "ui/SiteConfigCodeEdit.h"
@@ -18,6 +19,7 @@
 #include "ui/SiteConfigTimeText.h"
 #include "ui/SiteConfigTimeoutBox.h"
 #include "ui/SiteConfigUpDown.h"
+#include "ui/TypedLengthLimit.h"
 
 namespace kelvane {
 
@@ -101,11 +103,12 @@ QGroupBox* SiteConfigTab::BuildAccessPanel() {
     // with four digits; the reset code boxes leave them as they are.
     for (SiteConfigCodeEdit* box : {txtLvl2, txtLvl3})
         connect(box, &SiteConfigCodeEdit::entered, this, [this] { document_.CodesValid = false; });
-    connect(txtLvl2, &SiteConfigCodeEdit::left, this, [this] { CheckCodeOnExit(txtLvl2, kAccessLevelError); });
-    connect(txtLvl3, &SiteConfigCodeEdit::left, this, [this] { CheckCodeOnExit(txtLvl3, kAccessLevelError); });
-    connect(txtCallCode, &SiteConfigCodeEdit::left, this, [this] { CheckCodeOnExit(txtCallCode, kCallCodeError); });
-    connect(txtAttackCode, &SiteConfigCodeEdit::left, this,
-            [this] { CheckCodeOnExit(txtAttackCode, kAttackCodeError); });
+    codeBoxes_ = {{txtLvl2, kAccessLevelError},
+                  {txtLvl3, kAccessLevelError},
+                  {txtCallCode, kCallCodeError},
+                  {txtAttackCode, kAttackCodeError}};
+    for (const CodeBox& code : codeBoxes_)
+        connect(code.box, &SiteConfigCodeEdit::left, this, [this, code] { CheckCodeOnExit(code); });
     grid->setRowStretch(6, 1);
     return MakeGroup("Access Codes", grid);
 }
@@ -139,17 +142,40 @@ SiteConfigTimeoutBox* SiteConfigTab::AddTimeoutBox(QGridLayout* grid, int row, c
     return box;
 }
 
-void SiteConfigTab::CheckCodeOnExit(SiteConfigCodeEdit* box, const char* error) {
-    if (box->text().size() == kCodeLength) {
+void SiteConfigTab::CheckCodeOnExit(const CodeBox& code) {
+    if (code.box->text().size() == kCodeLength) {
         // A complete reset code does not vouch for an access level code that
         // an earlier exit check found short.
         if (AccessLevelCodesComplete()) document_.CodesValid = true;
         return;
     }
-    prompts_.Error(error);
+    ReportShortCode(code);
+}
+
+void SiteConfigTab::ReportShortCode(const CodeBox& code) {
+    exitCheckReported_ = true;
+    prompts_.Error(code.error);
     // A box on a page being left cannot take the focus; the codes stay
     // invalid until it is put right.
-    if (box->isVisible()) box->setFocus(Qt::OtherFocusReason);
+    if (code.box->isVisible()) code.box->setFocus(Qt::OtherFocusReason);
+}
+
+bool SiteConfigTab::PassCodeGate(const std::function<void()>& leave, const std::function<void()>& reveal) {
+    exitCheckReported_ = false;
+    leave();
+    if (document_.CodesValid) return true;
+    if (exitCheckReported_) return false;
+    // The codes were left invalid earlier (on a tab switch, or with another
+    // code still short): say which box needs putting right.
+    for (const CodeBox& code : codeBoxes_) {
+        if (code.box->text().size() == kCodeLength) continue;
+        reveal();
+        ReportShortCode(code);
+        return false;
+    }
+    // Every code is whole: nothing half-typed is left to hold back.
+    document_.CodesValid = true;
+    return true;
 }
 
 bool SiteConfigTab::AccessLevelCodesComplete() const {
@@ -159,13 +185,20 @@ bool SiteConfigTab::AccessLevelCodesComplete() const {
 // Clock and connection panel --------------------------------------------------
 
 QGroupBox* SiteConfigTab::BuildClockPanel() {
-    lblTime = new QLabel;
-    lblTime->setObjectName(QStringLiteral("lblTime"));
-    lblDate = new QLabel;
-    lblDate->setObjectName(QStringLiteral("lblDate"));
+    stxtCurrentTime = new QLabel;
+    stxtCurrentTime->setObjectName(QStringLiteral("stxtCurrentTime"));
+    stxtCurrentDate = new QLabel;
+    stxtCurrentDate->setObjectName(QStringLiteral("stxtCurrentDate"));
     stxtConnectedStatus = new QLabel;
     stxtConnectedStatus->setObjectName(QStringLiteral("stxtConnectedStatus"));
     stxtConnectedStatus->setCursor(Qt::PointingHandCursor);
+    // As wide as its longest text, so that neither it nor its caption moves
+    // when the text changes.
+    int statusWidth = 0;
+    for (const char* text : {"Connected", "Dis-Connected", "Attempting to connect..."})
+        statusWidth = std::max(
+            statusWidth, stxtConnectedStatus->fontMetrics().horizontalAdvance(QString::fromLatin1(text)));
+    stxtConnectedStatus->setFixedWidth(statusWidth + 2 * stxtConnectedStatus->margin() + 4);
     stxtConnectedStatus->installEventFilter(this);
     UploadTimeSelect = new QCheckBox(QStringLiteral("Copy PC Time to Panel on Program:"));
     UploadTimeSelect->setObjectName(QStringLiteral("UploadTimeSelect"));
@@ -174,9 +207,9 @@ QGroupBox* SiteConfigTab::BuildClockPanel() {
     connect(UploadTimeSelect, &QCheckBox::toggled, this, [this] { MarkModified(); });
 
     auto* row = new QHBoxLayout;
-    row->addWidget(lblTime);
+    row->addWidget(stxtCurrentTime);
     row->addSpacing(12);
-    row->addWidget(lblDate);
+    row->addWidget(stxtCurrentDate);
     row->addStretch(1);
     row->addWidget(new QLabel(QStringLiteral("Connection Status :")));
     row->addWidget(stxtConnectedStatus);
@@ -358,7 +391,8 @@ QGroupBox* SiteConfigTab::BuildClientPanel() {
 
 QLineEdit* SiteConfigTab::AddTextBox(QGridLayout* grid, int row, int column, const char* label, const char* name,
                                      TextField field, int maxLength) {
-    QLineEdit* box = MakeDetailBox(name, field, maxLength);
+    QLineEdit* box = MakeDetailBox(name, field);
+    new TypedLengthLimit(box, maxLength);
     box->setMaximumWidth(box->fontMetrics().averageCharWidth() * (maxLength + 8));
     AddLabel(grid, row, column, label, box);
     grid->addWidget(box, row, column + 1);
@@ -367,7 +401,7 @@ QLineEdit* SiteConfigTab::AddTextBox(QGridLayout* grid, int row, int column, con
 
 QLineEdit* SiteConfigTab::AddDateBox(QGridLayout* grid, int row, int column, const char* label, const char* name,
                                      TextField field) {
-    QLineEdit* box = MakeDetailBox(name, field, 8);
+    QLineEdit* box = MakeDetailBox(name, field);
     box->setInputMask(QStringLiteral("00/00/00;_"));
     box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00/00/000")) + 12);
     // Each date sits below its label, which leaves the width to the addresses.
@@ -376,10 +410,9 @@ QLineEdit* SiteConfigTab::AddDateBox(QGridLayout* grid, int row, int column, con
     return box;
 }
 
-QLineEdit* SiteConfigTab::MakeDetailBox(const char* name, TextField field, int maxLength) {
+QLineEdit* SiteConfigTab::MakeDetailBox(const char* name, TextField field) {
     auto* box = new QLineEdit;
     box->setObjectName(QString::fromLatin1(name));
-    box->setMaxLength(maxLength);
     // The displayed text keeps a mask's blanks, which the stored dates need.
     // A masked box reports a key past its end as an edit that changed nothing.
     connect(box, &QLineEdit::textEdited, this, [this, box, field] {
@@ -413,11 +446,12 @@ void SiteConfigTab::FillSiteConfigTab() {
     QScopedValueRollback<bool> filling(filling_, true);
     TKSiteConfig1& site = Site();
 
-    for (const TextBox& text : textBoxes_) text.box->setText(Latin1(site.*text.field));
-    txtLvl2->setText(Latin1(site.AL2Code));
-    txtLvl3->setText(Latin1(site.AL3Code));
-    txtCallCode->setText(Latin1(site.CallCode));
-    txtAttackCode->setText(Latin1(site.AttackCode));
+    // Every text shows whole: the boxes' limits are on typing only.
+    for (const TextBox& text : textBoxes_) TypedLengthLimit::ShowWhole(text.box, Latin1(site.*text.field));
+    TypedLengthLimit::ShowWhole(txtLvl2, Latin1(site.AL2Code));
+    TypedLengthLimit::ShowWhole(txtLvl3, Latin1(site.AL3Code));
+    TypedLengthLimit::ShowWhole(txtCallCode, Latin1(site.CallCode));
+    TypedLengthLimit::ShowWhole(txtAttackCode, Latin1(site.AttackCode));
     RefreshMainVersion();
 
     UploadTimeSelect->setChecked(site.CopyTime);
@@ -465,8 +499,8 @@ bool SiteConfigTab::UploadTimeSelected() const { return UploadTimeSelect->isChec
 void SiteConfigTab::SetConnectionStatusText(const QString& text) { stxtConnectedStatus->setText(text); }
 
 void SiteConfigTab::SetClock(const QString& date, const QString& time) {
-    lblDate->setText(date);
-    lblTime->setText(time);
+    stxtCurrentDate->setText(date);
+    stxtCurrentTime->setText(time);
 }
 
 void SiteConfigTab::RefreshMainVersion() { stxtMain->setText(Latin1(data_.GetMainVersion())); }

@@ -1,5 +1,6 @@
 #pragma once
 #include <QWidget>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,13 @@ public:
     void SetClock(const QString& date, const QString& time);
     // Shows the controller's version (GetMainVersion()) in stxtMain.
     void RefreshMainVersion();
+    // The code gate in front of Save, Save As, Print and the controller
+    // transfers: `leave` moves the focus off the code boxes, so that the exit
+    // check of a box being edited runs; true when the codes are then valid.
+    // The gate never stops in silence: when no exit check has just said why,
+    // the first code box that is short reports and takes the focus (`reveal`
+    // makes this tab the visible one first). With no code short, it passes.
+    bool PassCodeGate(const std::function<void()>& leave, const std::function<void()>& reveal);
 
 signals:
     // The connection status text was clicked: the main window repeats its page-change handling.
@@ -51,6 +59,11 @@ private:
     struct TextBox {
         QLineEdit* box;
         TextField field;
+    };
+    // A code box with the message of its exit check.
+    struct CodeBox {
+        SiteConfigCodeEdit* box;
+        const char* error;
     };
 
     QGroupBox* BuildAccessPanel();
@@ -69,12 +82,13 @@ private:
                           TextField field, int maxLength);
     QLineEdit* AddDateBox(QGridLayout* grid, int row, int column, const char* label, const char* name,
                           TextField field);
-    QLineEdit* MakeDetailBox(const char* name, TextField field, int maxLength);
+    QLineEdit* MakeDetailBox(const char* name, TextField field);
     void SetTabAndReturnOrder();
 
     // Exit check of a code box: a code of four characters makes the codes
     // valid, anything else is reported and the focus goes back to the box.
-    void CheckCodeOnExit(SiteConfigCodeEdit* box, const char* error);
+    void CheckCodeOnExit(const CodeBox& code);
+    void ReportShortCode(const CodeBox& code);
     bool AccessLevelCodesComplete() const;
 
     void ApplyHTM2015Rule();
@@ -90,6 +104,8 @@ private:
     Document& document_;
     Prompts& prompts_;
     bool filling_ = false;
+    bool exitCheckReported_ = false;  // since the code gate last moved the focus
+    std::vector<CodeBox> codeBoxes_;  // in the order the gate looks at them
 
     std::vector<TextBox> textBoxes_;
     SiteConfigReturnChain* returnChain_;
@@ -101,8 +117,8 @@ private:
     SiteConfigTimeoutBox* txtAccTimeout = nullptr;
     SiteConfigTimeoutBox* txtDivTimeout = nullptr;
 
-    QLabel* lblTime = nullptr;
-    QLabel* lblDate = nullptr;
+    QLabel* stxtCurrentTime = nullptr;
+    QLabel* stxtCurrentDate = nullptr;
     QLabel* stxtConnectedStatus = nullptr;
     QCheckBox* UploadTimeSelect = nullptr;
 

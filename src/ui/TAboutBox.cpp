@@ -3,8 +3,10 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "ui/AppIcons.h"
+#include "ui/CaptionBar.h"
 
 namespace kelvane {
 
@@ -25,14 +27,16 @@ TAboutBox::TAboutBox(QWidget* parent)
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto* grid = new QGridLayout(this);
+    // A title bar of its own: the window manager's would carry buttons.
+    // OK and Escape close the box.
+    auto* grid = new QGridLayout;
+    CaptionBar::FrameWithContent(this)->addLayout(grid);
     grid->addWidget(icon, 0, 0, 2, 1, Qt::AlignTop);
     grid->addWidget(new QLabel(QStringLiteral("Product Name :"), this), 0, 1);
     grid->addWidget(ProductName, 0, 2);
     grid->addWidget(new QLabel(QStringLiteral("Version :"), this), 1, 1);
     grid->addWidget(Version, 1, 2);
     grid->addWidget(OKButton, 2, 0, 1, 3, Qt::AlignHCenter);
-    grid->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 }  // namespace kelvane

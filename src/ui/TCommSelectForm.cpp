@@ -10,12 +10,14 @@
 #include <QSerialPortInfo>
 #include <QVBoxLayout>
 
+#include "ui/CaptionBar.h"
+
 namespace kelvane {
 
 TCommSelectForm::TCommSelectForm(TCommPanel& link, PortPaths& paths, PortSettings& settings, QWidget* parent)
     : QDialog(parent), link_(link), paths_(paths), settings_(settings) {
     setWindowTitle("Select Comm Port ...");
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint);
+    setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint);
     setModal(true);
 
     QStringList detected;
@@ -47,10 +49,11 @@ TCommSelectForm::TCommSelectForm(TCommPanel& link, PortPaths& paths, PortSetting
     buttons->addStretch();
     buttons->addWidget(btnAccept);
     buttons->addWidget(btnCancel);
-    auto* layout = new QVBoxLayout(this);
+    // A title bar of its own: the window manager's would carry buttons.
+    // Accept, Cancel and Escape close the dialog.
+    QVBoxLayout* layout = CaptionBar::FrameWithContent(this);
     layout->addWidget(group);
     layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     ShowCurrent();
 }

@@ -1,7 +1,5 @@
 #include "ui/TfrmStatus.h"
 
-#include <algorithm>
-
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
@@ -10,12 +8,16 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <algorithm>
+
+#include "ui/CaptionBar.h"
 
 namespace kelvane {
 
 namespace {
 
-constexpr int kHeight = 250;
+constexpr int kHeight = 250;  // below the title bar
+constexpr int kOuterHeight = kHeight + CaptionBar::kHeight + 2 * CaptionBar::kBorder;
 constexpr int kStatusAreaWidth = 426;
 constexpr int kListLeft = 442;
 constexpr int kListWidth = 260;
@@ -48,8 +50,13 @@ TfrmStatus::TfrmStatus(TransferStatus& status, QWidget* parent)
     setObjectName(QStringLiteral("frmStatus"));
     setWindowTitle(QStringLiteral("Status"));
     setModal(false);
+    // A title bar of its own: the window manager's would carry buttons.
+    bar_ = new CaptionBar(this);
+    bar_->move(CaptionBar::kBorder, CaptionBar::kBorder);
+    body_ = new QWidget(this);
+    body_->move(CaptionBar::kBorder, CaptionBar::kBorder + CaptionBar::kHeight);
 
-    pnlBack = new QFrame(this);
+    pnlBack = new QFrame(body_);
     pnlBack->setObjectName(QStringLiteral("pnlBack"));
     pnlBack->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     pnlBack->setGeometry(8, 8, kStatusAreaWidth, 120);
@@ -61,28 +68,28 @@ TfrmStatus::TfrmStatus(TransferStatus& status, QWidget* parent)
     pnlStatus->setWordWrap(true);
     pnlStatus->setGeometry(8, 8, kStatusAreaWidth - 16, 104);
 
-    Progress = new QProgressBar(this);
+    Progress = new QProgressBar(body_);
     Progress->setObjectName(QStringLiteral("Progress"));
     Progress->setRange(0, 100);
     Progress->setTextVisible(false);
     Progress->setGeometry(8, 144, kStatusAreaWidth, 20);
 
-    lblPhase = new QLabel(this);
+    lblPhase = new QLabel(body_);
     lblPhase->setObjectName(QStringLiteral("lblPhase"));
     lblPhase->setAlignment(Qt::AlignCenter);
     lblPhase->setGeometry(8, 166, kStatusAreaWidth, 20);
     lblPhase->hide();
 
-    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btnCancel = new QPushButton(QStringLiteral("Cancel"), body_);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
     btnCancel->setGeometry((kStatusAreaWidth - 100) / 2 + 8, 190, 100, 28);
     connect(btnCancel, &QPushButton::clicked, this, &TfrmStatus::btnCancelClick);
 
-    StatusList = MakeCheckList(this, "StatusList", TransferStatus::LoadItems());
-    StatusList1 = MakeCheckList(this, "StatusList1", TransferStatus::SaveItems());
+    StatusList = MakeCheckList(body_, "StatusList", TransferStatus::LoadItems());
+    StatusList1 = MakeCheckList(body_, "StatusList1", TransferStatus::SaveItems());
 
     SetTextPointSize(8);
-    setFixedSize(TransferStatus::kNarrowWidth, kHeight);
+    SetWidth(TransferStatus::kNarrowWidth);
     status_.OnChanged = [this] { StatusChanged(); };
     StatusChanged();
 }
@@ -110,7 +117,7 @@ void TfrmStatus::StatusChanged() {
     ShowTicks(StatusList, status_, TransferStatus::List::Load);
     ShowTicks(StatusList1, status_, TransferStatus::List::Save);
     if (width() != status_.Width()) {
-        setFixedSize(status_.Width(), kHeight);
+        SetWidth(status_.Width());
         if (isVisible()) CentreOnParent();
     }
 
@@ -120,6 +127,12 @@ void TfrmStatus::StatusChanged() {
     } else if (!status_.Visible() && isVisible()) {
         hide();
     }
+}
+
+void TfrmStatus::SetWidth(int width) {
+    setFixedSize(width, kOuterHeight);
+    bar_->resize(width - 2 * CaptionBar::kBorder, CaptionBar::kHeight);
+    body_->resize(width - 2 * CaptionBar::kBorder, kHeight);
 }
 
 void TfrmStatus::CentreOnParent() {

@@ -11,6 +11,8 @@ class QPushButton;
 
 namespace kelvane {
 
+class CaptionBar;
+
 // The status window: one view of a TransferStatus (text, progress, Cancel and
 // the load or save check list). It follows every change of the status and
 // shows or hides itself with it, modeless, centred on its parent window (on
@@ -42,8 +44,12 @@ private:
     void StatusChanged();
     void btnCancelClick();
     void CentreOnParent();
+    // The window's outer width; the title bar and the content follow it.
+    void SetWidth(int width);
 
     TransferStatus& status_;
+    CaptionBar* bar_;
+    QWidget* body_;  // everything below the title bar
 };
 
 }  // namespace kelvane

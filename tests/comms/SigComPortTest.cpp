@@ -158,6 +158,32 @@ TEST_F(PortFixture, ReceivedBytesResetTheIdleTimeAndArriveInOneBlock) {
     EXPECT_EQ(port.IdleTime, 0u);
 }
 
+TEST_F(PortFixture, AHeldPortKeepsWhatArrivesAndCountsNoTimeOutUntilLetGo) {
+    port.SetComPortPollingDelay(100);
+    std::string received;
+    int timeouts = 0, ticks = 0;
+    port.OnReceiveData = [&](TSigComPort&, const std::uint8_t* data, std::size_t size) {
+        received.append(reinterpret_cast<const char*>(data), size);
+    };
+    port.OnInputTimeout = [&](TSigComPort&) { ++timeouts; };
+    port.OnTick = [&](TSigComPort&) { ++ticks; };
+    ASSERT_TRUE(port.Connect());
+    port.SendString("?");
+    for (int i = 0; i < 30; ++i) port.PollTick();
+    port.SetHeld(true);
+    const std::uint8_t answer[] = {'o', 'k'};
+    line.B().Write(answer, 2);
+    for (int i = 0; i < 200; ++i) port.PollTick();  // twenty seconds of asking
+    EXPECT_EQ(received, "");
+    EXPECT_EQ(timeouts, 0);
+    EXPECT_EQ(ticks, 30);
+    port.SetHeld(false);
+    port.PollTick();
+    EXPECT_EQ(received, "ok");
+    EXPECT_EQ(timeouts, 0);
+    EXPECT_EQ(ticks, 31);
+}
+
 TEST(SigComPortOutput, BlockedOutputTimesOutWithTheNegatedCount) {
     CreepingClock clock;
     SimulatedLine line;

@@ -1,24 +1,74 @@
 #include "FileTestSupport.h"
 
+#include <grp.h>
+#include <pwd.h>
+#include <sys/wait.h>
+
+#include <cerrno>
 #include <random>
 
 #include "file/SiteFields.h"
 
 namespace kelvane::test {
 
+std::optional<OtherUser> FindOtherUser() {
+    if (::geteuid() != 0) return OtherUser{::geteuid(), ::getegid()};
+    const passwd* nobody = ::getpwnam("nobody");
+    if (!nobody || nobody->pw_uid == 0) return std::nullopt;
+    return OtherUser{nobody->pw_uid, nobody->pw_gid};
+}
+
+std::optional<std::string> RunAs(const OtherUser& user, const std::function<std::string()>& body) {
+    constexpr int kCannotBecomeUser = 77;
+    int channel[2];
+    if (::pipe(channel) != 0) return std::nullopt;
+    const pid_t child = ::fork();
+    if (child < 0) return std::nullopt;
+    if (child == 0) {
+        ::close(channel[0]);
+        const bool become = ::geteuid() != user.uid;
+        if (become && (::setgroups(0, nullptr) != 0 || ::setgid(user.gid) != 0 || ::setuid(user.uid) != 0))
+            ::_exit(kCannotBecomeUser);
+        const std::string report = body();
+        const ssize_t written = ::write(channel[1], report.data(), report.size());
+        ::_exit(written == static_cast<ssize_t>(report.size()) ? 0 : 1);
+    }
+    ::close(channel[1]);
+    std::string report;
+    char buffer[512];
+    for (ssize_t count; (count = ::read(channel[0], buffer, sizeof buffer)) != 0;) {
+        if (count < 0 && errno == EINTR) continue;
+        if (count < 0) break;
+        report.append(buffer, static_cast<std::size_t>(count));
+    }
+    ::close(channel[0]);
+    int status = 0;
+    pid_t waited;
+    do {
+        waited = ::waitpid(child, &status, 0);
+    } while (waited < 0 && errno == EINTR);
+    if (WIFEXITED(status) && WEXITSTATUS(status) == kCannotBecomeUser) return std::nullopt;
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return "the child process failed: " + report;
+    return report;
+}
+
 void FillSite(TData& data, unsigned seed) {
     std::mt19937 random(seed);
     const auto number = [&](int low, int high) {
         return std::uniform_int_distribution<int>(low, high)(random);
     };
-    // Texts without leading or trailing blanks or enclosing quotes (the file
-    // trims those), but with Latin-1 bytes, inner blanks, "=" and ";".
+    // Texts with Latin-1 bytes, inner blanks, "=" and ";", and in turn plain
+    // ends, blanks at both ends (which the reader trims) and enclosing
+    // quotes (which the reader removes): the writer quotes the last two.
+    int texts = 0;
     const auto text = [&](std::size_t length) {
         static const std::string kAlphabet = "ABCxyz019 =;/&\xA3\xE9\xFF";
+        static const std::pair<char, char> kEnds[] = {{'K', '\xE9'}, {' ', ' '}, {'"', '"'}, {'\'', '\''}};
         std::string value;
         for (std::size_t i = 0; i < length; ++i) value += kAlphabet[static_cast<std::size_t>(number(0, 17))];
-        value.front() = 'K';
-        value.back() = '\xE9';
+        const auto& [front, back] = kEnds[texts++ % 4];
+        value.front() = front;
+        value.back() = back;
         return value;
     };
     for (int n = 1; n <= kLoopDeviceCount; ++n) {

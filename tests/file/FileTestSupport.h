@@ -4,7 +4,9 @@
 #include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <optional>
 #include <string>
 
 #include "model/Data.h"
@@ -46,6 +48,20 @@ inline std::string ReadText(const std::string& path) {
 inline void WriteText(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
+
+// A user other than root, for permission tests: "nobody" when the tests run
+// as root (root passes every permission test), else the user running them.
+// Nothing when the tests run as root and there is no such user.
+struct OtherUser {
+    uid_t uid;
+    gid_t gid;
+};
+std::optional<OtherUser> FindOtherUser();
+
+// Runs `body` in a child process as `user` and returns what it returned (a
+// description of what went wrong, empty when all went well), or nothing
+// when the child could not become that user.
+std::optional<std::string> RunAs(const OtherUser& user, const std::function<std::string()>& body);
 
 // A site in which every field differs from both the new-document and the
 // reader's defaults, with every device fitted and every equation slot used.

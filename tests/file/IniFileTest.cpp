@@ -129,6 +129,25 @@ TEST(IniFileWrite, AValueEndsAtItsFirstLineBreakSoItCannotAddEntries) {
     EXPECT_FALSE(reread.HasSection("Evil"));
 }
 
+TEST(IniFileWrite, EveryTextReadsBackExactlyAndOnlyTheAwkwardOnesAreQuoted) {
+    IniFile file;
+    const char* awkward[] = {" 4 ", " 4", "4 ",   "   ",     "\t1\t", "\"x\"",
+                             "'x'", "\"", "\"\"", "\" a \"", "\"a'"};
+    int n = 0;
+    for (const char* text : awkward) file.WriteString("S", "K" + std::to_string(++n), text);
+    file.WriteString("S", "Plain", "Ward 4");
+    file.WriteString("S", "Inner", "a \"b\" c");
+    file.WriteString("S", "Empty", "");
+    const IniFile reread(file.Text());
+    n = 0;
+    for (const char* text : awkward) EXPECT_EQ(reread.ReadString("S", "K" + std::to_string(++n), "?"), text);
+    EXPECT_NE(file.Text().find("K1=\" 4 \"\r\n"), std::string::npos);
+    EXPECT_NE(file.Text().find("K8=\"\r\n"), std::string::npos);  // a lone quote is not a pair
+    EXPECT_NE(file.Text().find("Plain=Ward 4\r\n"), std::string::npos);
+    EXPECT_NE(file.Text().find("Inner=a \"b\" c\r\n"), std::string::npos);
+    EXPECT_NE(file.Text().find("Empty=\r\n"), std::string::npos);
+}
+
 TEST(IniFileWrite, UntouchedTextComesBackUnchanged) {
     const std::string original = "junk before\n[A]\r\nK=1\n\n\n[B] trailing\r\nno newline at end";
     EXPECT_EQ(IniFile(original).Text(), original);

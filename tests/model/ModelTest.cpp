@@ -2,6 +2,7 @@
 
 #include "model/Data.h"
 #include "model/DeviceCatalogue.h"
+#include "model/ModeTime.h"
 
 namespace kelvane {
 namespace {
@@ -20,6 +21,20 @@ TEST(VersionRules, SixtyFourZonesFromVersion08A00) {
     EXPECT_TRUE(site.Supports64Zones());
     site.MainVersion = "08";  // shorter is less on a common prefix
     EXPECT_FALSE(site.Supports64Zones());
+}
+
+TEST(ModeTimes, OneOrTwoHourDigitsAndTwoMinuteDigitsWithinTheDay) {
+    const std::tuple<const char*, int, int> readable[] = {
+        {"0:00", 0, 0}, {"6:15", 6, 15}, {"06:15", 6, 15}, {"23:59", 23, 59}, {"19:00", 19, 0}};
+    for (const auto& [text, hour, minute] : readable) {
+        const std::optional<ModeTime> time = ParseModeTime(text);
+        ASSERT_TRUE(time) << text;
+        EXPECT_EQ(time->Hour, hour) << text;
+        EXPECT_EQ(time->Minute, minute) << text;
+    }
+    for (const char* text :
+         {"", "24:00", "7:60", "6:1", "615", "__:__", " 6:15", "6:15 ", "006:15", "-1:15", "6:1a"})
+        EXPECT_FALSE(ParseModeTime(text)) << text;
 }
 
 TEST(Catalogue, NamesAndClasses) {

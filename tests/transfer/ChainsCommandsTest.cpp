@@ -41,6 +41,72 @@ TEST(ChainsCommands, PageButtonsPickTheSectionOfTheActivePage) {
     EXPECT_EQ(host.status.Width(), TransferStatus::kWideWidth);
 }
 
+TEST(ChainsCommands, OnTheEventLogPageTheWholeSiteCommandsTouchNothing) {
+    TData data;
+    data.ResetToDefaults();
+    FakeHost host;
+    Document document;
+    TransferChains chains(host, data, document);
+    host.page = kPageViewEventLog;
+    EXPECT_FALSE(chains.LoadAllFromPanel());
+    EXPECT_FALSE(chains.SaveAllToPanel());
+    EXPECT_EQ(host.state.Step, kStepIdle);
+    EXPECT_FALSE(host.state.LoadAll);
+    EXPECT_FALSE(host.state.SaveAll);
+    EXPECT_FALSE(host.state.NvmCheckPending);
+    EXPECT_EQ(host.starts, 0);
+    EXPECT_EQ(host.status.ShownList(), List::None);
+    EXPECT_EQ(host.status.Width(), TransferStatus::kNarrowWidth);
+    EXPECT_TRUE(host.sent.empty());
+}
+
+TEST(ChainsCommands, AModeTimeThatDoesNotReadStopsTheSaveBeforeItsFirstPacket) {
+    TData data;
+    data.ResetToDefaults();
+    FakeHost host;
+    Document document;
+    TransferChains chains(host, data, document);
+    const std::pair<std::string, std::string> unreadable[] = {
+        {"NightModeTime", "6:1"}, {"NightModeTime", "24:00"}, {"DayModeTime", "07:60"},
+        {"DayModeTime", ""},      {"DayModeTime", "7.30"},    {"NightModeTime", "019:00"},
+    };
+    for (const auto& [field, text] : unreadable) {
+        data.ResetToDefaults();
+        std::string& time =
+            field == "NightModeTime" ? data.SiteConfig.NightModeTime : data.SiteConfig.DayModeTime;
+        time = text;
+        const char* label = field == "NightModeTime" ? "Night Mode starts at" : "Night Mode ends at";
+        for (int page : {kPageSiteConfig, kPageZoneConfig}) {
+            host.page = page;
+            host.errors.clear();
+            EXPECT_FALSE(chains.SaveAllToPanel()) << text;
+            ASSERT_EQ(host.errors.size(), 1u) << text;
+            EXPECT_NE(host.errors[0].find(std::string("\"") + label + "\""), std::string::npos)
+                << host.errors[0];
+            EXPECT_NE(host.errors[0].find("\"" + text + "\""), std::string::npos) << host.errors[0];
+        }
+        host.page = kPageSiteConfig;
+        EXPECT_FALSE(chains.SaveToPanel()) << text;
+        EXPECT_EQ(host.errors.size(), 2u);
+        EXPECT_EQ(host.starts, 0) << text;
+        EXPECT_EQ(host.state.Step, kStepIdle);
+        EXPECT_EQ(host.status.ShownList(), List::None);
+        EXPECT_TRUE(host.sent.empty());
+        // The pages that send no mode time save as before.
+        host.page = kPageZoneConfig;
+        EXPECT_TRUE(chains.SaveToPanel());
+        host.FinishTransfer(false);
+        host.starts = 0;
+    }
+
+    data.ResetToDefaults();
+    data.SiteConfig.DayModeTime = "6:15";
+    host.errors.clear();
+    host.page = kPageSiteConfig;
+    EXPECT_TRUE(chains.SaveToPanel());
+    EXPECT_TRUE(host.errors.empty());
+}
+
 TEST(ChainsCommands, NothingIsSentWhileIdle) {
     TData data;
     FakeHost host;

@@ -48,6 +48,7 @@ public:
     std::vector<bool> nvmCheckAtStart;  // whether each start had the NVM-link query pending
     int retries = 0;
     int placeNameRefreshes = 0;
+    std::vector<std::string> errors;  // the messages of transfers that could not start
     bool failed = false;  // the retry limit was reached
     bool startPending = false;
     int page = kPageSiteConfig;
@@ -86,6 +87,7 @@ public:
         status.Close();
         state.Step = kStepIdle;
     }
+    void ShowError(const std::string& text) override { errors.push_back(text); }
     int ActivePage() const override { return page; }
     bool UploadTimeSelected() const override { return uploadTime; }
     void RefreshPlaceNameLists() override { ++placeNameRefreshes; }

@@ -37,7 +37,7 @@ TEST_F(CliTransfer, LoadFromTheSimulatedControllerWritesTheDemoSite) {
     ASSERT_EQ(ReadSite(file, loaded, err), kExitOk);
     TData demo;
     sim::BuildDemoSite(demo);
-    testing::ExpectTravellingFieldsEqual(demo, loaded, true);
+    testing::ExpectTravellingFieldsEqual(demo, loaded);
     EXPECT_TRUE(std::filesystem::exists(dir.File("demo.RTF")));
 }
 

@@ -121,6 +121,72 @@ TEST(EndToEndCancel, AnsweringNoLeavesTheTransferRunning) {
     EXPECT_EQ(rig.session.RunDriven(EndToEndRig::kLimitMs), Outcome::Completed);
 }
 
+// While the cancel question is open the load is held: time passes (a minute
+// of it, far past the reply time-out) and nothing more goes to the controller.
+struct HeldCancel {
+    explicit HeldCancel(EndToEndRig& rig) : rig(rig) {
+        rig.prompts.OnShown = [this](const ScriptedPrompts::Shown& shown) {
+            if (shown.text != kCancelQuestion) return;
+            const std::string before = this->rig.Simulator().CommandsHeard();
+            const TransferState state = this->rig.session.Supervisor().State();
+            for (int i = 0; i < 6000; ++i) this->rig.session.Step();
+            heardWhileAsking = this->rig.Simulator().CommandsHeard().substr(before.size());
+            stepKept = this->rig.session.Supervisor().State().Step == state.Step &&
+                       this->rig.session.Supervisor().State().ItemCounter == state.ItemCounter;
+            statusShown = this->rig.session.Status().Visible();
+        };
+    }
+    // Runs the load up to the request for device `n` and presses Cancel.
+    void CancelAtDevice(int n, PromptAnswer answer) {
+        rig.session.LoadAll();
+        const TransferState& state = rig.session.Supervisor().State();
+        while (!(state.Step == kStepLoadDevices && state.ItemCounter == n)) rig.session.Step();
+        rig.prompts.Queue(answer);
+        rig.session.Status().OnCancelPressed();
+    }
+    static constexpr const char* kCancelQuestion =
+        " Are you sure that you want to cancel the current operation?";
+    EndToEndRig& rig;
+    std::string heardWhileAsking = "?";
+    bool stepKept = false;
+    bool statusShown = false;
+};
+
+TEST(EndToEndCancel, TheLoadHoldsWhileTheQuestionIsOpenAndNoCarriesOnWithoutATimeOut) {
+    DemoController controller;
+    EndToEndRig rig(controller.data, {});
+    HeldCancel cancel(rig);
+    cancel.CancelAtDevice(40, PromptAnswer::No);
+    EXPECT_EQ(cancel.heardWhileAsking, "");
+    EXPECT_TRUE(cancel.stepKept);
+    EXPECT_TRUE(cancel.statusShown);
+    EXPECT_TRUE(rig.session.Running());
+
+    EXPECT_EQ(rig.session.RunDriven(EndToEndRig::kLimitMs), Outcome::Completed);
+    // The answer that came during the question was taken: no request went twice.
+    EXPECT_EQ(rig.Heard('I'), 256);
+    EXPECT_EQ(rig.prompts.ShownMessages().size(), 1u) << rig.prompts.LastText();
+    for (int n = 1; n < 256; ++n) {
+        ASSERT_EQ(rig.tool.Loop.Device(n).DeviceType, controller.data.Loop.Device(n).DeviceType) << n;
+        ASSERT_EQ(rig.tool.Loop.Device(n).Suffix, PaddedSuffix(controller.data.Loop.Device(n).Suffix)) << n;
+    }
+}
+
+TEST(EndToEndCancel, YesAfterAHeldQuestionAbortsWhereTheLoadWasHeld) {
+    DemoController controller;
+    EndToEndRig rig(controller.data, {});
+    HeldCancel cancel(rig);
+    cancel.CancelAtDevice(40, PromptAnswer::Yes);
+    EXPECT_EQ(cancel.heardWhileAsking, "");
+    EXPECT_EQ(rig.session.Result(), Outcome::Failed);
+    EXPECT_EQ(rig.prompts.LastText(), "The current function has been aborted by the user.");
+    for (int i = 0; i < 1000; ++i) rig.session.Step();  // the held answer for device 40 is dropped
+    EXPECT_EQ(rig.Heard('I'), 40);
+    ASSERT_NE(controller.data.Loop.Device(40).DeviceType, 0);
+    EXPECT_EQ(rig.tool.Loop.Device(40).DeviceType, 0);
+    EXPECT_EQ(rig.tool.Loop.Device(39).DeviceType, controller.data.Loop.Device(39).DeviceType);
+}
+
 TEST(EndToEndFaults, FivePercentSeededFaultsStillCompleteWithIdenticalData) {
     sim::SimulatorOptions faults;
     faults.DropRate = 0.02;

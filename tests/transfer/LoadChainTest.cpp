@@ -232,6 +232,29 @@ TEST_F(LoadFixture, LoadAllRunsEverySectionAndRefreshesPlaceNamesAtTheEnd) {
     EXPECT_EQ(loop.host.SentWithCommand('t').size(), 65u);
     EXPECT_EQ(loop.host.SentWithCommand('r').size(), 32u);
     EXPECT_EQ(loop.host.status.Width(), TransferStatus::kNarrowWidth);
+    EXPECT_TRUE(loop.document.Modified());
+}
+
+TEST_F(LoadFixture, TheFirstRecordStoredMarksTheDocumentModified) {
+    Begin(kStepLoadZones);
+    Answer('t', ZoneAnswer(70, 3));  // names no zone: nothing stored
+    EXPECT_EQ(host.retries, 1);
+    EXPECT_FALSE(document.Modified());
+    Answer('t', ZoneAnswer(1, 3));
+    EXPECT_TRUE(document.Modified());
+
+    // Every kind of record counts, the site settings too.
+    for (std::uint8_t step : {kStepLoadDevices, kStepLoadGroups, kStepLoadSite, kStepLoadPlaceNames}) {
+        document.SetModified(false);
+        Begin(step);
+        const unsigned char command = static_cast<unsigned char>(host.state.LastPacket[0]);
+        const std::string payload = step == kStepLoadDevices  ? DeviceAnswer(3)
+                                    : step == kStepLoadGroups ? Bytes({1}) + std::string(24, '\x1a')
+                                    : step == kStepLoadSite   ? std::string("DUAD") + '\0'
+                                                              : Bytes({1}) + "Lounge";
+        Answer(command, payload);
+        EXPECT_TRUE(document.Modified()) << int(step);
+    }
 }
 
 }  // namespace

@@ -41,13 +41,21 @@ TEST_F(SavePacketsFixture, EmptyEquationEntriesNeverWrapIntoMembers) {
     EXPECT_EQ(groupPacket.substr(19, 8), Bytes({31, 32, 32, 32, 32, 32, 32, 32}));
 }
 
-TEST_F(SavePacketsFixture, NumbersThatDoNotFitAByteAreHeldNotWrapped) {
+TEST_F(SavePacketsFixture, NegativeNumbersGoModulo256AndOnlyAWrapIntoAValidValueIsHeld) {
     TKDeviceType& device = data.Loop.Device(4);
+    // A call point with no area (-1, from a file or from Convert) and a
+    // disabled flag of -1 travel as 0xFF, never as area A or 0.
+    device = {.DeviceType = 1, .Allocation = -1, .PlaceNameIndex = 3, .Suffix = "1", .Enabled = -1};
+    EXPECT_EQ(packets.Device(4).substr(2, 7), Bytes({4, 1, 0xFF, 0, 0xFF, 0, 3}));
+    // Beyond -128..255 a wrap would land on a small, valid number: held at the ends.
     device = {.DeviceType = 257, .Allocation = 300, .PlaceNameIndex = -2, .Suffix = "1", .Enabled = 256};
-    EXPECT_EQ(packets.Device(4).substr(2, 7), Bytes({4, 0, 255, 0, 255, 0, 0}));
+    EXPECT_EQ(packets.Device(4).substr(2, 7), Bytes({4, 0, 255, 0, 255, 0, 0xFE}));
+    device.Allocation = -200;  // modulo 256 this would be 56, zone 57
+    device.Enabled = -255;     // and this 1, enabled
+    EXPECT_EQ(packets.Device(4).substr(2, 7), Bytes({4, 0, 0x80, 0, 0x80, 0, 0xFE}));
     data.SiteConfig.AccTimeout = -1;
     data.SiteConfig.DivTimeout = 1000;
-    EXPECT_EQ(packets.Timeouts(), Bytes({0x81, 2, 0, 255}));
+    EXPECT_EQ(packets.Timeouts(), Bytes({0x81, 2, 0xFF, 255}));
     device.Suffix = std::string(400, 'x');
     const std::string longest = packets.Device(4);
     EXPECT_EQ(static_cast<unsigned char>(longest[1]), 255);
@@ -58,10 +66,12 @@ TEST_F(SavePacketsFixture, NumbersThatDoNotFitAByteAreHeldNotWrapped) {
 TEST_F(SavePacketsFixture, SiteSettingsOnTheWire) {
     TKSiteConfig1& site = data.SiteConfig;
     EXPECT_EQ(packets.NightMode(), Bytes({'y', 6, 19, 0, 7, 30, 0, 0}));
-    site.NightModeTime = "__:__";  // unreadable times fall back to the new-document times
-    site.DayModeTime = "6:15";
+    EXPECT_EQ(packets.UnreadableModeTime(), std::nullopt);
+    site.NightModeTime = "23:59";
+    site.DayModeTime = "6:15";  // a hand-edited file: read as what it says
     site.NightModeAutoEnable = true;
-    EXPECT_EQ(packets.NightMode(), Bytes({'y', 6, 19, 0, 7, 30, 1, 0}));
+    EXPECT_EQ(packets.NightMode(), Bytes({'y', 6, 23, 59, 6, 15, 1, 0}));
+    EXPECT_EQ(packets.UnreadableModeTime(), std::nullopt);
 
     site.LoggerSetting = 0;
     EXPECT_EQ(packets.Logger(), Bytes({'{', 4, 0x00, 0xFE, 0x00, 0}));

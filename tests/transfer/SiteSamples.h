@@ -63,9 +63,8 @@ inline std::string PaddedSuffix(std::string suffix) {
 // controller that `original` was saved into) to hold every field that
 // travels: devices 1..255, the controller's zones (the others stay empty),
 // groups, the site chain and the custom names. The controller pads a
-// suffix to four characters; a file written since keeps no trailing blanks
-// (`throughFile`).
-inline void ExpectTravellingFieldsEqual(const TData& original, const TData& loaded, bool throughFile = false) {
+// suffix to four characters (and a file written since keeps the blanks).
+inline void ExpectTravellingFieldsEqual(const TData& original, const TData& loaded) {
     for (int n = 1; n <= 255; ++n) {
         const TKDeviceType& a = original.Loop.Device(n);
         const TKDeviceType& b = loaded.Loop.Device(n);
@@ -73,7 +72,7 @@ inline void ExpectTravellingFieldsEqual(const TData& original, const TData& load
         EXPECT_EQ(b.Allocation, a.Allocation) << "device " << n;
         EXPECT_EQ(b.Enabled, a.Enabled) << "device " << n;
         EXPECT_EQ(b.PlaceNameIndex, a.PlaceNameIndex) << "device " << n;
-        EXPECT_EQ(b.Suffix, throughFile ? a.Suffix : PaddedSuffix(a.Suffix)) << "device " << n;
+        EXPECT_EQ(b.Suffix, PaddedSuffix(a.Suffix)) << "device " << n;
     }
     EXPECT_EQ(loaded.Loop.Device(256).DeviceType, 0);  // device 256 is never saved
 

@@ -13,7 +13,10 @@ public:
     int ActivePage() const override { return page; }
     void RefreshActivePage() override { ++refreshes; }
     void ShowMainVersion(const std::string& version) override { shownVersion = version; }
-    void SetConnectionStatusText(const std::string& text) override { connectionStatus = text; }
+    void SetConnectionStatusText(const std::string& text) override {
+        connectionStatus = text;
+        statusTexts.push_back(text);
+    }
     void SetDateTimeTexts(const std::string& d, const std::string& t) override {
         date = d;
         time = t;
@@ -28,6 +31,7 @@ public:
     int beeps = 0;
     std::string shownVersion, connectionStatus, date, time;
     std::vector<std::string> logLines;
+    std::vector<std::string> statusTexts;  // every connection text written, in order
 };
 
 // Chains that ask for device 1 and count what comes back.
@@ -276,14 +280,65 @@ TEST_F(SupervisorFixture, KeepAliveConnectsByItselfAndDrivesTheIndicator) {
     EXPECT_EQ(view.date, "07/12/2026");
     EXPECT_EQ(view.time, "12:00:00");
 
+    // One keep-alive without an answer: the next one says so.
     h.simulator.Options().Silent = true;
     supervisor.Timer2Timer();
     h.RunFor(500);
+    EXPECT_EQ(view.connectionStatus, "Connected");
+    supervisor.Timer2Timer();
+    EXPECT_EQ(view.connectionStatus, "Attempting to connect...");
+    EXPECT_FALSE(supervisor.ConnectedIndicator());
+    // Keep-alives stop (a transfer runs): once the countdown is over, the indicator shows.
     supervisor.Timer1Timer();
     supervisor.Timer1Timer();
     EXPECT_EQ(view.connectionStatus, "Attempting to connect...");
     supervisor.Timer1Timer();
     EXPECT_EQ(view.connectionStatus, "Dis-Connected");
+}
+
+// The program's two timers on the driven clock: the clock timer every
+// second, the keep-alive timer every two.
+struct IndicatorFixture : SupervisorFixture {
+    void RunTimersFor(std::uint64_t ms) {
+        for (std::uint64_t done = 0; done < ms; done += testing::LinkHarness::kStepMs) {
+            h.Step();
+            elapsed += testing::LinkHarness::kStepMs;
+            if (elapsed % 1000 == 0) supervisor.Timer1Timer();
+            if (elapsed % 2000 == 0) supervisor.Timer2Timer();
+        }
+    }
+    std::uint64_t elapsed = 0;
+};
+
+TEST_F(IndicatorFixture, ConnectedStaysWhileTheKeepAliveIsAnswered) {
+    RunTimersFor(6000);
+    ASSERT_EQ(view.connectionStatus, "Connected");
+    view.statusTexts.clear();
+    RunTimersFor(30000);
+    EXPECT_EQ(std::count(view.statusTexts.begin(), view.statusTexts.end(), "Connected"),
+              static_cast<long>(view.statusTexts.size()));
+
+    h.simulator.Options().Silent = true;
+    view.statusTexts.clear();
+    RunTimersFor(4000);
+    EXPECT_EQ(view.connectionStatus, "Attempting to connect...");
+    h.simulator.Options().Silent = false;
+    RunTimersFor(4000);
+    EXPECT_EQ(view.connectionStatus, "Connected");
+}
+
+TEST_F(IndicatorFixture, AKeepAliveAnswerAfterACancelShowsConnectedAgain) {
+    RunTimersFor(6000);
+    ASSERT_EQ(view.connectionStatus, "Connected");
+    StartLoad();
+    RunTimersFor(1000);
+    prompts.Queue(PromptAnswer::Yes);
+    status.OnCancelPressed();
+    ASSERT_TRUE(h.comms.Suspended);
+    RunTimersFor(10000);
+    EXPECT_EQ(view.connectionStatus, "Connected");
+    EXPECT_TRUE(supervisor.ConnectedIndicator());
+    EXPECT_TRUE(h.comms.Suspended);  // still no transfer answer is taken
 }
 
 TEST_F(SupervisorFixture, KeepAlivePacketsOnTheWire) {

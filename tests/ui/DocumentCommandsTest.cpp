@@ -172,6 +172,25 @@ TEST_F(MainWindowTest, RejectedFileNeverBecomesTheSaveTarget) {
     EXPECT_EQ(store.writes[1].path, "/sites/A.KCF");
 }
 
+TEST_F(MainWindowTest, TheWindowKeepsItsLayoutWhileTheRejectionIsShown) {
+    Show();
+    const QRect toolBar = window->ToolBar1->geometry();
+    const QRect pages = window->ConfigPages->geometry();
+    QRect toolBarWhileShown, pagesWhileShown;
+    prompts.OnShown = [&](const ScriptedPrompts::Shown&) {
+        // A message box runs the event loop: the layout would follow now.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        toolBarWhileShown = window->ToolBar1->geometry();
+        pagesWhileShown = window->ConfigPages->geometry();
+    };
+    dialogs.QueueOpen("/downloads/notes.txt");
+    window->OpenDocument();
+    ASSERT_EQ(prompts.ShownMessages().size(), 1u);
+    EXPECT_EQ(toolBarWhileShown, toolBar);
+    EXPECT_EQ(pagesWhileShown, pages);
+    EXPECT_TRUE(window->ConfigPages->isVisible());
+}
+
 TEST_F(MainWindowTest, RejectedFileOnNewDocumentLeavesItNew) {
     Show();
     dialogs.QueueOpen("/downloads/notes.txt");
@@ -195,16 +214,25 @@ TEST_F(MainWindowTest, FileThatFailsPartWayLeavesAnUnboundModifiedDocument) {
     EXPECT_EQ(window->tabComment->CommentsEdit->toPlainText(), "half");
 }
 
+// A short user code left behind the gate, as a tab switch leaves it.
+void LeaveShortUserCode(TData& data, Document& document, TfrmMain& window) {
+    data.SiteConfig.AL2Code = "121";
+    window.FillAllTabs();
+    document.CodesValid = false;
+}
+
 TEST_F(MainWindowTest, InvalidCodeStopsSaveAndSaveAs) {
     Show();
     TypeComment("x");
-    document.CodesValid = false;
+    LeaveShortUserCode(data, document, *window);
     window->SaveDocument();
     window->SaveDocumentAs();
     EXPECT_EQ(dialogs.shown, 0);
     EXPECT_TRUE(store.writes.empty());
     EXPECT_TRUE(SaveEnabled());
-    EXPECT_TRUE(window->ConfigPages->hasFocus() || !window->isActiveWindow());
+    ASSERT_EQ(prompts.ShownMessages().size(), 2u);
+    EXPECT_EQ(prompts.LastText(), "Error. Access Level code must have 4 digits");
+    EXPECT_EQ(window->ActivePage(), kPageSiteConfig);
 }
 
 // ---- exit -----------------------------------------------------------------
@@ -257,7 +285,7 @@ TEST_F(MainWindowTest, ExitYesWithoutPathAndCancelledDialogClosesWithoutWriting)
 TEST_F(MainWindowTest, ExitYesWithInvalidCodeKeepsTheWorkOpen) {
     Show();
     TypeComment("x");
-    document.CodesValid = false;
+    LeaveShortUserCode(data, document, *window);
     prompts.Queue(PromptAnswer::Yes);
     EXPECT_FALSE(window->close());
     EXPECT_EQ(dialogs.shown, 0);

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QGuiApplication>
+#include <QMainWindow>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QTest>
 #include <QTextBrowser>
 
 #include "ui/HelpWindow.h"
@@ -13,6 +17,44 @@ QString PageText(const QUrl& url) {
     QFile file(QLatin1Char(':') + url.path());
     if (!file.open(QIODevice::ReadOnly)) return QString();
     return QString::fromUtf8(file.readAll());
+}
+
+TEST(HelpPlacement, CentredOverTheOwnerAndInsideTheScreen) {
+    const QRect screen(0, 0, 1400, 1000);
+    const QMargins frame(4, 28, 4, 4);
+    // Over a window in the middle of the screen: centred on it, at full size.
+    QRect outer = HelpWindow::Placement({640, 560}, frame, QRect(300, 200, 800, 620), screen);
+    EXPECT_EQ(outer.size(), QSize(648, 592));
+    EXPECT_EQ(outer.center(), QRect(300, 200, 800, 620).center());
+    // Over a window near the lower edge: moved up just enough.
+    outer = HelpWindow::Placement({640, 560}, frame, QRect(300, 700, 800, 620), screen);
+    EXPECT_EQ(outer.bottom(), screen.bottom());
+    EXPECT_EQ(outer.center().x(), QRect(300, 700, 800, 620).center().x());
+    // On a small screen: as large as the screen, no larger.
+    const QRect small(0, 0, 800, 480);
+    outer = HelpWindow::Placement({640, 560}, frame, QRect(0, 0, 800, 600), small);
+    EXPECT_EQ(outer.height(), 480);
+    EXPECT_TRUE(small.contains(outer));
+}
+
+TEST(HelpPlacement, TheHelpWindowOpensOverTheMainWindow) {
+    QMainWindow owner;
+    owner.resize(500, 400);
+    owner.move(180, 90);
+    owner.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&owner));
+    HelpWindow help(&owner);
+    help.ShowContext(10);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&help));
+    const QRect area = owner.screen()->availableGeometry();
+    EXPECT_TRUE(area.contains(help.frameGeometry()))
+        << help.frameGeometry().x() << "," << help.frameGeometry().y();
+    EXPECT_LE((help.frameGeometry().center() - owner.frameGeometry().center()).manhattanLength(), 2);
+
+    // Once open it stays where the user put it.
+    help.move(10, 10);
+    help.ShowContext(20);
+    EXPECT_EQ(help.pos(), QPoint(10, 10));
 }
 
 TEST(HelpPages, EveryContextHasAPageOfItsOwnWithRealContent) {

@@ -1,4 +1,9 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
 #include <QLabel>
+#include <QPushButton>
+#include <QTest>
 #include <QToolButton>
 
 #include "DesktopLinkFixture.h"
@@ -13,6 +18,8 @@ QString SiteLabel(const TfrmMain& window, const char* name) {
     auto* label = window.tabSiteCfg->findChild<QLabel*>(QString::fromLatin1(name));
     return label ? label->text() : QString();
 }
+
+bool SaveEnabled(const TfrmMain& frmMain) { return frmMain.btnSave->isEnabled() && frmMain.Save1->isEnabled(); }
 
 TEST_F(DesktopLinkTest, ConnectsByItselfAndShowsTheControllersVersion) {
     const TData& controller = *connection->SimulatedControllerSite();
@@ -48,6 +55,9 @@ TEST_F(DesktopLinkTest, ToolBarLoadsTheWholeSiteAndSaveSendsEdits) {
     // The Site Config tab was active: it shows what came from the controller.
     EXPECT_EQ(window->ActivePage(), kPageSiteConfig);
     EXPECT_EQ(SiteLabel(*window, "stxtMain").toStdString(), controller.SiteConfig.MainVersion);
+    // What was read from the controller is in no file yet.
+    EXPECT_TRUE(document.Modified());
+    EXPECT_TRUE(window->windowTitle().endsWith(" - Modified"));
 
     data.Loop.Device(200).DeviceType = 7;
     data.Loop.Device(200).Allocation = 11;
@@ -64,6 +74,66 @@ TEST_F(DesktopLinkTest, ToolBarLoadsTheWholeSiteAndSaveSendsEdits) {
     EXPECT_EQ(controller.Loop.Device(200).DeviceType, 7);
     EXPECT_EQ(controller.Loop.Device(200).Allocation, 11);
     EXPECT_EQ(controller.GroupList.Groups[30].DivertEquation[1], 4);
+}
+
+TEST_F(DesktopLinkTest, WhileATransferRunsTheDocumentPrintAndTransferCommandsAreHeldBack) {
+    RunFor(6000);
+    const std::vector<QAction*> actions{window->New1,    window->Open1,  window->Save1,
+                                        window->SaveAs1, window->Print1, window->SelectSerialPort1};
+    const std::vector<QWidget*> buttons{window->btnNew,
+                                        window->btnOpen,
+                                        window->btnSave,
+                                        window->btnSaveAs,
+                                        window->btnPrint,
+                                        window->btnLoadAllFromPanel,
+                                        window->btnSaveAllToPanel,
+                                        window->btnLoadFromPanel,
+                                        window->btnSavetoPanel};
+    const auto noneEnabled = [&] {
+        for (QAction* action : actions)
+            if (action->isEnabled()) return false;
+        for (QWidget* button : buttons)
+            if (button->isEnabled()) return false;
+        return true;
+    };
+
+    window->btnLoadAllFromPanel->click();
+    RunFor(3000);
+    ASSERT_TRUE(window->Status().Visible());
+    EXPECT_TRUE(noneEnabled());
+    // The load marks the document modified, and page changes enable the page
+    // buttons: neither gives a command back while the load runs.
+    EXPECT_TRUE(document.Modified());
+    window->ConfigPages->setCurrentIndex(kPageZoneConfig);
+    EXPECT_TRUE(noneEnabled());
+    // The short cuts are held back too: New would ask its question.
+    QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
+    QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_TRUE(prompts.ShownMessages().empty()) << prompts.LastText();
+
+    // Exit asks to cancel the transfer first; No keeps the window and the load.
+    prompts.Queue(PromptAnswer::No);
+    EXPECT_FALSE(window->close());
+    ASSERT_EQ(prompts.ShownMessages().size(), 1u);
+    EXPECT_EQ(prompts.LastText(), " Are you sure that you want to cancel the current operation?");
+    EXPECT_TRUE(window->Status().Visible());
+
+    ASSERT_TRUE(RunUntil([&] { return !window->Status().Visible(); }, 120000));
+    for (QAction* action : actions) EXPECT_TRUE(action->isEnabled()) << action->objectName().toStdString();
+    for (QWidget* button : buttons) EXPECT_TRUE(button->isEnabled()) << button->objectName().toStdString();
+    EXPECT_TRUE(SaveEnabled(*window));
+}
+
+TEST_F(DesktopLinkTest, ExitDuringATransferCancelsItThenAsksToSave) {
+    RunFor(6000);
+    window->btnLoadAllFromPanel->click();
+    RunFor(3000);
+    prompts.Queue(PromptAnswer::Yes);  // cancel the load
+    prompts.Queue(PromptAnswer::No);   // and leave without saving
+    EXPECT_TRUE(window->close());
+    ASSERT_EQ(prompts.ShownMessages().size(), 3u);
+    EXPECT_EQ(prompts.ShownMessages()[1].text, "The current function has been aborted by the user.");
+    EXPECT_EQ(prompts.ShownMessages()[2].text, "Configuration is not saved. Do you wish to save it now?");
 }
 
 }  // namespace

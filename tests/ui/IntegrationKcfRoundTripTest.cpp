@@ -245,5 +245,24 @@ TEST_F(FileArgumentTest, AFileThatIsNotASiteIsRejectedWithOpensMessage) {
     }
 }
 
+TEST_F(IntegrationKcfRoundTripTest, EmptiedCommentsGiveAnEmptyCommentsFile) {
+    EditASite();
+    window->tabComment->CommentsEdit->selectAll();
+    QTest::keyClick(window->tabComment->CommentsEdit, Qt::Key_Delete);
+    ASSERT_TRUE(window->tabComment->CommentsEdit->toPlainText().isEmpty());
+    EXPECT_TRUE(document.Modified());
+    const std::string path = PathOf("Rowan House.KCF");
+    dialogs.QueueSave(path);
+    window->SaveDocumentAs();
+    QFile comments(QString::fromStdString(PathOf("Rowan House.RTF")));
+    ASSERT_TRUE(comments.open(QIODevice::ReadOnly));
+    EXPECT_EQ(comments.readAll(), QByteArray());
+
+    dialogs.QueueOpen(path);
+    window->OpenDocument();
+    EXPECT_TRUE(window->tabComment->CommentsEdit->toPlainText().isEmpty());
+    EXPECT_TRUE(data.Comments.empty());
+}
+
 }  // namespace
 }  // namespace kelvane::test

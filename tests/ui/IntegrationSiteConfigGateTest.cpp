@@ -129,6 +129,68 @@ TEST_F(IntegrationSiteConfigTest, ExitAnsweredYesWithAThreeDigitUserCodeKeepsThe
     EXPECT_TRUE(store.writes.empty());
 }
 
+TEST_F(IntegrationSiteConfigTest, AfterATabSwitchWithAShortCodeEveryCommandSaysWhyItStops) {
+    std::vector<std::string> calls;
+    window->Hooks.LoadAllFromController = [&] { calls.push_back("load all"); };
+    window->Hooks.PrintOptions = [&] { calls.push_back("print"); };
+    QLineEdit* userCode = LeaveThreeDigitUserCode();
+    window->ConfigPages->setCurrentIndex(kPageZoneConfig);  // leaving the page reports once
+    ExpectOneShortCodeError("tab switch");
+    ASSERT_FALSE(document.CodesValid);
+    ASSERT_NE(QApplication::focusWidget(), userCode);
+
+    const std::pair<const char*, QAbstractButton*> commands[] = {{"Save", window->btnSave},
+                                                                 {"Save As", window->btnSaveAs},
+                                                                 {"Print", window->btnPrint},
+                                                                 {"Load all", window->btnLoadAllFromPanel}};
+    for (const auto& [name, button] : commands) {
+        window->ConfigPages->setCurrentIndex(kPageGroupConfig);
+        prompts.Clear();
+        QTest::mouseClick(button, Qt::LeftButton);
+        ExpectOneShortCodeError(name);
+        EXPECT_EQ(window->ActivePage(), kPageSiteConfig) << name;
+        EXPECT_EQ(QApplication::focusWidget(), userCode) << name;
+    }
+    EXPECT_TRUE(calls.empty());
+    EXPECT_EQ(dialogs.shown, 0);
+    EXPECT_TRUE(store.writes.empty());
+
+    window->ConfigPages->setCurrentIndex(kPageComments);
+    prompts.Clear();
+    prompts.Queue(PromptAnswer::Yes);
+    EXPECT_FALSE(window->close());
+    ASSERT_EQ(prompts.ShownMessages().size(), 2u);
+    EXPECT_EQ(prompts.ShownMessages()[1].text, kShortAccessCode);
+    EXPECT_EQ(QApplication::focusWidget(), userCode);
+}
+
+TEST_F(IntegrationSiteConfigTest, ACompleteUserCodeWithAnEmptyEngineerCodeFromAFileNamesTheEngineerBox) {
+    data.SiteConfig.AL3Code = "";
+    window->FillAllTabs();
+    QLineEdit* userCode = Box("txtLvl2");
+    userCode->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(userCode, Qt::Key_End);
+    QTest::keyClick(userCode, Qt::Key_Backspace);
+    QTest::keyClicks(userCode, "1");
+    window->ConfigPages->setFocus(Qt::MouseFocusReason);
+    ASSERT_TRUE(prompts.ShownMessages().empty());
+    ASSERT_FALSE(document.CodesValid);
+
+    QTest::mouseClick(window->btnSave, Qt::LeftButton);
+    ExpectOneShortCodeError("Save");
+    EXPECT_EQ(QApplication::focusWidget(), Box("txtLvl3"));
+    EXPECT_EQ(dialogs.shown, 0);
+}
+
+TEST_F(IntegrationSiteConfigTest, TheGatePassesWhenEveryCodeIsWholeAgain) {
+    document.CodesValid = false;  // as a focus lost to another window can leave it
+    window->Hooks.PrintOptions = [&] { prompts.Information("print"); };
+    QTest::mouseClick(window->btnPrint, Qt::LeftButton);
+    ASSERT_EQ(prompts.ShownMessages().size(), 1u);
+    EXPECT_EQ(prompts.LastText(), "print");
+    EXPECT_TRUE(document.CodesValid);
+}
+
 TEST_F(IntegrationSiteConfigTest, OneCharacterInASiteFieldMarksTheDocumentModified) {
     struct Typing {
         const char* box;

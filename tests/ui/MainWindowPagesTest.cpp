@@ -145,9 +145,14 @@ TEST_F(MainWindowTest, ControllerHooksRunOnlyPastTheCodeGate) {
         QTest::mouseClick(window->btnLoadFromPanel, Qt::LeftButton);
         QTest::mouseClick(window->btnSavetoPanel, Qt::LeftButton);
     };
+    data.SiteConfig.AL2Code = "12";  // a short code left behind the gate
+    window->FillAllTabs();
     document.CodesValid = false;
     clickAll();
     EXPECT_TRUE(calls.empty());
+    EXPECT_EQ(prompts.ShownMessages().size(), 4u);
+    data.SiteConfig.AL2Code = "1212";
+    window->FillAllTabs();
     document.CodesValid = true;
     window->ConfigPages->setCurrentIndex(kPageGroupConfig);
     clickAll();

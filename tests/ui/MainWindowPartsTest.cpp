@@ -1,16 +1,22 @@
 // The main window's smaller parts: prompts, file dialogs, command line, about box.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include "core/ScriptedPrompts.h"
+#include "ui/CaptionBar.h"
+#include "ui/CommentsTab.h"
 #include "ui/QtFileDialogs.h"
 #include "ui/QtPrompts.h"
 #include "ui/StartupOptions.h"
 #include "ui/TAboutBox.h"
+#include "ui/TransferCommandLock.h"
 
 namespace kelvane::test {
 namespace {
@@ -112,9 +118,54 @@ TEST(AboutBox, Texts) {
     EXPECT_EQ(box.OKButton->text(), "OK");
     EXPECT_TRUE(box.OKButton->isDefault());
     EXPECT_TRUE(box.windowFlags() & Qt::WindowStaysOnTopHint);
+    // No buttons in its title bar: a bar of its own; OK and Escape close it.
+    EXPECT_TRUE(box.windowFlags() & Qt::FramelessWindowHint);
+    auto* bar = box.findChild<CaptionBar*>();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->Caption(), "About");
+    box.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+    EXPECT_EQ(bar->geometry().topLeft(), QPoint(1, 1));
+    EXPECT_EQ(bar->width(), box.width() - 2);
+    QTest::keyClick(&box, Qt::Key_Escape);
+    EXPECT_FALSE(box.isVisible());
     bool labels = false;
     for (QLabel* label : box.findChildren<QLabel*>()) labels |= label->text() == "Product Name :";
     EXPECT_TRUE(labels);
+}
+
+TEST(CommentsPage, EditorWritesMSSansSerif19PixelsHighOrASansSerifFaceInstead) {
+    TData data;
+    Document document;
+    CommentsTab tab(data, document);
+    const QFont font = tab.CommentsEdit->font();
+    EXPECT_EQ(font.family(), "MS Sans Serif");
+    EXPECT_EQ(font.pixelSize(), 19);
+    EXPECT_EQ(font.styleHint(), QFont::SansSerif);
+}
+
+TEST(TransferCommandLock, HoldsCommandsBackAndGivesThemTheStateLastAskedFor) {
+    QAction save(QStringLiteral("Save"));
+    QAction open(QStringLiteral("Open"));
+    QPushButton page(QStringLiteral("Load"));
+    save.setEnabled(false);
+    TransferCommandLock lock;
+    lock.Add(&save);
+    lock.Add(&open);
+    lock.Add(&page);
+    lock.SetLocked(true);
+    EXPECT_FALSE(save.isEnabled() || open.isEnabled() || page.isEnabled());
+    save.setEnabled(true);  // the document became modified meanwhile
+    open.setEnabled(false);
+    lock.SetEnabled(&page, false);
+    lock.SetEnabled(&page, true);
+    EXPECT_FALSE(save.isEnabled());
+    EXPECT_FALSE(open.isEnabled());
+    EXPECT_FALSE(page.isEnabled());
+    lock.SetLocked(false);
+    EXPECT_TRUE(save.isEnabled());
+    EXPECT_FALSE(open.isEnabled());
+    EXPECT_TRUE(page.isEnabled());
 }
 
 }  // namespace

@@ -70,12 +70,17 @@ TEST_F(OpenOverModifiedWorkTest, YesSavesTheWorkThenOpens) {
 }
 
 TEST_F(OpenOverModifiedWorkTest, YesWhoseSaveDoesNotHappenKeepsTheWorkAndOpensNothing) {
-    // The code gate stops the save.
+    // The code gate stops the save: a short user code left behind it.
+    data.SiteConfig.AL2Code = "121";
+    window->FillAllTabs();
     document.CodesValid = false;
     prompts.Queue(PromptAnswer::Yes);
     OpenWard();
+    EXPECT_EQ(prompts.LastText(), "Error. Access Level code must have 4 digits");
     EXPECT_TRUE(StillDraft());
     EXPECT_TRUE(document.Modified());
+    data.SiteConfig.AL2Code = "1212";
+    window->FillAllTabs();
     document.CodesValid = true;
 
     // The file system refuses the write.

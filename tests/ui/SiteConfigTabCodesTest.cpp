@@ -20,6 +20,53 @@ TEST_F(SiteConfigTabTest, AccessLevelBoxTakesOnlyTheDigitsOneToThree) {
     EXPECT_TRUE(document.Modified());
 }
 
+TEST_F(SiteConfigTabTest, StoredTextsLongerThanTheirBoxesShowWholeAndOnlyTypingIsLimited) {
+    const std::string longName(30, 'N');
+    data.SiteConfig.AL2Code = "12312";
+    data.SiteConfig.AL3Code = "1234";  // a digit that cannot be typed
+    data.SiteConfig.CallCode = "DUADU";
+    data.SiteConfig.ClientName = longName;
+    tab->FillSiteConfigTab();
+    auto* level2 = Find<QLineEdit>("txtLvl2");
+    auto* client = Find<QLineEdit>("txtClientName");
+    EXPECT_EQ(level2->text(), "12312");
+    EXPECT_EQ(Find<QLineEdit>("txtLvl3")->text(), "1234");
+    EXPECT_EQ(Find<QLineEdit>("txtCallCode")->text(), "DUADU");
+    EXPECT_EQ(client->text().toStdString(), longName);
+
+    // A code of five digits does not pass the exit check.
+    Enter(Find<QLineEdit>("txtLvl3"));
+    QTest::keyClick(Find<QLineEdit>("txtLvl3"), Qt::Key_Home);
+    QTest::keyClicks(Find<QLineEdit>("txtLvl3"), "4");
+    EXPECT_EQ(Find<QLineEdit>("txtLvl3")->text(), "1234");
+    Enter(level2);
+    QTest::keyClick(level2, Qt::Key_End);
+    QTest::keyClicks(level2, "1");
+    EXPECT_EQ(level2->text(), "12312");
+    EXPECT_FALSE(document.Modified());
+    away->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(prompts.ShownMessages().size(), 1u);
+    EXPECT_EQ(prompts.LastText(), kAccessLevelError);
+    EXPECT_FALSE(document.CodesValid);
+    QTest::keyClick(level2, Qt::Key_Backspace);
+    EXPECT_EQ(data.SiteConfig.AL2Code, "1231");
+    away->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(document.CodesValid);
+    EXPECT_EQ(prompts.ShownMessages().size(), 1u);
+
+    // A long text can be shortened, never lengthened.
+    client->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(client, Qt::Key_End);
+    QTest::keyClicks(client, "x");
+    EXPECT_EQ(client->text().toStdString(), longName);
+    QTest::keyClick(client, Qt::Key_Backspace);
+    QTest::keyClicks(client, "x");
+    EXPECT_EQ(data.SiteConfig.ClientName, std::string(29, 'N'));
+    client->clear();
+    QTest::keyClicks(client, QString(30, QLatin1Char('y')));
+    EXPECT_EQ(data.SiteConfig.ClientName, std::string(25, 'y'));
+}
+
 TEST_F(SiteConfigTabTest, ResetCodeShowsAsTypedAndIsStoredInUpperCase) {
     auto* box = Find<QLineEdit>("txtCallCode");
     Enter(box);

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <set>
 
 #include "SiteConfigTabFixture.h"
 
@@ -159,14 +160,36 @@ TEST_F(SiteConfigTabTest, ReturnMovesThroughTheDetailsAndFromCommissionedOnBackT
 TEST_F(SiteConfigTabTest, ClockAndConnectionPanel) {
     tab->SetClock(QStringLiteral("24/05/2024"), QStringLiteral("12:34:56"));
     tab->SetConnectionStatusText(QStringLiteral("Connected"));
-    EXPECT_EQ(Find<QLabel>("lblDate")->text(), "24/05/2024");
-    EXPECT_EQ(Find<QLabel>("lblTime")->text(), "12:34:56");
+    QLabel* date = Find<QLabel>("stxtCurrentDate");
+    QLabel* time = Find<QLabel>("stxtCurrentTime");
+    ASSERT_TRUE(date && time);
+    EXPECT_EQ(date->text(), "24/05/2024");
+    EXPECT_EQ(time->text(), "12:34:56");
     auto* status = Find<QLabel>("stxtConnectedStatus");
     EXPECT_EQ(status->text(), "Connected");
     QSignalSpy clicked(tab, &SiteConfigTab::connectionStatusClicked);
     QTest::mouseClick(status, Qt::LeftButton);
     EXPECT_EQ(clicked.count(), 1);
     EXPECT_FALSE(document.Modified());
+}
+
+TEST_F(SiteConfigTabTest, TheConnectionTextAndItsCaptionStayPutWhateverTheTextSays) {
+    auto* status = Find<QLabel>("stxtConnectedStatus");
+    QLabel* caption = nullptr;
+    for (QLabel* label : tab->findChildren<QLabel*>())
+        if (label->text() == "Connection Status :") caption = label;
+    ASSERT_TRUE(status && caption);
+    std::set<std::pair<int, int>> statusPlaces, captionPlaces;
+    for (const char* text : {"Connected", "Attempting to connect...", "Dis-Connected", "Connected"}) {
+        tab->SetConnectionStatusText(QString::fromLatin1(text));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        statusPlaces.insert({status->x(), status->width()});
+        captionPlaces.insert({caption->x(), caption->width()});
+        EXPECT_GE(status->width(), status->fontMetrics().horizontalAdvance(QString::fromLatin1(text)))
+            << text;
+    }
+    EXPECT_EQ(statusPlaces.size(), 1u);
+    EXPECT_EQ(captionPlaces.size(), 1u);
 }
 
 TEST_F(SiteConfigTabTest, SoftwareVersionFollowsTheModel) {

@@ -49,6 +49,13 @@ TEST_F(SiteConfigTabModesTest, TimeArrowsWrapEachPartWithoutCarrying) {
     EXPECT_EQ(day->text(), "00:59");
     EXPECT_EQ(data.SiteConfig.DayModeTime, "00:59");
     EXPECT_TRUE(night->isReadOnly() && day->isReadOnly());
+
+    // A time with one hour digit, from a hand-edited file, steps from what it says.
+    data.SiteConfig.DayModeTime = "6:15";
+    tab->FillSiteConfigTab();
+    EXPECT_EQ(day->text(), "6:15");
+    Click("UpDown3", true);
+    EXPECT_EQ(data.SiteConfig.DayModeTime, "06:16");
 }
 
 TEST_F(SiteConfigTabModesTest, AutoNightModeEnablesTheTimesAndTheirArrows) {

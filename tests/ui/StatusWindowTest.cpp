@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 
 #include "transfer/TransferStatus.h"
+#include "ui/CaptionBar.h"
 #include "ui/TfrmStatus.h"
 
 namespace kelvane::test {
@@ -23,11 +27,36 @@ TEST(StatusWindow, IsAModelessCaptionedWindowWithoutTitleBarButtons) {
     TfrmStatus window(status);
     EXPECT_EQ(window.windowTitle(), "Status");
     EXPECT_FALSE(window.isModal());
-    EXPECT_FALSE(window.windowFlags() & Qt::WindowCloseButtonHint);
-    EXPECT_FALSE(window.windowFlags() & Qt::WindowMinMaxButtonsHint);
+    // Window managers draw their buttons whatever a window asks for: the
+    // window has no frame from them and a title bar of its own.
+    EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
+    auto* bar = window.findChild<CaptionBar*>();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->Caption(), "Status");
+    EXPECT_TRUE(bar->findChildren<QAbstractButton*>().isEmpty());
     EXPECT_EQ(window.btnCancel->text(), "Cancel");
     EXPECT_EQ(window.width(), 442);
     EXPECT_FALSE(window.isVisible());
+
+    status.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_EQ(bar->geometry(), QRect(1, 1, 440, CaptionBar::kHeight));
+    EXPECT_GE(window.btnCancel->mapTo(&window, QPoint(0, 0)).y(), bar->geometry().bottom());
+    EXPECT_TRUE(window.rect().contains(
+        window.btnCancel->geometry().translated(window.btnCancel->parentWidget()->pos())));
+    status.Widen(TransferStatus::List::Load);
+    EXPECT_EQ(bar->width(), 708);
+    EXPECT_TRUE(window.rect().contains(
+        window.StatusList->geometry().translated(window.StatusList->parentWidget()->pos())));
+
+    // Dragging the title bar moves the window.
+    const QPoint before = window.pos();
+    QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, QPoint(50, 10));
+    QMouseEvent move(QEvent::MouseMove, QPointF(90, 40), bar->mapToGlobal(QPointF(90, 40)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(bar, &move);
+    QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, QPoint(90, 40));
+    EXPECT_EQ(window.pos(), before + QPoint(40, 30));
 }
 
 TEST(StatusWindow, FollowsTextProgressAndCancelOfTheStatus) {

@@ -9,6 +9,7 @@
 #include "comms/PanelComms.h"
 #include "comms/SimulatedLine.h"
 #include "core/ManualClock.h"
+#include "ui/CaptionBar.h"
 #include "ui/TCommSelectForm.h"
 
 namespace kelvane {
@@ -35,6 +36,16 @@ TEST_F(CommSelectFixture, ShowsItsItemsAndTheDeviceEachOpens) {
     EXPECT_TRUE(form.radioItems[0]->isChecked());
     EXPECT_EQ(form.deviceBoxes[0]->currentText(), "/dev/ttyS0");
     EXPECT_EQ(form.deviceBoxes[3]->currentText(), "/dev/ttyS3");
+    // No buttons in its title bar: a bar of its own; its buttons and Escape close it.
+    EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
+    auto* bar = form.findChild<CaptionBar*>();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->Caption(), "Select Comm Port ...");
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(form.result(), QDialog::Rejected);
 }
 
 TEST_F(CommSelectFixture, AcceptClosesTheLinkAndStoresTheChoice) {
