@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 namespace kelvane {
@@ -61,6 +62,7 @@ bool AtomicWriter::Stage(const std::string& path, std::string_view content) {
     const bool replacing = ::stat(target.c_str(), &old) == 0;
     if (replacing && !S_ISREG(old.st_mode)) {
         failedPath_ = path;
+        failureReason_ = S_ISDIR(old.st_mode) ? std::strerror(EISDIR) : "not a regular file";
         return false;
     }
     const fs::path folder = FolderOf(target);
@@ -78,11 +80,13 @@ bool AtomicWriter::Stage(const std::string& path, std::string_view content) {
     }
     if (fd < 0) {
         failedPath_ = path;
+        failureReason_ = std::strerror(errno);
         return false;
     }
     staged_.push_back({path, target.string(), std::move(temporary), fd});
     if ((replacing && ::fchmod(fd, old.st_mode & 07777) != 0) || !WriteAll(fd, content)) {
         failedPath_ = path;
+        failureReason_ = std::strerror(errno);
         Discard();
         return false;
     }
@@ -95,10 +99,12 @@ bool AtomicWriter::Stage(const std::string& path, std::string_view content) {
 bool AtomicWriter::Commit() {
     for (Staged& file : staged_) {
         const bool flushed = ::fsync(file.fd) == 0;
+        const int flushError = errno;
         const bool closed = ::close(file.fd) == 0;
         file.fd = -1;
         if (!flushed || !closed) {
             failedPath_ = file.path;
+            failureReason_ = std::strerror(flushed ? errno : flushError);
             Discard();
             return false;
         }
@@ -107,6 +113,7 @@ bool AtomicWriter::Commit() {
         const Staged& file = staged_.front();
         if (::rename(file.temporary.c_str(), file.target.c_str()) != 0) {
             failedPath_ = file.path;
+            failureReason_ = std::strerror(errno);
             Discard();
             return false;
         }
