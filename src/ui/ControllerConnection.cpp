@@ -6,6 +6,7 @@
 #include "core/Pages.h"
 #include "panel-sim/ControllerRecords.h"
 #include "panel-sim/DemoSite.h"
+#include "panel-sim/EventLogTalker.h"
 #include "panel-sim/SimulatedPanelDevice.h"
 #include "ui/EventLogTab.h"
 #include "ui/MainWindow.h"
@@ -49,6 +50,7 @@ ControllerConnection::ControllerConnection(TfrmMain& frmMain, TData& data, Docum
 }
 
 ControllerConnection::~ControllerConnection() {
+    if (simulatedEventLog_) frmMain_.tabViewLog->SetPrintoutRequest(nullptr);
     timer2_.stop();
     simulatorTimer_.stop();
     session_->Comms().Close();
@@ -62,7 +64,12 @@ std::unique_ptr<SerialDevice> ControllerConnection::MakeDevice(const Clock& cloc
     simulatedRecords_ = std::make_unique<sim::ControllerRecords>(*simulatedSite_);
     sim::SimulatorOptions options;
     options.Version = simulatedSite_->SiteConfig.MainVersion;
-    return std::make_unique<sim::SimulatedPanelDevice>(clock, options, simulatedRecords_.get());
+    auto device = std::make_unique<sim::SimulatedPanelDevice>(clock, options, simulatedRecords_.get());
+    // It prints events on the event log page, and its configuration when asked there.
+    simulatedEventLog_ = std::make_unique<sim::EventLogTalker>(*simulatedSite_, clock);
+    device->Simulator().SetEventLog(simulatedEventLog_.get());
+    frmMain_.tabViewLog->SetPrintoutRequest([this] { simulatedEventLog_->RequestPrintout(); });
+    return device;
 }
 
 sim::SimulatedPanelDevice* ControllerConnection::SimulatedDevice() {
