@@ -9,4 +9,10 @@ bool Command::ExpectArguments(const std::vector<std::string>& arguments, std::si
     return false;
 }
 
+int Command::UsageError(const std::string& error, CommandIo& io) const {
+    io.err << "kelvane-cli " << Name() << ": " << error << "\nUsage: kelvane-cli " << Synopsis()
+           << " (see kelvane-cli " << Name() << " --help)\n";
+    return kExitUsage;
+}
+
 }  // namespace kelvane::cli

@@ -37,6 +37,8 @@ protected:
     // True when exactly `count` arguments were given; otherwise prints the
     // usage line and the caller returns kExitUsage.
     bool ExpectArguments(const std::vector<std::string>& arguments, std::size_t count, CommandIo& io) const;
+    // Prints "kelvane-cli NAME: `error`" and the usage line; returns kExitUsage.
+    int UsageError(const std::string& error, CommandIo& io) const;
 };
 
 }  // namespace kelvane::cli

@@ -8,14 +8,11 @@
 #include <memory>
 
 #include "app/cli/ConsolePrompts.h"
+#include "app/cli/PortSession.h"
 #include "app/cli/ProgressLine.h"
-#include "comms/qt/QtPollTimer.h"
-#include "comms/qt/QtSerialDevice.h"
 #include "core/ManualClock.h"
 #include "core/SystemClock.h"
-#include "panel-sim/ControllerRecords.h"
-#include "panel-sim/DemoSite.h"
-#include "panel-sim/SimulatedPanelDevice.h"
+#include "panel-sim/DemoController.h"
 #include "transfer/TransferSession.h"
 
 namespace kelvane::cli {
@@ -36,12 +33,8 @@ bool RunSimulated(TransferDirection direction, const ControllerTarget& target, T
                   ProgressLine& progress) {
     ManualClock clock;
     clock.SetLocalTime(SystemClock().LocalTime());  // for the time packet
-    TData controller;
-    sim::BuildDemoSite(controller);
-    sim::ControllerRecords records(controller);
-    sim::SimulatorOptions options;
-    options.Version = controller.SiteConfig.MainVersion;
-    sim::SimulatedPanelDevice device(clock, options, &records);
+    sim::DemoController controller(clock);
+    sim::SimulatedPanelDevice& device = controller.Device();
     PortPaths paths;
     Document document;
     TransferSession session(device, clock, paths, data, document, prompts);
@@ -56,35 +49,27 @@ bool RunSimulated(TransferDirection direction, const ControllerTarget& target, T
 // timer and its data-ready notification until the transfer ends.
 bool RunOnPort(TransferDirection direction, const ControllerTarget& target, TData& data, Prompts& prompts,
                ProgressLine& progress) {
-    std::unique_ptr<QCoreApplication> application;
-    static int argc = 1;
-    static char name[] = "kelvane-cli";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance()) application = std::make_unique<QCoreApplication>(argc, argv);
-
-    SystemClock clock;
-    QtSerialDevice device;
-    PortPaths paths;
-    paths.SetOverride(target.Port);
-    Document document;
-    TransferSession session(device, clock, paths, data, document, prompts);
+    PortSession port(target.Port, data, prompts);
+    TransferSession& session = port.Session();
     session.Headless()->UploadTime = target.SendTime;
     progress.Follow(session.Status());
-    TPanelComms& comms = session.Comms();
-    QtPollTimer pollTimer([&comms] { comms.Port().PollTick(); });
-    comms.Port().SetPollTimer(&pollTimer);
-    comms.ProcessPendingEvents = [] { ProcessPendingEvents(); };
 
     QEventLoop loop;
     session.OnEnded = [&loop](TransferSession::Outcome) { loop.quit(); };
     Start(session, direction);
     if (session.Running()) loop.exec();
-    comms.Close();
-    comms.Port().SetPollTimer(nullptr);
     return session.Result() == TransferSession::Outcome::Completed;
 }
 
 }  // namespace
+
+std::unique_ptr<QCoreApplication> MakeCoreApplication() {
+    static int argc = 1;
+    static char name[] = "kelvane-cli";
+    static char* argv[] = {name, nullptr};
+    if (QCoreApplication::instance()) return nullptr;
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
 
 Console DetectConsole() {
     Console console;

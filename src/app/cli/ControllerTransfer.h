@@ -1,10 +1,13 @@
 #pragma once
 #include <istream>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/cli/Command.h"
 #include "model/Data.h"
+
+class QCoreApplication;
 
 namespace kelvane::cli {
 
@@ -33,6 +36,10 @@ struct ControllerTarget {
 // the one file argument. False with a reason when the line is wrong.
 bool ParseTransferArguments(const std::vector<std::string>& arguments, bool timeAllowed, ControllerTarget& target,
                             std::string& file, std::string& error);
+
+// The Qt application object that a real serial port's event loop needs,
+// when there is none yet (null otherwise).
+std::unique_ptr<QCoreApplication> MakeCoreApplication();
 
 enum class TransferDirection { Load, Save };
 
