@@ -66,7 +66,10 @@ std::unique_ptr<SerialDevice> ControllerConnection::MakeDevice(const Clock& cloc
     options.Version = simulatedSite_->SiteConfig.MainVersion;
     auto device = std::make_unique<sim::SimulatedPanelDevice>(clock, options, simulatedRecords_.get());
     // It prints events on the event log page, and its configuration when asked there.
-    simulatedEventLog_ = std::make_unique<sim::EventLogTalker>(*simulatedSite_, clock);
+    // Other events each run.
+    sim::EventLogTalker::Options events;
+    events.Seed = static_cast<std::uint32_t>(clock.NowMs());
+    simulatedEventLog_ = std::make_unique<sim::EventLogTalker>(*simulatedSite_, clock, events);
     device->Simulator().SetEventLog(simulatedEventLog_.get());
     frmMain_.tabViewLog->SetPrintoutRequest([this] { simulatedEventLog_->RequestPrintout(); });
     return device;

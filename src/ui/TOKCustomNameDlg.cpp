@@ -10,7 +10,7 @@ namespace kelvane {
 TOKCustomNameDlg::TOKCustomNameDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("OKCustomNameDlg"));
     setWindowTitle(QStringLiteral("Dialog"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     chkBox1 = new QCheckBox(QStringLiteral("Update Custom Place Names"), this);
     chkBox1->setObjectName(QStringLiteral("chkBox1"));

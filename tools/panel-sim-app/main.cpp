@@ -97,8 +97,9 @@ Options:
                       late one wait for it (answers keep their order).
   --delay-ms MS       how late a delayed answer is (default 5000, beyond the
                       tool's 4 s reply time-out).
-  --seed N            seed of the fault generator (default 1): the same seed
-                      gives the same faults for the same traffic.
+  --seed N            seed of the fault and event generators (default 1): the
+                      same seed gives the same faults for the same traffic,
+                      and the same events.
   --silent            hear everything, answer nothing.
   --turnaround MS     time from a request to its answer (default 20).
   --site FILE.KCF     the site configuration the controller starts with
@@ -224,7 +225,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     kelvane::sim::PanelSimulator simulator(pty, clock, line.Simulator, &store);
-    kelvane::sim::EventLogTalker eventLog(store.Site(), clock);
+    kelvane::sim::EventLogTalker::Options events;
+    events.Seed = line.Simulator.Seed;
+    kelvane::sim::EventLogTalker eventLog(store.Site(), clock, events);
     simulator.SetEventLog(&eventLog);
     auto trace = [](const std::string& text) { std::cout << text << std::endl; };
     if (line.Verbose) simulator.OnTrace = trace;
