@@ -53,8 +53,13 @@ std::size_t FirstNumberedLine(const std::vector<std::string>& lines, std::size_t
 int TLogConverter::FindPlaceNameCode(std::string_view text) const {
     if (text.empty()) return 0;
     // Code 0 ("Unnamed") never counts as found.
+    static const std::vector<std::string> standardNames = [] {
+        std::vector<std::string> names;
+        for (int code = 0; code < kStandardPlaceNameCount; ++code) names.push_back(StandardPlaceName(code));
+        return names;
+    }();
     for (int code = 1; code < kStandardPlaceNameCount; ++code) {
-        if (StandardPlaceName(code).find(text) != std::string::npos) return code;
+        if (standardNames[static_cast<std::size_t>(code)].find(text) != std::string::npos) return code;
     }
     for (int index = 0; index < data_.CustomNames.Count(); ++index) {
         if (data_.CustomNames.Item(index).Name.find(text) != std::string::npos)

@@ -21,19 +21,23 @@ std::string TrimLogText(std::string_view text) {
 }
 
 std::string GetLogField(std::string_view text, int index, char separator) {
-    std::string working(text);
-    working += separator;
-    // A line of a single character and its separator holds no fields.
-    if (TrimLogText(working).size() == 1) working.clear();
-    std::string_view rest = working;
-    std::string field(kMissingField);
-    for (int n = 0; n <= index; ++n) {
-        const std::size_t at = rest.find(separator);
-        if (at == std::string_view::npos) return std::string(kMissingField);
-        field.assign(rest.substr(0, at));
-        rest.remove_prefix(at + 1);
+    // The fields are those of `text` with `separator` appended; a line that
+    // is a single character once its separator is appended holds none.
+    auto at = [&](std::size_t i) { return i < text.size() ? text[i] : separator; };
+    std::size_t first = 0;
+    std::size_t last = text.size() + 1;
+    while (first < last && IsBlankOrControl(at(first))) ++first;
+    while (last > first && IsBlankOrControl(at(last - 1))) --last;
+    if (last - first == 1) return std::string(kMissingField);
+
+    std::size_t start = 0;
+    for (int n = 0;; ++n) {
+        const std::size_t end = text.find(separator, start);
+        const bool appended = end == std::string_view::npos;  // the separator appended at the end
+        if (n == index) return std::string(text.substr(start, (appended ? text.size() : end) - start));
+        if (appended) return std::string(kMissingField);
+        start = end + 1;
     }
-    return field;
 }
 
 std::optional<int> ParseWholeNumber(std::string_view text) {
