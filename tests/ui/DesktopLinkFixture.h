@@ -1,7 +1,6 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include <QLabel>
 #include <QTest>
 #include <memory>
 
@@ -11,20 +10,21 @@
 #include "panel-sim/SimulatedPanelDevice.h"
 #include "ui/ControllerConnection.h"
 #include "ui/MainWindow.h"
-#include "ui/SiteConfigTab.h"
 
 namespace kelvane::test {
 
 // The desktop program as `kelvane-tools --simulate` puts it together: the main
 // window, the controller link wired to it and the simulated controller with
 // its demo site. Time is the manual clock; the test runs the program's timers
-// on it as the event loop would.
-class DesktopLinkTest : public ::testing::Test {
+// on it as the event loop would. The document store is the test's own.
+class DesktopLinkFixture : public ::testing::Test {
 protected:
+    virtual DocumentStore& Store() = 0;
+
     void SetUp() override {
         StartupOptions options;
         options.Simulate = true;
-        window = std::make_unique<TfrmMain>(data, document, prompts, store, clock, options, &dialogs);
+        window = std::make_unique<TfrmMain>(data, document, prompts, Store(), clock, options, &dialogs);
         connection = std::make_unique<ControllerConnection>(*window, data, document, prompts, clock);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -59,15 +59,9 @@ protected:
         if (elapsed_ % 2000 == 0) connection->Supervisor().Timer2Timer();
     }
 
-    QString SiteLabel(const char* name) const {
-        auto* label = window->tabSiteCfg->findChild<QLabel*>(QString::fromLatin1(name));
-        return label ? label->text() : QString();
-    }
-
     TData data;
     Document document;
     ScriptedPrompts prompts;
-    FakeDocumentStore store{data};
     ScriptedFileDialogs dialogs;
     ManualClock clock;
     std::unique_ptr<TfrmMain> window;

@@ -1,10 +1,26 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
 #include <QToolButton>
 
 #include "DesktopLinkFixture.h"
 #include "core/Pages.h"
+#include "ui/SiteConfigTab.h"
 
 namespace kelvane::test {
 namespace {
+
+class DesktopLinkTest : public DesktopLinkFixture {
+protected:
+    DocumentStore& Store() override { return store; }
+
+    QString SiteLabel(const char* name) const {
+        auto* label = window->tabSiteCfg->findChild<QLabel*>(QString::fromLatin1(name));
+        return label ? label->text() : QString();
+    }
+
+    FakeDocumentStore store{data};
+};
 
 TEST_F(DesktopLinkTest, ConnectsByItselfAndShowsTheControllersVersion) {
     const TData& controller = *connection->SimulatedControllerSite();

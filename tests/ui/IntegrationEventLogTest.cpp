@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QLabel>
 #include <algorithm>
 #include <iostream>
 
@@ -9,24 +10,32 @@
 #include "model/DeviceCatalogue.h"
 #include "panel-sim/ConfigurationPrintout.h"
 #include "ui/EventLogTab.h"
+#include "ui/SiteConfigTab.h"
 
 namespace kelvane::test {
 namespace {
 
 using Lines = std::vector<std::string>;
 
-class DesktopEventLogTest : public DesktopLinkTest {
+class DesktopEventLogTest : public DesktopLinkFixture {
 protected:
+    DocumentStore& Store() override { return store; }
+    bool Connected() const {
+        auto* label = window->tabSiteCfg->findChild<QLabel*>(QStringLiteral("stxtConnectedStatus"));
+        return label && label->text() == "Connected";
+    }
     EventLogTab& Log() { return *window->tabViewLog; }
     bool LogHas(const std::string& text) {
         for (const std::string& line : Log().Lines())
             if (line.find(text) != std::string::npos) return true;
         return false;
     }
+
+    FakeDocumentStore store{data};
 };
 
 TEST_F(DesktopEventLogTest, TheLogFillsOnlyWhileItsPageIsShown) {
-    ASSERT_TRUE(RunUntil([&] { return SiteLabel("stxtConnectedStatus") == "Connected"; }, 10000));
+    ASSERT_TRUE(RunUntil([&] { return Connected(); }, 10000));
     window->ConfigPages->setCurrentIndex(kPageDevices);
     RunFor(30000);
     EXPECT_TRUE(Log().Lines().empty());
@@ -60,7 +69,7 @@ TEST_F(DesktopEventLogTest, APageOpenedBeforeTheLinkConnectedStillFills) {
     EXPECT_EQ(connection->PanelComms().LinkMode, 1);
     EXPECT_FALSE(connection->PanelComms().HandshakeFailed);
     window->ConfigPages->setCurrentIndex(kPageSiteConfig);
-    ASSERT_TRUE(RunUntil([&] { return SiteLabel("stxtConnectedStatus") == "Connected"; }, 10000));
+    ASSERT_TRUE(RunUntil([&] { return Connected(); }, 10000));
 }
 
 TEST_F(DesktopEventLogTest, ThePrintoutArrivesWholeAndConvertsIntoTheSite) {
