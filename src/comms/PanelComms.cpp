@@ -91,7 +91,8 @@ void TPanelComms::RetryHandshake() {
 
 void TPanelComms::DoTick() {
     if (Suspended) return;
-    if (!HandshakeDone && !HandshakeFailed && LinkMode == 0) {
+    // Text-only reception reads no frames, so no handshake starts then.
+    if (!HandshakeDone && !HandshakeFailed && LinkMode == 0 && !IsASCIIOnly) {
         LinkMode = 1;
         RetriesLeft = 10;
         ReopenForMode();
@@ -101,8 +102,13 @@ void TPanelComms::DoTick() {
 }
 
 void TPanelComms::DoInputTimeout() {
-    if (!HandshakeDone && !HandshakeFailed) RetryHandshake();
-    else if (OnTimeout) OnTimeout(*this);
+    if (!HandshakeDone && !HandshakeFailed) {
+        // Text-only reception cannot hear the answer: the handshake (and the
+        // line discipline it would change) waits.
+        if (!IsASCIIOnly) RetryHandshake();
+    } else if (OnTimeout) {
+        OnTimeout(*this);
+    }
 }
 
 bool TPanelComms::ChecksumValid() const {

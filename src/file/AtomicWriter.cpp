@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 namespace kelvane {
@@ -75,6 +76,7 @@ bool AtomicWriter::Stage(const std::string& path, std::string_view content) {
     if (replacing &&
         (!S_ISREG(old.st_mode) || ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)) {
         failedPath_ = path;
+        failureReason_ = S_ISDIR(old.st_mode) ? std::strerror(EISDIR) : "not a regular file";
         return false;
     }
     const fs::path folder = FolderOf(target);
@@ -92,11 +94,13 @@ bool AtomicWriter::Stage(const std::string& path, std::string_view content) {
     }
     if (fd < 0) {
         failedPath_ = path;
+        failureReason_ = std::strerror(errno);
         return false;
     }
     staged_.push_back({path, target.string(), std::move(temporary), fd});
     if ((replacing && !TakeOver(fd, old)) || !WriteAll(fd, content)) {
         failedPath_ = path;
+        failureReason_ = std::strerror(errno);
         Discard();
         return false;
     }
@@ -109,10 +113,12 @@ bool AtomicWriter::Stage(const std::string& path, std::string_view content) {
 bool AtomicWriter::Commit() {
     for (Staged& file : staged_) {
         const bool flushed = ::fsync(file.fd) == 0;
+        const int flushError = errno;
         const bool closed = ::close(file.fd) == 0;
         file.fd = -1;
         if (!flushed || !closed) {
             failedPath_ = file.path;
+            failureReason_ = std::strerror(flushed ? errno : flushError);
             Discard();
             return false;
         }
@@ -121,6 +127,7 @@ bool AtomicWriter::Commit() {
         const Staged& file = staged_.front();
         if (::rename(file.temporary.c_str(), file.target.c_str()) != 0) {
             failedPath_ = file.path;
+            failureReason_ = std::strerror(errno);
             Discard();
             return false;
         }

@@ -32,6 +32,8 @@ public:
     bool Commit();
 
     const std::string& FailedPath() const { return failedPath_; }
+    // Why it failed ("No space left on device").
+    const std::string& FailureReason() const { return failureReason_; }
 
 private:
     struct Staged {
@@ -44,6 +46,7 @@ private:
 
     std::vector<Staged> staged_;
     std::string failedPath_;
+    std::string failureReason_;
 };
 
 // Writes one file through an AtomicWriter.

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 
 namespace kelvane {
 
@@ -14,11 +15,14 @@ FileBytes ReadFileBytes(const std::string& path) {
     if (fd < 0) {
         result.status =
             (errno == ENOENT || errno == ENOTDIR) ? FileReadStatus::Missing : FileReadStatus::Unreadable;
+        result.reason = std::strerror(errno);
         return result;
     }
     result.status = FileReadStatus::Unreadable;
     struct stat info {};
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    if (!regular) result.reason = S_ISDIR(info.st_mode) ? std::strerror(EISDIR) : "not a regular file";
+    if (regular) {
         result.bytes.reserve(static_cast<std::size_t>(info.st_size));
         char buffer[65536];
         for (;;) {
@@ -29,6 +33,7 @@ FileBytes ReadFileBytes(const std::string& path) {
                 result.status = FileReadStatus::Read;
                 break;
             } else if (errno != EINTR) {
+                result.reason = std::strerror(errno);
                 break;
             }
         }

@@ -8,6 +8,8 @@ enum class FileReadStatus { Read, Missing, Unreadable };
 struct FileBytes {
     FileReadStatus status = FileReadStatus::Missing;
     std::string bytes;
+    // Why there is none ("No such file or directory"); empty when read.
+    std::string reason;
 };
 
 // The whole content of a file, or why there is none: a path that names

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 
 #include "transfer/TransferView.h"
@@ -19,7 +20,9 @@ public:
     void ShowMainVersion(const std::string& version) override { MainVersion = version; }
     void SetConnectionStatusText(const std::string& text) override { ConnectionStatus = text; }
     void SetDateTimeTexts(const std::string&, const std::string&) override {}
-    void AppendEventLogLine(const std::string&) override {}
+    void AppendEventLogLine(const std::string& line) override {
+        if (OnEventLogLine) OnEventLogLine(line);
+    }
     void Beep() override {}
     bool UploadTimeSelected() const override { return UploadTime; }
     void RefreshPlaceNameLists() override {}
@@ -29,6 +32,8 @@ public:
     bool UploadTime = false;
     std::string MainVersion;
     std::string ConnectionStatus;
+    // A line for the event log (only with Page set to the event log page).
+    std::function<void(const std::string&)> OnEventLogLine;
 };
 
 }  // namespace kelvane

@@ -351,11 +351,22 @@ void TransferSupervisor::PageChanged(int activePage) {
     comms_.IsASCIIOnly = false;
     if (activePage != kPageViewEventLog) return;
     if (comms_.LinkMode != 1) {
+        // A link that has no discipline yet takes the plain one the port is
+        // reopened in, so that the event log keep-alive reaches the line; its
+        // handshake waits until the page is left (text-only reception cannot
+        // read the answer).
+        if (comms_.LinkMode == 0) {
+            comms_.LinkMode = 1;
+            comms_.RetriesLeft = 10;
+        }
         comms_.Close();
         comms_.SetComPortParity(ptNONE);
         comms_.Open();
     }
     comms_.IsASCIIOnly = true;
+    // Both receive buffers: a part frame and the part line.
+    comms_.DCharsReceived = 0;
+    comms_.RxBuffer.clear();
     comms_.ClearLineTexts();
 }
 

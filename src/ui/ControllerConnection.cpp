@@ -6,6 +6,7 @@
 #include "core/Pages.h"
 #include "panel-sim/ControllerRecords.h"
 #include "panel-sim/DemoSite.h"
+#include "panel-sim/EventLogTalker.h"
 #include "panel-sim/SimulatedPanelDevice.h"
 #include "panel-sim/StoreFaults.h"
 #include "ui/ControllerVerifyCommands.h"
@@ -53,6 +54,7 @@ ControllerConnection::ControllerConnection(TfrmMain& frmMain, TData& data, Docum
 }
 
 ControllerConnection::~ControllerConnection() {
+    if (simulatedEventLog_) frmMain_.tabViewLog->SetPrintoutRequest(nullptr);
     timer2_.stop();
     simulatorTimer_.stop();
     session_->Comms().Close();
@@ -68,7 +70,15 @@ std::unique_ptr<SerialDevice> ControllerConnection::MakeDevice(const Clock& cloc
     options.Version = simulatedSite_->SiteConfig.MainVersion;
     simulatedFaults_ = std::make_unique<sim::StoreFaults>(*simulatedRecords_,
                                                           frmMain_.Options().CorruptStoreRate, options.Seed);
-    return std::make_unique<sim::SimulatedPanelDevice>(clock, options, simulatedFaults_.get());
+    auto device = std::make_unique<sim::SimulatedPanelDevice>(clock, options, simulatedFaults_.get());
+    // It prints events on the event log page, and its configuration when asked there.
+    // Other events each run.
+    sim::EventLogTalker::Options events;
+    events.Seed = static_cast<std::uint32_t>(clock.NowMs());
+    simulatedEventLog_ = std::make_unique<sim::EventLogTalker>(*simulatedSite_, clock, events);
+    device->Simulator().SetEventLog(simulatedEventLog_.get());
+    frmMain_.tabViewLog->SetPrintoutRequest([this] { simulatedEventLog_->RequestPrintout(); });
+    return device;
 }
 
 sim::SimulatedPanelDevice* ControllerConnection::SimulatedDevice() {

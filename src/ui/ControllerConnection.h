@@ -18,6 +18,7 @@ namespace kelvane {
 
 namespace sim {
 class ControllerRecords;
+class EventLogTalker;
 class SimulatedPanelDevice;
 class StoreFaults;
 }
@@ -70,6 +71,7 @@ private:
     std::unique_ptr<TData> simulatedSite_;
     std::unique_ptr<sim::ControllerRecords> simulatedRecords_;
     std::unique_ptr<sim::StoreFaults> simulatedFaults_;
+    std::unique_ptr<sim::EventLogTalker> simulatedEventLog_;
     std::unique_ptr<SerialDevice> device_;
     std::unique_ptr<TransferSession> session_;
     std::unique_ptr<ControllerVerifyCommands> verifyCommands_;

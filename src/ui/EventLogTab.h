@@ -1,40 +1,76 @@
 #pragma once
 #include <QWidget>
+#include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "core/Prompts.h"
 #include "file/Document.h"
 #include "model/Data.h"
+#include "ui/FileDialogs.h"
 
+class QAction;
 class QPlainTextEdit;
 
 namespace kelvane {
 
+class TOKCustomNameDlg;
+
 // The View Event Log tab: the text the controller sends while the tab is
-// open. Its file commands and the printout conversion arrive with the event
-// log; the main window's four log buttons already call the entry points below.
+// open, one line at a time. The engineer clears it, saves it to a log file,
+// loads a saved log back, and converts a configuration printout held in it
+// into the site. The log is a list of 8-bit lines; the view shows them in a
+// fixed-pitch font without wrapping, and appending a line costs the same
+// however long the log has grown.
 class EventLogTab : public QWidget {
     Q_OBJECT
 public:
     EventLogTab(TData& data, Document& document, Prompts& prompts, QWidget* parent = nullptr);
+    ~EventLogTab() override;
 
-    // Empties the log view.
+    // "Clear Display": empties the log.
     void ClearDisplay();
-    // Focuses the log view and appends one line the controller sent.
+    // Focuses the log and appends one line the controller sent.
     void AppendLine(const std::string& line);
-    // Asks for a log file and shows it.
+    // "Load Log from Disk": asks for a log file and shows it in place of the log.
     void LoadLogFromDisk();
-    // Asks for a file name and writes the log view to it.
+    // "Save Log to Disk": asks for a file name and writes the log to it.
     void SaveLogToDisk();
-    // Reads a configuration printout held in the log back into the model.
+    // "Convert": asks whether unknown place names become custom names, then
+    // reads the configuration printout held in the log into the model.
     void Convert();
 
-    QPlainTextEdit* LogView;
+    // The log's lines as 8-bit text.
+    std::vector<std::string> Lines() const { return lines_; }
+    int LineCount() const { return static_cast<int>(lines_.size()); }
+    // Replaces the whole log.
+    void SetLines(std::vector<std::string> lines);
+
+    // The log file dialogs; null gives the tab's own.
+    void SetFileDialogs(FileDialogs* dialogs);
+    // Where the controller's printout can be asked for (the simulated
+    // controller): the log's context menu and Ctrl+Shift+P then ask for it.
+    void SetPrintoutRequest(std::function<void()> request);
+
+    // After a conversion wrote into the model: every editor tab refills
+    // itself (the document is then marked modified).
+    std::function<void()> OnModelConverted;
+
+    QPlainTextEdit* EventLog;
+    TOKCustomNameDlg* OKCustomNameDlg;
+    QAction* PrintoutAction;
 
 private:
-    [[maybe_unused]] TData& data_;
-    [[maybe_unused]] Document& document_;
-    [[maybe_unused]] Prompts& prompts_;
+    void ShowContextMenu(const QPoint& position);
+
+    TData& data_;
+    Document& document_;
+    Prompts& prompts_;
+    std::vector<std::string> lines_;
+    std::unique_ptr<FileDialogs> ownFileDialogs_;
+    FileDialogs* fileDialogs_ = nullptr;
+    std::function<void()> printoutRequest_;
 };
 
 }  // namespace kelvane

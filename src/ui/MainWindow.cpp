@@ -159,6 +159,7 @@ TfrmMain::TfrmMain(TData& data, Document& document, Prompts& prompts, DocumentSt
         tabComment->LoadFromModel();
         tabViewLog->ClearDisplay();
     };
+    tabViewLog->OnModelConverted = [this] { FillAllTabs(); };
     ModifiedChanged();
 
     KeepToolBarAndTabsWhole();

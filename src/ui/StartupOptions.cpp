@@ -48,7 +48,9 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
                                   QStringLiteral("Show this help and exit."));
     const QCommandLineOption simulate(
         QStringLiteral("simulate"),
-        QStringLiteral("Talk to a simulated Network Controller (no serial port)."));
+        QStringLiteral("Talk to a simulated Network Controller (no serial port). On the View Event Log tab "
+                       "it prints events now and then; Ctrl+Shift+P there (or the log's right-click menu) "
+                       "has it print its configuration for Convert."));
     const QCommandLineOption port(
         QStringLiteral("port"), QStringLiteral("Use the serial device <device> instead of the stored port."),
         QStringLiteral("device"));

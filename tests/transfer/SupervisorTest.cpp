@@ -391,5 +391,50 @@ TEST_F(SupervisorFixture, EventLogPageSwitchesTheLinkToText) {
     EXPECT_FALSE(h.comms.IsASCIIOnly);
 }
 
+TEST_F(SupervisorFixture, TheLogPageEmptiesBothReceiveBuffers) {
+    h.comms.LinkMode = 1;
+    h.comms.HandshakeDone = true;
+    ASSERT_TRUE(h.comms.Open());
+    std::vector<std::string> lines;
+    h.comms.OnInput = [&](TCommPanel&, const std::string& text) { lines.push_back(text); };
+    testing::ReceiveAtNextPoll(h.line, h.comms.Port(), "I\x05" "half");
+    ASSERT_GT(h.comms.DCharsReceived, 0);
+    supervisor.PageChanged(kPageViewEventLog);
+    EXPECT_EQ(h.comms.DCharsReceived, 0);
+    EXPECT_TRUE(h.comms.RxBuffer.empty());
+    testing::ReceiveAtNextPoll(h.line, h.comms.Port(), "CALL\n\r");
+    EXPECT_EQ(lines, std::vector<std::string>{"CALL\n\r"});
+}
+
+// A link that has no discipline yet (the log page opened before the first
+// handshake) takes the plain one and keeps it while the page is shown: the
+// handshake, whose answer text-only reception cannot read, would otherwise
+// time out and move the port to the marked disciplines.
+TEST_F(SupervisorFixture, TheLogPageHoldsTheHandshakeUntilItIsLeft) {
+    h.simulator.Options().Silent = true;
+    view.page = kPageViewEventLog;
+    supervisor.PageChanged(kPageViewEventLog);
+    EXPECT_EQ(h.comms.LinkMode, 1);
+    EXPECT_TRUE(h.comms.Connected());
+    EXPECT_EQ(h.line.A().Settings().Parity, ptNONE);
+    for (int n = 0; n < 60; ++n) {
+        supervisor.Timer2Timer();
+        h.RunFor(2000);
+    }
+    EXPECT_EQ(h.comms.LinkMode, 1);
+    EXPECT_EQ(h.line.A().Settings().Parity, ptNONE);
+    EXPECT_FALSE(h.comms.HandshakeFailed);
+    EXPECT_EQ(h.simulator.CommandsHeard(), std::string(60, 'V'));
+    EXPECT_TRUE(prompts.ShownMessages().empty());
+
+    supervisor.PageChanging(kPageViewEventLog);
+    view.page = kPageSiteConfig;
+    supervisor.PageChanged(kPageSiteConfig);
+    h.simulator.Options().Silent = false;
+    supervisor.Timer2Timer();
+    ASSERT_TRUE(h.RunUntil([&] { return h.comms.HandshakeDone; }, 10000));
+    EXPECT_EQ(h.comms.LinkMode, 1);
+}
+
 }  // namespace
 }  // namespace kelvane

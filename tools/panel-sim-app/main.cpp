@@ -1,12 +1,15 @@
 // kelvane-panel-sim: a simulated Network Controller on a pseudo-terminal.
 #include <poll.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <iostream>
 #include <string>
 
 #include "core/SystemClock.h"
+#include "panel-sim/EventLogTalker.h"
 #include "panel-sim/PanelSimulator.h"
 #include "panel-sim/PtyPort.h"
 #include "panel-sim/SiteStore.h"
@@ -15,8 +18,42 @@
 namespace {
 
 volatile std::sig_atomic_t stopRequested = 0;
+volatile std::sig_atomic_t printoutRequested = 0;
 
 void RequestStop(int) { stopRequested = 1; }
+void RequestPrintout(int) { printoutRequested = 1; }
+
+// The terminal's input, read only while this program is in the terminal's
+// foreground (a background job that reads it would be stopped).
+class TerminalCommands {
+public:
+    bool Watching() const { return open_ && ::isatty(STDIN_FILENO) == 1 && ::tcgetpgrp(STDIN_FILENO) == ::getpgrp(); }
+
+    // Reads what was typed; true when a line asks for the printout ("p").
+    bool PrintoutAsked() {
+        char buffer[256];
+        const ssize_t count = ::read(STDIN_FILENO, buffer, sizeof buffer);
+        if (count <= 0) {
+            open_ = count < 0 && errno == EINTR;
+            return false;
+        }
+        bool asked = false;
+        for (ssize_t i = 0; i < count; ++i) {
+            const char c = buffer[i];
+            if (c == '\n') {
+                asked = asked || line_ == "p" || line_ == "P";
+                line_.clear();
+            } else if (line_.size() < 16) {
+                line_ += c;
+            }
+        }
+        return asked;
+    }
+
+private:
+    bool open_ = true;
+    std::string line_;
+};
 
 const char* const kHelp = R"(Usage: kelvane-panel-sim [options]
 
@@ -36,6 +73,15 @@ What it answers:
   A frame with a bad checksum is answered with NAK; bytes that do not form a
   frame in the controller's link mode are ignored, as is a frame that stalls
   for more than 500 ms.
+
+Event log:
+  While the tool listens on its View Event Log tab (it sends "V" every two
+  seconds there), the controller prints an event line every few seconds: a
+  call, accept, reset, fault or door event with its time and place. Lines end
+  with LF CR. Type p and Enter on this terminal, or send the signal SIGUSR1
+  (kill -USR1 PID), and it prints its whole configuration in the layout that
+  Convert reads (device, group and zone sections); a printout asked for while
+  the tool is not listening starts once it listens.
 
 Options:
   --mode N            link mode the controller listens in (default 1). A
@@ -57,8 +103,9 @@ Options:
                       packets that are acknowledged but stored wrongly or not
                       at all (0..1, default 0): a verify after saving finds
                       them.
-  --seed N            seed of the fault generators (default 1): the same seed
-                      gives the same faults for the same traffic.
+  --seed N            seed of the fault and event generators (default 1): the
+                      same seed gives the same faults for the same traffic,
+                      and the same events.
   --silent            hear everything, answer nothing.
   --turnaround MS     time from a request to its answer (default 20).
   --site FILE.KCF     the site configuration the controller starts with
@@ -188,18 +235,35 @@ int main(int argc, char** argv) {
     }
     kelvane::sim::StoreFaults faults(store, line.CorruptStoreRate, line.Simulator.Seed);
     kelvane::sim::PanelSimulator simulator(pty, clock, line.Simulator, &faults);
+    kelvane::sim::EventLogTalker::Options events;
+    events.Seed = line.Simulator.Seed;
+    kelvane::sim::EventLogTalker eventLog(store.Site(), clock, events);
+    simulator.SetEventLog(&eventLog);
+    auto trace = [](const std::string& text) { std::cout << text << std::endl; };
     if (line.Verbose) {
-        simulator.OnTrace = [](const std::string& text) { std::cout << text << std::endl; };
-        faults.OnTrace = simulator.OnTrace;
+        simulator.OnTrace = trace;
+        faults.OnTrace = trace;
     }
+    eventLog.OnTrace = [&line, trace](const std::string& text) {
+        // What was asked for is always confirmed; the events only when verbose.
+        if (line.Verbose || text.rfind("print", 0) == 0) trace(text);
+    };
 
     std::signal(SIGINT, RequestStop);
     std::signal(SIGTERM, RequestStop);
+    std::signal(SIGUSR1, RequestPrintout);
     std::cout << pty.SlavePath() << std::endl;
 
+    TerminalCommands terminal;
     while (!stopRequested) {
-        pollfd watch{pty.MasterFd(), POLLIN, 0};
-        ::poll(&watch, 1, 5);
+        pollfd watch[2] = {{pty.MasterFd(), POLLIN, 0}, {STDIN_FILENO, POLLIN, 0}};
+        const bool typing = terminal.Watching();
+        ::poll(watch, typing ? 2 : 1, 5);
+        if (typing && (watch[1].revents & (POLLIN | POLLHUP)) && terminal.PrintoutAsked()) printoutRequested = 1;
+        if (printoutRequested) {
+            printoutRequested = 0;
+            eventLog.RequestPrintout();
+        }
         simulator.Service();
         if (!store.WriteIfSettled(error)) std::cerr << "kelvane-panel-sim: " << error << std::endl;
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "comms/PanelComms.h"
+#include "panel-sim/EventLogTalker.h"
 
 namespace kelvane::sim {
 
@@ -35,6 +36,11 @@ void PanelSimulator::Service() {
         const std::string bytes = std::move(pending_.front().Bytes);
         pending_.pop_front();
         port_.Transmit(bytes);
+    }
+    // Log text goes out between answers, never inside one.
+    if (eventLog_ && pending_.empty()) {
+        const std::string text = eventLog_->Due();
+        if (!text.empty()) port_.Transmit(text);
     }
 }
 
@@ -92,6 +98,7 @@ void PanelSimulator::FrameComplete() {
 }
 
 std::string PanelSimulator::Answer(unsigned char command, const std::string& payload) {
+    if (eventLog_) eventLog_->FrameHeard(command);
     switch (command) {
         case 'A':
             ++counts_.Handshakes;

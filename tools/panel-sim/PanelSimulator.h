@@ -11,6 +11,8 @@
 
 namespace kelvane::sim {
 
+class EventLogTalker;
+
 struct SimulatorOptions {
     // The discipline the controller listens in: 1 plain after SOH, 2 first
     // byte spaced and the rest marked, 3 first byte marked and the rest spaced.
@@ -53,6 +55,9 @@ public:
 
     // The store for load requests and save packets; null answers them with NAK.
     void SetRecordHandler(RecordHandler* records) { records_ = records; }
+    // The controller's log output while the tool listens on its event log
+    // page (heard from the "V" keep-alive); null prints nothing.
+    void SetEventLog(EventLogTalker* eventLog) { eventLog_ = eventLog; }
     SimulatorOptions& Options() { return options_; }
     const Counts& Statistics() const { return counts_; }
     // The command letters heard, in order (one per well-formed frame).
@@ -87,6 +92,7 @@ private:
     const Clock& clock_;
     SimulatorOptions options_;
     RecordHandler* records_;
+    EventLogTalker* eventLog_ = nullptr;
     std::mt19937 random_;
 
     bool inFrame_ = false;

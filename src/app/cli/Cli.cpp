@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iostream>
 
+#include "app/cli/EventLogCommands.h"
 #include "app/cli/FileCommands.h"
 #include "app/cli/TransferCommands.h"
 
@@ -41,7 +42,7 @@ void Cli::PrintOverview(std::ostream& out) const {
     out << "\nkelvane-cli COMMAND --help describes a command.\n"
            "Exit status: 0 success, 1 a file could not be read or written or the JSON is bad,\n"
            "2 not a Kelvane Programming Tools file, 3 the controller transfer did not complete,\n"
-           "4 the sites compared differ, 64 wrong command line.\n";
+           "4 the sites compared differ or the log could not be converted, 64 wrong command line.\n";
 }
 
 int Cli::Run(const std::vector<std::string>& arguments, CommandIo& io) const {
@@ -70,6 +71,7 @@ Cli MakeCli() {
     Cli cli;
     AddFileCommands(cli);
     AddTransferCommands(cli, DetectConsole());
+    AddEventLogCommands(cli);
     return cli;
 }
 

@@ -14,4 +14,9 @@ void Command::ExplainUsage(const std::string& error, CommandIo& io) const {
            << " (see kelvane-cli " << Name() << " --help)\n";
 }
 
+int Command::UsageError(const std::string& error, CommandIo& io) const {
+    ExplainUsage(error, io);
+    return kExitUsage;
+}
+
 }  // namespace kelvane::cli

@@ -41,6 +41,8 @@ protected:
     // Prints why the command line is wrong, then the usage line; the caller
     // returns kExitUsage.
     void ExplainUsage(const std::string& error, CommandIo& io) const;
+    // The same, returning kExitUsage.
+    int UsageError(const std::string& error, CommandIo& io) const;
 };
 
 }  // namespace kelvane::cli

@@ -9,15 +9,11 @@
 #include <memory>
 
 #include "app/cli/ConsolePrompts.h"
+#include "app/cli/PortSession.h"
 #include "app/cli/ProgressLine.h"
-#include "comms/qt/QtPollTimer.h"
-#include "comms/qt/QtSerialDevice.h"
 #include "core/ManualClock.h"
 #include "core/SystemClock.h"
-#include "panel-sim/ControllerRecords.h"
-#include "panel-sim/DemoSite.h"
-#include "panel-sim/SimulatedPanelDevice.h"
-#include "panel-sim/StoreFaults.h"
+#include "panel-sim/DemoController.h"
 #include "transfer/TransferSession.h"
 
 namespace kelvane::cli {
@@ -35,13 +31,8 @@ void RunSimulated(const ControllerTarget& target, TData& data, Prompts& prompts,
                   const SessionWork& work) {
     ManualClock clock;
     clock.SetLocalTime(SystemClock().LocalTime());  // for the time packet
-    TData controller;
-    sim::BuildDemoSite(controller);
-    sim::ControllerRecords records(controller);
-    sim::StoreFaults faults(records, target.CorruptStoreRate, 1);
-    sim::SimulatorOptions options;
-    options.Version = controller.SiteConfig.MainVersion;
-    sim::SimulatedPanelDevice device(clock, options, &faults);
+    sim::DemoController controller(clock, target.CorruptStoreRate);
+    sim::SimulatedPanelDevice& device = controller.Device();
     PortPaths paths;
     Document document;
     TransferSession session(device, clock, paths, data, document, prompts);
@@ -58,24 +49,10 @@ void RunSimulated(const ControllerTarget& target, TData& data, Prompts& prompts,
 // timer and its data-ready notification until the work is done.
 void RunOnPort(const ControllerTarget& target, TData& data, Prompts& prompts, ProgressLine& progress,
                const SessionWork& work) {
-    std::unique_ptr<QCoreApplication> application;
-    static int argc = 1;
-    static char name[] = "kelvane-cli";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance()) application = std::make_unique<QCoreApplication>(argc, argv);
-
-    SystemClock clock;
-    QtSerialDevice device;
-    PortPaths paths;
-    paths.SetOverride(target.Port);
-    Document document;
-    TransferSession session(device, clock, paths, data, document, prompts);
+    PortSession port(target.Port, data, prompts);
+    TransferSession& session = port.Session();
     session.Headless()->UploadTime = target.SendTime;
     progress.Follow(session.Status());
-    TPanelComms& comms = session.Comms();
-    QtPollTimer pollTimer([&comms] { comms.Port().PollTick(); });
-    comms.Port().SetPollTimer(&pollTimer);
-    comms.ProcessPendingEvents = [] { ProcessPendingEvents(); };
 
     work(session, [](const std::function<bool()>& finished) {
         QEventLoop loop;
@@ -86,11 +63,17 @@ void RunOnPort(const ControllerTarget& target, TData& data, Prompts& prompts, Pr
         check.start(kFinishedCheckMs);
         if (!finished()) loop.exec();
     });
-    comms.Close();
-    comms.Port().SetPollTimer(nullptr);
 }
 
 }  // namespace
+
+std::unique_ptr<QCoreApplication> MakeCoreApplication() {
+    static int argc = 1;
+    static char name[] = "kelvane-cli";
+    static char* argv[] = {name, nullptr};
+    if (QCoreApplication::instance()) return nullptr;
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
 
 Console DetectConsole() {
     Console console;

@@ -1,6 +1,7 @@
 #pragma once
 #include <functional>
 #include <istream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,8 @@
 #include "compare/ControllerVerify.h"
 #include "model/Data.h"
 #include "transfer/TransferSession.h"
+
+class QCoreApplication;
 
 namespace kelvane::cli {
 
@@ -60,6 +63,10 @@ using SessionWork = std::function<void(TransferSession& session, const RunUntil&
 // the error stream, with a progress line on a terminal.
 void RunOnController(const ControllerTarget& target, TData& data, const Console& console, CommandIo& io,
                      const SessionWork& work);
+
+// The Qt application object that a real serial port's event loop needs,
+// when there is none yet (null otherwise).
+std::unique_ptr<QCoreApplication> MakeCoreApplication();
 
 enum class TransferDirection { Load, Save };
 

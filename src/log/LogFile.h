@@ -1,0 +1,34 @@
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kelvane {
+
+// Event log files: the log saved as a rich-text document, one paragraph a
+// line; a file that is not rich text reads as plain text, one line a line.
+
+// The lines of plain text: a line ends at CR LF, LF or CR; text after the
+// last line break is a line of its own when it is not empty.
+std::vector<std::string> SplitPlainTextLines(std::string_view bytes);
+
+// The lines of a log file's content: a rich-text document's paragraphs, or
+// the lines of plain text.
+std::vector<std::string> LogLinesFromBytes(std::string_view bytes);
+
+struct LogFileRead {
+    bool Read = false;
+    std::vector<std::string> Lines;
+    // When it could not be read: the file's name and the reason.
+    std::string Error;
+};
+
+// Reads the log file at `path`.
+LogFileRead ReadLogFile(const std::string& path);
+
+// Writes `lines` to `path` as a rich-text log, replacing the file whole (a
+// failed write leaves the old file as it was). False with `error` naming
+// the file and the reason.
+bool WriteLogFile(const std::string& path, const std::vector<std::string>& lines, std::string& error);
+
+}  // namespace kelvane

@@ -1,0 +1,13 @@
+#pragma once
+#include <string>
+#include <vector>
+
+namespace kelvane {
+
+// An event log as a rich-text document: a header, a font table with the
+// log's fixed-pitch font, and one paragraph a line. "\", "{" and "}" are
+// escaped, a tab is written as \tab, and every other byte below 32 or above
+// 127 as \'hh, so that every byte of every line reads back as it was.
+std::string WriteRtfLog(const std::vector<std::string>& lines);
+
+}  // namespace kelvane
