@@ -12,6 +12,7 @@
 #include <QScopedValueRollback>
 #include <QVBoxLayout>
 
+#include "model/SiteSettingLists.h"
 #include "ui/SiteConfigCodeEdit.h"
 #include "ui/SiteConfigReturnChain.h"
 #include "ui/SiteConfigTimeText.h"
@@ -30,13 +31,9 @@ constexpr const char* kAccessLevelError = "Error. Access Level code must have 4 
 constexpr const char* kCallCodeError = "Error. Call Accept code must have 4 characters";
 constexpr const char* kAttackCodeError = "Error. Attack Accept code must have 4 characters";
 
-const std::vector<const char*> kLoggerEntries = {
-    "Disabled",         "Manual Only",      "On every event",   "After 10 events", "After 20 events",
-    "After 30 events",  "After 40 events",  "After 50 events",  "After 60 events", "After 70 events",
-    "After 80 events",  "After 90 events",  "After 100 events"};
-const std::vector<const char*> kPagerEntries = {"Disabled", "Call & Higher", "Assist & Higher",
-                                                "Emergency & Higher", "Attack Only"};
-const std::vector<const char*> kSentEntries = {"Locally", "Globally"};
+const std::vector<const char*>& kLoggerEntries = LoggerSettingEntries();
+const std::vector<const char*>& kPagerEntries = PagerLevelEntries();
+const std::vector<const char*>& kSentEntries = SentEntries();
 
 QString Latin1(const std::string& text) { return QString::fromLatin1(text.data(), qsizetype(text.size())); }
 std::string Bytes(const QString& text) { return text.toLatin1().toStdString(); }

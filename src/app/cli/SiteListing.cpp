@@ -1,11 +1,11 @@
 #include "app/cli/SiteListing.h"
 
-#include <array>
 #include <sstream>
 
 #include "file/SiteFields.h"
 #include "model/DeviceCatalogue.h"
 #include "model/EquationText.h"
+#include "model/SiteSettingLists.h"
 
 namespace kelvane::cli {
 namespace {
@@ -22,22 +22,19 @@ std::string YesNo(bool value) {
     return value ? "Yes" : "No";
 }
 
+// The list entry at `index`, or a note of the stored value that names none.
+std::string EntryText(const std::vector<const char*>& entries, int index) {
+    const std::string entry = ListEntry(entries, index);
+    return entry.empty() ? "Unknown (" + std::to_string(index) + ")" : entry;
+}
+
 std::string LoggerSettingText(int setting) {
-    if (setting == 0) return "Disabled";
-    if (setting == 1) return "Manual Only";
-    if (setting == 2) return "On every event";
-    if (setting >= 3 && setting <= 12) return "After " + std::to_string((setting - 2) * 10) + " events";
-    return "Unknown (" + std::to_string(setting) + ")";
+    return EntryText(LoggerSettingEntries(), setting);
 }
 
 std::string PagerText(const TKSiteConfig1& site) {
-    static const std::array<const char*, 5> kLevels{"Disabled", "Call & Higher", "Assist & Higher",
-                                                    "Emergency & Higher", "Attack Only"};
-    if (!site.PagerEnabled) return "Disabled";
-    if (site.PagerLevel < 0 || site.PagerLevel >= static_cast<int>(kLevels.size())) {
-        return "Unknown (" + std::to_string(site.PagerLevel) + ")";
-    }
-    return kLevels[static_cast<std::size_t>(site.PagerLevel)];
+    if (!site.PagerEnabled) return ListEntry(PagerLevelEntries(), 0);
+    return EntryText(PagerLevelEntries(), site.PagerLevel);
 }
 
 std::string AllocationText(const TKLoop& loop, int n) {
