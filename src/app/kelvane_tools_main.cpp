@@ -6,6 +6,8 @@
 #include "core/SystemClock.h"
 #include "file/Document.h"
 #include "model/Data.h"
+#include "print/QtPrinterPort.h"
+#include "print/ReportPrinting.h"
 #include "transfer/TransferStatus.h"
 #include "ui/AppIcons.h"
 #include "ui/ConfigFileStore.h"
@@ -60,6 +62,8 @@ int main(int argc, char** argv) {
     kelvane::TfrmMain frmMain(data, document, prompts, store, clock, commandLine.Options);
     prompts.SetParent(&frmMain);
     kelvane::ControllerConnection connection(frmMain, data, document, prompts, clock);
+    kelvane::TQtPrinterPort printers;
+    kelvane::TReportPrinting printing(frmMain, data, document, prompts, clock, printers);
 
     splashStatus.SetCancelVisible(true);
     splash.reset();

@@ -1,0 +1,89 @@
+#include "print/ReportPrinting.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+
+#include "print/TfrmPrint.h"
+#include "ui/EventLogTab.h"
+#include "ui/MainWindow.h"
+
+namespace kelvane {
+namespace {
+
+constexpr const char* kNoPrinterMessage =
+    "No printer is installed. Preview the report to export it as a PDF file.";
+constexpr const char* kPrintFailedMessage = "The report could not be sent to the printer.";
+
+// The lines of the View Event Log tab as 8-bit text.
+std::vector<std::string> EventLogLines(const EventLogTab& tab) {
+    std::vector<std::string> lines;
+    const QString text = tab.LogView->toPlainText();
+    if (text.isEmpty()) return lines;
+    for (const QString& line : text.split(QLatin1Char('\n'))) lines.push_back(line.toLatin1().toStdString());
+    return lines;
+}
+
+}  // namespace
+
+TReportPrinting::TReportPrinting(TfrmMain& frmMain, const TData& data, const Document& document,
+                                 Prompts& prompts, const Clock& clock, TPrinterPort& port)
+    : frmPrint(new TfrmPrint(&frmMain)),
+      frmMain_(frmMain),
+      data_(data),
+      document_(document),
+      prompts_(prompts),
+      clock_(clock),
+      port_(port) {
+    frmPrint->OnPreview = [this](const TReportOptions& options) { PreviewReport(options); };
+    frmPrint->OnPrint = [this](const TReportOptions& options) { PrintReport(options); };
+    frmPrint->OnProperties = [this] { ShowPrinterProperties(); };
+    frmMain_.Hooks.PrintOptions = [this] { ShowPrintOptions(); };
+    frmMain_.Hooks.PrinterProperties = [this] { ShowPrinterProperties(); };
+}
+
+TReportPrinting::~TReportPrinting() {
+    frmMain_.Hooks.PrintOptions = nullptr;
+    frmMain_.Hooks.PrinterProperties = nullptr;
+}
+
+void TReportPrinting::ShowPrintOptions() {
+    frmPrint->exec();
+}
+
+void TReportPrinting::ShowPrinterProperties() {
+    QWidget* parent = frmPrint->isVisible() ? static_cast<QWidget*>(frmPrint) : &frmMain_;
+    port_.ShowPrinterSetup(parent);
+}
+
+void TReportPrinting::Build(TfrmReports& report, const TReportOptions& options) const {
+    std::vector<std::string> logLines;
+    if (options.EventLog) logLines = EventLogLines(*frmMain_.tabViewLog);
+    BuildSiteReport(report, data_, options, logLines);
+}
+
+QString TReportPrinting::SuggestedPdfPath() const {
+    if (!lastPdfPath_.isEmpty()) return lastPdfPath_;
+    if (document_.Path.empty()) return QDir::home().filePath(QStringLiteral("Site report.pdf"));
+    const QFileInfo site(QFile::decodeName(QByteArray::fromStdString(document_.Path)));
+    return site.dir().filePath(site.completeBaseName() + QStringLiteral(".pdf"));
+}
+
+void TReportPrinting::PreviewReport(const TReportOptions& options) {
+    TfrmReports report(port_, clock_, options.FittedOnly);
+    Build(report, options);
+    report.ReportPrinter.PdfPath = SuggestedPdfPath();
+    report.ReportPrinter.MessagePrompts = &prompts_;
+    report.ReportPrinter.Preview(&frmMain_);
+    if (report.ReportPrinter.PdfPath != SuggestedPdfPath()) lastPdfPath_ = report.ReportPrinter.PdfPath;
+}
+
+void TReportPrinting::PrintReport(const TReportOptions& options) {
+    TfrmReports report(port_, clock_, options.FittedOnly);
+    Build(report, options);
+    if (!report.ReportPrinter.Print())
+        prompts_.Error(port_.PrinterInstalled() ? kPrintFailedMessage : kNoPrinterMessage);
+}
+
+}  // namespace kelvane
