@@ -9,6 +9,7 @@ void AddFileCommands(Cli& cli) {
     cli.Add(MakeExportCommand());
     cli.Add(MakeImportCommand());
     cli.Add(MakeNewCommand());
+    cli.Add(MakeReportCommand());
 }
 
 }  // namespace kelvane::cli

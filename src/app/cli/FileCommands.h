@@ -12,6 +12,7 @@ std::unique_ptr<Command> MakeShowCommand();
 std::unique_ptr<Command> MakeExportCommand();
 std::unique_ptr<Command> MakeImportCommand();
 std::unique_ptr<Command> MakeNewCommand();
+std::unique_ptr<Command> MakeReportCommand();
 
 void AddFileCommands(Cli& cli);
 
