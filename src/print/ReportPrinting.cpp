@@ -57,10 +57,12 @@ void TReportPrinting::ShowPrinterProperties() {
     port_.ShowPrinterSetup(parent);
 }
 
-void TReportPrinting::Build(TfrmReports& report, const TReportOptions& options) const {
+std::unique_ptr<TfrmReports> TReportPrinting::BuildReport(const TReportOptions& options) const {
+    auto report = std::make_unique<TfrmReports>(port_, clock_, options.FittedOnly);
     std::vector<std::string> logLines;
     if (options.EventLog) logLines = EventLogLines(*frmMain_.tabViewLog);
-    BuildSiteReport(report, data_, options, logLines);
+    BuildSiteReport(*report, data_, options, logLines);
+    return report;
 }
 
 QString TReportPrinting::SuggestedPdfPath() const {
@@ -71,18 +73,16 @@ QString TReportPrinting::SuggestedPdfPath() const {
 }
 
 void TReportPrinting::PreviewReport(const TReportOptions& options) {
-    TfrmReports report(port_, clock_, options.FittedOnly);
-    Build(report, options);
-    report.ReportPrinter.PdfPath = SuggestedPdfPath();
-    report.ReportPrinter.MessagePrompts = &prompts_;
-    report.ReportPrinter.Preview(&frmMain_);
-    if (report.ReportPrinter.PdfPath != SuggestedPdfPath()) lastPdfPath_ = report.ReportPrinter.PdfPath;
+    const std::unique_ptr<TfrmReports> report = BuildReport(options);
+    TPreviewPrinter& printer = report->ReportPrinter;
+    printer.PdfPath = SuggestedPdfPath();
+    printer.MessagePrompts = &prompts_;
+    printer.Preview(&frmMain_);
+    if (printer.PdfPath != SuggestedPdfPath()) lastPdfPath_ = printer.PdfPath;
 }
 
 void TReportPrinting::PrintReport(const TReportOptions& options) {
-    TfrmReports report(port_, clock_, options.FittedOnly);
-    Build(report, options);
-    if (!report.ReportPrinter.Print())
+    if (!BuildReport(options)->ReportPrinter.Print())
         prompts_.Error(port_.PrinterInstalled() ? kPrintFailedMessage : kNoPrinterMessage);
 }
 

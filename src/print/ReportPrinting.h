@@ -1,6 +1,6 @@
 #pragma once
 #include <QString>
-#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,6 +31,9 @@ public:
 
     void ShowPrintOptions();
     void ShowPrinterProperties();
+    // The report of the open site with `options`, the event log section from
+    // the View Event Log tab; ready to preview or print.
+    std::unique_ptr<TfrmReports> BuildReport(const TReportOptions& options) const;
     void PreviewReport(const TReportOptions& options);
     // Prints every page without a print dialog; tells the user when no job could start.
     void PrintReport(const TReportOptions& options);
@@ -38,8 +41,6 @@ public:
     TfrmPrint* frmPrint;
 
 private:
-    // Builds the report: the event log section from the View Event Log tab.
-    void Build(TfrmReports& report, const TReportOptions& options) const;
     QString SuggestedPdfPath() const;
 
     TfrmMain& frmMain_;
