@@ -25,6 +25,7 @@
 #include "ui/CompactTabStyle.h"
 #include "ui/DeviceSummaryTab.h"
 #include "ui/DevicesTab.h"
+#include "ui/EquationEditors.h"
 #include "ui/EventLogTab.h"
 #include "ui/GroupConfigTab.h"
 #include "ui/HelpWindow.h"
@@ -119,7 +120,9 @@ TfrmMain::TfrmMain(TData& data, Document& document, Prompts& prompts, DocumentSt
 
     frmStatus = new TfrmStatus(status_, this);
     AboutBox = new TAboutBox(this);
-    Help = new HelpWindow(this);
+    // A window of its own, so that the help stays usable while a modal
+    // editor that opened it is up.
+    Help = new HelpWindow;
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &TfrmMain::Timer1Timer);
@@ -139,6 +142,7 @@ TfrmMain::TfrmMain(TData& data, Document& document, Prompts& prompts, DocumentSt
 TfrmMain::~TfrmMain() {
     // The status window observes status_, which goes before the child widgets do.
     delete frmStatus;
+    delete Help;
     document_.OnModifiedChanged = nullptr;
     data_.OnResetViews = nullptr;
 }
@@ -250,9 +254,13 @@ void TfrmMain::BuildPages() {
     addPage(tabLoopSummary, "tabLoopSummary", "Device Summary");
     tabLoop1 = new DevicesTab(data_, document_, prompts_);
     addPage(tabLoop1, "tabLoop1", "Devices");
-    tabZoneCfg = new ZoneConfigTab(data_, document_, prompts_);
+    editors_ = std::make_unique<EquationEditors>(data_, document_, this);
+    editors_->RefreshActivePage = [this] { RefreshActivePage(); };
+    editors_->RefreshGroupConfig = [this] { tabGroupConfig->RefreshGroupRows(); };
+    editors_->SetHelp([this](int topic) { ShowHelp(topic); });
+    tabZoneCfg = new ZoneConfigTab(data_, *editors_);
     addPage(tabZoneCfg, "tabZoneCfg", "Zone Config");
-    tabGroupConfig = new GroupConfigTab(data_, document_, prompts_);
+    tabGroupConfig = new GroupConfigTab(data_, *editors_);
     addPage(tabGroupConfig, "tabGroupConfig", "Group Config");
     tabPlaceNames = new PlaceNamesTab(data_, document_, prompts_);
     addPage(tabPlaceNames, "tabPlaceNames", "Place Names");

@@ -24,6 +24,7 @@ namespace kelvane {
 class CommentsTab;
 class DeviceSummaryTab;
 class DevicesTab;
+class EquationEditors;
 class EventLogTab;
 class GroupConfigTab;
 class HelpWindow;
@@ -136,6 +137,9 @@ public:
     CommentsTab* tabComment;
     QWidget* tabNotUsedNow;
 
+    // The three equation editors, shared by the Zone Config and Group Config tabs.
+    EquationEditors& Editors() { return *editors_; }
+
     TfrmStatus* frmStatus;
     TAboutBox* AboutBox;
     HelpWindow* Help;
@@ -180,6 +184,7 @@ private:
     std::unique_ptr<FileDialogs> ownFileDialogs_;
     FileDialogs* fileDialogs_;
     TransferStatus status_;
+    std::unique_ptr<EquationEditors> editors_;
 
     int helpContext_ = 60;
     int previousPage_ = 0;
