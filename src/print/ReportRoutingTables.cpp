@@ -31,8 +31,8 @@ void TfrmReports::PrintZoneTable(const TData& data) {
             DrawZoneHeader();
         }
         const TKZone& zone = data.ZoneList.Zones[static_cast<std::size_t>(z)];
-        DrawTableRow(
-            z, {std::to_string(z), ReportAreaText(zone.AreaEquation), ReportDeviceText(zone.DeviceEquation)});
+        DrawTableRow(z, {std::to_string(z), ReportEquationText(EquationKind::Area, zone.AreaEquation),
+                         ReportEquationText(EquationKind::Device, zone.DeviceEquation)});
     }
     DrawFooter();
 }
@@ -52,8 +52,9 @@ void TfrmReports::PrintGroupTable(const TData& data) {
     DrawTableFrame(kRowsPerTablePage);
     for (int g = 1; g <= kRowsPerTablePage; ++g) {
         const TKGroup& group = data.GroupList.Groups[static_cast<std::size_t>(g)];
-        DrawTableRow(g, {std::to_string(g), ReportAreaText(group.PrimaryAreaEquation),
-                         ReportAreaText(group.NightAreaEquation), ReportDivertText(group.DivertEquation)});
+        DrawTableRow(g, {std::to_string(g), ReportEquationText(EquationKind::Area, group.PrimaryAreaEquation),
+                         ReportEquationText(EquationKind::Area, group.NightAreaEquation),
+                         ReportEquationText(EquationKind::Group, group.DivertEquation)});
     }
     DrawFooter();
 }

@@ -1,18 +1,8 @@
 #include "print/ReportTexts.h"
 
-#include "model/EquationText.h"
 #include "model/SiteSettingLists.h"
 
 namespace kelvane {
-namespace {
-
-std::string RightAligned(int number, std::size_t width) {
-    std::string text = std::to_string(number);
-    if (text.size() < width) text.insert(0, width - text.size(), ' ');
-    return text;
-}
-
-}  // namespace
 
 std::string ReportAllocationText(const TKLoop& loop, int n) {
     const int allocation = loop.Device(n).Allocation;
@@ -21,29 +11,17 @@ std::string ReportAllocationText(const TKLoop& loop, int n) {
     return "Zone  " + std::to_string(allocation + 1);
 }
 
-std::string ReportAreaText(const Equation& equation) {
+std::string ReportEquationText(EquationKind kind, const Equation& equation) {
+    const std::size_t width = kind == EquationKind::Device ? 3 : kind == EquationKind::Group ? 2 : 1;
     std::string text = " ";
     for (int slot = 1; slot <= kEquationTerms; ++slot) {
         const int value = equation[static_cast<std::size_t>(slot)];
-        if (value < kAreaEmpty) {
-            text += static_cast<char>(65 + value);
-            text += ' ';
-        }
+        if (!IsMember(kind, value)) continue;
+        const std::string member = MemberText(kind, value);
+        if (member.size() < width) text.append(width - member.size(), ' ');
+        text += member + " ";
     }
     return text;
-}
-
-std::string ReportDeviceText(const Equation& equation) {
-    std::string text = " ";
-    for (int slot = 1; slot <= kEquationTerms; ++slot) {
-        const int value = equation[static_cast<std::size_t>(slot)];
-        if (value < kDeviceEmpty) text += RightAligned(value + 1, 3) + " ";
-    }
-    return text;
-}
-
-std::string ReportDivertText(const Equation& equation) {
-    return " " + DivertEquationText(equation);
 }
 
 std::string YesNoText(bool value) {

@@ -14,15 +14,10 @@ namespace kelvane {
 // every other type, not fitted included.
 std::string ReportAllocationText(const TKLoop& loop, int n);
 
-// A blank, then for each area member of slots 1..8 its letter and a blank
-// (" A C ").
-std::string ReportAreaText(const Equation& equation);
-// A blank, then for each device member of slots 1..8 its address
-// right-aligned in three characters and a blank ("   6  13 ").
-std::string ReportDeviceText(const Equation& equation);
-// A blank, then for each divert member of slots 1..8 its group number
-// right-aligned in two characters and a blank ("  2 15 ").
-std::string ReportDivertText(const Equation& equation);
+// How the routing tables print an equation: a blank, then for each member
+// of slots 1..8 its text and a blank, device addresses right-aligned in
+// three characters and group numbers in two (" A C ", "   6  13 ", "  2 15 ").
+std::string ReportEquationText(EquationKind kind, const Equation& equation);
 
 std::string YesNoText(bool value);
 // "Locally" or "Globally".
