@@ -59,30 +59,6 @@ void TCanvas::SetFont(const TCanvasFont& font) {
     if (painter_.isActive()) painter_.setFont(font_);
 }
 
-void TCanvas::SetFontName(const std::string& name) {
-    TCanvasFont font = state_.Font;
-    font.Name = name;
-    SetFont(font);
-}
-
-void TCanvas::SetFontSize(int points) {
-    TCanvasFont font = state_.Font;
-    font.Size = points;
-    SetFont(font);
-}
-
-void TCanvas::SetFontStyle(TFontStyles style) {
-    TCanvasFont font = state_.Font;
-    font.Style = style;
-    SetFont(font);
-}
-
-void TCanvas::SetFixedPitch(bool fixed) {
-    TCanvasFont font = state_.Font;
-    font.FixedPitch = fixed;
-    SetFont(font);
-}
-
 void TCanvas::SetPenWidth(int width) {
     state_.PenWidth = width;
     ApplyPenAndBrush();

@@ -56,10 +56,10 @@ public:
     const TCanvasState& State() const { return state_; }
     const TCanvasFont& Font() const { return state_.Font; }
 
-    void SetFontName(const std::string& name);
-    void SetFontSize(int points);
-    void SetFontStyle(TFontStyles style);
-    void SetFixedPitch(bool fixed);
+    void SetFontName(const std::string& name) { SetFontPart(&TCanvasFont::Name, name); }
+    void SetFontSize(int points) { SetFontPart(&TCanvasFont::Size, points); }
+    void SetFontStyle(TFontStyles style) { SetFontPart(&TCanvasFont::Style, style); }
+    void SetFixedPitch(bool fixed) { SetFontPart(&TCanvasFont::FixedPitch, fixed); }
     void SetPenWidth(int width);
     void SetBrushStyle(TBrushStyle style);
 
@@ -77,6 +77,12 @@ public:
 
 private:
     void SetFont(const TCanvasFont& font);
+    template <typename Part>
+    void SetFontPart(Part TCanvasFont::*part, const Part& value) {
+        TCanvasFont font = state_.Font;
+        font.*part = value;
+        SetFont(font);
+    }
     void ApplyPenAndBrush();
 
     QPainter painter_;

@@ -29,23 +29,15 @@ int ListedRows(const TData& data, TDeviceOrder order, bool fittedOnly) {
 // every column. The frame is as tall as the rows the page will hold (at
 // least one), so that it ends above the footer.
 void TfrmReports::DrawDeviceHeader(int rowsLeft) {
-    StartSection();
-    Canvas().SetFontName(kReportFont);
-    CurrentY = TopY;
-    DrawTitle("Loop Configuration");
-
-    StartColumns();
-    DrawHeaderCell("", 6, false);
-    DrawHeaderCell("", 15, false);
-    DrawHeaderCell("Zone/Group", 8, true);
+    StartTitledSection("Loop Configuration");
+    DrawHeaderRow({{"", 6, false}, {"", 15, false}, {"Zone/Group", 8, true}});
     CurrentY += RowHeight;
-    StartColumns();
-    DrawHeaderCell("Device", 6, true);
-    DrawHeaderCell("Type", 17, true);
-    DrawHeaderCell("Area", 8, true);
-    DrawHeaderCell("Place Name", 19, true);
-    DrawHeaderCell("Suffix", 8, true);
-    DrawHeaderCell("Enabled", 7, true);
+    DrawHeaderRow({{"Device", 6, true},
+                   {"Type", 17, true},
+                   {"Area", 8, true},
+                   {"Place Name", 19, true},
+                   {"Suffix", 8, true},
+                   {"Enabled", 7, true}});
     CurrentY += 2 * RowHeight;
 
     SetFont(12, 0);

@@ -59,6 +59,17 @@ void TfrmReports::DrawHeaderCell(const std::string& text, int width, bool centre
     Canvas().TextOut(x, CurrentY, text);
 }
 
+void TfrmReports::DrawHeaderRow(std::initializer_list<THeaderCell> cells) {
+    StartColumns();
+    for (const THeaderCell& cell : cells) DrawHeaderCell(cell.text, cell.width, cell.centred);
+}
+
+void TfrmReports::StartTitledSection(const std::string& title) {
+    StartSection();
+    Canvas().SetFontName(kReportFont);
+    DrawTitle(title);
+}
+
 void TfrmReports::DrawFrame(int left, int top, int right, int bottom) {
     FrameLeft = left;
     FrameRight = right;
@@ -126,10 +137,7 @@ void TfrmReports::DrawFooter() {
 // ---- comments and event log -------------------------------------------------
 
 void TfrmReports::StartTextPage(const std::string& title) {
-    StartSection();
-    Canvas().SetFontName(kReportFont);
-    CurrentY = TopY;
-    DrawTitle(title);
+    StartTitledSection(title);
     CurrentY += 2 * RowHeight;
     SetFont(12, 0);
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,17 @@ private:
     void DrawTitle(const std::string& text);
     void StartColumns();
     void DrawHeaderCell(const std::string& text, int width, bool centred);
+    // A header row from the left margin: each cell's text and width in "W"s.
+    struct THeaderCell {
+        const char* text;
+        int width;
+        bool centred;
+    };
+    void DrawHeaderRow(std::initializer_list<THeaderCell> cells);
+    // A new section headed by a title in the report's font.
+    void StartTitledSection(const std::string& title);
+    // A routing table's title, header row and frame for its 32 rows.
+    void DrawRoutingHeader(const std::string& title, std::initializer_list<THeaderCell> cells);
     void DrawFrame(int left, int top, int right, int bottom);
     void DrawColumnLines(int top, int bottom);
     void DrawTableFrame(int rows);
@@ -70,11 +82,16 @@ private:
     void DrawFooter();
 
     // Sections' parts.
+    // The name, address, post code, telephone and last line of a block.
+    struct TAddressBlock {
+        std::array<std::string, 8> values;
+        std::array<const char*, 8> labels;
+    };
+    void DrawAddressBlock(const TAddressBlock& block, int left, int top, int lineHeight);
     void DrawClientBlock(const TKSiteConfig1& site, int left, int top, int lineHeight);
     void DrawInstallerBlock(const TKSiteConfig1& site, int left, int top, int lineHeight, int charWidth);
     void DrawSettingsBlock(const TData& data, int left, int top);
     void DrawDeviceHeader(int rowsLeft);
-    void DrawZoneHeader();
     void StartTextPage(const std::string& title);
     // The pieces of `line` that fit across the page, at blanks where it has them.
     std::vector<std::string> FittedPieces(const std::string& line);

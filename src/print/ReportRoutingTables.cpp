@@ -9,14 +9,9 @@ constexpr const char* kGroupJobTitle = "Kelvane Tools - Group configuration";
 
 }  // namespace
 
-void TfrmReports::DrawZoneHeader() {
-    StartSection();
-    Canvas().SetFontName(kReportFont);
-    DrawTitle("Zone Routing Table");
-    StartColumns();
-    DrawHeaderCell("Zone", 6, true);
-    DrawHeaderCell("Area Equation", 16, true);
-    DrawHeaderCell("Device Equation", 28, true);
+void TfrmReports::DrawRoutingHeader(const std::string& title, std::initializer_list<THeaderCell> cells) {
+    StartTitledSection(title);
+    DrawHeaderRow(cells);
     CurrentY += 2 * RowHeight;
     SetFont(12, 0);
     DrawTableFrame(kRowsPerTablePage);
@@ -28,7 +23,9 @@ void TfrmReports::PrintZoneTable(const TData& data) {
     for (int z = 1; z <= zones; ++z) {
         if (z % kRowsPerTablePage == 1) {
             if (z > 1) DrawFooter();
-            DrawZoneHeader();
+            DrawRoutingHeader(
+                "Zone Routing Table",
+                {{"Zone", 6, true}, {"Area Equation", 16, true}, {"Device Equation", 28, true}});
         }
         const TKZone& zone = data.ZoneList.Zones[static_cast<std::size_t>(z)];
         DrawTableRow(z, {std::to_string(z), ReportEquationText(EquationKind::Area, zone.AreaEquation),
@@ -39,17 +36,10 @@ void TfrmReports::PrintZoneTable(const TData& data) {
 
 void TfrmReports::PrintGroupTable(const TData& data) {
     ReportPrinter.Title = QString::fromLatin1(kGroupJobTitle);
-    StartSection();
-    Canvas().SetFontName(kReportFont);
-    DrawTitle("Group Routing Table");
-    StartColumns();
-    DrawHeaderCell("Group", 6, true);
-    DrawHeaderCell("Primary Areas", 16, true);
-    DrawHeaderCell("Night Areas (Beep)", 20, true);
-    DrawHeaderCell("Divert To Groups", 24, true);
-    CurrentY += 2 * RowHeight;
-    SetFont(12, 0);
-    DrawTableFrame(kRowsPerTablePage);
+    DrawRoutingHeader("Group Routing Table", {{"Group", 6, true},
+                                              {"Primary Areas", 16, true},
+                                              {"Night Areas (Beep)", 20, true},
+                                              {"Divert To Groups", 24, true}});
     for (int g = 1; g <= kRowsPerTablePage; ++g) {
         const TKGroup& group = data.GroupList.Groups[static_cast<std::size_t>(g)];
         DrawTableRow(g, {std::to_string(g), ReportEquationText(EquationKind::Area, group.PrimaryAreaEquation),

@@ -1,3 +1,5 @@
+#include <array>
+
 #include "model/SiteSettingLists.h"
 #include "print/ReportDocument.h"
 #include "print/ReportTexts.h"
@@ -35,34 +37,32 @@ void TfrmReports::PrintSiteInformation(const TData& data) {
     DrawSettingsBlock(data, left, 2 * third + 220);
 }
 
+void TfrmReports::DrawAddressBlock(const TAddressBlock& block, int left, int top, int lineHeight) {
+    // Rows k of the name, the four address lines, the post code, the
+    // telephone and the last line; the address lines after the first carry
+    // no label.
+    static constexpr std::array<int, 8> kRows = {2, 5, 6, 7, 8, 9, 10, 12};
+    for (std::size_t row = 0; row < kRows.size(); ++row)
+        DrawField(left, top + kRows[row] * lineHeight, kLabelWidth, block.values[row], block.labels[row]);
+}
+
 void TfrmReports::DrawClientBlock(const TKSiteConfig1& site, int left, int top, int lineHeight) {
-    const auto field = [&](int k, const std::string& value, const char* label) {
-        DrawField(left, top + k * lineHeight, kLabelWidth, value, label);
-    };
-    field(2, site.ClientName, "Clients Name");
-    field(5, site.ClientAddress1, "Clients Address");
-    field(6, site.ClientAddress2, nullptr);
-    field(7, site.ClientAddress3, nullptr);
-    field(8, site.ClientAddress4, nullptr);
-    field(9, site.ClientAddress5, "Postcode");
-    field(10, site.ClientTel, "Telephone");
-    field(12, site.PanelLocation, "Location of Panel");
+    DrawAddressBlock({{site.ClientName, site.ClientAddress1, site.ClientAddress2, site.ClientAddress3,
+                       site.ClientAddress4, site.ClientAddress5, site.ClientTel, site.PanelLocation},
+                      {"Clients Name", "Clients Address", nullptr, nullptr, nullptr, "Postcode", "Telephone",
+                       "Location of Panel"}},
+                     left, top, lineHeight);
 }
 
 void TfrmReports::DrawInstallerBlock(const TKSiteConfig1& site, int left, int top, int lineHeight,
                                      int charWidth) {
-    const auto field = [&](int k, const std::string& value, const char* label) {
-        DrawField(left, top + k * lineHeight, kLabelWidth, value, label);
-    };
-    field(2, site.InstallerName, "Installers Name");
-    field(5, site.InstallerAddress1, "Installers Address");
-    field(6, site.InstallerAddress2, nullptr);
-    field(7, site.InstallerAddress3, nullptr);
-    field(8, site.InstallerAddress4, nullptr);
-    field(9, site.InstallerAddress5, "Postcode");
-    field(10, site.EngineerNo, "Telephone");
-    field(12, site.Engineer + "   [_______________________]", "Engineers Name");
-    field(14, site.InstallDate, "Installed On");
+    DrawAddressBlock({{site.InstallerName, site.InstallerAddress1, site.InstallerAddress2,
+                       site.InstallerAddress3, site.InstallerAddress4, site.InstallerAddress5,
+                       site.EngineerNo, site.Engineer + "   [_______________________]"},
+                      {"Installers Name", "Installers Address", nullptr, nullptr, nullptr, "Postcode",
+                       "Telephone", "Engineers Name"}},
+                     left, top, lineHeight);
+    DrawField(left, top + 14 * lineHeight, kLabelWidth, site.InstallDate, "Installed On");
     // The commissioning date shares the row, further right (left is L + 2 Tw).
     DrawField(left + 33 * charWidth, top + 14 * lineHeight, 15, site.CommissionDate, "Commissioned On");
 }
