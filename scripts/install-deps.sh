@@ -8,6 +8,10 @@ packages=(
   qt6-base-dev qt6-serialport-dev libqt6serialport6-dev qt6-qpa-plugins qt6-svg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
+  # The report's "Courier": Liberation Mono, metric-compatible with Courier New.
+  fonts-liberation2
+  # pdftotext, with which the tests read the report's PDFs back.
+  poppler-utils
 )
 
 missing=()

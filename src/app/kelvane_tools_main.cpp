@@ -6,6 +6,8 @@
 #include "core/SystemClock.h"
 #include "file/Document.h"
 #include "model/Data.h"
+#include "print/QtPrinterPort.h"
+#include "print/ReportPrinting.h"
 #include "transfer/TransferStatus.h"
 #include "ui/AppIcons.h"
 #include "ui/ConfigFileStore.h"
@@ -61,6 +63,8 @@ int main(int argc, char** argv) {
     prompts.SetParent(&frmMain);
     prompts.SetHelpViewer([&frmMain](int context) { frmMain.ShowHelp(context); });
     kelvane::ControllerConnection connection(frmMain, data, document, prompts, clock);
+    kelvane::TQtPrinterPort printers;
+    kelvane::TReportPrinting printing(frmMain, data, document, prompts, clock, printers);
 
     splashStatus.SetCancelVisible(true);
     splash.reset();

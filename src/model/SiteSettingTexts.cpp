@@ -21,10 +21,14 @@ const std::vector<const char*>& SentEntries() {
     return entries;
 }
 
-std::string ListEntryText(const std::vector<const char*>& entries, int index) {
-    if (index < 0 || index >= static_cast<int>(entries.size()))
-        return "Unknown (" + std::to_string(index) + ")";
+const char* ListEntry(const std::vector<const char*>& entries, int index) {
+    if (index < 0 || index >= static_cast<int>(entries.size())) return "";
     return entries[static_cast<std::size_t>(index)];
+}
+
+std::string ListEntryText(const std::vector<const char*>& entries, int index) {
+    const std::string entry = ListEntry(entries, index);
+    return entry.empty() ? "Unknown (" + std::to_string(index) + ")" : entry;
 }
 
 }  // namespace kelvane

@@ -14,6 +14,8 @@ const std::vector<const char*>& PagerLevelEntries();
 // How emergencies and attacks are sent: "Locally" (false), "Globally" (true).
 const std::vector<const char*>& SentEntries();
 
+// Entry `index` of `entries`, or "" when the list has no such entry.
+const char* ListEntry(const std::vector<const char*>& entries, int index);
 // Entry `index` of `entries`, or "Unknown (" + index + ")" for a value the
 // list does not have (a hand-edited file may hold one).
 std::string ListEntryText(const std::vector<const char*>& entries, int index);

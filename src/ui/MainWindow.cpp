@@ -19,6 +19,7 @@
 #include <utility>
 
 #include "comms/qt/PortSettings.h"
+#include "core/ClockTexts.h"
 #include "core/Pages.h"
 #include "ui/AppIcons.h"
 #include "ui/CommentsTab.h"
@@ -725,11 +726,8 @@ void TfrmMain::FormResize() {
 
 void TfrmMain::Timer1Timer() {
     const std::tm now = clock_.LocalTime();
-    char date[16];
-    char time[16];
-    std::strftime(date, sizeof date, "%d/%m/%Y", &now);
-    std::strftime(time, sizeof time, "%H:%M:%S", &now);
-    tabSiteCfg->SetClock(QString::fromLatin1(date), QString::fromLatin1(time));
+    tabSiteCfg->SetClock(QString::fromStdString(ShortDateText(now)),
+                         QString::fromStdString(LongTimeText(now)));
     Call(Hooks.ClockTick);
 }
 

@@ -10,6 +10,7 @@ void AddFileCommands(Cli& cli) {
     cli.Add(MakeImportCommand());
     cli.Add(MakeNewCommand());
     cli.Add(MakeDiffCommand());
+    cli.Add(MakeReportCommand());
 }
 
 }  // namespace kelvane::cli

@@ -13,6 +13,7 @@ std::unique_ptr<Command> MakeExportCommand();
 std::unique_ptr<Command> MakeImportCommand();
 std::unique_ptr<Command> MakeNewCommand();
 std::unique_ptr<Command> MakeDiffCommand();
+std::unique_ptr<Command> MakeReportCommand();
 
 void AddFileCommands(Cli& cli);
 

@@ -1,0 +1,29 @@
+#pragma once
+#include <QPrinter>
+
+#include "print/PrinterPort.h"
+
+namespace kelvane {
+
+// The printers the platform knows of, through one QPrinter kept for the
+// whole run, so that what the set-up dialog chose stays chosen. With no
+// printer installed it holds the locale's default paper and prints only to
+// a file that the print dialog names.
+class TQtPrinterPort : public TPrinterPort {
+public:
+    TQtPrinterPort();
+
+    bool PrinterInstalled() const override;
+    QPageLayout PageLayout(QPageLayout::Orientation orientation) override;
+    QPagedPaintDevice* BeginJob(const QString& title, QPageLayout::Orientation orientation) override;
+    void EndJob() override {}
+    bool AskPrintRange(QWidget* parent, int pageCount, TPrintRange& range) override;
+    void ShowPrinterSetup(QWidget* parent) override;
+
+    QPrinter& Printer() { return printer_; }
+
+private:
+    QPrinter printer_{QPrinter::HighResolution};
+};
+
+}  // namespace kelvane

@@ -1,0 +1,79 @@
+#include "print/ReportPrinting.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "print/TfrmPrint.h"
+#include "ui/EventLogTab.h"
+#include "ui/MainWindow.h"
+
+namespace kelvane {
+namespace {
+
+constexpr const char* kNoPrinterMessage =
+    "No printer is installed. Preview the report to export it as a PDF file.";
+constexpr const char* kPrintFailedMessage = "The report could not be sent to the printer.";
+
+}  // namespace
+
+TReportPrinting::TReportPrinting(TfrmMain& frmMain, const TData& data, const Document& document,
+                                 Prompts& prompts, const Clock& clock, TPrinterPort& port)
+    : frmPrint(new TfrmPrint(&frmMain)),
+      frmMain_(frmMain),
+      data_(data),
+      document_(document),
+      prompts_(prompts),
+      clock_(clock),
+      port_(port) {
+    frmPrint->OnPreview = [this](const TReportOptions& options) { PreviewReport(options); };
+    frmPrint->OnPrint = [this](const TReportOptions& options) { PrintReport(options); };
+    frmPrint->OnProperties = [this] { ShowPrinterProperties(); };
+    frmMain_.Hooks.PrintOptions = [this] { ShowPrintOptions(); };
+    frmMain_.Hooks.PrinterProperties = [this] { ShowPrinterProperties(); };
+}
+
+TReportPrinting::~TReportPrinting() {
+    frmMain_.Hooks.PrintOptions = nullptr;
+    frmMain_.Hooks.PrinterProperties = nullptr;
+}
+
+void TReportPrinting::ShowPrintOptions() {
+    frmPrint->exec();
+}
+
+void TReportPrinting::ShowPrinterProperties() {
+    QWidget* parent = frmPrint->isVisible() ? static_cast<QWidget*>(frmPrint) : &frmMain_;
+    port_.ShowPrinterSetup(parent);
+}
+
+std::unique_ptr<TfrmReports> TReportPrinting::BuildReport(const TReportOptions& options) const {
+    auto report = std::make_unique<TfrmReports>(port_, clock_, options.FittedOnly);
+    std::vector<std::string> logLines;
+    if (options.EventLog) logLines = frmMain_.tabViewLog->Lines();
+    BuildSiteReport(*report, data_, options, logLines);
+    return report;
+}
+
+QString TReportPrinting::SuggestedPdfPath() const {
+    if (!lastPdfPath_.isEmpty()) return lastPdfPath_;
+    if (document_.Path.empty()) return QDir::home().filePath(QStringLiteral("Site report.pdf"));
+    const QFileInfo site(QFile::decodeName(QByteArray::fromStdString(document_.Path)));
+    return site.dir().filePath(site.completeBaseName() + QStringLiteral(".pdf"));
+}
+
+void TReportPrinting::PreviewReport(const TReportOptions& options) {
+    const std::unique_ptr<TfrmReports> report = BuildReport(options);
+    TPreviewPrinter& printer = report->ReportPrinter;
+    printer.PdfPath = SuggestedPdfPath();
+    printer.MessagePrompts = &prompts_;
+    printer.Preview(&frmMain_);
+    if (printer.PdfPath != SuggestedPdfPath()) lastPdfPath_ = printer.PdfPath;
+}
+
+void TReportPrinting::PrintReport(const TReportOptions& options) {
+    if (!BuildReport(options)->ReportPrinter.Print())
+        prompts_.Error(port_.PrinterInstalled() ? kPrintFailedMessage : kNoPrinterMessage);
+}
+
+}  // namespace kelvane

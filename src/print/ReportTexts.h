@@ -1,0 +1,28 @@
+#pragma once
+#include <string>
+
+#include "model/Data.h"
+#include "model/Equation.h"
+
+namespace kelvane {
+
+// The texts the site report prints in its tables and its site page.
+
+// Device n's allocation as the device list prints it: "Group " and the
+// group number for group devices, "Area  " and the letter (character 65 +
+// index, unchecked) for area devices, "Zone  " and the zone number for
+// every other type, not fitted included.
+std::string ReportAllocationText(const TKLoop& loop, int n);
+
+// How the routing tables print an equation: a blank, then for each member
+// of slots 1..8 its text and a blank, device addresses right-aligned in
+// three characters and group numbers in two (" A C ", "   6  13 ", "  2 15 ").
+std::string ReportEquationText(EquationKind kind, const Equation& equation);
+
+std::string YesNoText(bool value);
+// "Locally" or "Globally".
+std::string SentText(bool global);
+// "4  minute(s)".
+std::string MinutesText(int minutes);
+
+}  // namespace kelvane

@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "PrintTestSupport.h"
+#include "print/PrevForm.h"
+#include "print/ReportPrinting.h"
+#include "print/TRadioGroup.h"
+#include "print/TfrmPrint.h"
+#include "ui/EventLogTab.h"
+#include "ui/MainWindowFixture.h"
+
+namespace kelvane::test {
+namespace {
+
+TEST(TfrmPrintTest, DefaultsCaptionsAndTheDeviceChoicesFollowTheDeviceBox) {
+    TfrmPrint dialog;
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Select Print Options."));
+    EXPECT_TRUE(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(dialog.radgrpLoopInfo->Item(1)->text(), QStringLiteral("Print only fitted devices"));
+    EXPECT_EQ(dialog.radgrpOrder->Item(1)->text(), QStringLiteral("Order by device type"));
+    EXPECT_EQ(dialog.CancelButton->text(), QStringLiteral("Cancel."));
+    EXPECT_EQ(dialog.btnPreviewButton->toolTip(), QStringLiteral("Print Preview"));
+    const TReportOptions defaults = dialog.Options();
+    EXPECT_TRUE(defaults.SiteInformation && defaults.DeviceInformation && defaults.ZoneInformation &&
+                defaults.GroupInformation && defaults.Comments);
+    EXPECT_FALSE(defaults.EventLog);
+    EXPECT_FALSE(defaults.FittedOnly);
+    EXPECT_EQ(defaults.Order, doDeviceNumber);
+
+    dialog.chkPrintLoop->setChecked(false);
+    EXPECT_FALSE(dialog.radgrpLoopInfo->isEnabled());
+    EXPECT_FALSE(dialog.radgrpOrder->isEnabled());
+    dialog.chkPrintLoop->setChecked(true);
+    EXPECT_TRUE(dialog.radgrpOrder->isEnabled());
+
+    dialog.radgrpLoopInfo->SetItemIndex(1);
+    dialog.radgrpOrder->SetItemIndex(1);
+    dialog.chkPrintLog->setChecked(true);
+    dialog.chkPrintZone->setChecked(false);
+    const TReportOptions chosen = dialog.Options();
+    EXPECT_TRUE(chosen.FittedOnly);
+    EXPECT_EQ(chosen.Order, doDeviceType);
+    EXPECT_TRUE(chosen.EventLog);
+    EXPECT_FALSE(chosen.ZoneInformation);
+}
+
+// The desktop program's printing on the real main window, with a fake printer.
+class DesktopPrintingTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        printing = std::make_unique<TReportPrinting>(*window, data, document, prompts, clock, port);
+        Show();
+    }
+    void TearDown() override {
+        printing.reset();
+        MainWindowTest::TearDown();
+    }
+    // Runs `inside` once the print options dialog is open, then clicks `button` in it.
+    void WithPrintOptions(const std::function<void(TfrmPrint&)>& inside) {
+        bool opened = false;
+        QTimer::singleShot(0, window.get(), [&] {
+            auto* dialog = qobject_cast<TfrmPrint*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            opened = true;
+            inside(*dialog);
+            if (dialog->isVisible()) dialog->reject();
+        });
+        QTest::mouseClick(window->btnPrint, Qt::LeftButton);
+        EXPECT_TRUE(opened);
+    }
+
+    FakePrinterPort port;
+    std::unique_ptr<TReportPrinting> printing;
+};
+
+TEST_F(DesktopPrintingTest, TheCodeGateComesBeforeThePrintOptions) {
+    // A short user code left behind the gate: its message, and nothing opens.
+    data.SiteConfig.AL2Code = "121";
+    window->FillAllTabs();
+    document.CodesValid = false;
+    QTest::mouseClick(window->btnPrint, Qt::LeftButton);
+    EXPECT_EQ(prompts.LastText(), "Error. Access Level code must have 4 digits");
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    data.SiteConfig.AL2Code = "1212";
+    window->FillAllTabs();
+    document.CodesValid = true;
+    WithPrintOptions([](TfrmPrint& dialog) { dialog.chkPrintSite->setChecked(false); });
+    // The choices stay as they were left.
+    WithPrintOptions([](TfrmPrint& dialog) { EXPECT_FALSE(dialog.chkPrintSite->isChecked()); });
+}
+
+TEST_F(DesktopPrintingTest, PreviewShowsTheReportAndClosesTheOptions) {
+    bool previewed = false;
+    WithPrintOptions([&](TfrmPrint& dialog) {
+        QTimer::singleShot(0, window.get(), [&] {
+            auto* preview = qobject_cast<TPreviewForm*>(QApplication::activeModalWidget());
+            ASSERT_NE(preview, nullptr);
+            previewed = true;
+            // Site page, device list, zones, groups and comments of a new site.
+            EXPECT_TRUE(preview->CurPageLabel->text().startsWith(QStringLiteral("Page 1 of ")));
+            EXPECT_TRUE(preview->NextBut->isEnabled());
+            preview->reject();
+        });
+        QTest::mouseClick(dialog.btnPreviewButton, Qt::LeftButton);
+        EXPECT_FALSE(dialog.isVisible());
+    });
+    EXPECT_TRUE(previewed);
+}
+
+TEST_F(DesktopPrintingTest, PrintSendsEveryPageOrSaysThereIsNoPrinter) {
+    WithPrintOptions([](TfrmPrint& dialog) { QTest::mouseClick(dialog.btnPrint, Qt::LeftButton); });
+    ASSERT_EQ(port.jobs.size(), 1u);
+    EXPECT_GE(port.jobs[0].pages, 6);
+    EXPECT_EQ(port.jobs[0].title, QStringLiteral("Kelvane Tools - Group configuration"));
+    EXPECT_TRUE(prompts.ShownMessages().empty());
+
+    port.installed = false;
+    port.canPrint = false;
+    WithPrintOptions([](TfrmPrint& dialog) { QTest::mouseClick(dialog.btnPrint, Qt::LeftButton); });
+    EXPECT_EQ(prompts.LastText(), "No printer is installed. Preview the report to export it as a PDF file.");
+}
+
+TEST_F(DesktopPrintingTest, PrinterPropertiesFromTheMenuAndTheDialog) {
+    window->PrinterProperties1->trigger();
+    EXPECT_EQ(port.setupShown, 1);
+    WithPrintOptions([](TfrmPrint& dialog) { QTest::mouseClick(dialog.btnProperties, Qt::LeftButton); });
+    EXPECT_EQ(port.setupShown, 2);
+}
+
+TEST_F(DesktopPrintingTest, TheEventLogSectionPrintsTheLogTabsLines) {
+    window->tabViewLog->AppendLine("12:01 CALL Bedroom 101");
+    window->tabViewLog->AppendLine("12:02 RESET Bedroom 101");
+    TReportOptions options;
+    options.SiteInformation = options.DeviceInformation = options.ZoneInformation = false;
+    options.GroupInformation = options.Comments = false;
+    options.EventLog = true;
+    const std::unique_ptr<TfrmReports> report = printing->BuildReport(options);
+    ASSERT_EQ(report->ReportPrinter.PageCount(), 1);
+    const DrawnPage page = Replay(report->ReportPrinter.Page(0));
+    EXPECT_TRUE(page.Has(QStringLiteral("Event Log")));
+    EXPECT_TRUE(page.Has(QStringLiteral("12:01 CALL Bedroom 101")));
+    EXPECT_TRUE(page.Has(QStringLiteral("12:02 RESET Bedroom 101")));
+}
+
+}  // namespace
+}  // namespace kelvane::test
