@@ -9,6 +9,7 @@
 
 #include "app/cli/ConsolePrompts.h"
 #include "app/cli/ProgressLine.h"
+#include "app/cli/TraceFile.h"
 #include "comms/qt/QtPollTimer.h"
 #include "comms/qt/QtSerialDevice.h"
 #include "core/ManualClock.h"
@@ -33,7 +34,7 @@ void Start(TransferSession& session, TransferDirection direction) {
 
 // The in-process simulated controller with the demo site, on a driven clock.
 bool RunSimulated(TransferDirection direction, const ControllerTarget& target, TData& data, Prompts& prompts,
-                  ProgressLine& progress) {
+                  ProgressLine& progress, TraceFile* traceFile) {
     ManualClock clock;
     clock.SetLocalTime(SystemClock().LocalTime());  // for the time packet
     TData controller;
@@ -45,6 +46,7 @@ bool RunSimulated(TransferDirection direction, const ControllerTarget& target, T
     PortPaths paths;
     Document document;
     TransferSession session(device, clock, paths, data, document, prompts);
+    if (traceFile) traceFile->Follow(session.Trace());
     session.Headless()->UploadTime = target.SendTime;
     progress.Follow(session.Status());
     session.DriveWith(clock, [&device] { device.Service(); }, kSimulatedStepMs);
@@ -55,7 +57,7 @@ bool RunSimulated(TransferDirection direction, const ControllerTarget& target, T
 // A real serial device, in real time: the Qt event loop runs the port's poll
 // timer and its data-ready notification until the transfer ends.
 bool RunOnPort(TransferDirection direction, const ControllerTarget& target, TData& data, Prompts& prompts,
-               ProgressLine& progress) {
+               ProgressLine& progress, TraceFile* traceFile) {
     std::unique_ptr<QCoreApplication> application;
     static int argc = 1;
     static char name[] = "kelvane-cli";
@@ -68,6 +70,7 @@ bool RunOnPort(TransferDirection direction, const ControllerTarget& target, TDat
     paths.SetOverride(target.Port);
     Document document;
     TransferSession session(device, clock, paths, data, document, prompts);
+    if (traceFile) traceFile->Follow(session.Trace());
     session.Headless()->UploadTime = target.SendTime;
     progress.Follow(session.Status());
     TPanelComms& comms = session.Comms();
@@ -103,6 +106,12 @@ bool ParseTransferArguments(const std::vector<std::string>& arguments, bool time
                 return false;
             }
             target.Port = arguments[++i];
+        } else if (argument == "--trace") {
+            if (i + 1 >= arguments.size()) {
+                error = "--trace needs a file";
+                return false;
+            }
+            target.TraceFile = arguments[++i];
         } else if (argument == "--simulate") {
             target.Simulate = true;
         } else if (argument == "--time" && timeAllowed) {
@@ -124,12 +133,20 @@ bool ParseTransferArguments(const std::vector<std::string>& arguments, bool time
 
 bool RunControllerTransfer(TransferDirection direction, const ControllerTarget& target, TData& data,
                            const Console& console, CommandIo& io) {
+    TraceFile traceFile;
+    const bool tracing = !target.TraceFile.empty();
+    if (tracing && !traceFile.Open(target.TraceFile, SystemClock().LocalTime())) {
+        io.err << "Unable to write to " << target.TraceFile << "\n";
+        return false;
+    }
     ProgressLine progress(io.err, console.Terminal);
     ConsolePrompts prompts(io.err, console.Answers);
     prompts.BeforeMessage = [&progress] { progress.End(); };
-    const bool completed = target.Simulate ? RunSimulated(direction, target, data, prompts, progress)
-                                           : RunOnPort(direction, target, data, prompts, progress);
+    TraceFile* trace = tracing ? &traceFile : nullptr;
+    const bool completed = target.Simulate ? RunSimulated(direction, target, data, prompts, progress, trace)
+                                           : RunOnPort(direction, target, data, prompts, progress, trace);
     progress.End();
+    if (tracing && !traceFile.Close()) io.err << "Unable to write to " << target.TraceFile << "\n";
     return completed;
 }
 

@@ -27,10 +27,17 @@ struct ControllerTarget {
     std::string Port;
     bool Simulate = false;
     bool SendTime = false;  // "Copy PC Time to Panel on Program:"
+    std::string TraceFile;  // where the decoded link trace goes; empty: nowhere
 };
 
-// Splits "--port DEVICE", "--simulate" and (with `timeAllowed`) "--time" from
-// the one file argument. False with a reason when the line is wrong.
+// The help of the option every controller command takes.
+inline constexpr const char* kTraceOptionHelp =
+    "--trace FILE writes the decoded link trace to FILE: every frame sent and\n"
+    "received with its time, parity and checksum, ACK and NAK, text lines,\n"
+    "time-outs and resends.\n";
+
+// Splits "--port DEVICE", "--simulate", "--trace FILE" and (with
+// `timeAllowed`) "--time" from the one file argument. False with a reason when the line is wrong.
 bool ParseTransferArguments(const std::vector<std::string>& arguments, bool timeAllowed, ControllerTarget& target,
                             std::string& file, std::string& error);
 
@@ -38,7 +45,8 @@ enum class TransferDirection { Load, Save };
 
 // Loads the whole configuration from the controller into `data`, or saves
 // `data` to it, on the transfer code the desktop program runs. The system's
-// messages go to the error stream. True when the transfer completed.
+// messages go to the error stream. True when the transfer completed; false
+// also when the trace file cannot be written (then nothing is sent).
 bool RunControllerTransfer(TransferDirection direction, const ControllerTarget& target, TData& data,
                            const Console& console, CommandIo& io);
 

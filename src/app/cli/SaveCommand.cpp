@@ -9,23 +9,28 @@ public:
     explicit SaveCommand(Console console) : console_(console) {}
 
     std::string Name() const override { return "save"; }
-    std::string Synopsis() const override { return "save FILE.KCF (--port DEVICE | --simulate) [--time]"; }
+    std::string Synopsis() const override {
+        return "save FILE.KCF (--port DEVICE | --simulate) [--time] [--trace FILE]";
+    }
     std::string Summary() const override { return "save the whole configuration to the Network Controller"; }
     std::string Help() const override {
-        return "Usage: kelvane-cli save FILE.KCF --port DEVICE [--time]\n"
-               "       kelvane-cli save FILE.KCF --simulate [--time]\n"
-               "Saves the whole configuration in FILE.KCF to the Network Controller on the\n"
-               "serial device DEVICE: devices 1 to 255, the zones the controller has, the\n"
-               "groups, the site settings and the custom place names. The NVM program link\n"
-               "must be fitted in the controller. --time also sets the controller's clock\n"
-               "to this computer's date and time. --simulate saves to the built-in\n"
-               "simulated controller (and forgets it).\n"
-               "On a terminal a progress line is shown and the controller's questions\n"
-               "(NVM program link not fitted) can be answered; otherwise they are answered\n"
-               "Abort. Messages go to standard error. Records acknowledged before a\n"
-               "failure stay written in the controller.\n"
+        return std::string(
+                   "Usage: kelvane-cli save FILE.KCF --port DEVICE [--time] [--trace FILE]\n"
+                   "       kelvane-cli save FILE.KCF --simulate [--time] [--trace FILE]\n"
+                   "Saves the whole configuration in FILE.KCF to the Network Controller on the\n"
+                   "serial device DEVICE: devices 1 to 255, the zones the controller has, the\n"
+                   "groups, the site settings and the custom place names. The NVM program link\n"
+                   "must be fitted in the controller. --time also sets the controller's clock\n"
+                   "to this computer's date and time. --simulate saves to the built-in\n"
+                   "simulated controller (and forgets it).\n"
+                   "On a terminal a progress line is shown and the controller's questions\n"
+                   "(NVM program link not fitted) can be answered; otherwise they are answered\n"
+                   "Abort. Messages go to standard error. Records acknowledged before a\n"
+                   "failure stay written in the controller.\n") +
+               kTraceOptionHelp +
                "Exit status: 0 saved, 1 FILE.KCF cannot be read, 2 not a Kelvane\n"
-               "Programming Tools file, 3 the save did not complete, 64 wrong command line.\n";
+               "Programming Tools file, 3 the save did not complete (or the trace file\n"
+               "cannot be written), 64 wrong command line.\n";
     }
 
     int Run(const std::vector<std::string>& arguments, CommandIo& io) override {
