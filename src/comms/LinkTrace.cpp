@@ -138,7 +138,10 @@ std::uint8_t TraceEntry::Checksum() const {
 }
 
 LinkTrace::LinkTrace(const Clock& clock, std::size_t capacity)
-    : clock_(clock), startMs_(clock.NowMs()), capacity_(capacity == 0 ? 1 : capacity) {}
+    : clock_(clock),
+      startMs_(clock.NowMs()),
+      startedAt_(clock.LocalTime()),
+      capacity_(capacity == 0 ? 1 : capacity) {}
 
 void LinkTrace::Record(TraceEntry entry) {
     entry.Sequence = nextSequence_++;

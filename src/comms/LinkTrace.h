@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <ctime>
 #include <deque>
 #include <functional>
 #include <string>
@@ -71,8 +72,9 @@ public:
     bool Recording() const { return recording_; }
     void SetRecording(bool recording) { recording_ = recording; }
 
-    // Milliseconds since the trace began.
+    // Milliseconds since the trace began, and the local time it began at.
     std::uint64_t ElapsedMs() const { return clock_.NowMs() - startMs_; }
+    const std::tm& StartedAt() const { return startedAt_; }
     // Numbers the entry, keeps it and tells OnRecorded.
     void Record(TraceEntry entry);
 
@@ -88,6 +90,7 @@ public:
 private:
     const Clock& clock_;
     const std::uint64_t startMs_;
+    const std::tm startedAt_;
     const std::size_t capacity_;
     bool recording_ = false;
     std::deque<TraceEntry> entries_;

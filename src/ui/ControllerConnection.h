@@ -23,6 +23,7 @@ class SimulatedPanelDevice;
 
 class TfrmMain;
 class TCommSelectForm;
+class LinkTraceDock;
 
 // The desktop program's controller link, put together and wired to the main
 // window: the serial device (a real port, or the simulated controller with
@@ -38,6 +39,8 @@ public:
 
     TPanelComms& PanelComms() { return session_->Comms(); }
     TransferSupervisor& Supervisor() { return session_->Supervisor(); }
+    // View > Link Trace: the link's trace, recorded from the start.
+    LinkTraceDock* TraceDock() { return traceDock_; }
     // With --simulate: the simulated controller's own configuration memory.
     TData* SimulatedControllerSite() { return simulatedSite_.get(); }
     // With --simulate: the device with the simulated controller on its far end.
@@ -70,6 +73,7 @@ private:
     // With --simulate: serves the simulated controller between poll ticks.
     QTimer simulatorTimer_;
     TCommSelectForm* commSelectForm_ = nullptr;
+    LinkTraceDock* traceDock_ = nullptr;
 };
 
 }  // namespace kelvane

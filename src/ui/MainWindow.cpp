@@ -157,6 +157,10 @@ void TfrmMain::BuildMenus() {
     QMenu* settings = menuBar()->addMenu(QStringLiteral("&Settings"));
     SelectSerialPort1 = AddMenuAction(settings, "SelectSerialPort1", "Select Serial &Port", QKeySequence(), nullptr);
 
+    // Filled by the parts that bring a window to show (the link trace).
+    ViewMenu = menuBar()->addMenu(QStringLiteral("&View"));
+    ViewMenu->setObjectName(QStringLiteral("View1"));
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     Contents1 = AddMenuAction(help, "Contents1", "&Contents", QKeySequence(Qt::Key_F1),
                               "Display the help contents screen");

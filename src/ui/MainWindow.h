@@ -17,6 +17,7 @@ class QPushButton;
 class QTabWidget;
 class QTimer;
 class QFrame;
+class QMenu;
 class QToolButton;
 
 namespace kelvane {
@@ -123,6 +124,7 @@ public:
     QAction* SelectSerialPort1;
     QAction* Contents1;
     QAction* About1;
+    QMenu* ViewMenu;
 
     QTabWidget* ConfigPages;
     DeviceSummaryTab* tabLoopSummary;

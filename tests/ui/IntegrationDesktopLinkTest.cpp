@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <QToolButton>
 #include <memory>
@@ -11,6 +13,7 @@
 #include "core/ScriptedPrompts.h"
 #include "panel-sim/SimulatedPanelDevice.h"
 #include "ui/ControllerConnection.h"
+#include "ui/LinkTraceDock.h"
 #include "ui/MainWindow.h"
 #include "ui/SiteConfigTab.h"
 
@@ -126,6 +129,28 @@ TEST_F(DesktopLinkTest, ToolBarLoadsTheWholeSiteAndSaveSendsEdits) {
     EXPECT_EQ(controller.Loop.Device(200).DeviceType, 7);
     EXPECT_EQ(controller.Loop.Device(200).Allocation, 11);
     EXPECT_EQ(controller.GroupList.Groups[30].DivertEquation[1], 4);
+}
+
+TEST_F(DesktopLinkTest, ViewLinkTraceShowsTheWholeExchangeRecordedFromTheStart) {
+    RunFor(6000);
+    auto* showTrace = window->findChild<QAction*>(QStringLiteral("LinkTrace1"));
+    ASSERT_NE(showTrace, nullptr);
+    EXPECT_EQ(showTrace->text(), "Link Trace");
+    LinkTraceDock* dock = connection->TraceDock();
+    EXPECT_FALSE(dock->isVisible());
+    showTrace->trigger();
+    EXPECT_TRUE(dock->isVisible());
+    const QString connected = dock->txtTrace->toPlainText();
+    EXPECT_TRUE(connected.contains("-> none       SOH frame 'A' len 0 sum 41 ok")) << connected.toStdString();
+    EXPECT_TRUE(connected.contains("<- none       frame '\\' len 5 data "));
+
+    window->btnLoadAllFromPanel->click();
+    ASSERT_TRUE(RunUntil([&] { return !window->Status().Visible(); }, 120000));
+    dock->RefreshView();
+    const QString loaded = dock->txtTrace->toPlainText();
+    EXPECT_TRUE(loaded.contains("-> none       SOH frame 'I' len 2 data 01 FF \"..\" sum 4B ok"));
+    EXPECT_TRUE(loaded.contains("-> none       SOH frame 'p' len 1 data 2D \"-\" sum 9E ok"));
+    EXPECT_FALSE(loaded.contains("RESEND"));
 }
 
 }  // namespace
