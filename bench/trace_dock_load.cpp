@@ -1,14 +1,18 @@
 // A whole load from the simulated controller in the desktop program, in real
 // time on the Qt event loop, with the Link Trace window closed and open in
 // turn. Prints, per run, the wall-clock and processor time of the load, then
-// the medians and the ratio open/closed. The controller answers after 1 ms
-// so the program's own work is as large a share of the time as it can be.
+// the medians and the ratio open/closed. Arguments: the controller's
+// turnaround in ms (default 20, as `kelvane-tools --simulate` has it; 1 makes
+// the program's own work as large a share of the time as it can be) and the
+// number of loads each way (default 7).
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
+#include <QToolButton>
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <vector>
 
@@ -26,7 +30,6 @@ namespace {
 
 using namespace kelvane;
 
-constexpr int kRuns = 5;
 
 struct Timing {
     double wallS = 0;
@@ -63,6 +66,8 @@ Timing LoadOnce(TfrmMain& window) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    const int turnaroundMs = argc > 1 ? std::atoi(argv[1]) : 20;
+    const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 7;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     TData data;
@@ -74,14 +79,15 @@ int main(int argc, char** argv) {
     options.Simulate = true;
     TfrmMain window(data, document, prompts, store, clock, options);
     ControllerConnection connection(window, data, document, prompts, clock);
-    connection.SimulatedDevice()->Simulator().Options().TurnaroundMs = 1;
+    connection.SimulatedDevice()->Simulator().Options().TurnaroundMs = static_cast<std::uint32_t>(turnaroundMs);
     window.show();
     RunUntil([&] { return connection.PanelComms().HandshakeDone && !data.SiteConfig.MainVersion.empty(); });
 
     std::vector<double> wall[2];
     std::vector<double> cpu[2];
-    std::printf("Whole load from the simulated controller in the desktop program (1 ms turnaround)\n");
-    for (int run = 0; run < 2 * kRuns; ++run) {
+    std::printf("Whole load from the simulated controller in the desktop program (%d ms turnaround)\n",
+                turnaroundMs);
+    for (int run = 0; run < 2 * runs; ++run) {
         const bool open = run % 2 == 1;
         connection.TraceDock()->setVisible(open);
         const Timing t = LoadOnce(window);

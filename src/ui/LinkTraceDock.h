@@ -26,7 +26,7 @@ namespace kelvane {
 class LinkTraceDock : public QDockWidget {
     Q_OBJECT
 public:
-    static constexpr int kRefreshMs = 250;
+    static constexpr int kRefreshMs = 500;
     // Lines the view keeps; the saved file has every entry the trace holds.
     static constexpr int kViewLines = 20000;
 
