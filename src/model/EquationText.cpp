@@ -3,39 +3,35 @@
 namespace kelvane {
 namespace {
 
-std::string RightAligned(int number, std::size_t width) {
-    std::string text = std::to_string(number);
-    if (text.size() < width) text.insert(0, width - text.size(), ' ');
-    return text;
+struct MemberLayout {
+    std::size_t width;  // right-aligned to this many characters
+    const char* after;
+};
+
+MemberLayout LayoutOf(EquationKind kind) {
+    switch (kind) {
+        case EquationKind::Area:
+            return {1, "  "};
+        case EquationKind::Device:
+            return {3, "  "};
+        case EquationKind::Group:
+            return {2, " "};
+    }
+    return {1, "  "};
 }
 
 }  // namespace
 
-std::string AreaEquationText(const Equation& equation) {
+std::string EquationText(EquationKind kind, const Equation& equation) {
+    const MemberLayout layout = LayoutOf(kind);
     std::string text;
     for (int n = 1; n <= kEquationTerms; ++n) {
         const int value = equation[static_cast<std::size_t>(n)];
-        if (value >= kAreaEmpty) continue;
-        text += static_cast<char>('A' + value);
-        text += "  ";
-    }
-    return text;
-}
-
-std::string DeviceEquationText(const Equation& equation) {
-    std::string text;
-    for (int n = 1; n <= kEquationTerms; ++n) {
-        const int value = equation[static_cast<std::size_t>(n)];
-        if (value < kDeviceEmpty) text += RightAligned(value + 1, 3) + "  ";
-    }
-    return text;
-}
-
-std::string DivertEquationText(const Equation& equation) {
-    std::string text;
-    for (int n = 1; n <= kEquationTerms; ++n) {
-        const int value = equation[static_cast<std::size_t>(n)];
-        if (value < kGroupEmpty) text += RightAligned(value + 1, 2) + " ";
+        if (!IsMember(kind, value)) continue;
+        const std::string member = MemberText(kind, value);
+        if (member.size() < layout.width) text.append(layout.width - member.size(), ' ');
+        text += member;
+        text += layout.after;
     }
     return text;
 }

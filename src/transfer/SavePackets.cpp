@@ -10,14 +10,18 @@ namespace {
 constexpr std::size_t kSuffixWidth = 4;
 constexpr std::size_t kCustomNameWidth = 11;
 
-// An area or group entry: members as they are, anything else as the marker.
-char EntryByte(int value, int emptyMarker) {
-    return static_cast<char>(value >= 0 && value < emptyMarker ? value : emptyMarker);
+// An entry as the controller takes it: members as they are, every empty
+// entry as the kind's marker (a cleared divert entry, 33, goes as 32).
+int WireEntry(EquationKind kind, int value) { return IsMember(kind, value) ? value : EmptyMarker(kind); }
+
+// Eight entries of one byte each.
+void AppendEntryBytes(std::string& payload, EquationKind kind, const Equation& equation) {
+    for (int n = 1; n <= kEquationTerms; ++n) payload += static_cast<char>(WireEntry(kind, equation[n]));
 }
 
-// A device entry as 16 bits, low byte first; every empty entry as 256.
+// A device entry as 16 bits, low byte first.
 std::string DeviceEntryBytes(int value) {
-    const int entry = value >= 0 && value < kDeviceEmpty ? value : kDeviceEmpty;
+    const int entry = WireEntry(EquationKind::Device, value);
     return {static_cast<char>(entry & 0xFF), static_cast<char>(entry >> 8)};
 }
 
@@ -62,7 +66,7 @@ std::string SavePackets::Device(int n) const {
 std::string SavePackets::Zone(int z) const {
     const TKZone& zone = data_.ZoneList.Zones.at(static_cast<std::size_t>(z));
     std::string payload(1, ByteOf(z));
-    for (int n = 1; n <= kEquationTerms; ++n) payload += EntryByte(zone.AreaEquation[n], kAreaEmpty);
+    AppendEntryBytes(payload, EquationKind::Area, zone.AreaEquation);
     for (int n = 1; n <= kEquationTerms; ++n) payload += DeviceEntryBytes(zone.DeviceEquation[n]);
     return MakePacket('u', payload);
 }
@@ -70,9 +74,9 @@ std::string SavePackets::Zone(int z) const {
 std::string SavePackets::Group(int g) const {
     const TKGroup& group = data_.GroupList.Groups.at(static_cast<std::size_t>(g));
     std::string payload(1, ByteOf(g));
-    for (int n = 1; n <= kEquationTerms; ++n) payload += EntryByte(group.PrimaryAreaEquation[n], kAreaEmpty);
-    for (int n = 1; n <= kEquationTerms; ++n) payload += EntryByte(group.NightAreaEquation[n], kAreaEmpty);
-    for (int n = 1; n <= kEquationTerms; ++n) payload += EntryByte(group.DivertEquation[n], kGroupEmpty);
+    AppendEntryBytes(payload, EquationKind::Area, group.PrimaryAreaEquation);
+    AppendEntryBytes(payload, EquationKind::Area, group.NightAreaEquation);
+    AppendEntryBytes(payload, EquationKind::Group, group.DivertEquation);
     return MakePacket('s', payload);
 }
 

@@ -1,26 +1,39 @@
 #pragma once
 #include <QWidget>
+#include <array>
 
-#include "core/Prompts.h"
-#include "file/Document.h"
 #include "model/Data.h"
+
+class QScrollArea;
 
 namespace kelvane {
 
-// The Group Config tab: one row per group with its primary areas, night
-// areas and divert groups. The rows arrive with the group editor.
+class EquationBox;
+class EquationEditors;
+
+// The Group Config tab: the corridor display routing, one row per group with
+// its primary areas, night areas and divert groups. The rows are built once;
+// a click on a box opens the group's editor.
 class GroupConfigTab : public QWidget {
     Q_OBJECT
 public:
-    GroupConfigTab(TData& data, Document& document, Prompts& prompts, QWidget* parent = nullptr);
+    GroupConfigTab(TData& data, EquationEditors& editors, QWidget* parent = nullptr);
 
     // Fills the group rows from the group list.
     void RefreshGroupRows();
 
+    // Group n's boxes (n 1..32).
+    EquationBox* PrimaryAreaBox(int n) const { return primaryBoxes_.at(static_cast<std::size_t>(n - 1)); }
+    EquationBox* NightAreaBox(int n) const { return nightBoxes_.at(static_cast<std::size_t>(n - 1)); }
+    EquationBox* DivertBox(int n) const { return divertBoxes_.at(static_cast<std::size_t>(n - 1)); }
+
+    QScrollArea* ScrollBox4;
+
 private:
-    [[maybe_unused]] TData& data_;
-    [[maybe_unused]] Document& document_;
-    [[maybe_unused]] Prompts& prompts_;
+    TData& data_;
+    std::array<EquationBox*, kGroupCount> primaryBoxes_{};
+    std::array<EquationBox*, kGroupCount> nightBoxes_{};
+    std::array<EquationBox*, kGroupCount> divertBoxes_{};
 };
 
 }  // namespace kelvane

@@ -9,7 +9,6 @@
 #include <QVBoxLayout>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QScrollArea>
@@ -22,8 +21,10 @@
 #include "ui/AppIcons.h"
 #include "ui/CommentsTab.h"
 #include "ui/CompactTabStyle.h"
+#include "ui/ConfigFileDrop.h"
 #include "ui/DeviceSummaryTab.h"
 #include "ui/DevicesTab.h"
+#include "ui/EquationEditors.h"
 #include "ui/EventLogTab.h"
 #include "ui/GroupConfigTab.h"
 #include "ui/HelpWindow.h"
@@ -31,9 +32,12 @@
 #include "ui/PlaceNamesTab.h"
 #include "comms/qt/PortSettings.h"
 #include "ui/QtFileDialogs.h"
+#include "ui/QtUserSettings.h"
+#include "ui/RecentFilesMenu.h"
 #include "ui/SiteConfigTab.h"
 #include "ui/TAboutBox.h"
 #include "ui/TfrmStatus.h"
+#include "ui/WindowGeometry.h"
 #include "ui/ZoneConfigTab.h"
 
 namespace kelvane {
@@ -97,14 +101,17 @@ void Call(const std::function<void()>& hook) {
 }  // namespace
 
 TfrmMain::TfrmMain(TData& data, Document& document, Prompts& prompts, DocumentStore& store, const Clock& clock,
-                   StartupOptions options, FileDialogs* fileDialogs, QWidget* parent)
+                   StartupOptions options, FileDialogs* fileDialogs, UserSettings* settings, QWidget* parent)
     : QMainWindow(parent),
       data_(data),
       document_(document),
       prompts_(prompts),
       store_(store),
       clock_(clock),
-      options_(std::move(options)) {
+      options_(std::move(options)),
+      ownSettings_(settings ? nullptr : std::make_unique<QtUserSettings>()),
+      settings_(settings ? *settings : *ownSettings_),
+      recentFiles_(settings_) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QApplication::applicationName());
     setWindowIcon(MakeProgramIcon());
@@ -115,10 +122,14 @@ TfrmMain::TfrmMain(TData& data, Document& document, Prompts& prompts, DocumentSt
     BuildToolBar();
     BuildPages();
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    fileDrop_ = new ConfigFileDrop(*this, Open1);
+    fileDrop_->OnDrop = [this](const std::string& path) { OpenDocumentFile(path); };
 
     frmStatus = new TfrmStatus(status_, this);
     AboutBox = new TAboutBox(this);
-    Help = new HelpWindow(this);
+    // A window of its own, so that the help stays usable while a modal
+    // editor that opened it is up.
+    Help = new HelpWindow;
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &TfrmMain::Timer1Timer);
@@ -138,6 +149,7 @@ TfrmMain::TfrmMain(TData& data, Document& document, Prompts& prompts, DocumentSt
 TfrmMain::~TfrmMain() {
     // The status window observes status_, which goes before the child widgets do.
     delete frmStatus;
+    delete Help;
     document_.OnModifiedChanged = nullptr;
     data_.OnResetViews = nullptr;
 }
@@ -151,6 +163,10 @@ void TfrmMain::BuildMenus() {
     file->addSeparator();
     Print1 = AddMenuAction(file, "Print1", "&Print", QKeySequence(Qt::CTRL | Qt::Key_P), nullptr);
     PrinterProperties1 = AddMenuAction(file, "PrinterProperties1", "Printer P&roperties", QKeySequence(), nullptr);
+    file->addSeparator();
+    RecentFiles1 = new RecentFilesMenu(recentFiles_, Open1, file);
+    RecentFiles1->OnOpen = [this](const std::string& path) { OpenDocumentFile(path); };
+    file->addMenu(RecentFiles1);
     file->addSeparator();
     Exit1 = AddMenuAction(file, "Exit1", "E&xit", QKeySequence(), "Exit this application");
 
@@ -253,9 +269,13 @@ void TfrmMain::BuildPages() {
     addPage(tabLoopSummary, "tabLoopSummary", "Device Summary");
     tabLoop1 = new DevicesTab(data_, document_, prompts_);
     addPage(tabLoop1, "tabLoop1", "Devices");
-    tabZoneCfg = new ZoneConfigTab(data_, document_, prompts_);
+    editors_ = std::make_unique<EquationEditors>(data_, document_, this);
+    editors_->RefreshActivePage = [this] { RefreshActivePage(); };
+    editors_->RefreshGroupConfig = [this] { tabGroupConfig->RefreshGroupRows(); };
+    editors_->SetHelp([this](int topic) { ShowHelp(topic); });
+    tabZoneCfg = new ZoneConfigTab(data_, *editors_);
     addPage(tabZoneCfg, "tabZoneCfg", "Zone Config");
-    tabGroupConfig = new GroupConfigTab(data_, document_, prompts_);
+    tabGroupConfig = new GroupConfigTab(data_, *editors_);
     addPage(tabGroupConfig, "tabGroupConfig", "Group Config");
     tabPlaceNames = new PlaceNamesTab(data_, document_, prompts_);
     addPage(tabPlaceNames, "tabPlaceNames", "Place Names");
@@ -321,10 +341,7 @@ void TfrmMain::showEvent(QShowEvent* event) {
 }
 
 void TfrmMain::FirstShow() {
-    if (const QScreen* display = screen()) {
-        const QRect area = display->availableGeometry();
-        move(area.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
-    }
+    WindowGeometry(settings_).Restore(*this);
     const int port = PortSettings().Port();
     if (port >= 1 && port <= 4 && Hooks.SelectStoredPort) Hooks.SelectStoredPort(port);
 
@@ -339,6 +356,9 @@ void TfrmMain::FirstShow() {
     SetModified(false);
     Timer1->start();
     Timer1Timer();
+    // The file named on the command line opens once the window is showing.
+    if (!options_.OpenPath.empty())
+        QTimer::singleShot(0, this, [this] { OpenDocumentFile(options_.OpenPath); });
 }
 
 // ---- title and Save state -------------------------------------------------
@@ -371,10 +391,15 @@ void TfrmMain::NewDocument() {
 }
 
 void TfrmMain::OpenDocument() {
-    const int page = ActivePage();
     const std::optional<std::string> chosen = fileDialogs_->AskOpenPath();
-    if (!chosen) return;
+    if (chosen) OpenDocumentFile(*chosen);
+}
 
+void TfrmMain::OpenDocumentFile(const std::string& path) {
+    // Only a file that will take the place of modified work asks about
+    // saving it; a cancelled save dialog keeps the work and opens nothing.
+    if (document_.Modified() && store_.IsValid(path) && !LetGoOfWork(false)) return;
+    const int page = ActivePage();
     ConfigPages->hide();
     status_.Show();
     status_.SetCancelVisible(false);
@@ -382,7 +407,7 @@ void TfrmMain::OpenDocument() {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
     tabLoopSummary->ResetTableCursor();
-    ReadDocument(*chosen);
+    ReadDocument(path);
 
     ConfigPages->setCurrentIndex(page);
     ConfigPages->show();
@@ -404,6 +429,7 @@ void TfrmMain::ReadDocument(const std::string& path) {
         document_.CodesValid = true;
         FillAllTabs();
         SetModified(false);
+        RecentFiles1->Remember(path);
         return;
     }
     // Reading stopped part-way: the model holds part of the file. Bind the
@@ -454,20 +480,23 @@ bool TfrmMain::WriteDocument(const std::string& path) {
         return false;
     }
     SetModified(false);
+    RecentFiles1->Remember(path);
     return true;
 }
 
-bool TfrmMain::CloseQuery() {
+bool TfrmMain::CloseQuery() { return LetGoOfWork(true); }
+
+bool TfrmMain::LetGoOfWork(bool cancelledSaveLetsGo) {
     if (!document_.Modified()) return true;
     switch (prompts_.Ask(PromptKind::Confirmation, kExitQuestion, PromptButtons::YesNoCancel)) {
         case PromptAnswer::No: return true;
         case PromptAnswer::Yes: {
-            // Closes whether or not a file was written, except when the save
-            // could not happen against the user's wish: a code the gate has
-            // just reported, or a write the file system refused. Then the
+            // Exit closes whether or not a file was written, except when the
+            // save could not happen against the user's wish: a code the gate
+            // has just reported, or a write the file system refused. Then the
             // work stays open to be put right and saved.
             const SaveResult saved = Save();
-            return saved == SaveResult::Written || saved == SaveResult::Cancelled;
+            return saved == SaveResult::Written || (saved == SaveResult::Cancelled && cancelledSaveLetsGo);
         }
         default: return false;
     }
@@ -480,6 +509,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     }
     Timer1->stop();
     Help->close();
+    WindowGeometry(settings_).StoreFrom(*this);
     event->accept();
 }
 

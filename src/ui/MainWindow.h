@@ -4,7 +4,9 @@
 
 #include "core/Clock.h"
 #include "core/Prompts.h"
+#include "core/UserSettings.h"
 #include "file/Document.h"
+#include "file/RecentFiles.h"
 #include "model/Data.h"
 #include "transfer/TransferStatus.h"
 #include "ui/DocumentStore.h"
@@ -23,13 +25,16 @@ class QToolButton;
 namespace kelvane {
 
 class CommentsTab;
+class ConfigFileDrop;
 class DeviceSummaryTab;
 class DevicesTab;
+class EquationEditors;
 class EventLogTab;
 class GroupConfigTab;
 class HelpWindow;
 class NetworkConfigTab;
 class PlaceNamesTab;
+class RecentFilesMenu;
 class SiteConfigTab;
 class TAboutBox;
 class TfrmStatus;
@@ -48,8 +53,10 @@ class TfrmMain : public QMainWindow {
     Q_OBJECT
 public:
     // `fileDialogs` null: the window's own configuration file dialogs.
+    // `settings` null: the user's own settings store.
     TfrmMain(TData& data, Document& document, Prompts& prompts, DocumentStore& store, const Clock& clock,
-             StartupOptions options = {}, FileDialogs* fileDialogs = nullptr, QWidget* parent = nullptr);
+             StartupOptions options = {}, FileDialogs* fileDialogs = nullptr,
+             UserSettings* settings = nullptr, QWidget* parent = nullptr);
     ~TfrmMain() override;
 
     MainWindowHooks Hooks;
@@ -60,6 +67,10 @@ public:
     // Document commands.
     void NewDocument();
     void OpenDocument();
+    // What Open does once its dialog has given `path` (also for a recent
+    // file, a dropped file and the file named on the command line): asks
+    // to save a modified document first, then reads the file.
+    void OpenDocumentFile(const std::string& path);
     void SaveDocument();
     void SaveDocumentAs();
     // Asked before the window closes; true lets it close.
@@ -120,6 +131,7 @@ public:
     QAction* SaveAs1;
     QAction* Print1;
     QAction* PrinterProperties1;
+    RecentFilesMenu* RecentFiles1;
     QAction* Exit1;
     QAction* SelectSerialPort1;
     QAction* Contents1;
@@ -137,6 +149,9 @@ public:
     EventLogTab* tabViewLog;
     CommentsTab* tabComment;
     QWidget* tabNotUsedNow;
+
+    // The three equation editors, shared by the Zone Config and Group Config tabs.
+    EquationEditors& Editors() { return *editors_; }
 
     TfrmStatus* frmStatus;
     TAboutBox* AboutBox;
@@ -169,6 +184,9 @@ private:
     // false while the access level code is not valid.
     bool PassCodeGate();
     SaveResult Save();
+    // The exit question on a modified document; true when its work may be
+    // let go. `cancelledSaveLetsGo`: a save dialog cancelled after Yes lets it go.
+    bool LetGoOfWork(bool cancelledSaveLetsGo);
     SaveResult SaveAsAfterGate();
     bool WriteDocument(const std::string& path);
     void ReadDocument(const std::string& path);
@@ -181,7 +199,12 @@ private:
     StartupOptions options_;
     std::unique_ptr<FileDialogs> ownFileDialogs_;
     FileDialogs* fileDialogs_;
+    std::unique_ptr<UserSettings> ownSettings_;
+    UserSettings& settings_;
+    RecentFiles recentFiles_;
+    ConfigFileDrop* fileDrop_;
     TransferStatus status_;
+    std::unique_ptr<EquationEditors> editors_;
 
     int helpContext_ = 60;
     int previousPage_ = 0;

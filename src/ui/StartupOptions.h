@@ -10,6 +10,9 @@ struct StartupOptions {
     bool Simulate = false;
     // The serial device to use instead of the stored port ("/dev/ttyUSB0").
     std::string PortDevice;
+    // The site file to open once the window is showing (full path, as the
+    // file system names it); empty for none.
+    std::string OpenPath;
 };
 
 // The outcome of reading the command line.

@@ -125,6 +125,7 @@ TEST_F(MainWindowTest, OpenShowsLoadingStatusAndBindsToTheFile) {
         sawStatus = true;
     };
     dialogs.QueueOpen("/sites/Ward.KCF");
+    prompts.Queue(PromptAnswer::No);  // do not save "old"
     QTest::mouseClick(window->btnOpen, Qt::LeftButton);
 
     EXPECT_TRUE(sawStatus);

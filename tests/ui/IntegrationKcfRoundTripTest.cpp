@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -8,16 +9,20 @@
 #include <memory>
 
 #include "DocumentFakes.h"
+#include "core/MemorySettings.h"
 #include "core/Pages.h"
 #include "core/ScriptedPrompts.h"
 #include "core/SystemClock.h"
 #include "file/ConfigFile.h"
 #include "file/IniFile.h"
+#include "file/RecentFiles.h"
 #include "panel-sim/DemoSite.h"
 #include "ui/CommentsTab.h"
 #include "ui/ConfigFileStore.h"
 #include "ui/MainWindow.h"
 #include "ui/SiteConfigTab.h"
+#include "ui/StartupOptions.h"
+#include "ui/TfrmStatus.h"
 
 namespace kelvane::test {
 namespace {
@@ -29,8 +34,8 @@ class IntegrationKcfRoundTripTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
-        window =
-            std::make_unique<TfrmMain>(data, document, prompts, store, clock, StartupOptions{}, &dialogs);
+        window = std::make_unique<TfrmMain>(data, document, prompts, store, clock, StartupOptions{}, &dialogs,
+                                            &settings);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
@@ -74,6 +79,7 @@ protected:
     ScriptedPrompts prompts;
     ConfigFileStore store{data, document};
     ScriptedFileDialogs dialogs;
+    MemorySettings settings;
     SystemClock clock;
     std::unique_ptr<TfrmMain> window;
 };
@@ -154,6 +160,89 @@ TEST_F(IntegrationKcfRoundTripTest, ARejectedFileKeepsEverythingAsItWas) {
     window->OpenDocument();
     EXPECT_EQ(Stored(data), model);
     EXPECT_EQ(data.Comments, comments);
+}
+
+// The site file named on the command line, opened once the window is showing.
+class FileArgumentTest : public IntegrationKcfRoundTripTest {
+protected:
+    void SetUp() override { ASSERT_TRUE(folder.isValid()); }  // the window comes with Start()
+
+    // A site saved by another run of the program.
+    std::string WriteSite(const char* name, const char* client) {
+        TData site;
+        Document siteDocument;
+        sim::BuildDemoSite(site);
+        site.SiteConfig.ClientName = client;
+        const std::string path = PathOf(name);
+        EXPECT_TRUE(WriteConfigFile(path, site, siteDocument).saved);
+        return path;
+    }
+
+    // Starts the program as `kelvane-tools <argument>` would, from `folder`.
+    void Start(const QString& argument) {
+        const QString started = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        const ParsedCommandLine commandLine = ParseCommandLine({QStringLiteral("kelvane-tools"), argument});
+        QDir::setCurrent(started);
+        ASSERT_TRUE(commandLine.Error.isEmpty()) << commandLine.Error.toStdString();
+        prompts.OnShown = [this](const ScriptedPrompts::Shown&) {
+            windowShowingAtMessage = window->isVisible();
+        };
+        window = std::make_unique<TfrmMain>(data, document, prompts, store, clock, commandLine.Options,
+                                            &dialogs, &settings);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    bool WaitForTitle(const std::string& title) {
+        return QTest::qWaitFor([&] { return Title() == title; }, 2000);
+    }
+    QString ClientName() const { return SiteBox("txtClientName")->text(); }
+
+    bool windowShowingAtMessage = false;
+};
+
+TEST_F(FileArgumentTest, ASiteFileNamedByItselfOpensOnceTheWindowShows) {
+    const std::string path = WriteSite("Rowan House.KCF", "Rowan House");
+    Start(QStringLiteral("Rowan House.KCF"));  // relative to the folder the program started in
+    ASSERT_TRUE(WaitForTitle(kTitlePrefixText + path));
+    EXPECT_EQ(document.Path, path);
+    EXPECT_FALSE(document.Modified());
+    EXPECT_EQ(ClientName(), "Rowan House");
+    EXPECT_EQ(window->ActivePage(), kPageSiteConfig);
+    EXPECT_TRUE(prompts.ShownMessages().empty()) << prompts.LastText();
+    EXPECT_EQ(RecentFiles(settings).Paths(), std::vector<std::string>{path});
+}
+
+TEST_F(FileArgumentTest, AFileUrlAndALowerCaseExtensionOpenToo) {
+    const std::string path = WriteSite("ward 7.kcf", "Ward 7");
+    Start(QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(path))).toString());
+    ASSERT_TRUE(WaitForTitle(kTitlePrefixText + path));
+    EXPECT_EQ(ClientName(), "Ward 7");
+}
+
+TEST_F(FileArgumentTest, AFileThatIsNotASiteIsRejectedWithOpensMessage) {
+    const std::string notes = PathOf("notes.KCF");
+    QFile file(QString::fromStdString(notes));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("shopping list\n");
+    file.close();
+
+    for (const QString& argument : {QStringLiteral("notes.KCF"), QStringLiteral("missing.KCF")}) {
+        prompts.Clear();
+        Start(argument);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !prompts.ShownMessages().empty(); }, 2000));
+        ASSERT_EQ(prompts.ShownMessages().size(), 1u);
+        EXPECT_EQ(prompts.LastText(), "The selected file is not a valid Kelvane Programming Tools file");
+        EXPECT_EQ(prompts.ShownMessages()[0].kind, PromptKind::Error);
+        EXPECT_TRUE(windowShowingAtMessage);
+        EXPECT_EQ(window->windowTitle(), "Kelvane Prog Tools 2.3 - New file");
+        EXPECT_TRUE(document.Path.empty());
+        EXPECT_FALSE(window->frmStatus->isVisible());
+        EXPECT_TRUE(window->ConfigPages->isVisible());
+        EXPECT_TRUE(RecentFiles(settings).Paths().empty());
+        window.reset();
+    }
 }
 
 }  // namespace

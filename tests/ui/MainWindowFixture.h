@@ -9,8 +9,10 @@
 #include <QTest>
 #include <QToolButton>
 #include <memory>
+#include <utility>
 
 #include "DocumentFakes.h"
+#include "core/MemorySettings.h"
 #include "core/Pages.h"
 #include "core/ScriptedPrompts.h"
 #include "core/SystemClock.h"
@@ -19,8 +21,9 @@
 
 namespace kelvane::test {
 
-// One main window over an in-memory store, scripted prompts and scripted
-// file dialogs. Per-user settings go to a scratch folder.
+// One main window over an in-memory store, scripted prompts, scripted file
+// dialogs and per-user settings in memory (anything else that reaches the
+// user's settings store goes to a scratch folder).
 class MainWindowTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -33,8 +36,11 @@ protected:
         settingsDir = nullptr;
     }
 
-    void SetUp() override {
-        window = std::make_unique<TfrmMain>(data, document, prompts, store, clock, StartupOptions{}, &dialogs);
+    void SetUp() override { MakeWindow(StartupOptions{}); }
+
+    void MakeWindow(StartupOptions options) {
+        window = std::make_unique<TfrmMain>(data, document, prompts, store, clock, std::move(options),
+                                            &dialogs, &settings);
     }
 
     void TearDown() override {
@@ -63,6 +69,7 @@ protected:
     ScriptedPrompts prompts;
     FakeDocumentStore store{data};
     ScriptedFileDialogs dialogs;
+    MemorySettings settings;
     SystemClock clock;
     std::unique_ptr<TfrmMain> window;
 };

@@ -1,6 +1,8 @@
 // The main window's smaller parts: prompts, file dialogs, command line, about box.
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 
@@ -63,15 +65,35 @@ TEST(CommandLine, SimulateAndPortAreReadIntoTheOptions) {
     EXPECT_EQ(Parse({"--port=/dev/ttyS0"}).Options.PortDevice, "/dev/ttyS0");
 }
 
+TEST(CommandLine, ASiteFileIsNamedFromTheFolderTheProgramStartedIn) {
+    EXPECT_TRUE(Parse({}).Options.OpenPath.empty());
+    const std::string here = QFile::encodeName(QDir::current().absoluteFilePath("sites/Ward 7.KCF")).toStdString();
+    EXPECT_EQ(Parse({"sites/Ward 7.KCF"}).Options.OpenPath, here);
+    EXPECT_EQ(Parse({"/srv/sites/A.KCF"}).Options.OpenPath, "/srv/sites/A.KCF");
+    EXPECT_EQ(Parse({"/srv/sites/../sites/A.KCF"}).Options.OpenPath, "/srv/sites/A.KCF");
+    EXPECT_EQ(Parse({"file:///srv/sites/Ward%207.KCF"}).Options.OpenPath, "/srv/sites/Ward 7.KCF");
+    // A file whose name starts like an option, after "--".
+    EXPECT_EQ(Parse({"--", "/srv/-odd.KCF"}).Options.OpenPath, "/srv/-odd.KCF");
+
+    // Qt's own options are left to the application object, not taken for the file.
+    const ParsedCommandLine styled = Parse({"-style", "Fusion", "--simulate", "/srv/A.KCF", "-reverse"});
+    EXPECT_TRUE(styled.Error.isEmpty()) << styled.Error.toStdString();
+    EXPECT_EQ(styled.Options.OpenPath, "/srv/A.KCF");
+    EXPECT_TRUE(styled.Options.Simulate);
+    EXPECT_TRUE(Parse({"-style=Fusion"}).Error.isEmpty());
+    EXPECT_FALSE(Parse({"--help"}).HelpText.contains("style"));
+}
+
 TEST(CommandLine, HelpAndMistakes) {
     const ParsedCommandLine help = Parse({"--help"});
     EXPECT_TRUE(help.ShowHelp);
-    EXPECT_TRUE(help.HelpText.startsWith("Usage: kelvane-tools"));
+    EXPECT_TRUE(help.HelpText.startsWith("Usage: kelvane-tools [options] [FILE.KCF]"));
     EXPECT_TRUE(help.HelpText.contains("--simulate"));
     EXPECT_FALSE(Parse({"--bogus"}).Error.isEmpty());
     EXPECT_FALSE(Parse({"--port"}).Error.isEmpty());
     EXPECT_FALSE(Parse({"--port", ""}).Error.isEmpty());
-    EXPECT_FALSE(Parse({"site.KCF"}).Error.isEmpty());
+    EXPECT_FALSE(Parse({"a.KCF", "b.KCF"}).Error.isEmpty());
+    EXPECT_FALSE(Parse({""}).Error.isEmpty());
 }
 
 TEST(AboutBox, Texts) {

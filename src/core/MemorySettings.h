@@ -1,0 +1,32 @@
+#pragma once
+#include <map>
+
+#include "core/UserSettings.h"
+
+namespace kelvane {
+
+// Per-user settings held in memory, for tests and for runs that must leave
+// the user's own settings alone.
+class MemorySettings : public UserSettings {
+public:
+    std::optional<int> Number(const std::string& key) const override {
+        const auto found = numbers_.find(key);
+        if (found == numbers_.end()) return std::nullopt;
+        return found->second;
+    }
+    void SetNumber(const std::string& key, int value) override { numbers_[key] = value; }
+
+    std::vector<std::string> List(const std::string& key) const override {
+        const auto found = lists_.find(key);
+        return found == lists_.end() ? std::vector<std::string>{} : found->second;
+    }
+    void SetList(const std::string& key, const std::vector<std::string>& values) override {
+        lists_[key] = values;
+    }
+
+private:
+    std::map<std::string, int> numbers_;
+    std::map<std::string, std::vector<std::string>> lists_;
+};
+
+}  // namespace kelvane

@@ -1,0 +1,24 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kelvane {
+
+// The per-user settings store as the program's parts see it: named whole
+// numbers and named lists of texts (8-bit, as the file system names files).
+// The desktop program keeps them in the user's own settings, beside the
+// serial port choice; tests use MemorySettings.
+class UserSettings {
+public:
+    virtual ~UserSettings() = default;
+
+    // Nothing when the key holds no whole number.
+    virtual std::optional<int> Number(const std::string& key) const = 0;
+    virtual void SetNumber(const std::string& key, int value) = 0;
+    // Empty when the key holds no list.
+    virtual std::vector<std::string> List(const std::string& key) const = 0;
+    virtual void SetList(const std::string& key, const std::vector<std::string>& values) = 0;
+};
+
+}  // namespace kelvane

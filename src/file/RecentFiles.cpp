@@ -1,0 +1,29 @@
+#include "file/RecentFiles.h"
+
+#include <algorithm>
+
+namespace kelvane {
+
+namespace {
+
+void AddOnce(std::vector<std::string>& paths, const std::string& path) {
+    if (path.empty() || paths.size() >= RecentFiles::kLimit) return;
+    if (std::find(paths.begin(), paths.end(), path) == paths.end()) paths.push_back(path);
+}
+
+}  // namespace
+
+std::vector<std::string> RecentFiles::Paths() const {
+    std::vector<std::string> paths;
+    for (const std::string& stored : settings_.List(kRecentFilesKey)) AddOnce(paths, stored);
+    return paths;
+}
+
+void RecentFiles::Remember(const std::string& path) {
+    if (path.empty()) return;
+    std::vector<std::string> paths{path};
+    for (const std::string& stored : settings_.List(kRecentFilesKey)) AddOnce(paths, stored);
+    settings_.SetList(kRecentFilesKey, paths);
+}
+
+}  // namespace kelvane

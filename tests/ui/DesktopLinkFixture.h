@@ -1,0 +1,74 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <memory>
+
+#include "DocumentFakes.h"
+#include "core/ManualClock.h"
+#include "core/ScriptedPrompts.h"
+#include "panel-sim/SimulatedPanelDevice.h"
+#include "ui/ControllerConnection.h"
+#include "ui/MainWindow.h"
+
+namespace kelvane::test {
+
+// The desktop program as `kelvane-tools --simulate` puts it together: the main
+// window, the controller link wired to it and the simulated controller with
+// its demo site. Time is the manual clock; the test runs the program's timers
+// on it as the event loop would. The document store is the test's own.
+class DesktopLinkFixture : public ::testing::Test {
+protected:
+    virtual DocumentStore& Store() = 0;
+
+    void SetUp() override {
+        StartupOptions options;
+        options.Simulate = true;
+        window = std::make_unique<TfrmMain>(data, document, prompts, Store(), clock, options, &dialogs);
+        connection = std::make_unique<ControllerConnection>(*window, data, document, prompts, clock);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    void TearDown() override {
+        document.SetModified(false);
+        connection.reset();
+        window.reset();
+    }
+
+    // Every 10 ms the simulated controller is served; every 100 ms the open
+    // port is polled; every second the clock timer and every two seconds the
+    // keep-alive timer run.
+    void RunFor(std::uint64_t ms) {
+        for (std::uint64_t done = 0; done < ms; done += 10) Step();
+    }
+
+    template <typename Predicate>
+    bool RunUntil(Predicate done, std::uint64_t limitMs) {
+        for (std::uint64_t spent = 0; spent < limitMs && !done(); spent += 10) Step();
+        return done();
+    }
+
+    void Step() {
+        clock.Advance(10);
+        elapsed_ += 10;
+        connection->SimulatedDevice()->Service();
+        TPanelComms& comms = connection->PanelComms();
+        if (elapsed_ % 100 == 0 && comms.Connected()) comms.Port().PollTick();
+        if (elapsed_ % 1000 == 0) window->Timer1Timer();
+        if (elapsed_ % 2000 == 0) connection->Supervisor().Timer2Timer();
+    }
+
+    TData data;
+    Document document;
+    ScriptedPrompts prompts;
+    ScriptedFileDialogs dialogs;
+    ManualClock clock;
+    std::unique_ptr<TfrmMain> window;
+    std::unique_ptr<ControllerConnection> connection;
+
+private:
+    std::uint64_t elapsed_ = 0;
+};
+
+}  // namespace kelvane::test
