@@ -11,8 +11,8 @@ cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 case "$seconds" in '' | *[!0-9]*) echo "usage: scripts/fuzz.sh [SECONDS]" >&2; exit 64 ;; esac
 
-scripts/install-deps.sh
-scripts/install-fuzz-deps.sh
+# Clang with its libFuzzer and sanitizer runtimes, and the symbolizer.
+scripts/install-deps.sh clang-14 libclang-rt-14-dev llvm-14
 
 build=build/fuzz
 launcher=()

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that the build, the tool and the tests need.
+# Installs the Debian packages that the build, the tool and the tests need,
+# and any further packages named as arguments (scripts/fuzz.sh names its own).
 # Idempotent: quiet and quick when everything is already there.
 set -euo pipefail
 
@@ -9,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   dpkg-dev file
+  "$@"
 )
 
 missing=()

@@ -112,16 +112,22 @@ void LinkTraceDecoder::SentFrameComplete() {
     trace_.Record(std::move(entry));
 }
 
+void LinkTraceDecoder::RecordBytes(TraceDirection direction, TraceKind kind, std::uint64_t timeMs,
+                                   TComPortParity parity, std::string bytes) {
+    TraceEntry entry;
+    entry.TimeMs = timeMs;
+    entry.Direction = direction;
+    entry.Kind = kind;
+    entry.Parity = entry.RestParity = parity;
+    entry.Bytes = std::move(bytes);
+    trace_.Record(std::move(entry));
+}
+
 void LinkTraceDecoder::EndStraySent() {
     if (straySent_.empty()) return;
-    TraceEntry entry;
-    entry.TimeMs = straySentMs_;
-    entry.Direction = TraceDirection::Sent;
-    entry.Kind = TraceKind::Bytes;
-    entry.Parity = entry.RestParity = straySentParity_;
-    entry.Bytes = std::move(straySent_);
+    RecordBytes(TraceDirection::Sent, TraceKind::Bytes, straySentMs_, straySentParity_,
+                std::move(straySent_));
     straySent_.clear();
-    trace_.Record(std::move(entry));
 }
 
 TraceEntry LinkTraceDecoder::FrameEntry(TraceDirection direction, Assembly& assembly, bool complete) {
@@ -170,14 +176,9 @@ void LinkTraceDecoder::ReceivedFrameByte(std::uint8_t b, TComPortParity parity) 
         return;
     }
     if (b == kACK || b == kNAK) {
-        TraceEntry entry;
-        entry.TimeMs = trace_.ElapsedMs();
-        entry.Direction = TraceDirection::Received;
-        entry.Kind = b == kACK ? TraceKind::Ack : TraceKind::Nak;
-        entry.Parity = entry.RestParity = parity;
-        entry.Bytes.assign(1, static_cast<char>(b));
         (b == kACK ? answeredSinceSend_ : failedSinceSend_) = true;
-        trace_.Record(std::move(entry));
+        RecordBytes(TraceDirection::Received, b == kACK ? TraceKind::Ack : TraceKind::Nak, trace_.ElapsedMs(),
+                    parity, std::string(1, static_cast<char>(b)));
         return;
     }
     received_.Active = true;
@@ -208,14 +209,8 @@ void LinkTraceDecoder::EndReceivedFrame() {
 
 void LinkTraceDecoder::EndReceivedText() {
     if (line_.empty()) return;
-    TraceEntry entry;
-    entry.TimeMs = lineMs_;
-    entry.Direction = TraceDirection::Received;
-    entry.Kind = TraceKind::Text;
-    entry.Parity = entry.RestParity = lineParity_;
-    entry.Bytes = std::move(line_);
+    RecordBytes(TraceDirection::Received, TraceKind::Text, lineMs_, lineParity_, std::move(line_));
     line_.clear();
-    trace_.Record(std::move(entry));
 }
 
 void LinkTraceDecoder::Port(TraceKind kind, std::string detail, std::uint32_t waitedMs) {

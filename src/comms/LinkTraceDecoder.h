@@ -57,6 +57,8 @@ private:
     void EndStraySent();
     // The frame or part frame held in `assembly`, which is emptied.
     static TraceEntry FrameEntry(TraceDirection direction, Assembly& assembly, bool complete);
+    void RecordBytes(TraceDirection direction, TraceKind kind, std::uint64_t timeMs, TComPortParity parity,
+                     std::string bytes);
     void Port(TraceKind kind, std::string detail, std::uint32_t waitedMs = 0);
 
     LinkTrace& trace_;
