@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that the build, the tool and the tests need.
+# Installs the Debian packages that the build, the tool and the tests need,
+# and any further packages named as arguments (scripts/fuzz.sh names its own).
 # Idempotent: quiet and quick when everything is already there.
 set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-serialport-dev libqt6serialport6-dev qt6-qpa-plugins qt6-svg-dev
+  qt6-base-dev qt6-serialport-dev qt6-qpa-plugins qt6-svg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   # The report's "Courier": Liberation Mono, metric-compatible with Courier New.
   fonts-liberation2
   # pdftotext, with which the tests read the report's PDFs back.
   poppler-utils
+  dpkg-dev file
+  "$@"
 )
 
 missing=()

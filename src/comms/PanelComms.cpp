@@ -113,8 +113,10 @@ void TPanelComms::DoInputTimeout() {
 
 bool TPanelComms::ChecksumValid() const {
     if (RxBuffer.size() < 3) return false;
-    const std::size_t length = LinkMode == 0 ? 0 : static_cast<std::size_t>(PacketLength);
-    const std::size_t checksumAt = length + 2;  // zero-based
+    // The frame's own length places its checksum in every link mode: with no
+    // discipline chosen (after the handshake failed or the retries ran out) a
+    // frame is checked no less, or a spoiled answer would be taken as good.
+    const std::size_t checksumAt = static_cast<std::size_t>(PacketLength) + 2;  // zero-based
     if (checksumAt >= RxBuffer.size()) return false;
     return static_cast<std::uint8_t>(RxBuffer[checksumAt]) == PacketChecksum(RxBuffer.substr(0, checksumAt));
 }

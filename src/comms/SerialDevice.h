@@ -8,6 +8,13 @@
 
 namespace kelvane {
 
+// What the port above a device saw happen, for a device that keeps a trace
+// of the link.
+enum class LinkEvent {
+    ReplyTimeout,   // no input for the port's input time-out after a send
+    OutputTimeout,  // the line took nothing for the output time-out, or a write failed
+};
+
 // One serial device as the port sees it: the real port on the desktop, the
 // in-process line in tests and in the simulated set-up. Everything runs on
 // the user-interface thread; no call blocks except Drain.
@@ -39,6 +46,13 @@ public:
     // 0 when the last operation went well; otherwise a system error code.
     virtual std::uint32_t LastError() const = 0;
     virtual std::string LastErrorText() const = 0;
+
+    // Told by the port when `event` happened after `ms` milliseconds; a
+    // device that keeps no trace ignores it.
+    virtual void NoteLinkEvent(LinkEvent event, std::uint32_t ms) {
+        (void)event;
+        (void)ms;
+    }
 
     // Optional: called when received bytes are waiting, so they can be
     // handled at once instead of at the next poll.

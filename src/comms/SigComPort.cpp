@@ -167,6 +167,8 @@ long TSigComPort::SendData(const std::uint8_t* data, std::size_t count) {
             const long taken = device_.Write(data + written, chunk);
             if (taken <= 0) {
                 NoteDeviceError();
+                device_.NoteLinkEvent(LinkEvent::OutputTimeout,
+                                      static_cast<std::uint32_t>(clock_.NowMs() - clockStart));
                 if (OnOutputTimeout) OnOutputTimeout(*this);
                 return written;
             }
@@ -174,6 +176,8 @@ long TSigComPort::SendData(const std::uint8_t* data, std::size_t count) {
             remaining -= static_cast<std::size_t>(taken);
             clockStart = clock_.NowMs();
         } else if (clock_.NowMs() - clockStart > OutputTimeout) {
+            device_.NoteLinkEvent(LinkEvent::OutputTimeout,
+                                  static_cast<std::uint32_t>(clock_.NowMs() - clockStart));
             if (OnOutputTimeout) OnOutputTimeout(*this);
             return -written;
         }
@@ -211,6 +215,7 @@ void TSigComPort::PollTick() {
         IdleTime += pollingDelay_;
         if (InputTimedOut() && OnInputTimeout) {
             WaitingForInput = false;
+            device_.NoteLinkEvent(LinkEvent::ReplyTimeout, IdleTime);
             OnInputTimeout(*this);
         }
     }

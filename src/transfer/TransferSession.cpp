@@ -7,7 +7,9 @@ TransferSession::TransferSession(SerialDevice& device, const Clock& clock, const
     : headlessView_(std::make_unique<HeadlessTransferView>()),
       ownStatus_(std::make_unique<TransferStatus>()),
       status_(*ownStatus_),
-      comms_(device, clock, paths) {
+      trace_(clock),
+      tracedDevice_(device, trace_),
+      comms_(tracedDevice_, clock, paths) {
     supervisor_ = std::make_unique<TransferSupervisor>(data, comms_, status_, prompts, clock, *headlessView_);
     chains_ = std::make_unique<TransferChains>(*supervisor_, data, document);
     Wire();
@@ -15,7 +17,7 @@ TransferSession::TransferSession(SerialDevice& device, const Clock& clock, const
 
 TransferSession::TransferSession(SerialDevice& device, const Clock& clock, const PortPaths& paths, TData& data,
                                  Document& document, Prompts& prompts, TransferStatus& status, TransferView& view)
-    : status_(status), comms_(device, clock, paths) {
+    : status_(status), trace_(clock), tracedDevice_(device, trace_), comms_(tracedDevice_, clock, paths) {
     supervisor_ = std::make_unique<TransferSupervisor>(data, comms_, status_, prompts, clock, view);
     chains_ = std::make_unique<TransferChains>(*supervisor_, data, document);
     Wire();
@@ -27,6 +29,7 @@ TransferSession::~TransferSession() {
 }
 
 void TransferSession::Wire() {
+    tracedDevice_.TextReception = [this] { return comms_.IsASCIIOnly; };
     supervisor_->SetSteps(chains_.get());
     supervisor_->OnTransferEnded = [this](bool completed) {
         outcome_ = completed ? Outcome::Completed : Outcome::Failed;

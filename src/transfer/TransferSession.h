@@ -5,9 +5,11 @@
 #include <vector>
 
 #include "comms/DrivenPoll.h"
+#include "comms/LinkTrace.h"
 #include "comms/PanelComms.h"
 #include "comms/PortPaths.h"
 #include "comms/SerialDevice.h"
+#include "comms/TracingSerialDevice.h"
 #include "core/Clock.h"
 #include "core/ManualClock.h"
 #include "core/Prompts.h"
@@ -45,6 +47,8 @@ public:
     TransferSession& operator=(const TransferSession&) = delete;
 
     TPanelComms& Comms() { return comms_; }
+    // Everything that crossed the link while it was recording (off at first).
+    LinkTrace& Trace() { return trace_; }
     TransferSupervisor& Supervisor() { return *supervisor_; }
     TransferChains& Chains() { return *chains_; }
     TransferStatus& Status() { return status_; }
@@ -85,6 +89,8 @@ private:
     std::unique_ptr<HeadlessTransferView> headlessView_;
     std::unique_ptr<TransferStatus> ownStatus_;
     TransferStatus& status_;
+    LinkTrace trace_;
+    TracingSerialDevice tracedDevice_;
     TPanelComms comms_;
     std::unique_ptr<TransferSupervisor> supervisor_;
     std::unique_ptr<TransferChains> chains_;

@@ -1,6 +1,8 @@
 #include "ui/ControllerConnection.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 
 #include "comms/qt/QtSerialDevice.h"
 #include "core/Pages.h"
@@ -12,6 +14,7 @@
 #include "ui/ControllerVerifyCommands.h"
 #include "ui/DeviceSummaryTab.h"
 #include "ui/EventLogTab.h"
+#include "ui/LinkTraceDock.h"
 #include "ui/MainWindow.h"
 #include "ui/PlaceNamesTab.h"
 #include "ui/SiteConfigTab.h"
@@ -41,6 +44,13 @@ ControllerConnection::ControllerConnection(TfrmMain& frmMain, TData& data, Docum
 
     commSelectForm_ = new TCommSelectForm(comms, paths_, settings_, &frmMain);
     verifyCommands_ = std::make_unique<ControllerVerifyCommands>(frmMain, data, *session_, prompts);
+    session_->Trace().SetRecording(true);
+    traceDock_ = new LinkTraceDock(session_->Trace(), prompts, &frmMain);
+    frmMain.addDockWidget(Qt::BottomDockWidgetArea, traceDock_);
+    traceDock_->hide();
+    QAction* showTrace = traceDock_->toggleViewAction();
+    showTrace->setObjectName(QStringLiteral("LinkTrace1"));
+    frmMain.ViewMenu->addAction(showTrace);
     timer2_.setInterval(TransferSupervisor::kTimer2PeriodMs);
     connect(&timer2_, &QTimer::timeout, this, [this] { session_->Supervisor().Timer2Timer(); });
     timer2_.start();
@@ -55,6 +65,7 @@ ControllerConnection::ControllerConnection(TfrmMain& frmMain, TData& data, Docum
 
 ControllerConnection::~ControllerConnection() {
     if (simulatedEventLog_) frmMain_.tabViewLog->SetPrintoutRequest(nullptr);
+    delete traceDock_;  // it shows the session's trace
     timer2_.stop();
     simulatorTimer_.stop();
     session_->Comms().Close();

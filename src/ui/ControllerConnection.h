@@ -26,6 +26,7 @@ class StoreFaults;
 class TfrmMain;
 class TCommSelectForm;
 class ControllerVerifyCommands;
+class LinkTraceDock;
 
 // The desktop program's controller link, put together and wired to the main
 // window: the serial device (a real port, or the simulated controller with
@@ -43,6 +44,8 @@ public:
     TransferSupervisor& Supervisor() { return session_->Supervisor(); }
     TransferSession& Session() { return *session_; }
     ControllerVerifyCommands& VerifyCommands() { return *verifyCommands_; }
+    // View > Link Trace: the link's trace, recorded from the start.
+    LinkTraceDock* TraceDock() { return traceDock_; }
     // With --simulate: the simulated controller's own configuration memory.
     TData* SimulatedControllerSite() { return simulatedSite_.get(); }
     // With --simulate: the device with the simulated controller on its far end.
@@ -80,6 +83,7 @@ private:
     // With --simulate: serves the simulated controller between poll ticks.
     QTimer simulatorTimer_;
     TCommSelectForm* commSelectForm_ = nullptr;
+    LinkTraceDock* traceDock_ = nullptr;
 };
 
 }  // namespace kelvane

@@ -206,6 +206,9 @@ void TfrmMain::BuildMenus() {
                       "Read the configuration back after saving it to the Network Controller");
     VerifyAfterSaving1->setCheckable(true);
     VerifyAfterSaving1->setChecked(true);
+    // Filled by the parts that bring a window to show (the link trace).
+    ViewMenu = menuBar()->addMenu(QStringLiteral("&View"));
+    ViewMenu->setObjectName(QStringLiteral("View1"));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     Contents1 = AddMenuAction(help, "Contents1", "&Contents", QKeySequence(Qt::Key_F1),

@@ -19,6 +19,7 @@ class QPushButton;
 class QTabWidget;
 class QTimer;
 class QFrame;
+class QMenu;
 class QToolButton;
 
 namespace kelvane {
@@ -147,6 +148,7 @@ public:
     QAction* VerifyAfterSaving1;  // checkable; the controller's verify keeps its state
     QAction* Contents1;
     QAction* About1;
+    QMenu* ViewMenu;
 
     QTabWidget* ConfigPages;
     DeviceSummaryTab* tabLoopSummary;

@@ -12,7 +12,9 @@ endif()
 
 set(root "${STAGE}/usr")
 foreach(path bin/kelvane-tools bin/kelvane-cli share/applications/kelvane-tools.desktop
-             share/icons/hicolor/scalable/apps/kelvane-tools.svg share/mime/packages/kelvane-tools.xml)
+             share/icons/hicolor/scalable/apps/kelvane-tools.svg share/mime/packages/kelvane-tools.xml
+             share/man/man1/kelvane-tools.1.gz share/man/man1/kelvane-cli.1.gz share/man/man1/kelvane-panel-sim.1.gz
+             share/doc/kelvane-tools/help/index.html)
   if(NOT EXISTS "${root}/${path}")
     message(FATAL_ERROR "not installed: ${path}")
   endif()

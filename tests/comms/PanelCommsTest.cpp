@@ -51,6 +51,22 @@ TEST_F(FrameFixture, ModeOneFramesWithSOH) {
     EXPECT_EQ(Sent(), "");
 }
 
+// With no discipline chosen (the retries ran out, the port is opened again
+// by the keep-alive) a version answer with a spoiled checksum must not pass
+// for a good one: its first payload byte happening to equal command plus
+// length is no checksum.
+TEST_F(FrameFixture, NoLinkModeStillChecksTheWholeFrame) {
+    comms.HandshakeDone = true;
+    comms.LinkMode = 0;
+    Receive(Bytes({'\\', 5, '\\' + 5, '8', 'A', '0', '0', 0x00}));
+    EXPECT_EQ(events, (std::vector<std::string>{"invalid"}));
+    events.clear();
+    const std::string good = Bytes({'\\', 5, '\\' + 5, '8', 'A', '0', '0'});
+    Receive(good + static_cast<char>(PacketChecksum(good)));
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0].rfind("packet \\ ", 0), 0u) << events[0];
+}
+
 TEST_F(FrameFixture, AStrayByteNeverSpoilsTheAnswerToTheNextSend) {
     comms.HandshakeDone = true;
     comms.ProcessPendingEvents = [this] { clock.Advance(10); };

@@ -7,6 +7,7 @@
 #include "app/cli/ConsolePrompts.h"
 #include "app/cli/SiteFiles.h"
 #include "app/cli/TransferCommands.h"
+#include "file/FileBytes.h"
 #include "file/FileTestSupport.h"
 #include "panel-sim/DemoSite.h"
 
@@ -75,6 +76,35 @@ TEST_F(CliTransfer, WrongCommandLinesAndFiles) {
     EXPECT_EQ(Run(*save, {file, "--port"}), kExitUsage);
     EXPECT_EQ(dir.EntryCount(), 0u);
     EXPECT_EQ(Run(*save, {dir.File("missing.KCF"), "--simulate"}), kExitFailure);
+}
+
+TEST_F(CliTransfer, TraceFileHoldsTheDecodedExchangeOfALoadAndASave) {
+    const std::string site = dir.File("demo.KCF");
+    const std::string loadTrace = dir.File("load.trace");
+    ASSERT_EQ(Run(*load, {"--trace", loadTrace, "--simulate", site}), kExitOk) << err.str();
+    const std::string loaded = ReadFileBytes(loadTrace).bytes;
+    EXPECT_EQ(loaded.rfind("Kelvane Prog Tools link trace, started ", 0), 0u);
+    EXPECT_NE(loaded.find("-> none       SOH frame 'A' len 0 sum 41 ok\n"), std::string::npos);
+    EXPECT_NE(loaded.find("<- none       frame 'A' len 0 sum 41 ok\n"), std::string::npos);
+    EXPECT_NE(loaded.find("-> none       SOH frame '\\' len 0 sum 5C ok\n"), std::string::npos);
+    EXPECT_NE(loaded.find("-> none       SOH frame 'p' len 1 data 2D \"-\" sum 9E ok\n"), std::string::npos);
+    EXPECT_EQ(loaded.substr(loaded.size() - 6), "close\n");
+
+    const std::string saveTrace = dir.File("save.trace");
+    ASSERT_EQ(Run(*save, {site, "--simulate", "--trace", saveTrace}), kExitOk) << err.str();
+    const std::string saved = ReadFileBytes(saveTrace).bytes;
+    EXPECT_NE(saved.find("<- none       ACK\n"), std::string::npos);
+    EXPECT_EQ(saved.find("RESEND"), std::string::npos);
+}
+
+TEST_F(CliTransfer, AnUnwritableTraceFileStopsBeforeAnythingIsSent) {
+    const std::string file = dir.File("out.KCF");
+    EXPECT_EQ(Run(*load, {"--simulate", "--trace", dir.File("no-such-folder/t.txt"), file}),
+              kExitTransferFailed);
+    EXPECT_EQ(err.str(), "Unable to write to " + dir.File("no-such-folder/t.txt") + "\n");
+    EXPECT_EQ(dir.EntryCount(), 0u);
+    EXPECT_EQ(Run(*load, {"--simulate", file, "--trace"}), kExitUsage);
+    EXPECT_NE(err.str().find("--trace needs a file"), std::string::npos);
 }
 
 TEST_F(CliTransfer, ProgressLineOnlyOnATerminal) {

@@ -4,11 +4,13 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QPlainTextEdit>
 #include <QToolButton>
 
 #include "DesktopLinkFixture.h"
 #include "compare/ControllerVerify.h"
 #include "core/Pages.h"
+#include "ui/LinkTraceDock.h"
 #include "ui/SiteConfigTab.h"
 
 namespace kelvane::test {
@@ -134,6 +136,28 @@ TEST_F(DesktopLinkTest, ExitDuringATransferCancelsItThenAsksToSave) {
     ASSERT_EQ(prompts.ShownMessages().size(), 3u);
     EXPECT_EQ(prompts.ShownMessages()[1].text, "The current function has been aborted by the user.");
     EXPECT_EQ(prompts.ShownMessages()[2].text, "Configuration is not saved. Do you wish to save it now?");
+}
+
+TEST_F(DesktopLinkTest, ViewLinkTraceShowsTheWholeExchangeRecordedFromTheStart) {
+    RunFor(6000);
+    auto* showTrace = window->findChild<QAction*>(QStringLiteral("LinkTrace1"));
+    ASSERT_NE(showTrace, nullptr);
+    EXPECT_EQ(showTrace->text(), "Link Trace");
+    LinkTraceDock* dock = connection->TraceDock();
+    EXPECT_FALSE(dock->isVisible());
+    showTrace->trigger();
+    EXPECT_TRUE(dock->isVisible());
+    const QString connected = dock->txtTrace->toPlainText();
+    EXPECT_TRUE(connected.contains("-> none       SOH frame 'A' len 0 sum 41 ok")) << connected.toStdString();
+    EXPECT_TRUE(connected.contains("<- none       frame '\\' len 5 data "));
+
+    window->btnLoadAllFromPanel->click();
+    ASSERT_TRUE(RunUntil([&] { return !window->Status().Visible(); }, 120000));
+    dock->RefreshView();
+    const QString loaded = dock->txtTrace->toPlainText();
+    EXPECT_TRUE(loaded.contains("-> none       SOH frame 'I' len 2 data 01 FF \"..\" sum 4B ok"));
+    EXPECT_TRUE(loaded.contains("-> none       SOH frame 'p' len 1 data 2D \"-\" sum 9E ok"));
+    EXPECT_FALSE(loaded.contains("RESEND"));
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "app/cli/ConsolePrompts.h"
 #include "app/cli/PortSession.h"
 #include "app/cli/ProgressLine.h"
+#include "app/cli/TraceFile.h"
 #include "core/ManualClock.h"
 #include "core/SystemClock.h"
 #include "panel-sim/DemoController.h"
@@ -28,7 +29,7 @@ constexpr int kFinishedCheckMs = 5;
 
 // The in-process simulated controller with the demo site, on a driven clock.
 void RunSimulated(const ControllerTarget& target, TData& data, Prompts& prompts, ProgressLine& progress,
-                  const SessionWork& work) {
+                  TraceFile* traceFile, const SessionWork& work) {
     ManualClock clock;
     clock.SetLocalTime(SystemClock().LocalTime());  // for the time packet
     sim::DemoController controller(clock, target.CorruptStoreRate);
@@ -36,6 +37,7 @@ void RunSimulated(const ControllerTarget& target, TData& data, Prompts& prompts,
     PortPaths paths;
     Document document;
     TransferSession session(device, clock, paths, data, document, prompts);
+    if (traceFile) traceFile->Follow(session.Trace());
     session.Headless()->UploadTime = target.SendTime;
     progress.Follow(session.Status());
     session.DriveWith(clock, [&device] { device.Service(); }, kSimulatedStepMs);
@@ -48,9 +50,10 @@ void RunSimulated(const ControllerTarget& target, TData& data, Prompts& prompts,
 // A real serial device, in real time: the Qt event loop runs the port's poll
 // timer and its data-ready notification until the work is done.
 void RunOnPort(const ControllerTarget& target, TData& data, Prompts& prompts, ProgressLine& progress,
-               const SessionWork& work) {
+               TraceFile* traceFile, const SessionWork& work) {
     PortSession port(target.Port, data, prompts);
     TransferSession& session = port.Session();
+    if (traceFile) traceFile->Follow(session.Trace());
     session.Headless()->UploadTime = target.SendTime;
     progress.Follow(session.Status());
 
@@ -106,6 +109,12 @@ bool ParseTransferArguments(const std::vector<std::string>& arguments, SaveOptio
                 error = "--corrupt-store needs a rate from 0 to 1";
                 return false;
             }
+        } else if (argument == "--trace") {
+            if (i + 1 >= arguments.size()) {
+                error = "--trace needs a file";
+                return false;
+            }
+            target.TraceFile = arguments[++i];
         } else if (argument == "--simulate") {
             target.Simulate = true;
         } else if (argument == "--time" && allowed.Time) {
@@ -129,16 +138,25 @@ bool ParseTransferArguments(const std::vector<std::string>& arguments, SaveOptio
     return error.empty();
 }
 
-void RunOnController(const ControllerTarget& target, TData& data, const Console& console, CommandIo& io,
+bool RunOnController(const ControllerTarget& target, TData& data, const Console& console, CommandIo& io,
                      const SessionWork& work) {
+    TraceFile traceFile;
+    const bool tracing = !target.TraceFile.empty();
+    if (tracing && !traceFile.Open(target.TraceFile, SystemClock().LocalTime())) {
+        io.err << "Unable to write to " << target.TraceFile << "\n";
+        return false;
+    }
     ProgressLine progress(io.err, console.Terminal);
     ConsolePrompts prompts(io.err, console.Answers);
     prompts.BeforeMessage = [&progress] { progress.End(); };
+    TraceFile* trace = tracing ? &traceFile : nullptr;
     if (target.Simulate)
-        RunSimulated(target, data, prompts, progress, work);
+        RunSimulated(target, data, prompts, progress, trace, work);
     else
-        RunOnPort(target, data, prompts, progress, work);
+        RunOnPort(target, data, prompts, progress, trace, work);
     progress.End();
+    if (tracing && !traceFile.Close()) io.err << "Unable to write to " << target.TraceFile << "\n";
+    return true;
 }
 
 bool RunControllerTransfer(TransferDirection direction, const ControllerTarget& target, TData& data,

@@ -37,7 +37,14 @@ struct ControllerTarget {
     // The simulated controller acknowledges this share of the record
     // packets but stores them wrongly or not at all.
     double CorruptStoreRate = 0.0;
+    std::string TraceFile;  // where the decoded link trace goes; empty: nowhere
 };
+
+// The help of the option every controller command takes.
+inline constexpr const char* kTraceOptionHelp =
+    "--trace FILE writes the decoded link trace to FILE: every frame sent and\n"
+    "received with its time, parity and checksum, ACK and NAK, text lines,\n"
+    "time-outs and resends.\n";
 
 // The options a command takes besides --port, --simulate and --corrupt-store.
 struct SaveOptions {
@@ -45,9 +52,9 @@ struct SaveOptions {
     bool Verify = false;  // --verify
 };
 
-// Splits "--port DEVICE", "--simulate", "--corrupt-store RATE" (with
-// --simulate only) and the `allowed` save options from the one file
-// argument. False with a reason when the line is wrong.
+// Splits "--port DEVICE", "--simulate", "--trace FILE", "--corrupt-store
+// RATE" (with --simulate only) and the `allowed` save options from the one
+// file argument. False with a reason when the line is wrong.
 bool ParseTransferArguments(const std::vector<std::string>& arguments, SaveOptions allowed,
                             ControllerTarget& target, std::string& file, std::string& error);
 
@@ -60,8 +67,10 @@ using SessionWork = std::function<void(TransferSession& session, const RunUntil&
 
 // Runs `work` on a session over `data` with the controller of `target`, on
 // the transfer code the desktop program runs. The system's messages go to
-// the error stream, with a progress line on a terminal.
-void RunOnController(const ControllerTarget& target, TData& data, const Console& console, CommandIo& io,
+// the error stream, with a progress line on a terminal; the link trace goes
+// to the target's trace file. False, with nothing sent, when the trace file
+// cannot be written.
+bool RunOnController(const ControllerTarget& target, TData& data, const Console& console, CommandIo& io,
                      const SessionWork& work);
 
 // The Qt application object that a real serial port's event loop needs,
@@ -71,7 +80,9 @@ std::unique_ptr<QCoreApplication> MakeCoreApplication();
 enum class TransferDirection { Load, Save };
 
 // Loads the whole configuration from the controller into `data`, or saves
-// `data` to it. True when the transfer completed.
+// `data` to it, on the transfer code the desktop program runs. The system's
+// messages go to the error stream. True when the transfer completed; false
+// also when the trace file cannot be written (then nothing is sent).
 bool RunControllerTransfer(TransferDirection direction, const ControllerTarget& target, TData& data,
                            const Console& console, CommandIo& io);
 
