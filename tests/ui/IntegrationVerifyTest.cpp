@@ -68,6 +68,32 @@ TEST_F(DesktopVerifyTest, SavingReadsBackAsASecondPhaseAndSaysTheControllerHolds
     EXPECT_FALSE(Differences().isVisible());
 }
 
+TEST_F(DesktopVerifyTest, TheCommandsStayHeldBackFromTheSaveThroughTheReadBack) {
+    const std::vector<QAction*> actions{window->New1, window->Open1, window->SaveAs1, window->Print1,
+                                        window->CompareWithController1, window->CompareWithFile1};
+    const std::vector<QWidget*> buttons{window->btnNew, window->btnOpen, window->btnSaveAllToPanel,
+                                        window->btnLoadAllFromPanel, window->btnCompareWithPanel};
+    const auto anyEnabled = [&] {
+        for (QAction* action : actions)
+            if (action->isEnabled()) return true;
+        for (QWidget* button : buttons)
+            if (button->isEnabled()) return true;
+        return false;
+    };
+    bool enabledBetweenPhases = false;
+    window->btnSaveAllToPanel->click();
+    EXPECT_FALSE(anyEnabled());
+    ASSERT_TRUE(RunUntil([&] {
+        if (window->Status().Phase() == ControllerVerify::kSavePhase) enabledBetweenPhases |= anyEnabled();
+        return window->Status().Phase() == ControllerVerify::kVerifyPhase;
+    }));
+    EXPECT_FALSE(enabledBetweenPhases);
+    EXPECT_FALSE(anyEnabled());
+    ASSERT_TRUE(RunCommand());
+    for (QAction* action : actions) EXPECT_TRUE(action->isEnabled()) << action->objectName().toStdString();
+    for (QWidget* button : buttons) EXPECT_TRUE(button->isEnabled()) << button->objectName().toStdString();
+}
+
 TEST_F(DesktopVerifyTest, WithoutTheOptionTheSaveIsNotReadBackAndTheChoiceIsKept) {
     window->VerifyAfterSaving1->trigger();
     EXPECT_FALSE(VerifySettings().VerifyAfterSaving());
