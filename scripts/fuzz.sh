@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with Clang (AddressSanitizer and
-# UndefinedBehaviorSanitizer on) and runs each for SECONDS (default 60),
+# UndefinedBehaviorSanitizer on) and runs each for SECONDS (default 60), or
+# only the TARGETs named (such as log_converter rtf_reader),
 # starting from its seeds in fuzz/corpus/<target>/ and the kept regression
 # inputs in tests/data/fuzz/<target>/. Fails when any target finds a crash,
 # a leak, undefined behaviour or a broken check; the input that did it is in
@@ -8,8 +9,14 @@
 # the fault is mended).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+usage="usage: scripts/fuzz.sh [SECONDS [TARGET...]]"
 seconds="${1:-60}"
-case "$seconds" in '' | *[!0-9]*) echo "usage: scripts/fuzz.sh [SECONDS]" >&2; exit 64 ;; esac
+case "$seconds" in '' | *[!0-9]*) echo "$usage" >&2; exit 64 ;; esac
+[ $# -gt 0 ] && shift
+names=("$@")
+for name in "${names[@]}"; do
+  [ -d "fuzz/corpus/$name" ] || { echo "no fuzz target $name" >&2; echo "$usage" >&2; exit 64; }
+done
 
 # Clang with its libFuzzer and sanitizer runtimes, and the symbolizer.
 scripts/install-deps.sh clang-14 libclang-rt-14-dev llvm-14
@@ -20,7 +27,11 @@ command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE= -DCMAKE_CXX_FLAGS="-O1 -g" \
   -DCMAKE_CXX_COMPILER=clang++-14 -DKELVANE_FUZZ=ON -DKELVANE_BUILD_TESTS=OFF \
   -DKELVANE_BUILD_BENCHMARKS=OFF "${launcher[@]}" >/dev/null
-cmake --build "$build" --target fuzz_all
+if [ ${#names[@]} -eq 0 ]; then
+  cmake --build "$build" --target fuzz_all
+else
+  cmake --build "$build" --target "${names[@]/#/fuzz_}"
+fi
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
@@ -32,6 +43,7 @@ passed=0
 for exe in "$build"/fuzz/fuzz_*; do
   [ -f "$exe" ] && [ -x "$exe" ] || continue
   name=${exe##*/fuzz_}
+  [ ${#names[@]} -eq 0 ] || [[ " ${names[*]} " == *" $name "* ]] || continue
   corpus="$build/corpus/$name"
   artifacts="$build/artifacts/$name"
   log="$build/logs/$name.log"

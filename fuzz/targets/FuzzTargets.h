@@ -28,5 +28,7 @@ void LinkTraceBytes(const std::uint8_t* data, std::size_t size);
 void SiteJson(const std::uint8_t* data, std::size_t size);
 void LoadAnswers(const std::uint8_t* data, std::size_t size);
 void SimulatorPackets(const std::uint8_t* data, std::size_t size);
+void LogConverterLines(const std::uint8_t* data, std::size_t size);
+void RtfReaderDocument(const std::uint8_t* data, std::size_t size);
 
 }  // namespace kelvane::fuzz

@@ -11,6 +11,8 @@ const std::vector<Target>& Targets() {
         {"site_json", SiteJson},
         {"load_answers", LoadAnswers},
         {"simulator_packets", SimulatorPackets},
+        {"log_converter", LogConverterLines},
+        {"rtf_reader", RtfReaderDocument},
     };
     return targets;
 }

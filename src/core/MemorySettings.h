@@ -16,6 +16,13 @@ public:
     }
     void SetNumber(const std::string& key, int value) override { numbers_[key] = value; }
 
+    std::optional<bool> Flag(const std::string& key) const override {
+        const auto found = flags_.find(key);
+        if (found == flags_.end()) return std::nullopt;
+        return found->second;
+    }
+    void SetFlag(const std::string& key, bool value) override { flags_[key] = value; }
+
     std::vector<std::string> List(const std::string& key) const override {
         const auto found = lists_.find(key);
         return found == lists_.end() ? std::vector<std::string>{} : found->second;
@@ -26,6 +33,7 @@ public:
 
 private:
     std::map<std::string, int> numbers_;
+    std::map<std::string, bool> flags_;
     std::map<std::string, std::vector<std::string>> lists_;
 };
 

@@ -6,7 +6,8 @@
 namespace kelvane {
 
 // The per-user settings store as the program's parts see it: named whole
-// numbers and named lists of texts (8-bit, as the file system names files).
+// numbers, named yes/no choices and named lists of texts (8-bit, as the file
+// system names files).
 // The desktop program keeps them in the user's own settings, beside the
 // serial port choice; tests use MemorySettings.
 class UserSettings {
@@ -16,6 +17,9 @@ public:
     // Nothing when the key holds no whole number.
     virtual std::optional<int> Number(const std::string& key) const = 0;
     virtual void SetNumber(const std::string& key, int value) = 0;
+    // Nothing when the key holds no yes/no value.
+    virtual std::optional<bool> Flag(const std::string& key) const = 0;
+    virtual void SetFlag(const std::string& key, bool value) = 0;
     // Empty when the key holds no list.
     virtual std::vector<std::string> List(const std::string& key) const = 0;
     virtual void SetList(const std::string& key, const std::vector<std::string>& values) = 0;

@@ -73,10 +73,14 @@ bool AtomicWriter::Stage(const std::string& path, std::string_view content) {
     const bool replacing = ::stat(target.c_str(), &old) == 0;
     // A rename would replace a file whatever its permissions say: a file the
     // user may not write (read-only, or someone else's) is refused here.
-    if (replacing &&
-        (!S_ISREG(old.st_mode) || ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)) {
+    if (replacing && !S_ISREG(old.st_mode)) {
         failedPath_ = path;
         failureReason_ = S_ISDIR(old.st_mode) ? std::strerror(EISDIR) : "not a regular file";
+        return false;
+    }
+    if (replacing && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+        failedPath_ = path;
+        failureReason_ = std::strerror(errno);
         return false;
     }
     const fs::path folder = FolderOf(target);

@@ -10,10 +10,14 @@ namespace kelvane {
 
 ControllerVerifyCommands::ControllerVerifyCommands(TfrmMain& frmMain, const TData& data,
                                                    TransferSession& session, Prompts& prompts)
-    : frmMain_(frmMain), session_(session), prompts_(prompts), verify_(session, data) {
-    frmMain_.VerifyAfterSaving1->setChecked(settings_.VerifyAfterSaving());
+    : frmMain_(frmMain),
+      session_(session),
+      prompts_(prompts),
+      settings_(frmMain.Settings()),
+      verify_(session, data) {
+    frmMain_.VerifyAfterSaving1->setChecked(settings_.Flag(kVerifyAfterSavingKey).value_or(true));
     connect(frmMain_.VerifyAfterSaving1, &QAction::toggled, this,
-            [this](bool checked) { settings_.SetVerifyAfterSaving(checked); });
+            [this](bool checked) { settings_.SetFlag(kVerifyAfterSavingKey, checked); });
     connect(frmMain_.frmDifferences, &TfrmDifferences::saveAgainRequested, this, [this] {
         if (!frmMain_.frmDifferences->Differences().empty())
             verify_.ResaveAndVerify(frmMain_.frmDifferences->Differences());

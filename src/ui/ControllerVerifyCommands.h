@@ -5,7 +5,7 @@
 #include "core/Prompts.h"
 #include "model/Data.h"
 #include "transfer/TransferSession.h"
-#include "ui/VerifySettings.h"
+#include "core/UserSettings.h"
 
 namespace kelvane {
 
@@ -13,7 +13,8 @@ class TfrmMain;
 
 // The desktop program's verify: the tool bar's whole save, read back and
 // compared with the open site when "Verify after saving" is ticked (kept in
-// the per-user settings), and Controller > "Compare with Controller". The
+// the window's per-user settings as "Verify After Saving", on when none is
+// stored), and Controller > "Compare with Controller". The
 // result is a message when the controller holds the site, otherwise the
 // differences dialog, which offers to save the differing records again.
 class ControllerVerifyCommands : public QObject {
@@ -21,6 +22,7 @@ class ControllerVerifyCommands : public QObject {
 public:
     static constexpr const char* kHoldsOpenSiteText =
         "The controller holds the same configuration as the open site.";
+    static constexpr const char* kVerifyAfterSavingKey = "Verify After Saving";
 
     ControllerVerifyCommands(TfrmMain& frmMain, const TData& data, TransferSession& session,
                              Prompts& prompts);
@@ -40,7 +42,7 @@ private:
     TfrmMain& frmMain_;
     TransferSession& session_;
     Prompts& prompts_;
-    VerifySettings settings_;
+    UserSettings& settings_;
     ControllerVerify verify_;
 };
 

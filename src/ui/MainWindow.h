@@ -68,6 +68,8 @@ public:
     const StartupOptions& Options() const { return options_; }
     // The status window's content, shared with the controller transfers.
     TransferStatus& Status() { return status_; }
+    // The per-user settings the window and the controller commands keep.
+    UserSettings& Settings() { return settings_; }
 
     // Document commands.
     void NewDocument();

@@ -29,6 +29,18 @@ void QtUserSettings::SetNumber(const std::string& key, int value) {
     settings_->sync();
 }
 
+std::optional<bool> QtUserSettings::Flag(const std::string& key) const {
+    const QVariant value = settings_->value(Key(key));
+    // The store keeps a yes/no value as the text "true" or "false".
+    if (!value.isValid() || !value.canConvert<bool>()) return std::nullopt;
+    return value.toBool();
+}
+
+void QtUserSettings::SetFlag(const std::string& key, bool value) {
+    settings_->setValue(Key(key), value);
+    settings_->sync();
+}
+
 std::vector<std::string> QtUserSettings::List(const std::string& key) const {
     // Another copy of the program may have written since: read the store again.
     settings_->sync();

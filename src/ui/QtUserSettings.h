@@ -18,6 +18,8 @@ public:
 
     std::optional<int> Number(const std::string& key) const override;
     void SetNumber(const std::string& key, int value) override;
+    std::optional<bool> Flag(const std::string& key) const override;
+    void SetFlag(const std::string& key, bool value) override;
     std::vector<std::string> List(const std::string& key) const override;
     void SetList(const std::string& key, const std::vector<std::string>& values) override;
 

@@ -99,6 +99,21 @@ TEST_F(CliCompare, VerifyComparesWithTheControllerAndChangesNoFile) {
     EXPECT_EQ(dir.EntryCount(), 4u);  // the two files and their comments
 }
 
+TEST_F(CliCompare, VerifyTraceFileHoldsTheDecodedLoad) {
+    const std::string file = Write("demo.KCF", demo);
+    const std::string traceFile = dir.File("verify.trace");
+    ASSERT_EQ(Run({"verify", file, "--simulate", "--trace", traceFile}), kExitOk) << err.str();
+    const std::string trace = test::ReadText(traceFile);
+    EXPECT_EQ(trace.rfind("Kelvane Prog Tools link trace, started ", 0), 0u);
+    EXPECT_THAT(trace, HasSubstr("-> none       SOH frame 'A' len 0 sum 41 ok\n"));
+    EXPECT_THAT(trace, HasSubstr("<- none       frame 'A' len 0 sum 41 ok\n"));
+    EXPECT_THAT(trace, ::testing::EndsWith("close\n"));
+
+    const std::string unwritable = dir.File("no-such-folder/verify.trace");
+    EXPECT_EQ(Run({"verify", file, "--simulate", "--trace", unwritable}), kExitTransferFailed);
+    EXPECT_EQ(err.str(), "Unable to write to " + unwritable + "\n");
+}
+
 TEST_F(CliCompare, SaveWithVerifyReportsWhatTheControllerHolds) {
     TData site;
     testing::PopulateEveryField(site);

@@ -135,6 +135,29 @@ TEST_F(CliEventLog, LogShowsTheSimulatedControllersTextAndSavesIt) {
     }
 }
 
+TEST_F(CliEventLog, LogTraceFileHoldsTheTextLinesAsTheyArrived) {
+    const std::string traceFile = dir.File("log.trace");
+    ASSERT_EQ(Run(*log, {"--simulate", "--printout", "--seconds", "10", "--trace", traceFile}), kExitOk)
+        << err.str();
+    const Lines shown = LogLinesFromBytes(out.str());
+    const std::string trace = test::ReadText(traceFile);
+    EXPECT_EQ(trace.rfind("Kelvane Prog Tools link trace, started ", 0), 0u);
+    // Every line shown came in as a text line of the link, in its order.
+    std::size_t at = 0;
+    for (const std::string& line : shown) {
+        if (line.empty()) continue;
+        at = trace.find("<- none       text \"" + line + "<LF><CR>\"\n", at);
+        ASSERT_NE(at, std::string::npos) << line;
+    }
+    EXPECT_EQ(trace.substr(trace.size() - 6), "close\n");
+
+    const std::string unwritable = dir.File("no-such-folder/log.trace");
+    EXPECT_EQ(Run(*log, {"--simulate", "--seconds", "5", "--trace", unwritable}), kExitFailure);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(err.str(), "Unable to write to " + unwritable + "\n");
+    EXPECT_EQ(Run(*log, {"--simulate", "--trace"}), kExitUsage);
+}
+
 TEST_F(CliEventLog, LogCommandLines) {
     EXPECT_EQ(Run(*log, {"--simulate", "--seconds", "5"}), kExitOk);
     EXPECT_EQ(err.str(), "");

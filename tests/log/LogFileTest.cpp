@@ -4,7 +4,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <optional>
 
+#include "file/FileTestSupport.h"
 #include "log/LogFile.h"
 
 namespace kelvane {
@@ -73,11 +76,35 @@ TEST_F(LogFileTest, AFailedWriteNamesTheFileAndTheReason) {
 TEST_F(LogFileTest, AFailedWriteKeepsTheOldFile) {
     std::string error;
     ASSERT_TRUE(WriteLogFile(PathOf("kept.log"), {"old"}, error));
-    if (::geteuid() == 0) GTEST_SKIP() << "the super-user writes into read-only folders";
+    // Root writes into read-only folders and files, so the writes are made
+    // as a user other than root whose folder and file they are.
+    const std::optional<test::OtherUser> user = test::FindOtherUser();
+    if (!user) GTEST_SKIP() << "running as root and there is no user \"nobody\" to write as";
+    for (const std::string& path : {folder.string(), PathOf("kept.log")})
+        ASSERT_EQ(::chown(path.c_str(), user->uid, user->gid), 0) << path;
+    const auto writeAsUser = [&] {
+        const std::optional<std::string> refusal = test::RunAs(*user, [this]() -> std::string {
+            std::string reason;
+            return WriteLogFile(PathOf("kept.log"), {"new"}, reason) ? "the write went through" : reason;
+        });
+        return refusal;
+    };
+    const auto entries = [&] { return std::distance(fs::directory_iterator(folder), fs::directory_iterator()); };
+
+    // A read-only folder: no file can be made beside the old one.
     fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_FALSE(WriteLogFile(PathOf("kept.log"), {"new"}, error));
-    EXPECT_EQ(error, "Unable to write to " + PathOf("kept.log") + ": Permission denied");
+    const std::optional<std::string> refusal = writeAsUser();
+    if (!refusal) GTEST_SKIP() << "cannot take the identity of another user here";
+    EXPECT_EQ(*refusal, "Unable to write to " + PathOf("kept.log") + ": Permission denied");
     EXPECT_EQ(ReadLogFile(PathOf("kept.log")).Lines, std::vector<std::string>{"old"});
+    EXPECT_EQ(entries(), 1);  // nothing left over
+
+    // A read-only file in a writable folder: refused for what it is.
+    fs::permissions(folder, fs::perms::owner_all);
+    fs::permissions(PathOf("kept.log"), fs::perms::owner_read);
+    EXPECT_EQ(writeAsUser().value_or(""), "Unable to write to " + PathOf("kept.log") + ": Permission denied");
+    EXPECT_EQ(ReadLogFile(PathOf("kept.log")).Lines, std::vector<std::string>{"old"});
+    EXPECT_EQ(entries(), 1);
 }
 
 }  // namespace

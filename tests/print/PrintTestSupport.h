@@ -7,7 +7,9 @@
 #include <QPainterPath>
 #include <QPdfWriter>
 #include <QPicture>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTextItem>
 #include <memory>
 #include <optional>
@@ -143,6 +145,17 @@ inline int CountPdfPages(const QByteArray& pdf) {
     int pages = 0;
     for (auto match = kPage.globalMatch(QString::fromLatin1(pdf)); match.hasNext(); match.next()) ++pages;
     return pages;
+}
+
+// The text of the PDF file at `path` as pdftotext reads it; nullopt when
+// pdftotext is not installed.
+inline std::optional<QString> PdfText(const QString& path) {
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty()) return std::nullopt;
+    QProcess reader;
+    reader.start(pdftotext, {path, QStringLiteral("-")});
+    reader.waitForFinished(10000);
+    return QString::fromUtf8(reader.readAllStandardOutput());
 }
 
 // A printer port with one printer whose jobs are written to PDFs in memory.

@@ -1,14 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <sstream>
 
 #include "PrintTestSupport.h"
 #include "app/cli/Cli.h"
 #include "app/cli/SiteFiles.h"
+#include "log/LogFile.h"
 #include "panel-sim/DemoSite.h"
 
 namespace kelvane::test {
@@ -46,15 +45,37 @@ TEST_F(ReportCommandTest, WritesTheWholeReportAsAPdf) {
     ASSERT_EQ(Run({Path("demo.KCF"), "-o", Path("all.pdf")}), cli::kExitOk) << err.str();
     EXPECT_EQ(PdfPages("all.pdf"), 11);  // site, 6 device pages, 2 zone pages, groups, comments
 
-    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (pdftotext.isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
-    QProcess reader;
-    reader.start(pdftotext, {QString::fromStdString(Path("all.pdf")), QStringLiteral("-")});
-    ASSERT_TRUE(reader.waitForFinished(10000));
-    const QString text = QString::fromUtf8(reader.readAllStandardOutput());
+    const std::optional<QString> text = PdfText(QString::fromStdString(Path("all.pdf")));
+    if (!text) GTEST_SKIP() << "pdftotext is not installed";
     for (const char* expected : {"Rowan House", "Loop Configuration", "Zone Routing Table",
                                  "Group Routing Table", "Comments", "Page 10", "Network Controller"})
-        EXPECT_TRUE(text.contains(QString::fromLatin1(expected))) << expected;
+        EXPECT_TRUE(text->contains(QString::fromLatin1(expected))) << expected;
+    EXPECT_FALSE(text->contains(QStringLiteral("Event Log")));
+}
+
+TEST_F(ReportCommandTest, LogAddsTheEventLogSectionFromALogFile) {
+    const std::vector<std::string> lines = {"12:01 CALL Lounge", "12:02 ACCEPT Lounge", "12:05 RESET Lounge"};
+    std::string error;
+    ASSERT_TRUE(WriteLogFile(Path("events.log"), lines, error)) << error;
+    ASSERT_EQ(Run({Path("demo.KCF"), "-o", Path("log.pdf"), "--sections", "site", "--log", Path("events.log")}),
+              cli::kExitOk)
+        << err.str();
+    EXPECT_EQ(PdfPages("log.pdf"), 2);  // site information, event log
+    // --log adds the section to the default choice too.
+    ASSERT_EQ(Run({Path("demo.KCF"), "--log", Path("events.log"), "-o", Path("all.pdf")}), cli::kExitOk);
+    EXPECT_EQ(PdfPages("all.pdf"), 12);
+
+    const std::optional<QString> text = PdfText(QString::fromStdString(Path("log.pdf")));
+    if (!text) GTEST_SKIP() << "pdftotext is not installed";
+    EXPECT_TRUE(text->contains(QStringLiteral("Event Log")));
+    for (const std::string& line : lines) EXPECT_TRUE(text->contains(QString::fromStdString(line))) << line;
+}
+
+TEST_F(ReportCommandTest, AMissingLogFileWritesNoReport) {
+    EXPECT_EQ(Run({Path("demo.KCF"), "-o", Path("log.pdf"), "--log", Path("missing.log")}), cli::kExitFailure);
+    EXPECT_EQ(err.str().rfind("Unable to read " + Path("missing.log"), 0), 0u) << err.str();
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("log.pdf"))));
+    EXPECT_EQ(Run({Path("demo.KCF"), "-o", Path("log.pdf"), "--log"}), cli::kExitUsage);
 }
 
 TEST_F(ReportCommandTest, SectionsScopeAndOrder) {

@@ -16,7 +16,7 @@
 #include "ui/DifferenceTableModel.h"
 #include "ui/TfrmDifferences.h"
 #include "ui/TfrmStatus.h"
-#include "ui/VerifySettings.h"
+#include "ui/QtUserSettings.h"
 
 namespace kelvane::test {
 namespace {
@@ -26,7 +26,7 @@ namespace {
 class DesktopVerifyTest : public DesktopLinkTest {
 protected:
     void SetUp() override {
-        VerifySettings().SetVerifyAfterSaving(true);
+        QtUserSettings().SetFlag(ControllerVerifyCommands::kVerifyAfterSavingKey, true);
         Restart(0.0);
     }
     // A fresh program whose simulated controller stores `corruptRate` of the records wrongly or not at all.
@@ -96,7 +96,7 @@ TEST_F(DesktopVerifyTest, TheCommandsStayHeldBackFromTheSaveThroughTheReadBack) 
 
 TEST_F(DesktopVerifyTest, WithoutTheOptionTheSaveIsNotReadBackAndTheChoiceIsKept) {
     window->VerifyAfterSaving1->trigger();
-    EXPECT_FALSE(VerifySettings().VerifyAfterSaving());
+    EXPECT_EQ(QtUserSettings().Flag(ControllerVerifyCommands::kVerifyAfterSavingKey), false);
     window->btnSaveAllToPanel->click();
     ASSERT_TRUE(RunUntil([&] { return !window->Status().Visible(); }));
     QCoreApplication::processEvents();

@@ -32,13 +32,9 @@ void Cli::PrintOverview(std::ostream& out) const {
            "Reads, lists, compares and writes Kelvane configuration files (.KCF), and\n"
            "loads them from, saves them to and verifies them against the Network\n"
            "Controller.\n\nCommands:\n";
-    std::size_t width = 0;
-    for (const auto& command : commands_) width = std::max(width, command->Synopsis().size());
-    for (const auto& command : commands_) {
-        const std::string synopsis = command->Synopsis();
-        out << "  " << synopsis << std::string(width - synopsis.size() + 2, ' ') << command->Summary()
-            << "\n";
-    }
+    // A synopsis can be most of a line: the summary goes on the line below.
+    for (const auto& command : commands_)
+        out << "  " << command->Synopsis() << "\n      " << command->Summary() << "\n";
     out << "\nkelvane-cli COMMAND --help describes a command.\n"
            "Exit status: 0 success, 1 a file could not be read or written or the JSON is bad,\n"
            "2 not a Kelvane Programming Tools file, 3 the controller transfer did not complete,\n"

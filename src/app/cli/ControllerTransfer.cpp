@@ -29,7 +29,7 @@ constexpr int kFinishedCheckMs = 5;
 
 // The in-process simulated controller with the demo site, on a driven clock.
 void RunSimulated(const ControllerTarget& target, TData& data, Prompts& prompts, ProgressLine& progress,
-                  TraceFile* traceFile, const SessionWork& work) {
+                  TraceFile& traceFile, const SessionWork& work) {
     ManualClock clock;
     clock.SetLocalTime(SystemClock().LocalTime());  // for the time packet
     sim::DemoController controller(clock, target.CorruptStoreRate);
@@ -37,7 +37,7 @@ void RunSimulated(const ControllerTarget& target, TData& data, Prompts& prompts,
     PortPaths paths;
     Document document;
     TransferSession session(device, clock, paths, data, document, prompts);
-    if (traceFile) traceFile->Follow(session.Trace());
+    traceFile.Follow(session.Trace());
     session.Headless()->UploadTime = target.SendTime;
     progress.Follow(session.Status());
     session.DriveWith(clock, [&device] { device.Service(); }, kSimulatedStepMs);
@@ -50,10 +50,10 @@ void RunSimulated(const ControllerTarget& target, TData& data, Prompts& prompts,
 // A real serial device, in real time: the Qt event loop runs the port's poll
 // timer and its data-ready notification until the work is done.
 void RunOnPort(const ControllerTarget& target, TData& data, Prompts& prompts, ProgressLine& progress,
-               TraceFile* traceFile, const SessionWork& work) {
+               TraceFile& traceFile, const SessionWork& work) {
     PortSession port(target.Port, data, prompts);
     TransferSession& session = port.Session();
-    if (traceFile) traceFile->Follow(session.Trace());
+    traceFile.Follow(session.Trace());
     session.Headless()->UploadTime = target.SendTime;
     progress.Follow(session.Status());
 
@@ -141,21 +141,16 @@ bool ParseTransferArguments(const std::vector<std::string>& arguments, SaveOptio
 bool RunOnController(const ControllerTarget& target, TData& data, const Console& console, CommandIo& io,
                      const SessionWork& work) {
     TraceFile traceFile;
-    const bool tracing = !target.TraceFile.empty();
-    if (tracing && !traceFile.Open(target.TraceFile, SystemClock().LocalTime())) {
-        io.err << "Unable to write to " << target.TraceFile << "\n";
-        return false;
-    }
+    if (!traceFile.Open(target.TraceFile, io.err)) return false;
     ProgressLine progress(io.err, console.Terminal);
     ConsolePrompts prompts(io.err, console.Answers);
     prompts.BeforeMessage = [&progress] { progress.End(); };
-    TraceFile* trace = tracing ? &traceFile : nullptr;
     if (target.Simulate)
-        RunSimulated(target, data, prompts, progress, trace, work);
+        RunSimulated(target, data, prompts, progress, traceFile, work);
     else
-        RunOnPort(target, data, prompts, progress, trace, work);
+        RunOnPort(target, data, prompts, progress, traceFile, work);
     progress.End();
-    if (tracing && !traceFile.Close()) io.err << "Unable to write to " << target.TraceFile << "\n";
+    traceFile.Close(io.err);
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/cli/Command.h"
+#include "app/cli/TraceFile.h"
 #include "compare/ControllerVerify.h"
 #include "model/Data.h"
 #include "transfer/TransferSession.h"
@@ -39,12 +40,6 @@ struct ControllerTarget {
     double CorruptStoreRate = 0.0;
     std::string TraceFile;  // where the decoded link trace goes; empty: nowhere
 };
-
-// The help of the option every controller command takes.
-inline constexpr const char* kTraceOptionHelp =
-    "--trace FILE writes the decoded link trace to FILE: every frame sent and\n"
-    "received with its time, parity and checksum, ACK and NAK, text lines,\n"
-    "time-outs and resends.\n";
 
 // The options a command takes besides --port, --simulate and --corrupt-store.
 struct SaveOptions {

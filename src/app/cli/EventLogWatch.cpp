@@ -12,6 +12,7 @@
 
 #include "app/cli/ConsolePrompts.h"
 #include "app/cli/PortSession.h"
+#include "app/cli/TraceFile.h"
 #include "core/ManualClock.h"
 #include "core/Pages.h"
 #include "core/SystemClock.h"
@@ -82,7 +83,7 @@ std::tm LocalTimeAt(std::time_t start, std::uint64_t elapsedMs) {
 
 // The simulated controller on a driven clock: paced by the wall clock, or
 // at once when the watch has a length.
-std::vector<std::string> WatchSimulated(const EventLogWatch& watch, CommandIo& io) {
+std::vector<std::string> WatchSimulated(const EventLogWatch& watch, TraceFile& traceFile, CommandIo& io) {
     ManualClock clock;
     const std::time_t start = std::time(nullptr);
     clock.SetLocalTime(LocalTimeAt(start, 0));
@@ -95,6 +96,7 @@ std::vector<std::string> WatchSimulated(const EventLogWatch& watch, CommandIo& i
     PortPaths paths;
     ConsolePrompts prompts(io.err, nullptr);
     TransferSession session(device, clock, paths, data, document, prompts);
+    traceFile.Follow(session.Trace());
     session.DriveWith(
         clock, [&device] { device.Service(); }, kStepMs);
     Listener listener(session, io);
@@ -117,11 +119,13 @@ std::vector<std::string> WatchSimulated(const EventLogWatch& watch, CommandIo& i
 }
 
 // A real serial device in real time, on the Qt event loop.
-std::vector<std::string> WatchPort(const EventLogWatch& watch, CommandIo& io, bool& opened) {
+std::vector<std::string> WatchPort(const EventLogWatch& watch, TraceFile& traceFile, CommandIo& io,
+                                   bool& opened) {
     TData data;
     ConsolePrompts prompts(io.err, nullptr);
     PortSession port(watch.Port, data, prompts);
     TransferSession& session = port.Session();
+    traceFile.Follow(session.Trace());
     const SystemClock& clock = port.Clock();
     Listener listener(session, io);
     opened = listener.Start();
@@ -154,8 +158,13 @@ std::vector<std::string> WatchPort(const EventLogWatch& watch, CommandIo& io, bo
 }  // namespace
 
 std::vector<std::string> WatchEventLog(const EventLogWatch& watch, CommandIo& io, bool& opened) {
-    opened = true;
-    return watch.Simulate ? WatchSimulated(watch, io) : WatchPort(watch, io, opened);
+    TraceFile traceFile;
+    opened = traceFile.Open(watch.TraceFile, io.err);
+    if (!opened) return {};
+    std::vector<std::string> lines =
+        watch.Simulate ? WatchSimulated(watch, traceFile, io) : WatchPort(watch, traceFile, io, opened);
+    traceFile.Close(io.err);
+    return lines;
 }
 
 }  // namespace kelvane::cli

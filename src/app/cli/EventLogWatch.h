@@ -18,13 +18,16 @@ struct EventLogWatch {
     // Stop after this long; with Simulate the simulated controller's time,
     // which then runs at once instead of at the pace of the clock.
     std::optional<std::uint32_t> Seconds;
+    // Where the decoded link trace goes; empty: nowhere.
+    std::string TraceFile;
 };
 
 // Puts the controller link on event log reception, as the View Event Log
 // tab does, and writes every line the controller sends to `io.out` as it
 // arrives, until `watch.Seconds` have passed or the user presses Ctrl+C.
 // Returns the lines received; `opened` is false (with the reason on
-// `io.err`) when the serial port could not be opened.
+// `io.err`) when the trace file cannot be written (then nothing is opened)
+// or the serial port could not be opened.
 std::vector<std::string> WatchEventLog(const EventLogWatch& watch, CommandIo& io, bool& opened);
 
 }  // namespace kelvane::cli

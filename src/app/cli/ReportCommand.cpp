@@ -6,6 +6,7 @@
 #include "app/cli/FileCommands.h"
 #include "app/cli/SiteFiles.h"
 #include "core/SystemClock.h"
+#include "log/LogFile.h"
 #include "print/PaperPort.h"
 #include "print/SiteReport.h"
 
@@ -15,6 +16,8 @@ namespace {
 struct ReportArguments {
     std::string site;
     std::string output;
+    // The event log file whose lines fill the log section; empty: none.
+    std::string log;
     TReportOptions options;
 };
 
@@ -71,6 +74,8 @@ bool ParseArguments(const std::vector<std::string>& arguments, ReportArguments& 
                 return false;
             }
             parsed.options.Order = text == "type" ? doDeviceType : doDeviceNumber;
+        } else if (argument == "--log") {
+            if (!value(parsed.log)) return false;
         } else if (!argument.empty() && argument[0] == '-') {
             error = "unknown option " + argument;
             return false;
@@ -81,6 +86,7 @@ bool ParseArguments(const std::vector<std::string>& arguments, ReportArguments& 
             return false;
         }
     }
+    if (!parsed.log.empty()) parsed.options.EventLog = true;
     if (parsed.site.empty() || parsed.output.empty())
         error = "a configuration file and -o OUT.pdf are needed";
     return error.empty();
@@ -100,12 +106,12 @@ class ReportCommand : public Command {
 public:
     std::string Name() const override { return "report"; }
     std::string Synopsis() const override {
-        return "report FILE.KCF -o OUT.pdf [--sections LIST] [--fitted-only] [--order number|type]";
+        return "report FILE.KCF -o OUT.pdf [--sections LIST] [--fitted-only] [--order number|type] [--log FILE.log]";
     }
     std::string Summary() const override { return "write the site report as a PDF file"; }
     std::string Help() const override {
-        return "Usage: kelvane-cli " + Synopsis() +
-               "\n"
+        return "Usage: kelvane-cli report FILE.KCF -o OUT.pdf [--sections LIST] [--fitted-only]\n"
+               "                          [--order number|type] [--log FILE.log]\n"
                "Writes the site report of FILE.KCF (and its comments file FILE.RTF) to OUT.pdf,\n"
                "as the desktop program prints it, on the locale's default paper (A4, or Letter\n"
                "where US measures are used). Needs no display.\n"
@@ -114,6 +120,7 @@ public:
                "                   one blank page)\n"
                "  --fitted-only    list only fitted devices (number order)\n"
                "  --order number|type  the device list in device number or device type order\n"
+               "  --log FILE.log   adds the event log section, its lines read from FILE.log\n"
                "Exit status: 0 written, 1 a file cannot be read or written, 2 not a Kelvane\n"
                "Programming Tools file, 64 wrong command line.\n";
     }
@@ -127,6 +134,14 @@ public:
         }
         TData data;
         if (const int code = ReadSite(parsed.site, data, io.err); code != kExitOk) return code;
+        LogFileRead log;
+        if (!parsed.log.empty()) {
+            log = ReadLogFile(parsed.log);
+            if (!log.Read) {
+                io.err << log.Error << "\n";
+                return kExitFailure;
+            }
+        }
 
         const std::unique_ptr<QGuiApplication> application = EnsureGuiApplication();
         if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
@@ -136,7 +151,7 @@ public:
         TPaperPort paper;
         SystemClock clock;
         TfrmReports report(paper, clock, parsed.options.FittedOnly);
-        BuildSiteReport(report, data, parsed.options, {});
+        BuildSiteReport(report, data, parsed.options, log.Lines);
         const QString output = QFile::decodeName(QByteArray::fromStdString(parsed.output));
         if (!report.ReportPrinter.ExportPdf(output)) {
             io.err << "Unable to write to " << parsed.output << "\n";

@@ -1,16 +1,22 @@
 #include "app/cli/TraceFile.h"
 
+#include "core/SystemClock.h"
+
 namespace kelvane::cli {
 
-bool TraceFile::Open(const std::string& path, const std::tm& started) {
+bool TraceFile::Open(const std::string& path, std::ostream& err) {
     path_ = path;
-    out_.open(path, std::ios::binary | std::ios::trunc);
-    out_ << TraceFileHeader(started);
+    if (path_.empty()) return true;
+    out_.open(path_, std::ios::binary | std::ios::trunc);
+    out_ << TraceFileHeader(SystemClock().LocalTime());
     out_.flush();
-    return out_.good();
+    if (out_.good()) return true;
+    err << "Unable to write to " << path_ << "\n";
+    return false;
 }
 
 void TraceFile::Follow(LinkTrace& trace) {
+    if (!out_.is_open()) return;
     trace.SetRecording(true);
     trace.OnRecorded = [this](const TraceEntry& entry) {
         out_ << FormatTraceEntry(entry) << '\n';
@@ -18,9 +24,10 @@ void TraceFile::Follow(LinkTrace& trace) {
     };
 }
 
-bool TraceFile::Close() {
+void TraceFile::Close(std::ostream& err) {
+    if (!out_.is_open()) return;
     out_.close();
-    return !out_.fail();
+    if (out_.fail()) err << "Unable to write to " << path_ << "\n";
 }
 
 }  // namespace kelvane::cli

@@ -10,25 +10,31 @@ public:
     using TransferCommand::TransferCommand;
 
     std::string Name() const override { return "verify"; }
-    std::string Synopsis() const override { return "verify FILE.KCF (--port DEVICE | --simulate)"; }
+    std::string Synopsis() const override {
+        return "verify FILE.KCF (--port DEVICE | --simulate) [--trace FILE]";
+    }
     std::string Summary() const override {
         return "compare a configuration file with the Network Controller";
     }
     std::string Help() const override {
-        return "Usage: kelvane-cli verify FILE.KCF --port DEVICE\n"
-               "       kelvane-cli verify FILE.KCF --simulate [--corrupt-store RATE]\n"
-               "Loads the whole configuration held by the Network Controller on the serial\n"
-               "device DEVICE and compares it with FILE.KCF for what travels to the\n"
-               "controller: devices 1 to 255, the zones the controller has, the groups, the\n"
-               "site settings that are saved and the custom place names. Every field that\n"
-               "differs is printed on standard output as \"section record field:\n"
-               "file-value -> controller-value\", in the order of a save. No file is\n"
-               "changed. --simulate compares with the built-in simulated controller, which\n"
-               "holds a demo site.\n"
-               "Messages go to standard error.\n"
+        return std::string(
+                   "Usage: kelvane-cli verify FILE.KCF --port DEVICE [--trace FILE]\n"
+                   "       kelvane-cli verify FILE.KCF --simulate [--corrupt-store RATE]\n"
+                   "                          [--trace FILE]\n"
+                   "Loads the whole configuration held by the Network Controller on the serial\n"
+                   "device DEVICE and compares it with FILE.KCF for what travels to the\n"
+                   "controller: devices 1 to 255, the zones the controller has, the groups, the\n"
+                   "site settings that are saved and the custom place names. Every field that\n"
+                   "differs is printed on standard output as \"section record field:\n"
+                   "file-value -> controller-value\", in the order of a save. No file is\n"
+                   "changed. --simulate compares with the built-in simulated controller, which\n"
+                   "holds a demo site.\n"
+                   "Messages go to standard error.\n") +
+               kTraceOptionHelp +
                "Exit status: 0 the controller holds FILE.KCF, 1 FILE.KCF cannot be read,\n"
-               "2 not a Kelvane Programming Tools file, 3 the load did not complete, 4 the\n"
-               "controller holds something else, 64 wrong command line.\n";
+               "2 not a Kelvane Programming Tools file, 3 the load did not complete (or the\n"
+               "trace file cannot be written), 4 the controller holds something else, 64\n"
+               "wrong command line.\n";
     }
 
     int Run(const std::vector<std::string>& arguments, CommandIo& io) override {
