@@ -14,24 +14,31 @@
 #include "ui/DeviceImages.h"
 #include "ui/DeviceSummaryGrid.h"
 #include "ui/DeviceSummaryTab.h"
+#include "ui/LoopDrawGrid.h"
 #include "ui/TNamesForm.h"
+#include "ui/TfrmLoop.h"
 
 namespace {
 
 using namespace kelvane;
 
+// A site with every address fitted.
+void FitEveryAddress(TData& data) {
+    data.ResetToDefaults();
+    for (int n = 2; n <= kLoopDeviceCount; ++n) {
+        TKDeviceType& device = data.Loop.Device(n);
+        device.DeviceType = 1 + n % 9;
+        device.Allocation = n % 26;
+        device.PlaceNameIndex = n % 86;
+        device.Suffix = std::to_string(n % 1000);
+        device.Enabled = n % 5 != 0;
+    }
+}
+
 // One shown Device Summary tab over a site with every address fitted.
 struct SummaryPage {
     SummaryPage() {
-        data.ResetToDefaults();
-        for (int n = 2; n <= kLoopDeviceCount; ++n) {
-            TKDeviceType& device = data.Loop.Device(n);
-            device.DeviceType = 1 + n % 9;
-            device.Allocation = n % 26;
-            device.PlaceNameIndex = n % 86;
-            device.Suffix = std::to_string(n % 1000);
-            device.Enabled = n % 5 != 0;
-        }
+        FitEveryAddress(data);
         picker = std::make_unique<TNamesForm>(data, document);
         tab = std::make_unique<DeviceSummaryTab>(data, document, prompts, images, *picker);
         tab->resize(792, 480);
@@ -51,16 +58,46 @@ struct SummaryPage {
     std::unique_ptr<DeviceSummaryTab> tab;
 };
 
+// One shown loop frame of 1280 x 900 pixels over a site with every address
+// fitted, its pictures rendered once already.
+struct LoopPage {
+    LoopPage() {
+        FitEveryAddress(data);
+        picker = std::make_unique<TNamesForm>(data, document);
+        frame = std::make_unique<TfrmLoop>(data, document, prompts, images, *picker);
+        frame->resize(1280, 900);
+        frame->show();
+        QCoreApplication::processEvents();
+        frame->FrameResize();
+        Paint();
+    }
+
+    void Paint() { frame->dwgLoop->viewport()->repaint(); }
+
+    TData data;
+    Document document;
+    ScriptedPrompts prompts;
+    DeviceImages images;
+    std::unique_ptr<TNamesForm> picker;
+    std::unique_ptr<TfrmLoop> frame;
+};
+
 // Made on first use, gone before the application object.
 std::unique_ptr<SummaryPage> page;
+std::unique_ptr<LoopPage> loopPage;
 
 SummaryPage& Page() {
     if (!page) page = std::make_unique<SummaryPage>();
     return *page;
 }
 
-void Bound(benchmark::State& state) {
-    state.counters["bound_ms"] = 5.0;
+LoopPage& Loop() {
+    if (!loopPage) loopPage = std::make_unique<LoopPage>();
+    return *loopPage;
+}
+
+void Bound(benchmark::State& state, double milliseconds = 5.0) {
+    state.counters["bound_ms"] = milliseconds;
 }
 
 void BM_DeviceSummaryRefresh(benchmark::State& state) {
@@ -95,6 +132,15 @@ void BM_DeviceSummarySortOrderChange(benchmark::State& state) {
 }
 BENCHMARK(BM_DeviceSummarySortOrderChange)->Unit(benchmark::kMillisecond);
 
+// The whole visible grid of the Devices tab at 1280 x 900, every cell drawn.
+void BM_LoopGridPaint(benchmark::State& state) {
+    LoopPage& page = Loop();
+    for (auto _ : state) page.Paint();
+    state.counters["columns"] = page.frame->dwgLoop->ColCount();
+    Bound(state, 8.0);
+}
+BENCHMARK(BM_LoopGridPaint)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -104,5 +150,6 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     page.reset();
+    loopPage.reset();
     return 0;
 }

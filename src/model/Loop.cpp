@@ -20,6 +20,24 @@ bool TKLoop::IsZoneDevice(int n) const {
     return DeviceAllocationClass(Device(n).DeviceType) == AllocationClass::Zone;
 }
 
+bool TKLoop::PlaceDevice(int n, int code) {
+    TKDeviceType& device = Device(n);
+    const int enabled = code >= 1 ? 1 : 0;
+    if (device.DeviceType == code && device.Enabled == enabled) return false;
+    device.DeviceType = code;
+    device.Enabled = enabled;
+    return true;
+}
+
+bool TKLoop::ResetParameters(int n) {
+    TKDeviceType& device = Device(n);
+    if (device.Suffix.empty() && device.Allocation == 0 && device.PlaceNameIndex == 0) return false;
+    device.Suffix.clear();
+    device.Allocation = 0;
+    device.PlaceNameIndex = 0;
+    return true;
+}
+
 void TKLoop::ResetToDefaults() {
     for (TKDeviceType& device : devices_) {
         device.DeviceType = dtNotFitted;

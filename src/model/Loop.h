@@ -40,6 +40,14 @@ public:
     bool IsAreaDevice(int n) const;
     bool IsZoneDevice(int n) const;
 
+    // Places type `code` at device n: the type code becomes `code` and the
+    // device is enabled when the code is 1 or more, else disabled; its
+    // allocation, place name and suffix stay. True when the device changed.
+    bool PlaceDevice(int n, int code);
+    // Clears device n's suffix and sets its allocation and place-name index
+    // to 0; its type and enabled flag stay. True when the device changed.
+    bool ResetParameters(int n);
+
     // Clears every device, then makes address 1 the network controller.
     void ResetToDefaults();
 

@@ -270,17 +270,12 @@ void DeviceSummaryTab::ChangeDeviceType(int row, int device) {
     }
     const QToolButton* tool = DeviceToolBar->DownTool();
     if (!tool) return;
-    TKDeviceType& target = data_.Loop.Device(device);
     // Allocation, place name and suffix stay as they were.
+    data_.Loop.PlaceDevice(device, DeviceTypeToolBar::TagOf(tool));
     if (tool == DeviceToolBar->ToolButtonRemove) {
-        target.DeviceType = dtNotFitted;
-        target.Enabled = 0;
         RefreshDeviceTable();
         return;
     }
-    const int code = DeviceTypeToolBar::TagOf(tool);
-    target.DeviceType = code;
-    target.Enabled = code >= 1 ? 1 : 0;
     model_->RefillRow(row);
 }
 

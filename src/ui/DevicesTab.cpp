@@ -1,14 +1,29 @@
 #include "ui/DevicesTab.h"
 
+#include <QVBoxLayout>
+
+#include "ui/DeviceTypeToolBar.h"
+#include "ui/TfrmLoop.h"
+
 namespace kelvane {
 
-DevicesTab::DevicesTab(TData& data, Document& document, Prompts& prompts, QWidget* parent)
-    : QWidget(parent), data_(data), document_(document), prompts_(prompts) {}
+DevicesTab::DevicesTab(TData& data, Document& document, Prompts& prompts, const DeviceImages& images,
+                       TNamesForm& namesForm, QWidget* parent)
+    : QWidget(parent), data_(data) {
+    frmLoop1 = new TfrmLoop(data, document, prompts, images, namesForm, this);
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(0, 0, 0, 0);
+    page->addWidget(frmLoop1);
+    connect(frmLoop1, &TfrmLoop::helpRequested, this, &DevicesTab::helpRequested);
+}
 
-void DevicesTab::SetUpLoop() { data_.Loop.SystemType = stApolloLoop; }
+void DevicesTab::SetUpLoop() {
+    data_.Loop.SystemType = stApolloLoop;
+    frmLoop1->DeviceToolBar->RefreshImages();
+}
 
-void DevicesTab::RefreshToolbar() {}
+void DevicesTab::RefreshToolbar() { frmLoop1->RefreshToolbar(); }
 
-void DevicesTab::RefreshLayout() {}
+void DevicesTab::RefreshLayout() { frmLoop1->FrameResize(); }
 
 }  // namespace kelvane

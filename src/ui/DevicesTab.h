@@ -7,26 +7,32 @@
 
 namespace kelvane {
 
-// The Devices tab: the picture of the loop with its device-type tool bar. The
-// loop view arrives with the loop editor; the main window already calls every
-// entry point below at the moments they matter.
+class DeviceImages;
+class TfrmLoop;
+class TNamesForm;
+
+// The Devices tab: the page that carries the loop frame `frmLoop1`.
 class DevicesTab : public QWidget {
     Q_OBJECT
 public:
-    DevicesTab(TData& data, Document& document, Prompts& prompts, QWidget* parent = nullptr);
+    DevicesTab(TData& data, Document& document, Prompts& prompts, const DeviceImages& images,
+               TNamesForm& namesForm, QWidget* parent = nullptr);
 
-    // Prepares the loop view for the Apollo loop: system type, tool bar images,
-    // a grid of one heading row and one row per address.
+    // Prepares the loop view for the Apollo loop: system type and tool bar images.
     void SetUpLoop();
     // Refreshes the tool bar's images and hints.
     void RefreshToolbar();
-    // Redraws every device cell from the loop.
+    // Fits the grid to the page and redraws every device cell from the loop.
     void RefreshLayout();
 
+    TfrmLoop* frmLoop1;
+
+signals:
+    // F1 in the Device Configuration dialog.
+    void helpRequested(int context);
+
 private:
-    [[maybe_unused]] TData& data_;
-    [[maybe_unused]] Document& document_;
-    [[maybe_unused]] Prompts& prompts_;
+    TData& data_;
 };
 
 }  // namespace kelvane

@@ -310,8 +310,9 @@ void TfrmMain::BuildPages() {
     };
     tabLoopSummary = new DeviceSummaryTab(data_, document_, prompts_, *deviceImages_, *NamesForm);
     addPage(tabLoopSummary, "tabLoopSummary", "Device Summary");
-    tabLoop1 = new DevicesTab(data_, document_, prompts_);
+    tabLoop1 = new DevicesTab(data_, document_, prompts_, *deviceImages_, *NamesForm);
     addPage(tabLoop1, "tabLoop1", "Devices");
+    connect(tabLoop1, &DevicesTab::helpRequested, this, &TfrmMain::ShowHelp);
     editors_ = std::make_unique<EquationEditors>(data_, document_, this);
     editors_->RefreshActivePage = [this] { RefreshActivePage(); };
     editors_->RefreshGroupConfig = [this] { tabGroupConfig->RefreshGroupRows(); };

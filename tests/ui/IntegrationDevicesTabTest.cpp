@@ -1,0 +1,166 @@
+// The Devices tab inside the main window over real configuration files:
+// what is changed there is the model that the Device Summary lists and that
+// Save writes.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+#include "DocumentFakes.h"
+#include "LoopFrameFixture.h"
+#include "core/MemorySettings.h"
+#include "core/Pages.h"
+#include "core/SystemClock.h"
+#include "model/DeviceSummaryRow.h"
+#include "ui/ConfigFileStore.h"
+#include "ui/DeviceSummaryTab.h"
+#include "ui/DeviceTableModel.h"
+#include "ui/DevicesTab.h"
+#include "ui/HelpWindow.h"
+#include "ui/MainWindow.h"
+
+namespace kelvane::test {
+namespace {
+
+class IntegrationDevicesTabTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        window = std::make_unique<TfrmMain>(data, document, prompts, store, clock, StartupOptions{}, &dialogs,
+                                            &settings);
+        window->resize(900, 760);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    void TearDown() override {
+        if (document.Modified()) document.SetModified(false);
+        window.reset();
+    }
+
+    TfrmLoop& Loop() const { return *window->tabLoop1->frmLoop1; }
+    QWidget* Viewport() const { return Loop().dwgLoop->viewport(); }
+    QPoint ShownCentre(int address) const {
+        Loop().dwgLoop->SetSelectedAddress(address);
+        const QPoint centre = Loop().dwgLoop->CellRect(address).center();
+        QTest::mouseMove(Viewport(), centre);
+        return centre;
+    }
+    // Moving the mouse lets queued work run: a menu or dialog driver is
+    // queued after it, right before the click.
+    void ClickCell(int address, const std::function<void()>& beforeClick = {}) {
+        const QPoint at = ShownCentre(address);
+        if (beforeClick) beforeClick();
+        QTest::mouseClick(Viewport(), Qt::LeftButton, {}, at);
+    }
+    void RightClickCell(int address, const std::function<void()>& beforeClick) {
+        const QPoint at = ShownCentre(address);
+        beforeClick();
+        RightClick(Viewport(), at);
+    }
+    void PressTool(int tag) {
+        DeviceTypeToolBar& tools = *Loop().DeviceToolBar;
+        QTest::mouseClick(tag == dtNotFitted ? tools.ToolButtonRemove : tools.ToolButton(tag), Qt::LeftButton);
+    }
+    std::string SummaryCell(int n, int column) const {
+        return window->tabLoopSummary->Table().index(n - 1, column).data().toString().toStdString();
+    }
+    std::string PathOf(const char* name) const { return QFile::encodeName(folder.filePath(name)).toStdString(); }
+
+    QTemporaryDir folder;
+    TData data;
+    Document document;
+    ScriptedPrompts prompts;
+    ConfigFileStore store{data, document};
+    ScriptedFileDialogs dialogs;
+    MemorySettings settings;
+    SystemClock clock;
+    std::unique_ptr<TfrmMain> window;
+};
+
+TEST_F(IntegrationDevicesTabTest, EveryChangeMadeHereIsListedByTheSummaryAndWrittenBySave) {
+    TKDeviceType& callpoint = data.Loop.Device(7);
+    callpoint = {dtCallpoint, 2, 12, "7", 1};
+    data.Loop.Device(9) = {dtOverDoorLight, 5, 14, "X", 1};
+    window->FillAllTabs();
+
+    window->ConfigPages->setCurrentIndex(kPageDevices);
+    EXPECT_EQ(window->btnLoadFromPanel->text(), "Load Device Data From Controller");
+    EXPECT_EQ(window->btnSavetoPanel->text(), "Save Device Data To Controller");
+    EXPECT_TRUE(window->btnLoadFromPanel->isVisible());
+    EXPECT_EQ(window->HelpContext(), 20);
+    EXPECT_GE(Loop().dwgLoop->ColCount(), 10);
+    EXPECT_EQ(Loop().DeviceToolBar->ToolButtonRemove->toolTip(), "Remove device");
+    EXPECT_FALSE(document.Modified());
+
+    // Place two displays, replace the callpoint, remove one display again.
+    PressTool(dtCorridorDisplay);
+    ClickCell(20);
+    ClickCell(21);
+    prompts.Queue(PromptAnswer::Yes);
+    ClickCell(7, [] { WhenPopup("Replace device"); });
+    PressTool(dtNotFitted);
+    prompts.Queue(PromptAnswer::Yes);
+    ClickCell(21);
+    // Reset the light's parameters from the right-button menu.
+    RightClickCell(9, [] { WhenPopup("Reset Parameters"); });
+    // Suffix, group and enabled state of the first display in the dialog.
+    const QPoint firstDisplay = ShownCentre(20);
+    WhenDeviceConfig([](TDeviceConfig& dialog) {
+        QTest::keyClicks(dialog.txtSuffix, "20A");
+        dialog.lstZone->setCurrentRow(6);
+        dialog.BtnDisable->click();
+        dialog.AcceptButton->click();
+    });
+    QTest::mouseDClick(Viewport(), Qt::LeftButton, {}, firstDisplay);
+    EXPECT_TRUE(document.Modified());
+    EXPECT_EQ(prompts.PendingAnswers(), 0u);
+
+    window->ConfigPages->setCurrentIndex(kPageDeviceSummary);
+    EXPECT_EQ(SummaryCell(7, dcDeviceType), "Display");
+    EXPECT_EQ(SummaryCell(7, dcAllocation), "Group 3");
+    EXPECT_EQ(SummaryCell(7, dcSuffix), "7");
+    EXPECT_EQ(SummaryCell(20, dcDeviceType), "Display");
+    EXPECT_EQ(SummaryCell(20, dcAllocation), "Group 7");
+    EXPECT_EQ(SummaryCell(20, dcSuffix), "20A");
+    EXPECT_EQ(SummaryCell(20, dcEnabled), "NO");
+    EXPECT_EQ(SummaryCell(21, dcDeviceType), "Not fitted");
+    EXPECT_EQ(SummaryCell(9, dcDeviceType), "OD Light/Sounder");
+    EXPECT_EQ(SummaryCell(9, dcAllocation), "Zone 1");
+    EXPECT_EQ(SummaryCell(9, dcPlaceName), "Unnamed");
+    EXPECT_EQ(SummaryCell(9, dcSuffix), "");
+
+    const std::string path = PathOf("Loop.KCF");
+    dialogs.QueueSave(path);
+    window->SaveDocumentAs();
+    ASSERT_FALSE(document.Modified());
+    prompts.Queue(PromptAnswer::Yes);
+    window->NewDocument();
+    ASSERT_EQ(data.Loop.Device(20).DeviceType, dtNotFitted);
+    dialogs.QueueOpen(path);
+    window->OpenDocument();
+    const TKDeviceType& display = data.Loop.Device(20);
+    EXPECT_EQ(display.DeviceType, dtCorridorDisplay);
+    EXPECT_EQ(display.Allocation, 6);
+    EXPECT_EQ(display.Suffix, "20A");
+    EXPECT_EQ(display.Enabled, 0);
+    EXPECT_EQ(data.Loop.Device(7).DeviceType, dtCorridorDisplay);
+    EXPECT_EQ(data.Loop.Device(7).PlaceNameIndex, 12);
+    EXPECT_EQ(data.Loop.Device(21).DeviceType, dtNotFitted);
+    EXPECT_EQ(data.Loop.Device(9).Suffix, "");
+    EXPECT_EQ(data.Loop.Device(9).PlaceNameIndex, 0);
+    EXPECT_EQ(data.Loop.Device(9).Allocation, 0);
+}
+
+TEST_F(IntegrationDevicesTabTest, HelpFromTheDeviceDialogOpensItsContext) {
+    emit Loop().DeviceConfig->helpRequested(kDeviceConfigHelpContext);
+    EXPECT_EQ(window->Help->CurrentContext(), 22);
+    window->Help->close();
+}
+
+}  // namespace
+}  // namespace kelvane::test
