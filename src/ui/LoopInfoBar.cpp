@@ -1,6 +1,7 @@
 #include "ui/LoopInfoBar.h"
 
 #include <QLabel>
+#include <algorithm>
 
 #include "ui/Latin1.h"
 
@@ -38,9 +39,21 @@ int LoopInfoBar::PanelWidth(int panel) const {
 void LoopInfoBar::SetPanelWidths(const std::array<int, kLoopInfoPanelCount>& widths) {
     for (int panel = 0; panel < kLoopInfoPanelCount; ++panel) {
         QLabel* label = panels_[panel];
-        label->setFixedWidth(widths[panel]);
+        label->setFixedWidth(panel == kLoopInfoPanelCount - 1 ? std::max(widths[panel], LastPanelFit())
+                                                              : widths[panel]);
         label->setVisible(widths[panel] > 0);
     }
+}
+
+// The last panel holds only "Enabled" or "Disabled": it is widened where the
+// font would otherwise cut them.
+int LoopInfoBar::LastPanelFit() const {
+    const QLabel* label = panels_.back();
+    const QFontMetrics metrics = label->fontMetrics();
+    const QMargins margins = label->contentsMargins();
+    return std::max(metrics.horizontalAdvance(QStringLiteral("Disabled")),
+                    metrics.horizontalAdvance(QStringLiteral("Enabled"))) +
+           margins.left() + margins.right() + 2 * label->frameWidth() + 2;
 }
 
 void LoopInfoBar::ShowPanels() {

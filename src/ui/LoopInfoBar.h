@@ -32,6 +32,7 @@ public:
 
 private:
     void SetPanelWidths(const std::array<int, kLoopInfoPanelCount>& widths);
+    int LastPanelFit() const;
 
     std::array<QLabel*, kLoopInfoPanelCount> panels_{};
     bool showingHints_ = false;

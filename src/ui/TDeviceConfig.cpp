@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "model/DeviceCatalogue.h"
+#include "ui/CaptionBar.h"
 #include "ui/DeviceImages.h"
 #include "ui/Latin1.h"
 #include "ui/ListWidgets.h"
@@ -39,7 +40,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name) {
 
 TDeviceConfig::TDeviceConfig(TData& data, Document& document, TNamesForm& namesForm,
                              const DeviceImages& images, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : QDialog(parent),
       data_(data),
       document_(document),
       namesForm_(namesForm),
@@ -136,12 +137,13 @@ void TDeviceConfig::BuildControls() {
     buttons->addWidget(AcceptButton);
     buttons->addWidget(CancelButton);
 
-    auto* page = new QVBoxLayout(this);
+    // A title bar of its own, fixed in size: the window manager's would carry
+    // buttons. Accept, Cancel and Escape close the dialog.
+    QVBoxLayout* page = CaptionBar::FrameWithContent(this);
     page->addLayout(top);
     page->addLayout(middle);
     page->addSpacing(6);
     page->addLayout(buttons);
-    page->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 bool TDeviceConfig::ShowForDevice(int n) {

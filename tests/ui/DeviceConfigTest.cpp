@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 
 #include "LoopFrameFixture.h"
+#include "ui/CaptionBar.h"
 
 namespace kelvane::test {
 namespace {
@@ -221,8 +222,11 @@ TEST_F(DeviceConfigTest, TheDialogsFrameAndHelp) {
         QTest::keyClick(&dialog, Qt::Key_F1);
     });
     EXPECT_EQ(Dialog().windowTitle(), "Device Configuration");
-    EXPECT_FALSE(flags.testFlag(Qt::WindowCloseButtonHint));
-    EXPECT_FALSE(flags.testFlag(Qt::WindowMinMaxButtonsHint));
+    // No buttons in its title bar: a bar of its own with the caption.
+    EXPECT_TRUE(flags.testFlag(Qt::FramelessWindowHint));
+    const auto* bar = Dialog().findChild<CaptionBar*>();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->Caption(), "Device Configuration");
     EXPECT_EQ(Dialog().minimumSize(), Dialog().maximumSize());
     EXPECT_EQ(before, after);
     ASSERT_EQ(help.count(), 1);

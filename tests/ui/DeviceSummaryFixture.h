@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 
+#include "FittedDevice.h"
 #include "core/ScriptedPrompts.h"
 #include "file/Document.h"
 #include "model/Data.h"
@@ -51,12 +52,7 @@ protected:
         picker.reset();
     }
 
-    void Fit(int n, int code, int allocation = 0) {
-        TKDeviceType& device = data.Loop.Device(n);
-        device.DeviceType = code;
-        device.Allocation = allocation;
-        device.Enabled = code > 0 ? 1 : 0;
-    }
+    void Fit(int n, int code, int allocation = 0) { FitDevice(data, n, code, allocation); }
 
     // Text of a table cell (0-based row under the heading).
     std::string Cell(int row, int column) const {

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include "DocumentFakes.h"
+#include "FileWindowFixture.h"
 #include "LoopFrameFixture.h"
 #include "core/MemorySettings.h"
 #include "core/Pages.h"
@@ -26,20 +27,11 @@
 namespace kelvane::test {
 namespace {
 
-class IntegrationDevicesTabTest : public ::testing::Test {
+class IntegrationDevicesTabTest : public FileWindowTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        window = std::make_unique<TfrmMain>(data, document, prompts, store, clock, StartupOptions{}, &dialogs,
-                                            &settings);
+        FileWindowTest::SetUp();
         window->resize(900, 760);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-
-    void TearDown() override {
-        if (document.Modified()) document.SetModified(false);
-        window.reset();
     }
 
     TfrmLoop& Loop() const { return *window->tabLoop1->frmLoop1; }
@@ -69,17 +61,6 @@ protected:
     std::string SummaryCell(int n, int column) const {
         return window->tabLoopSummary->Table().index(n - 1, column).data().toString().toStdString();
     }
-    std::string PathOf(const char* name) const { return QFile::encodeName(folder.filePath(name)).toStdString(); }
-
-    QTemporaryDir folder;
-    TData data;
-    Document document;
-    ScriptedPrompts prompts;
-    ConfigFileStore store{data, document};
-    ScriptedFileDialogs dialogs;
-    MemorySettings settings;
-    SystemClock clock;
-    std::unique_ptr<TfrmMain> window;
 };
 
 TEST_F(IntegrationDevicesTabTest, EveryChangeMadeHereIsListedByTheSummaryAndWrittenBySave) {

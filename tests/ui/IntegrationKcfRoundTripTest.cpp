@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "DocumentFakes.h"
+#include "FileWindowFixture.h"
 #include "core/MemorySettings.h"
 #include "core/Pages.h"
 #include "core/ScriptedPrompts.h"
@@ -29,25 +30,8 @@ namespace {
 
 constexpr const char* kTitlePrefixText = "Kelvane Prog Tools 2.3 - ";
 
-// The main window over real configuration files in a scratch folder.
-class IntegrationKcfRoundTripTest : public ::testing::Test {
+class IntegrationKcfRoundTripTest : public FileWindowTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        window = std::make_unique<TfrmMain>(data, document, prompts, store, clock, StartupOptions{}, &dialogs,
-                                            &settings);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-
-    void TearDown() override {
-        if (document.Modified()) document.SetModified(false);
-        window.reset();
-    }
-
-    std::string PathOf(const char* name) const {
-        return QFile::encodeName(folder.filePath(name)).toStdString();
-    }
     std::string Title() const { return window->windowTitle().toStdString(); }
     QLineEdit* SiteBox(const char* name) const {
         return window->tabSiteCfg->findChild<QLineEdit*>(QString::fromLatin1(name));
@@ -72,16 +56,6 @@ protected:
         window->tabComment->CommentsEdit->setPlainText(
             QStringLiteral("Wing A checked\n\nCall points 2-9 \u00e9"));
     }
-
-    QTemporaryDir folder;
-    TData data;
-    Document document;
-    ScriptedPrompts prompts;
-    ConfigFileStore store{data, document};
-    ScriptedFileDialogs dialogs;
-    MemorySettings settings;
-    SystemClock clock;
-    std::unique_ptr<TfrmMain> window;
 };
 
 TEST_F(IntegrationKcfRoundTripTest, OpeningASavedFileReproducesTheModelAndTheComments) {

@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 
+#include "FittedDevice.h"
 #include "DeviceSummaryFixture.h"
 #include "core/ScriptedPrompts.h"
 #include "file/Document.h"
@@ -59,12 +60,7 @@ protected:
         picker.reset();
     }
 
-    void Fit(int n, int code, int allocation = 0) {
-        TKDeviceType& device = data.Loop.Device(n);
-        device.DeviceType = code;
-        device.Allocation = allocation;
-        device.Enabled = code > 0 ? 1 : 0;
-    }
+    void Fit(int n, int code, int allocation = 0) { FitDevice(data, n, code, allocation); }
 
     LoopDrawGrid& Grid() const { return *frame->dwgLoop; }
     QWidget* Viewport() const { return frame->dwgLoop->viewport(); }
