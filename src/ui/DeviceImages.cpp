@@ -70,7 +70,12 @@ private:
 }  // namespace
 
 QPixmap DeviceImageList::Pixmap(int index, QSize size, qreal ratio) const {
-    if (index < 0 || index >= kDeviceImageCount || size.isEmpty()) return QPixmap();
+    if (index < 0 || index >= kDeviceImageCount) return QPixmap();
+    return Rendered(index, size, ratio);
+}
+
+QPixmap DeviceImageList::Rendered(int index, QSize size, qreal ratio) const {
+    if (size.isEmpty()) return QPixmap();
     const QSize pixels(static_cast<int>(std::lround(size.width() * ratio)),
                        static_cast<int>(std::lround(size.height() * ratio)));
     QPixmap& picture = rendered_[{index, pixels.width(), pixels.height()}];
@@ -90,15 +95,21 @@ QPixmap DeviceImageList::Pixmap(int index, QSize size, qreal ratio) const {
 }
 
 void DeviceImageList::Draw(QPainter& painter, const QRect& target, int index) const {
+    if (index >= 0 && index < kDeviceImageCount) DrawPicture(painter, target, index);
+}
+
+void DeviceImageList::DrawPicture(QPainter& painter, const QRect& target, int picture) const {
     const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
-    const QPixmap picture = Pixmap(index, target.size(), ratio);
-    if (!picture.isNull()) painter.drawPixmap(target, picture);
+    const QPixmap shown = Rendered(picture, target.size(), ratio);
+    if (!shown.isNull()) painter.drawPixmap(target, shown);
 }
 
 DeviceImages::DeviceImages() {
     InitDeviceResources();
     for (int index = 0; index < kDeviceImageCount; ++index)
         renderers_[static_cast<std::size_t>(index)] = std::make_unique<QSvgRenderer>(ResourceFor(index));
+    renderers_[DeviceImageList::kEmptyPicture] =
+        std::make_unique<QSvgRenderer>(QStringLiteral(":/devices/empty.svg"));
 }
 
 DeviceImages::~DeviceImages() = default;

@@ -35,7 +35,11 @@ public:
 
 private:
     friend class DeviceImages;
-    using Renderers = std::array<std::unique_ptr<QSvgRenderer>, kDeviceImageCount>;
+    // The type pictures, then the loop view's picture of an empty address.
+    static constexpr int kEmptyPicture = kDeviceImageCount;
+    using Renderers = std::array<std::unique_ptr<QSvgRenderer>, kDeviceImageCount + 1>;
+    QPixmap Rendered(int picture, QSize size, qreal ratio) const;
+    void DrawPicture(QPainter& painter, const QRect& target, int picture) const;
     DeviceImageList(const Renderers& renderers, bool disabled) : renderers_(renderers), disabled_(disabled) {}
 
     const Renderers& renderers_;
@@ -62,6 +66,11 @@ public:
     // A tool icon for type code `index`: the enabled picture, and the disabled
     // one when the tool is disabled. Sharp at every size and screen scale.
     QIcon Icon(int index) const;
+    // The loop view's picture of an empty address (`imgEmpty`): the bare
+    // mounting plate on silver, quieter than the remove tool's picture 0.
+    void DrawEmpty(QPainter& painter, const QRect& target) const {
+        imglstApollo.DrawPicture(painter, target, DeviceImageList::kEmptyPicture);
+    }
 
     // The lists hold a reference to the drawings below, so the order in
     // which the members are built does not matter.

@@ -130,8 +130,10 @@ void LoopDrawGrid::PaintCell(QPainter& painter, int address, const QRect& cell) 
     const QRect picture(cell.topLeft() + QPoint(kPictureInset, kPictureInset),
                         QSize(kDeviceImageSide, kDeviceImageSide));
     // The empty picture for an empty address; codes past the pictures show none.
-    const DeviceImageList& list = fitted ? images_.ListFor(device.Enabled) : images_.imglstApollo;
-    list.Draw(painter, picture, fitted ? device.DeviceType : dtNotFitted);
+    if (fitted)
+        images_.ListFor(device.Enabled).Draw(painter, picture, device.DeviceType);
+    else
+        images_.DrawEmpty(painter, picture);
 
     painter.setPen(colours.color(QPalette::ButtonText));
     const QRect text(cell.topLeft() + kAddressOrigin, QPoint(cell.right(), cell.bottom()));

@@ -167,6 +167,18 @@ TEST_F(LoopFrameTest, TheCellShowsTheDevicesStateInItsFrameAndPicture) {
     EXPECT_EQ(enabled.pixelColor(58, 5), Grid().palette().color(QPalette::Button));
 }
 
+TEST_F(LoopFrameTest, AnEmptyAddressShowsTheBarePlateInARedFrameNotTheRemoveTool) {
+    Grid().RepaintAll();
+    const QImage empty = CellPicture(9);
+    EXPECT_EQ(empty.pixelColor(1, 1), kRed);
+    const QImage plate = empty.copy(2, 2, 50, 50);
+    EXPECT_NE(plate, images.imglstApollo.Pixmap(dtNotFitted).toImage().convertToFormat(empty.format()));
+    // Silver with a grey outline: no strong colour anywhere in the picture.
+    for (int y = 0; y < plate.height(); ++y)
+        for (int x = 0; x < plate.width(); ++x)
+            ASSERT_LT(plate.pixelColor(x, y).hsvSaturation(), 40) << x << "," << y;
+}
+
 TEST_F(LoopFrameTest, TheArrowKeysMoveTheSelectionAndEnterSelects) {
     Grid().setFocus();
     PressTool(dtCallpoint);
