@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <memory>
 
+#include "WidgetBenchmarks.h"
 #include "core/ScriptedPrompts.h"
 #include "file/Document.h"
 #include "model/Data.h"
@@ -144,12 +145,8 @@ BENCHMARK(BM_LoopGridPaint)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    page.reset();
-    loopPage.reset();
-    return 0;
+    return kelvane::bench::RunWidgetBenchmarks(argc, argv, [] {
+        page.reset();
+        loopPage.reset();
+    });
 }

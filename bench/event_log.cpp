@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <filesystem>
 
+#include "WidgetBenchmarks.h"
 #include "log/LogConverter.h"
 #include "log/LogFile.h"
 #include "ui/EventLogTab.h"
@@ -136,11 +137,4 @@ BENCHMARK(ShowLoadedLog)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return kelvane::bench::RunWidgetBenchmarks(argc, argv); }

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
+#include "WidgetBenchmarks.h"
 #include "core/ManualClock.h"
 #include "print/PaperPort.h"
 #include "print/PrevForm.h"
@@ -100,11 +101,4 @@ BENCHMARK(BM_TurnPreviewPage)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return kelvane::bench::RunWidgetBenchmarks(argc, argv); }
