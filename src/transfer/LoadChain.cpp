@@ -133,7 +133,8 @@ void LoadChain::ZoneAnswer(const std::string& payload) {
     state.RetryCount = 0;
     Tick(kItemZones);
     ++state.ItemCounter;
-    RequestItem("Loading data for Zone ", 't', NumberPayload(state.ItemCounter));
+    RequestItem("Loading data for Zone ", 't', NumberPayload(state.ItemCounter),
+                state.ItemCounter > data_.SiteConfig.ZoneLimit());
 }
 
 void LoadChain::GroupAnswer(const std::string& payload) {
@@ -249,7 +250,8 @@ void LoadChain::CustomNameAnswer(const std::string& payload) {
     state.RetryCount = 0;
     Tick(kItemCustomNames);
     ++state.ItemCounter;
-    RequestItem("Loading custom place name ", 'p', NumberPayload(state.ItemCounter));
+    RequestItem("Loading custom place name ", 'p', NumberPayload(state.ItemCounter),
+                state.ItemCounter > kCustomPlaceNameCount);
 }
 
 void LoadChain::RecordStored() {
@@ -260,11 +262,16 @@ void LoadChain::Request(unsigned char command, const std::string& payload) {
     host_.SendTransferPacket(MakePacket(command, payload));
 }
 
-void LoadChain::RequestItem(const std::string& text, unsigned char command, const std::string& payload) {
+void LoadChain::RequestItem(const std::string& text, unsigned char command, const std::string& payload,
+                            bool closing) {
     const int counter = host_.State().ItemCounter;
     host_.Status().SetProgressPosition(counter);
     host_.Status().SetStatusText(text + std::to_string(counter));
-    Request(command, payload);
+    if (closing) {
+        host_.SendClosingRequest(MakePacket(command, payload));
+    } else {
+        Request(command, payload);
+    }
 }
 
 void LoadChain::GoTo(int step) {

@@ -39,7 +39,9 @@ private:
     void NextSiteRequest(unsigned char answered);
 
     void Request(unsigned char command, const std::string& payload = {});
-    void RequestItem(const std::string& text, unsigned char command, const std::string& payload);
+    // `closing`: the request past the step's last record (see SendClosingRequest).
+    void RequestItem(const std::string& text, unsigned char command, const std::string& payload,
+                     bool closing = false);
     // Item 1 of a counted step: counter 1, progress 1 of `progressMax`.
     void FirstItem(int progressMax, const std::string& text, unsigned char command, const std::string& payload);
     void Tick(int item) { host_.Status().Check(TransferStatus::List::Load, item); }

@@ -21,6 +21,10 @@ public:
 
     // Stores `packet` (command, length, payload) as the last packet and sends it.
     virtual void SendTransferPacket(const std::string& packet) = 0;
+    // As SendTransferPacket, for the request past a step's last zone or
+    // custom name: its answer is read for nothing but the step's end and
+    // carries no record number to check.
+    virtual void SendClosingRequest(const std::string& packet) { SendTransferPacket(packet); }
     // Applies the retry rule to the last packet.
     virtual void Retry() = 0;
     // Starts a transfer for the step and flags already set (NVM-link and

@@ -22,11 +22,6 @@ constexpr const char* kCannotCommunicate = "Error: cannot communicate with panel
 constexpr const char* kCancelQuestion = " Are you sure that you want to cancel the current operation?";
 constexpr const char* kCancelled = "The current function has been aborted by the user.";
 
-bool IsLoadAnswer(std::uint8_t command) {
-    static const std::string letters("IOQSx\x80z|~trp", 12);
-    return letters.find(static_cast<char>(command)) != std::string::npos;
-}
-
 std::string Format(const std::tm& time, const char* format) {
     char text[32];
     const std::size_t length = std::strftime(text, sizeof text, format, &time);
@@ -34,6 +29,10 @@ std::string Format(const std::tm& time, const char* format) {
 }
 
 }  // namespace
+
+std::string PortGoneText(const std::string& path) {
+    return "The serial port " + path + " has gone: it was unplugged or closed at the other end.";
+}
 
 TransferSupervisor::TransferSupervisor(TData& data, TPanelComms& panelComms, TransferStatus& status,
                                        Prompts& prompts, const Clock& clock, TransferView& view)
@@ -64,6 +63,7 @@ TransferSupervisor::TransferSupervisor(TData& data, TPanelComms& panelComms, Tra
         PanelCommsPacketReceived(sender, command, packet);
     };
     comms_.OnHandshakeReceived = [this](TCommPanel& sender) { PanelCommsHandshakeReceived(sender); };
+    comms_.OnPortGone = [this](TCommPanel& sender) { PanelCommsPortGone(sender); };
     status_.OnCancelPressed = [this] { btnCancelClick(); };
 }
 
@@ -77,13 +77,21 @@ TransferSupervisor::~TransferSupervisor() {
     comms_.OnInvalidChecksum = nullptr;
     comms_.OnPacketReceived = nullptr;
     comms_.OnHandshakeReceived = nullptr;
+    comms_.OnPortGone = nullptr;
     status_.OnCancelPressed = nullptr;
 }
 
 void TransferSupervisor::SendTransferPacket(const std::string& packet) {
-    lateAnswers_.NextRequest(answerInHand_);
+    SendRequest(packet, AnswerGate::Identity::Usual);
+}
+
+void TransferSupervisor::SendClosingRequest(const std::string& packet) {
+    SendRequest(packet, AnswerGate::Identity::LetterOnly);
+}
+
+void TransferSupervisor::SendRequest(const std::string& packet, AnswerGate::Identity identity) {
     state_.LastPacket = packet;
-    comms_.SendPacket(packet);
+    comms_.SendPacket(gate_.Send(packet, identity));
 }
 
 void TransferSupervisor::SendNvmQuery() {
@@ -96,7 +104,7 @@ void TransferSupervisor::SendVersionQuery() { SendTransferPacket(kVersionQuery);
 
 void TransferSupervisor::EndTransfer(bool completed) {
     const bool wasRunning = state_.Step != kStepIdle;
-    lateAnswers_.Reset();
+    gate_.Abandon();
     status_.Close();
     state_.Step = kStepIdle;
     SetRunning(false);
@@ -132,7 +140,7 @@ void TransferSupervisor::StartTransfer() {
     if (comms_.Open()) return;  // the next poll tick starts the handshake
     AbortTransfer();
     comms_.HandshakeFailed = true;
-    prompts_.Error(kCannotOpen);
+    prompts_.Error(NamePortInOpenError ? comms_.Port().OpenErrorText() : kCannotOpen);
 }
 
 void TransferSupervisor::FinishTransfer(bool refresh) {
@@ -161,7 +169,7 @@ void TransferSupervisor::Retry() {
         comms_.Close();
         return;
     }
-    comms_.SendPacket(state_.LastPacket);
+    comms_.SendPacket(gate_.Resend());
 }
 
 void TransferSupervisor::PanelCommsTick(TCommPanel&) {
@@ -233,13 +241,6 @@ void TransferSupervisor::VersionAnswer(const std::string& packet) {
     if (state_.Step != kStepIdle && steps_) steps_->DispatchFirst();
 }
 
-template <typename Handler>
-void TransferSupervisor::Answered(const std::string& answer, Handler handler) {
-    answerInHand_ = answer;
-    handler();
-    answerInHand_.clear();
-}
-
 void TransferSupervisor::PanelCommsPacketReceived(TPanelComms&, std::uint8_t cmdChar, const std::string& packet) {
     // The keep-alive answer is not a transfer answer: it tells of a live
     // controller also after a cancel.
@@ -252,8 +253,11 @@ void TransferSupervisor::PanelCommsPacketReceived(TPanelComms&, std::uint8_t cmd
         return;
     }
     if (!comms_.HandshakeDone || cmdChar == 'v') return;
-    if (state_.Step != kStepIdle && lateAnswers_.IsLateCopy(packet)) return;
-    Answered(packet, [&] { DispatchAnswer(cmdChar, packet); });
+    switch (gate_.JudgeFrame(packet)) {
+        case AnswerGate::Verdict::Drop: return;
+        case AnswerGate::Verdict::Settled: comms_.SendPacket(gate_.Released()); return;
+        case AnswerGate::Verdict::Take: DispatchAnswer(cmdChar, packet); return;
+    }
 }
 
 void TransferSupervisor::DispatchAnswer(std::uint8_t cmdChar, const std::string& packet) {
@@ -261,10 +265,8 @@ void TransferSupervisor::DispatchAnswer(std::uint8_t cmdChar, const std::string&
         NvmLinkAnswer(packet);
     } else if (cmdChar == '\\') {
         VersionAnswer(packet);
-    } else if (IsLoadAnswer(cmdChar)) {
-        if (steps_) steps_->LoadAnswer(cmdChar, packet);
-    } else if (state_.Step != kStepIdle) {
-        Retry();
+    } else if (steps_) {
+        steps_->LoadAnswer(cmdChar, packet);
     }
 }
 
@@ -274,21 +276,31 @@ void TransferSupervisor::PanelCommsAck(TCommPanel&) {
         return;
     }
     if (state_.Step == kStepIdle || !steps_) return;
-    Answered(std::string(1, static_cast<char>(kACK)), [this] { steps_->Acknowledged(); });
+    if (gate_.JudgeAck() == AnswerGate::Verdict::Take) steps_->Acknowledged();
 }
 
 void TransferSupervisor::PanelCommsNak(TCommPanel&) {
     if (comms_.RxBuffer.empty()) Retry();
 }
 
-void TransferSupervisor::PanelCommsTimeout(TCommPanel&) {
-    if (state_.Step != kStepIdle) lateAnswers_.TimedOut();
-    Retry();
-}
+void TransferSupervisor::PanelCommsTimeout(TCommPanel&) { Retry(); }
 
 void TransferSupervisor::PanelCommsInvalidChecksum(TCommPanel&) { Retry(); }
 
 void TransferSupervisor::PanelCommsOutputTimeout(TCommPanel&) { prompts_.Error("Timed out"); }
+
+void TransferSupervisor::PanelCommsPortGone(TCommPanel&) {
+    // The keep-alive opens the port again once the device is back, and the
+    // link shakes hands by itself as at start-up.
+    connectedIndicator_ = false;
+    keepAliveAnswered_ = false;
+    view_.SetConnectionStatusText("Dis-Connected");
+    if (state_.Step != kStepIdle) {
+        prompts_.Error(PortGoneText(comms_.Port().DevicePath()));
+        AbortTransfer();
+    }
+    if (OnPortGone) OnPortGone();
+}
 
 void TransferSupervisor::PanelCommsInput(TCommPanel&, const std::string& convertedString) {
     if (state_.Step != kStepIdle || convertedString.find('\0') != std::string::npos ||
@@ -316,7 +328,10 @@ void TransferSupervisor::KeepAliveAnswered() {
 
 void TransferSupervisor::Timer2Timer() {
     if (state_.Step != kStepIdle) return;
-    comms_.Open();
+    const bool reopened = !comms_.Connected() && comms_.Open();
+    // A port found again (after its device went away) on the event log page
+    // takes that page's text reception again.
+    if (reopened && view_.ActivePage() == kPageViewEventLog) PageChanged(kPageViewEventLog);
     // "Connected" stays while the keep-alive is answered; only one that got
     // no answer by the next makes the link one being connected again.
     if (!keepAliveAnswered_) {

@@ -7,11 +7,14 @@
 #include "core/Clock.h"
 #include "core/Prompts.h"
 #include "model/Data.h"
-#include "transfer/LateAnswers.h"
+#include "transfer/AnswerGate.h"
 #include "transfer/TransferHost.h"
 #include "transfer/TransferView.h"
 
 namespace kelvane {
+
+// What the user is told when the serial device at `path` went away.
+std::string PortGoneText(const std::string& path);
 
 // Supervises the controller link for the main window: starts transfers,
 // waits for the handshake with its progress, asks the NVM-link and version
@@ -39,6 +42,7 @@ public:
     TransferState& State() override { return state_; }
     TransferStatus& Status() override { return status_; }
     void SendTransferPacket(const std::string& packet) override;
+    void SendClosingRequest(const std::string& packet) override;
     void Retry() override;
     void StartTransfer() override;
     void FinishTransfer(bool refresh) override;
@@ -57,6 +61,8 @@ public:
     void PanelCommsTimeout(TCommPanel& sender);
     void PanelCommsInvalidChecksum(TCommPanel& sender);
     void PanelCommsOutputTimeout(TCommPanel& sender);
+    // The serial device went away: a transfer stops at once.
+    void PanelCommsPortGone(TCommPanel& sender);
     void PanelCommsInput(TCommPanel& sender, const std::string& convertedString);
 
     // The clock and indicator timer (every 1000 ms) and the keep-alive timer (every 2000 ms).
@@ -79,6 +85,11 @@ public:
     // that the window can hold back the commands that must not run meanwhile.
     std::function<void(bool running)> OnRunningChanged;
     bool Running() const { return running_; }
+    // Fired when the serial device went away, after a transfer it ended.
+    std::function<void()> OnPortGone;
+    // The command line names the port and the reason when it cannot be
+    // opened; the window keeps the short message (the link trace has both).
+    bool NamePortInOpenError = false;
 
     bool ConnectedIndicator() const { return connectedIndicator_; }
     int IndicatorCountdown() const { return indicatorCountdown_; }
@@ -91,14 +102,11 @@ private:
     void KeepAliveAnswered();
     // Every answer but the keep-alive's, by its command letter.
     void DispatchAnswer(std::uint8_t cmdChar, const std::string& packet);
+    void SendRequest(const std::string& packet, AnswerGate::Identity identity);
     void AbortTransfer() { EndTransfer(false); }
     // Closes the status window and returns to idle.
     void EndTransfer(bool completed);
     void SetRunning(bool running);
-    // Runs the handler of an answer or acknowledgement, so that the packet it
-    // sends is known to follow that answer.
-    template <typename Handler>
-    void Answered(const std::string& answer, Handler handler);
 
     TData& data_;
     TPanelComms& comms_;
@@ -108,8 +116,7 @@ private:
     TransferView& view_;
     TransferSteps* steps_ = nullptr;
     TransferState state_;
-    LateAnswers lateAnswers_;
-    std::string answerInHand_;  // the answer whose handler is running
+    AnswerGate gate_;
     bool connectedIndicator_ = false;
     int indicatorCountdown_ = 0;
     bool keepAliveAnswered_ = false;  // since the last keep-alive was sent

@@ -109,12 +109,14 @@ TEST_F(SupervisorFixture, SaveAsksTheNvmLinkFirst) {
     supervisor.FinishTransfer(false);
     h.RunFor(200);  // the NAK for "I" finds the link idle
 
-    // With the handshake done, the next transfer asks at once without shaking hands again.
+    // With the handshake done, the next transfer asks at once without shaking
+    // hands again. The "I" left unanswered may still be answered, so the next
+    // goes only after a marker (a zone query) has been answered.
     supervisor.State().Step = kStepSaveDevices;
     supervisor.State().NvmCheckPending = true;
     supervisor.StartTransfer();
     h.RunFor(500);
-    EXPECT_EQ(h.simulator.CommandsHeard().substr(0, 7), "AB\\IB\\I");
+    EXPECT_EQ(h.simulator.CommandsHeard().substr(0, 7), "AB\\IB\\t");
     EXPECT_EQ(Heard('A'), 1);
 }
 
@@ -170,8 +172,11 @@ TEST_F(SupervisorFixture, TimeoutsAlsoCountTowardsTheRetryLimit) {
 TEST_F(SupervisorFixture, AcknowledgementsAdvanceTheSaveUnlessCancelled) {
     StartLoad();
     ASSERT_TRUE(h.RunUntil([&] { return steps.dispatched > 0; }, 2000));
+    supervisor.PanelCommsPacketReceived(h.comms, 'I', std::string("I\x00I", 3));
+    supervisor.SendTransferPacket(std::string("J\x01\x02", 3));
     h.comms.OnAck(h.comms);
     EXPECT_EQ(steps.acks, 1);
+    supervisor.SendTransferPacket(std::string("J\x01\x03", 3));
     h.comms.Suspended = true;
     h.comms.OnAck(h.comms);
     EXPECT_EQ(steps.acks, 1);
@@ -179,16 +184,22 @@ TEST_F(SupervisorFixture, AcknowledgementsAdvanceTheSaveUnlessCancelled) {
     EXPECT_FALSE(status.Visible());
 }
 
-TEST_F(SupervisorFixture, LoadAnswersGoToTheChainsAndOthersAreRetried) {
+// An answer that the request in hand did not ask for is owed to an earlier
+// copy (or is noise): it is dropped, and sending the request again would only
+// put one more answer on the line.
+TEST_F(SupervisorFixture, OnlyTheAnswerToTheRequestInHandGoesToTheChains) {
     StartLoad();
     ASSERT_TRUE(h.RunUntil([&] { return steps.dispatched > 0; }, 2000));
-    supervisor.PanelCommsPacketReceived(h.comms, 'I', std::string("I\x00I", 3));
+    h.comms.OnAck(h.comms);  // a load request is answered with a frame, never an acknowledgement
+    EXPECT_EQ(steps.acks, 0);
     supervisor.PanelCommsPacketReceived(h.comms, 0x80, std::string("\x80\x00\x80", 3));
     supervisor.PanelCommsPacketReceived(h.comms, 'v', std::string("v\x00v", 3));
-    EXPECT_EQ(steps.answers, "I\x80");
-    EXPECT_EQ(supervisor.State().RetryCount, 0);
     supervisor.PanelCommsPacketReceived(h.comms, 'K', std::string("K\x00K", 3));
-    EXPECT_EQ(supervisor.State().RetryCount, 1);
+    supervisor.PanelCommsPacketReceived(h.comms, 'I', std::string("I\x00I", 3));
+    EXPECT_EQ(steps.answers, "I");
+    supervisor.PanelCommsPacketReceived(h.comms, 'I', std::string("I\x00I", 3));  // nothing awaits it
+    EXPECT_EQ(steps.answers, "I");
+    EXPECT_EQ(supervisor.State().RetryCount, 0);  // nothing went again
 }
 
 TEST_F(SupervisorFixture, CancelAsksAndOnlyYesStopsTheTransfer) {

@@ -85,7 +85,7 @@ void PanelSimulator::FrameComplete() {
     if (checksum != PacketChecksum(packet)) {
         ++counts_.BadChecksums;
         Trace("bad checksum: " + Printable(frame_));
-        Queue(std::string(1, static_cast<char>(kNAK)));
+        Queue(std::string(1, static_cast<char>(kNAK)), DrawFate());
         return;
     }
     ++counts_.Frames;
@@ -93,8 +93,17 @@ void PanelSimulator::FrameComplete() {
     commandsHeard_ += static_cast<char>(command);
     Trace("heard " + Printable(frame_));
     if (options_.Silent) return;
-    std::string answer = Answer(command, packet.substr(2));
-    if (!answer.empty()) Queue(std::move(answer));
+    const std::string payload = packet.substr(2);
+    const AnswerFate scripted = options_.FateOf ? options_.FateOf(command, payload) : AnswerFate{};
+    std::string answer;
+    if (scripted.RequestSpoiled) {
+        Trace("fault: request spoiled");
+        answer.assign(1, static_cast<char>(kNAK));
+    } else {
+        answer = Answer(command, payload);
+    }
+    if (answer.empty()) return;
+    Queue(std::move(answer), options_.FateOf ? scripted : DrawFate());
 }
 
 std::string PanelSimulator::Answer(unsigned char command, const std::string& payload) {
@@ -130,22 +139,32 @@ bool PanelSimulator::Chance(double rate) {
     return std::uniform_real_distribution<double>(0.0, 1.0)(random_) < rate;
 }
 
-void PanelSimulator::Queue(std::string answer) {
+AnswerFate PanelSimulator::DrawFate() {
+    AnswerFate fate;
+    fate.Dropped = Chance(options_.DropRate);
+    if (fate.Dropped) return fate;
+    fate.Naked = Chance(options_.NakRate);
+    fate.Corrupted = !fate.Naked && Chance(options_.CorruptRate);
+    fate.Late = Chance(options_.DelayRate);
+    return fate;
+}
+
+void PanelSimulator::Queue(std::string answer, const AnswerFate& fate) {
     std::uint64_t due = clock_.NowMs() + options_.TurnaroundMs;
-    if (Chance(options_.DropRate)) {
+    if (fate.Dropped) {
         ++counts_.Dropped;
         Trace("fault: answer dropped");
         return;
     }
-    if (Chance(options_.NakRate)) {
+    if (fate.Naked) {
         answer.assign(1, static_cast<char>(kNAK));
         Trace("fault: NAK instead of the answer");
-    } else if (Chance(options_.CorruptRate)) {
+    } else if (fate.Corrupted) {
         ++counts_.Corrupted;
         answer.back() = static_cast<char>(answer.back() ^ 0x80);
         Trace("fault: answer corrupted");
     }
-    if (Chance(options_.DelayRate)) {
+    if (fate.Late) {
         ++counts_.Delayed;
         due += options_.DelayMs;
         Trace("fault: answer delayed");

@@ -13,6 +13,17 @@ namespace kelvane::sim {
 
 class EventLogTalker;
 
+// What befalls one answer on its way back: lost, or replaced by NAK or with
+// a bit of its last byte flipped, and sent late or not. A request that
+// arrived spoiled is neither stored nor answered, but NAKed.
+struct AnswerFate {
+    bool Dropped = false;
+    bool Naked = false;
+    bool Corrupted = false;
+    bool Late = false;
+    bool RequestSpoiled = false;
+};
+
 struct SimulatorOptions {
     // The discipline the controller listens in: 1 plain after SOH, 2 first
     // byte spaced and the rest marked, 3 first byte marked and the rest spaced.
@@ -27,6 +38,9 @@ struct SimulatorOptions {
     double DelayRate = 0.0;    // answer DelayMs late
     std::uint32_t DelayMs = 5000;
     std::uint32_t Seed = 1;
+    // When set, decides the fault of each answer from the request it answers
+    // (command letter and payload) in place of the rates: a script of crossings.
+    std::function<AnswerFate(unsigned char command, const std::string& payload)> FateOf;
     // Hears everything, answers nothing.
     bool Silent = false;
     // Time from the end of a request to the start of its answer.
@@ -84,7 +98,9 @@ private:
     void FrameComplete();
     // The answer to one well-formed request (empty: no answer).
     std::string Answer(unsigned char command, const std::string& payload);
-    void Queue(std::string answer);
+    // The fate of the next answer by the rates.
+    AnswerFate DrawFate();
+    void Queue(std::string answer, const AnswerFate& fate);
     bool Chance(double rate);
     void Trace(const std::string& line) const;
 
