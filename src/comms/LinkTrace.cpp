@@ -111,6 +111,8 @@ std::string Body(const TraceEntry& entry) {
             return "cannot open " + entry.Detail;
         case TraceKind::Close:
             return "close";
+        case TraceKind::Gone:
+            return "DEVICE GONE: " + entry.Detail;
         case TraceKind::Settings:
             return "line " + entry.Detail;
     }
@@ -171,7 +173,7 @@ bool TraceFilterShows(TraceFilter filter, const TraceEntry& entry) {
             return entry.Kind == TraceKind::Frame || entry.Kind == TraceKind::PartFrame ||
                    entry.Kind == TraceKind::Bytes || entry.Kind == TraceKind::Ack ||
                    entry.Kind == TraceKind::Nak || entry.Kind == TraceKind::ReplyTimeout ||
-                   entry.Kind == TraceKind::OutputTimeout;
+                   entry.Kind == TraceKind::OutputTimeout || entry.Kind == TraceKind::Gone;
         case TraceFilter::Text:
             return entry.Kind == TraceKind::Text;
         default:

@@ -29,6 +29,7 @@ enum class TraceKind {
     Open,
     OpenFailed,
     Close,
+    Gone,      // the device went away while open
     Settings,  // the line settings the port was given
 };
 

@@ -240,13 +240,17 @@ void LinkTraceDecoder::OpenFailed(const std::string& path, const std::string& er
     Port(TraceKind::OpenFailed, error.empty() ? path : path + ": " + error);
 }
 
-void LinkTraceDecoder::Closed() {
+void LinkTraceDecoder::Closed() { EndPort(TraceKind::Close, {}); }
+
+void LinkTraceDecoder::Gone(const std::string& error) { EndPort(TraceKind::Gone, error); }
+
+void LinkTraceDecoder::EndPort(TraceKind kind, const std::string& detail) {
     EndStraySent();
     if (sent_.Active) trace_.Record(FrameEntry(TraceDirection::Sent, sent_, false));
     EndReceivedFrame();
     EndReceivedText();
     settingsNoted_ = false;
-    Port(TraceKind::Close, {});
+    Port(kind, detail);
 }
 
 void LinkTraceDecoder::Configured(const LineSettings& settings) {

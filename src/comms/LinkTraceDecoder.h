@@ -33,6 +33,8 @@ public:
     void OpenFailed(const std::string& path, const std::string& error);
     // Ends what is half decoded, then notes the close.
     void Closed();
+    // The device went away while open.
+    void Gone(const std::string& error);
     void Configured(const LineSettings& settings);
 
 private:
@@ -55,6 +57,8 @@ private:
     void EndReceivedFrame();
     void EndReceivedText();
     void EndStraySent();
+    // The port closed or went away: what was being assembled ends there.
+    void EndPort(TraceKind kind, const std::string& detail);
     // The frame or part frame held in `assembly`, which is emptied.
     static TraceEntry FrameEntry(TraceDirection direction, Assembly& assembly, bool complete);
     void RecordBytes(TraceDirection direction, TraceKind kind, std::uint64_t timeMs, TComPortParity parity,

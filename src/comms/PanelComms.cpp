@@ -111,6 +111,16 @@ void TPanelComms::DoInputTimeout() {
     }
 }
 
+void TPanelComms::DoDeviceGone() {
+    // Whatever comes back is a new device: it is shaken hands with afresh.
+    LinkMode = 0;
+    HandshakeDone = false;
+    HandshakeFailed = false;
+    DCharsReceived = 0;
+    RxBuffer.clear();
+    TCommPanel::DoDeviceGone();
+}
+
 bool TPanelComms::ChecksumValid() const {
     if (RxBuffer.size() < 3) return false;
     // The frame's own length places its checksum in every link mode: with no

@@ -55,6 +55,7 @@ protected:
     void DoReceiveData(TSigComPort& port, const std::uint8_t* data, std::size_t size) override;
     void DoTick() override;
     void DoInputTimeout() override;
+    void DoDeviceGone() override;
 
 private:
     void ParityGuardDelay();

@@ -57,6 +57,10 @@ public:
     // Optional: called when received bytes are waiting, so they can be
     // handled at once instead of at the next poll.
     std::function<void()> OnDataReady;
+    // Called when an open device has gone (a USB adapter pulled, the far end
+    // of a pseudo-terminal closed): it is closed by then, and LastErrorText
+    // says what happened.
+    std::function<void()> OnGone;
 };
 
 }  // namespace kelvane

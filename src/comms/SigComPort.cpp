@@ -28,10 +28,12 @@ TSigComPort::TSigComPort(SerialDevice& device, const Clock& clock, const PortPat
     device_.OnDataReady = [this] {
         if (Connected() && !held_ && ReadReceived() > 0) receivedSinceTick_ = true;
     };
+    device_.OnGone = [this] { DeviceGone(); };
 }
 
 TSigComPort::~TSigComPort() {
     device_.OnDataReady = nullptr;
+    device_.OnGone = nullptr;
     Disconnect();
 }
 
@@ -119,6 +121,20 @@ void TSigComPort::Disconnect() {
     device_.Close();
 }
 
+std::string TSigComPort::OpenErrorText() const {
+    std::string text = "Cannot open serial port " + DevicePath();
+    return LastErrorText.empty() ? text : text + ": " + LastErrorText;
+}
+
+void TSigComPort::DeviceGone() {
+    NoteDeviceError();
+    if (pollTimer_) pollTimer_->Stop();
+    if (device_.IsOpen()) device_.Close();
+    WaitingForInput = false;
+    receivedSinceTick_ = false;
+    if (OnDeviceGone) OnDeviceGone(*this);
+}
+
 void TSigComPort::NoteDeviceError() {
     LastError = device_.LastError();
     LastErrorText = device_.LastErrorText();
@@ -194,6 +210,11 @@ bool TSigComPort::SendString(const std::string& text) {
 
 long TSigComPort::ReadReceived() {
     lastReadCount_ = device_.Read(inputBuffer_.data(), inputBuffer_.size());
+    if (lastReadCount_ < 0) {
+        // An open device that cannot be read has gone, whether or not it said so.
+        DeviceGone();
+        return lastReadCount_;
+    }
     if (lastReadCount_ > 0) {
         IdleTime = 0;
         // Handlers may send, wait and read again before they return; they get
@@ -207,6 +228,7 @@ long TSigComPort::ReadReceived() {
 void TSigComPort::PollTick() {
     if (!Connected() || held_) return;
     const long read = ReadReceived();
+    if (!Connected()) return;  // the device has gone
     // Input handled on arrival since the last tick counts as read by this one,
     // so the reply time-out runs exactly as with polling alone.
     const bool inputSinceTick = receivedSinceTick_;

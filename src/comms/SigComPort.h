@@ -63,6 +63,9 @@ public:
     TComPortNotifyEvent OnInputTimeout;
     TComPortNotifyEvent OnOutputTimeout;
     TComPortNotifyEvent OnTick;
+    // The device went away while open (or a read from it failed): the port
+    // is closed by then, and LastErrorText says what happened.
+    TComPortNotifyEvent OnDeviceGone;
 
     bool Connected() const { return device_.IsOpen(); }
     bool Connect();
@@ -88,6 +91,8 @@ public:
     LineSettings CurrentLineSettings() const;
     // The device path the current port number opens.
     std::string DevicePath() const { return paths_.Path(comPort_); }
+    // "Cannot open serial port PATH: REASON", after an Open that failed.
+    std::string OpenErrorText() const;
 
     bool WaitingForInput = false;
     std::uint32_t IdleTime = 0;  // ms without input since the last send
@@ -99,6 +104,7 @@ private:
     // Reads what has arrived and hands it on; false when the read failed.
     long ReadReceived();
     void NoteDeviceError();
+    void DeviceGone();
 
     SerialDevice& device_;
     const Clock& clock_;

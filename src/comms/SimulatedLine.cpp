@@ -36,6 +36,14 @@ bool SimulatedLine::End::Open(const std::string& path) {
     return true;
 }
 
+void SimulatedLine::End::Unplug() {
+    openFails_ = true;
+    if (!open_) return;
+    Close();
+    lastError_ = ENODEV;
+    if (OnGone) OnGone();
+}
+
 void SimulatedLine::End::Close() {
     open_ = false;
     transmit_.clear();
@@ -107,6 +115,7 @@ std::string SimulatedLine::End::LastErrorText() const {
     switch (lastError_) {
         case 0: return {};
         case EBUSY: return "the simulated device cannot be opened";
+        case ENODEV: return "the simulated device has gone";
         default: return "the simulated device is closed";
     }
 }

@@ -58,6 +58,10 @@ public:
         void SetHeld(bool held);
         // The next Open fails (the device is missing or in use).
         void SetOpenFails(bool fails) { openFails_ = fails; }
+        // The device goes away while open, as an unplugged adapter does: it
+        // closes, tells OnGone, and every Open fails until it is plugged in.
+        void Unplug();
+        void PlugIn() { openFails_ = false; }
 
     private:
         friend class SimulatedLine;

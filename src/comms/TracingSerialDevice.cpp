@@ -7,10 +7,15 @@ TracingSerialDevice::TracingSerialDevice(SerialDevice& inner, LinkTrace& trace)
     inner_.OnDataReady = [this] {
         if (OnDataReady) OnDataReady();
     };
+    inner_.OnGone = [this] {
+        if (Tracing()) decoder_.Gone(inner_.LastErrorText());
+        if (OnGone) OnGone();
+    };
 }
 
 TracingSerialDevice::~TracingSerialDevice() {
     inner_.OnDataReady = nullptr;
+    inner_.OnGone = nullptr;
 }
 
 bool TracingSerialDevice::Open(const std::string& path) {

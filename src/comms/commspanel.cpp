@@ -56,6 +56,7 @@ TCommPanel::TCommPanel(SerialDevice& device, const Clock& clock, const PortPaths
     };
     port_.OnTick = [this](TSigComPort&) { DoTick(); };
     port_.OnInputTimeout = [this](TSigComPort&) { DoInputTimeout(); };
+    port_.OnDeviceGone = [this](TSigComPort&) { DoDeviceGone(); };
     port_.OnOutputTimeout = [this](TSigComPort&) {
         if (OnOutputTimeout) OnOutputTimeout(*this);
     };
@@ -166,6 +167,11 @@ void TCommPanel::DoTick() {
 
 void TCommPanel::DoInputTimeout() {
     if (OnTimeOut) OnTimeOut(*this);
+}
+
+void TCommPanel::DoDeviceGone() {
+    ClearLineTexts();
+    if (OnPortGone) OnPortGone(*this);
 }
 
 }  // namespace kelvane

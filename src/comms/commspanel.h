@@ -93,12 +93,15 @@ public:
     TNotifyOnTransferEvent OnInput;
     TNotifyEvent OnOutputTimeout;
     TComPortReceiveDataEvent OnReceiveData;
+    // The device went away while open; the port is closed by then.
+    TNotifyEvent OnPortGone;
 
 protected:
     // The port's events; the controller protocol replaces them.
     virtual void DoReceiveData(TSigComPort& port, const std::uint8_t* data, std::size_t size);
     virtual void DoTick();
     virtual void DoInputTimeout();
+    virtual void DoDeviceGone();
 
     // Appends a terminator to both line texts.
     void AppendTerminator(std::uint8_t terminator);

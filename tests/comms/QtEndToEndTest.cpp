@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <memory>
 
 #include "comms/PanelComms.h"
 #include "comms/qt/QtPollTimer.h"
@@ -61,6 +62,28 @@ TEST(QtSerialEndToEnd, HandshakeAndVersionOverAPseudoTerminal) {
     EXPECT_FALSE(intruder.Open(pty.SlavePath()));
     comms.Close();
     EXPECT_FALSE(timer.Active());
+}
+
+// The far end of the pseudo-terminal closes, as a USB adapter is pulled: the
+// device notices by itself, closes and tells why, and reads fail at once
+// instead of spinning.
+TEST(QtSerialDevice, ADeviceThatGoesAwayIsClosedAndReported) {
+    auto pty = std::make_unique<sim::PtyPort>();
+    ASSERT_TRUE(pty->Create()) << pty->Error();
+    QtSerialDevice device;
+    int gone = 0;
+    device.OnGone = [&] { ++gone; };
+    ASSERT_TRUE(device.Open(pty->SlavePath())) << device.LastErrorText();
+    pty.reset();
+
+    QElapsedTimer waited;
+    waited.start();
+    while (gone == 0 && waited.elapsed() < 10'000) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    EXPECT_EQ(gone, 1);
+    EXPECT_FALSE(device.IsOpen());
+    EXPECT_NE(device.LastErrorText().find("the device has gone"), std::string::npos) << device.LastErrorText();
+    std::uint8_t buffer[16];
+    EXPECT_EQ(device.Read(buffer, sizeof buffer), -1);
 }
 
 TEST(QtSerialDevice, MissingDeviceFailsToOpenWithAReason) {

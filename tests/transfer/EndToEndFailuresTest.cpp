@@ -232,6 +232,30 @@ TEST(EndToEndFaults, AnswersLaterThanTheReplyTimeOutShiftNoRecord) {
     ExpectTravellingFieldsEqual(original, rig.tool);
 }
 
+// A USB adapter pulled in the middle of a load: the load stops at once with
+// the port's name, and once the adapter is back the next load completes.
+TEST(EndToEndPortGone, ALoadStopsAtOnceAndTheNextCompletesOnceThePortIsBack) {
+    DemoController controller;
+    EndToEndRig rig(controller.data, {});
+    rig.session.LoadAll();
+    while (rig.Heard('I') < 40) rig.session.Step();
+    rig.device.Line().A().Unplug();
+    rig.session.Step();
+    EXPECT_EQ(rig.session.Result(), Outcome::Failed);
+    ASSERT_EQ(rig.prompts.ShownMessages().size(), 1u);
+    EXPECT_EQ(rig.prompts.LastText(), "The serial port /dev/ttyS0 has gone: it was unplugged or closed at the other end.");
+    EXPECT_FALSE(rig.session.Status().Visible());
+    EXPECT_FALSE(rig.session.Comms().Connected());
+
+    rig.session.LoadAll();  // still unplugged
+    EXPECT_EQ(rig.session.Result(), Outcome::Failed);
+    EXPECT_EQ(rig.prompts.LastText().rfind("Cannot open serial port", 0), 0u) << rig.prompts.LastText();
+
+    rig.device.Line().A().PlugIn();
+    ASSERT_EQ(rig.LoadAll(), Outcome::Completed) << rig.prompts.LastText();
+    EXPECT_EQ(rig.tool.Loop.Device(200).DeviceType, controller.data.Loop.Device(200).DeviceType);
+}
+
 TEST(EndToEndSilentController, ElevenSendsOfOnePacketThenCannotCommunicate) {
     DemoController controller;
     EndToEndRig rig(controller.data, {});

@@ -8,6 +8,9 @@ SimulatedPanelDevice::SimulatedPanelDevice(const Clock& clock, SimulatorOptions 
     line_.A().OnDataReady = [this] {
         if (OnDataReady) OnDataReady();
     };
+    line_.A().OnGone = [this] {
+        if (OnGone) OnGone();
+    };
 }
 
 void SimulatedPanelDevice::Service() {

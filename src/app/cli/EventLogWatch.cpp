@@ -120,7 +120,7 @@ std::vector<std::string> WatchSimulated(const EventLogWatch& watch, TraceFile& t
 
 // A real serial device in real time, on the Qt event loop.
 std::vector<std::string> WatchPort(const EventLogWatch& watch, TraceFile& traceFile, CommandIo& io,
-                                   bool& opened) {
+                                   WatchResult& result) {
     TData data;
     ConsolePrompts prompts(io.err, nullptr);
     PortSession port(watch.Port, data, prompts);
@@ -128,11 +128,9 @@ std::vector<std::string> WatchPort(const EventLogWatch& watch, TraceFile& traceF
     traceFile.Follow(session.Trace());
     const SystemClock& clock = port.Clock();
     Listener listener(session, io);
-    opened = listener.Start();
-    if (!opened) {
-        // The device's reason names the device.
-        const std::string& reason = session.Comms().Port().LastErrorText;
-        io.err << "Cannot open serial port" << (reason.empty() ? " " + watch.Port : ": " + reason) << "\n";
+    result.Opened = listener.Start();
+    if (!result.Opened) {
+        io.err << session.Comms().Port().OpenErrorText() << "\n";
     } else {
         InterruptCatcher catcher;
         QEventLoop loop;
@@ -147,24 +145,30 @@ std::vector<std::string> WatchPort(const EventLogWatch& watch, TraceFile& traceF
                 watch.Seconds && clock.NowMs() - startMs >= std::uint64_t{*watch.Seconds} * 1000;
             if (catcher.Interrupted() || over) loop.quit();
         });
+        session.Supervisor().OnPortGone = [&] {
+            io.err << PortGoneText(session.Comms().Port().DevicePath()) << "\n";
+            result.PortGone = true;
+            loop.quit();
+        };
         listener.KeepAlive();
         keepAlive.start();
         stopCheck.start();
         loop.exec();
+        session.Supervisor().OnPortGone = nullptr;
     }
     return listener.TakeLines();
 }
 
 }  // namespace
 
-std::vector<std::string> WatchEventLog(const EventLogWatch& watch, CommandIo& io, bool& opened) {
+WatchResult WatchEventLog(const EventLogWatch& watch, CommandIo& io) {
+    WatchResult result;
     TraceFile traceFile;
-    opened = traceFile.Open(watch.TraceFile, io.err);
-    if (!opened) return {};
-    std::vector<std::string> lines =
-        watch.Simulate ? WatchSimulated(watch, traceFile, io) : WatchPort(watch, traceFile, io, opened);
-    traceFile.Close(io.err);
-    return lines;
+    result.Opened = traceFile.Open(watch.TraceFile, io.err);
+    if (!result.Opened) return result;
+    result.Lines = watch.Simulate ? WatchSimulated(watch, traceFile, io) : WatchPort(watch, traceFile, io, result);
+    result.TraceComplete = traceFile.Close(io.err);
+    return result;
 }
 
 }  // namespace kelvane::cli

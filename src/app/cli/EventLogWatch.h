@@ -22,12 +22,22 @@ struct EventLogWatch {
     std::string TraceFile;
 };
 
+// How a watch ended.
+struct WatchResult {
+    std::vector<std::string> Lines;  // every line received
+    // False (with the reason on the error stream) when the trace file cannot
+    // be created (then nothing is opened) or the serial port cannot be opened.
+    bool Opened = true;
+    // The serial device went away while the watch listened (said so on the error stream).
+    bool PortGone = false;
+    // False when the trace file could not be written to the end (said so).
+    bool TraceComplete = true;
+};
+
 // Puts the controller link on event log reception, as the View Event Log
 // tab does, and writes every line the controller sends to `io.out` as it
-// arrives, until `watch.Seconds` have passed or the user presses Ctrl+C.
-// Returns the lines received; `opened` is false (with the reason on
-// `io.err`) when the trace file cannot be written (then nothing is opened)
-// or the serial port could not be opened.
-std::vector<std::string> WatchEventLog(const EventLogWatch& watch, CommandIo& io, bool& opened);
+// arrives, until `watch.Seconds` have passed, the user presses Ctrl+C or
+// the serial device goes away.
+WatchResult WatchEventLog(const EventLogWatch& watch, CommandIo& io);
 
 }  // namespace kelvane::cli

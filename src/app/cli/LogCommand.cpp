@@ -1,3 +1,4 @@
+#include "app/cli/ControllerTransfer.h"
 #include "app/cli/EventLogCommands.h"
 #include "app/cli/EventLogWatch.h"
 #include "app/cli/TraceFile.h"
@@ -31,7 +32,8 @@ public:
                    "simulated controller's N seconds pass at once.\n") +
                kTraceOptionHelp +
                "Exit status: 0 done, 1 the port cannot be opened or FILE.log or the trace\n"
-               "file cannot be written, 64 wrong command line.\n";
+               "file cannot be written, 3 the serial device went away (the lines received\n"
+               "until then are still saved), 64 wrong command line.\n";
     }
 
     int Run(const std::vector<std::string>& arguments, CommandIo& io) override {
@@ -69,17 +71,18 @@ public:
             return UsageError("give either --port DEVICE or --simulate", io);
         if (watch.Printout && !watch.Simulate) return UsageError("--printout goes with --simulate", io);
 
-        bool opened = true;
-        const std::vector<std::string> lines = WatchEventLog(watch, io, opened);
-        if (!opened) return kExitFailure;
-        if (output.empty()) return kExitOk;
-        std::string error;
-        if (!WriteLogFile(output, lines, error)) {
-            io.err << error << "\n";
-            return kExitFailure;
+        const WatchResult watched = WatchEventLog(watch, io);
+        if (!watched.Opened) return kExitFailure;
+        if (!output.empty()) {
+            std::string error;
+            if (!WriteLogFile(output, watched.Lines, error)) {
+                io.err << error << "\n";
+                return kExitFailure;
+            }
+            io.err << watched.Lines.size() << " lines saved to " << output << "\n";
         }
-        io.err << lines.size() << " lines saved to " << output << "\n";
-        return kExitOk;
+        if (watched.PortGone) return kExitTransferFailed;
+        return watched.TraceComplete ? kExitOk : kExitFailure;
     }
 };
 

@@ -1,6 +1,7 @@
 #include "comms/qt/QtSerialDevice.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -41,6 +42,38 @@ QtSerialDevice::QtSerialDevice() {
     QObject::connect(&port_, &QSerialPort::readyRead, [this] {
         if (OnDataReady) OnDataReady();
     });
+    // A device that went away (an adapter pulled, a pseudo-terminal whose far
+    // end closed) makes every read of the port fail, over and over as fast as
+    // the event loop turns. The first failure has the device looked at once
+    // the port has finished the work it was doing; a device that has gone is
+    // closed then.
+    QObject::connect(&port_, &QSerialPort::errorOccurred, &port_, [this](QSerialPort::SerialPortError error) {
+        if (error == QSerialPort::NoError || !port_.isOpen() || goneCheckQueued_) return;
+        goneCheckQueued_ = true;
+        QMetaObject::invokeMethod(
+            &port_,
+            [this] {
+                goneCheckQueued_ = false;
+                if (HasGone()) Gone();
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+bool QtSerialDevice::HasGone() const {
+    const int fd = Handle();
+    if (fd < 0) return false;
+    pollfd polled{fd, 0, 0};
+    if (::poll(&polled, 1, 0) > 0 && (polled.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) return true;
+    termios tio{};
+    return ::tcgetattr(fd, &tio) != 0;
+}
+
+void QtSerialDevice::Gone() {
+    if (!port_.isOpen()) return;
+    SetError(ENODEV, "the device has gone (" + port_.errorString().toStdString() + ")");
+    port_.close();
+    if (OnGone) OnGone();
 }
 
 QtSerialDevice::~QtSerialDevice() { Close(); }
@@ -56,13 +89,12 @@ bool QtSerialDevice::Open(const std::string& path) {
     if (port_.isOpen()) Close();
     port_.setPortName(QString::fromLocal8Bit(path.c_str()));
     if (!port_.open(QIODevice::ReadWrite)) {
-        SetError(port_.error() == QSerialPort::PermissionError ? EACCES : ENODEV,
-                 path + ": " + port_.errorString().toStdString());
+        SetError(port_.error() == QSerialPort::PermissionError ? EACCES : ENODEV, port_.errorString().toStdString());
         return false;
     }
     // Nobody else may open the device while the tool holds it.
     if (::ioctl(Handle(), TIOCEXCL) != 0) {
-        SetError(static_cast<std::uint32_t>(errno), path + ": cannot take the device exclusively");
+        SetError(static_cast<std::uint32_t>(errno), "cannot take the device exclusively");
         port_.close();
         return false;
     }

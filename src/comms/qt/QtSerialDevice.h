@@ -28,11 +28,17 @@ public:
     std::string LastErrorText() const override { return lastErrorText_; }
 
 private:
+    // True when the device under the open port has hung up or stopped
+    // answering the terminal interface.
+    bool HasGone() const;
+    // The device went away under the open port: closes it and says so.
+    void Gone();
     void SetError(std::uint32_t code, const std::string& text);
     void ClearError() { SetError(0, {}); }
     int Handle() const;
 
     QSerialPort port_;
+    bool goneCheckQueued_ = false;
     std::uint32_t lastError_ = 0;
     std::string lastErrorText_;
     std::uint32_t baudRate_ = 9600;
