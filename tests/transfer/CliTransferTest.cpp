@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <filesystem>
 #include <sstream>
 
@@ -55,14 +58,14 @@ TEST_F(CliTransfer, SaveToTheSimulatedControllerCompletes) {
 TEST_F(CliTransfer, APortThatCannotOpenFailsWithTheSystemsMessageAndWritesNothing) {
     const std::string file = dir.File("out.KCF");
     EXPECT_EQ(Run(*load, {"--port", dir.File("no-such-port"), file}), kExitTransferFailed);
-    EXPECT_EQ(err.str(), "Cannot open serial port\n");
+    EXPECT_EQ(err.str(), "Cannot open serial port " + dir.File("no-such-port") + ": No such file or directory\n");
     EXPECT_EQ(dir.EntryCount(), 0u);
 
     TData site;
     site.ResetToDefaults();
     ASSERT_EQ(WriteSite(file, site, err), kExitOk);
     EXPECT_EQ(Run(*save, {file, "--port", dir.File("no-such-port")}), kExitTransferFailed);
-    EXPECT_EQ(err.str(), "Cannot open serial port\n");
+    EXPECT_EQ(err.str(), "Cannot open serial port " + dir.File("no-such-port") + ": No such file or directory\n");
 }
 
 TEST_F(CliTransfer, WrongCommandLinesAndFiles) {
@@ -105,6 +108,39 @@ TEST_F(CliTransfer, AnUnwritableTraceFileStopsBeforeAnythingIsSent) {
     EXPECT_EQ(dir.EntryCount(), 0u);
     EXPECT_EQ(Run(*load, {"--simulate", file, "--trace"}), kExitUsage);
     EXPECT_NE(err.str().find("--trace needs a file"), std::string::npos);
+}
+
+// Writes past `bytes` fail in this process while it lives, as on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) : handler_(std::signal(SIGXFSZ, SIG_IGN)) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, handler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit saved_{};
+    void (*handler_)(int);
+};
+
+TEST_F(CliTransfer, ATraceThatCannotBeWrittenToTheEndFailsTheCommand) {
+    const std::string site = dir.File("demo.KCF");
+    ASSERT_EQ(Run(*load, {"--simulate", site}), kExitOk) << err.str();
+    const std::string trace = dir.File("save.trace");
+    {
+        FileSizeLimit full(8192);
+        EXPECT_EQ(Run(*save, {site, "--simulate", "--trace", trace}), kExitTransferFailed);
+    }
+    EXPECT_EQ(err.str(), "Unable to write to " + trace + ": the trace is incomplete\n");
+    EXPECT_EQ(std::filesystem::file_size(trace), 8192u);
 }
 
 TEST_F(CliTransfer, ProgressLineOnlyOnATerminal) {

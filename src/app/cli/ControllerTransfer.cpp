@@ -150,14 +150,13 @@ bool RunOnController(const ControllerTarget& target, TData& data, const Console&
     else
         RunOnPort(target, data, prompts, progress, traceFile, work);
     progress.End();
-    traceFile.Close(io.err);
-    return true;
+    return traceFile.Close(io.err);
 }
 
 bool RunControllerTransfer(TransferDirection direction, const ControllerTarget& target, TData& data,
                            const Console& console, CommandIo& io) {
     bool completed = false;
-    RunOnController(target, data, console, io, [&](TransferSession& session, const RunUntil& runUntil) {
+    const bool traced = RunOnController(target, data, console, io, [&](TransferSession& session, const RunUntil& runUntil) {
         if (direction == TransferDirection::Load)
             session.LoadAll();
         else
@@ -165,13 +164,14 @@ bool RunControllerTransfer(TransferDirection direction, const ControllerTarget& 
         runUntil([&session] { return !session.Running(); });
         completed = session.Result() == TransferSession::Outcome::Completed;
     });
-    return completed;
+    return completed && traced;
 }
 
-ControllerVerify::Result RunControllerVerify(bool saveFirst, const ControllerTarget& target, TData& data,
-                                             const Console& console, CommandIo& io) {
-    ControllerVerify::Result result;
-    RunOnController(target, data, console, io, [&](TransferSession& session, const RunUntil& runUntil) {
+VerifyRun RunControllerVerify(bool saveFirst, const ControllerTarget& target, TData& data, const Console& console,
+                              CommandIo& io) {
+    VerifyRun run;
+    ControllerVerify::Result& result = run.Result;
+    run.TraceComplete = RunOnController(target, data, console, io, [&](TransferSession& session, const RunUntil& runUntil) {
         ControllerVerify verify(session, data);
         bool finished = false;
         verify.OnFinished = [&](const ControllerVerify::Result& outcome) {
@@ -184,7 +184,7 @@ ControllerVerify::Result RunControllerVerify(bool saveFirst, const ControllerTar
             verify.Verify();
         runUntil([&finished] { return finished; });
     });
-    return result;
+    return run;
 }
 
 }  // namespace kelvane::cli

@@ -63,8 +63,9 @@ using SessionWork = std::function<void(TransferSession& session, const RunUntil&
 // Runs `work` on a session over `data` with the controller of `target`, on
 // the transfer code the desktop program runs. The system's messages go to
 // the error stream, with a progress line on a terminal; the link trace goes
-// to the target's trace file. False, with nothing sent, when the trace file
-// cannot be written.
+// to the target's trace file. False when the trace file cannot be written:
+// with nothing sent when it cannot be created, or after the work when a line
+// could not be written (the disk filled up).
 bool RunOnController(const ControllerTarget& target, TData& data, const Console& console, CommandIo& io,
                      const SessionWork& work);
 
@@ -81,9 +82,15 @@ enum class TransferDirection { Load, Save };
 bool RunControllerTransfer(TransferDirection direction, const ControllerTarget& target, TData& data,
                            const Console& console, CommandIo& io);
 
+// A verify (or save and verify) as the command line ran it.
+struct VerifyRun {
+    ControllerVerify::Result Result;
+    bool TraceComplete = true;  // false when the trace file could not be written to the end
+};
+
 // Reads everything back from the controller (after saving `data` to it, with
 // `saveFirst`) and compares it with `data` for what travels.
-ControllerVerify::Result RunControllerVerify(bool saveFirst, const ControllerTarget& target, TData& data,
-                                             const Console& console, CommandIo& io);
+VerifyRun RunControllerVerify(bool saveFirst, const ControllerTarget& target, TData& data, const Console& console,
+                              CommandIo& io);
 
 }  // namespace kelvane::cli

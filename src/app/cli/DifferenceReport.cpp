@@ -37,7 +37,9 @@ void PrintDifferences(const std::vector<SiteDifference>& differences, bool json,
     out.write(text.constData(), text.size());
 }
 
-int ReportVerify(const ControllerVerify::Result& result, const std::string& file, CommandIo& io) {
+namespace {
+
+int ReportResult(const ControllerVerify::Result& result, const std::string& file, CommandIo& io) {
     if (!result.Compared) {
         if (result.Saved) io.err << ControllerVerify::kNotReadBackText << "\n";
         return kExitTransferFailed;
@@ -52,6 +54,14 @@ int ReportVerify(const ControllerVerify::Result& result, const std::string& file
     PrintDifferences(result.Differences, false, io.out);
     io.err << Counted(result.Differences.size()) << " between " << file << " and the controller.\n";
     return kExitDifferences;
+}
+
+}  // namespace
+
+int ReportVerify(const VerifyRun& run, const std::string& file, CommandIo& io) {
+    const int code = ReportResult(run.Result, file, io);
+    // An incomplete trace was reported on the error stream already.
+    return run.TraceComplete ? code : kExitTransferFailed;
 }
 
 }  // namespace kelvane::cli

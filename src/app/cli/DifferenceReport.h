@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/cli/Command.h"
+#include "app/cli/ControllerTransfer.h"
 #include "compare/ControllerVerify.h"
 #include "compare/SiteDifference.h"
 
@@ -18,7 +19,7 @@ void PrintDifferences(const std::vector<SiteDifference>& differences, bool json,
 // differences on standard output, what the verify found on the error
 // stream. Returns kExitOk when the controller holds the site,
 // kExitDifferences when it does not, kExitTransferFailed when a transfer
-// did not complete.
-int ReportVerify(const ControllerVerify::Result& result, const std::string& file, CommandIo& io);
+// did not complete or the trace file could not be written to the end.
+int ReportVerify(const VerifyRun& run, const std::string& file, CommandIo& io);
 
 }  // namespace kelvane::cli

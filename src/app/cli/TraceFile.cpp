@@ -19,15 +19,19 @@ void TraceFile::Follow(LinkTrace& trace) {
     if (!out_.is_open()) return;
     trace.SetRecording(true);
     trace.OnRecorded = [this](const TraceEntry& entry) {
+        if (failed_) return;
         out_ << FormatTraceEntry(entry) << '\n';
         out_.flush();
+        failed_ = !out_.good();
     };
 }
 
-void TraceFile::Close(std::ostream& err) {
-    if (!out_.is_open()) return;
+bool TraceFile::Close(std::ostream& err) {
+    if (!out_.is_open()) return true;
     out_.close();
-    if (out_.fail()) err << "Unable to write to " << path_ << "\n";
+    if (!failed_ && !out_.fail()) return true;
+    err << "Unable to write to " << path_ << ": the trace is incomplete\n";
+    return false;
 }
 
 }  // namespace kelvane::cli

@@ -25,12 +25,14 @@ public:
     // Switches recording on and writes every entry from now on (nothing
     // without a file); the trace must not outlive this file.
     void Follow(LinkTrace& trace);
-    // Closes the file, saying so on `err` when a line could not be written.
-    void Close(std::ostream& err);
+    // Closes the file; false, saying so on `err`, when a line could not be
+    // written (the disk filled up): the trace is then incomplete.
+    bool Close(std::ostream& err);
 
 private:
     std::string path_;
     std::ofstream out_;
+    bool failed_ = false;
 };
 
 }  // namespace kelvane::cli
