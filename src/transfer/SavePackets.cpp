@@ -34,7 +34,7 @@ std::string PaddedText(std::string text, std::size_t width) {
 char Flag(bool value) { return value ? 1 : 0; }
 
 // Hour and minute of a mode time. A save that sends them has checked both
-// times first (UnreadableModeTime), so every time here reads.
+// times first (SaveRefusal), so every time here reads.
 void AppendHourMinute(std::string& payload, const std::string& text) {
     const ModeTime time = ParseModeTime(text).value_or(ModeTime{});
     payload += static_cast<char>(time.Hour);
@@ -104,18 +104,6 @@ std::string SavePackets::NightMode() const {
     payload += Flag(site.NightModeAutoEnable);
     payload += Flag(site.HTM2015Enable);
     return MakePacket('y', payload);
-}
-
-std::optional<std::string> SavePackets::UnreadableModeTime() const {
-    const TKSiteConfig1& site = data_.SiteConfig;
-    const std::pair<const char*, const std::string*> times[] = {{"Night Mode starts at", &site.NightModeTime},
-                                                                {"Night Mode ends at", &site.DayModeTime}};
-    for (const auto& [label, text] : times) {
-        if (ParseModeTime(*text)) continue;
-        return std::string("Cannot save to the Network Controller: \"") + label + "\" holds \"" + *text +
-               "\", which is not a time from 00:00 to 23:59. Nothing has been sent.";
-    }
-    return std::nullopt;
 }
 
 std::string SavePackets::Timeouts() const {

@@ -1,6 +1,5 @@
 #pragma once
 #include <ctime>
-#include <optional>
 #include <string>
 
 #include "model/Data.h"
@@ -23,11 +22,6 @@ public:
     std::string CallCode() const;         // "P"
     static std::string Time(const std::tm& local);  // "U"
     std::string NightMode() const;        // "y"
-    // A message naming the first mode time that does not read as a time
-    // ("H:MM" or "HH:MM", 00:00 to 23:59) and its text; nothing when both
-    // read. A save that would send the night mode packet stops with it
-    // before its first packet.
-    std::optional<std::string> UnreadableModeTime() const;
     std::string Timeouts() const;         // 0x81
     std::string Logger() const;           // "{"
     std::string Pager() const;            // "}"

@@ -1,6 +1,7 @@
 #include "transfer/TransferChains.h"
 
 #include "core/Pages.h"
+#include "transfer/SaveCheck.h"
 
 namespace kelvane {
 
@@ -58,7 +59,7 @@ bool TransferChains::LoadFromPanel() {
 }
 
 bool TransferChains::SaveAllToPanel() {
-    if (host_.ActivePage() == kPageViewEventLog || !SiteSaveMayStart()) return false;
+    if (host_.ActivePage() == kPageViewEventLog || !SaveMayStart(WholeSaveRecords())) return false;
     UseDocumentLoad();
     TransferState& state = host_.State();
     state.SaveAll = true;
@@ -71,7 +72,7 @@ bool TransferChains::SaveAllToPanel() {
 
 bool TransferChains::SaveToPanel() {
     const std::uint8_t step = SaveStepForPage(host_.ActivePage());
-    if (step == kStepIdle || (step == kStepSaveSite && !SiteSaveMayStart())) return false;
+    if (step == kStepIdle || !SaveMayStart(SectionSaveRecords(step))) return false;
     UseDocumentLoad();
     save_.StartSectionSave(step);
     return true;
@@ -90,15 +91,17 @@ void TransferChains::ReadBackAllInto(TData& target) {
     host_.StartTransfer();
 }
 
-void TransferChains::SaveRecords(std::vector<SaveRecord> records) {
+bool TransferChains::SaveRecords(std::vector<SaveRecord> records) {
+    if (!SaveMayStart(records)) return false;
     UseDocumentLoad();
     save_.StartRecordSave(std::move(records));
+    return true;
 }
 
-bool TransferChains::SiteSaveMayStart() {
-    const std::optional<std::string> problem = SavePackets(data_).UnreadableModeTime();
-    if (problem) host_.ShowError(*problem);
-    return !problem;
+bool TransferChains::SaveMayStart(const std::vector<SaveRecord>& records) {
+    const std::optional<std::string> refusal = SaveRefusal(data_, records);
+    if (refusal) host_.ShowError(*refusal);
+    return !refusal;
 }
 
 void TransferChains::DispatchFirst() {

@@ -16,8 +16,8 @@ namespace kelvane {
 // boxes and checking `Document::CodesValid`; the transfer supervision then
 // runs the chain through `TransferSteps`. Each command returns false when no
 // transfer started: on the event log page nothing at all is touched, and a
-// save that would send a mode time that does not read says so and sends
-// nothing.
+// save that would send a value the controller refuses (or that cannot
+// travel) says so and sends nothing.
 class TransferChains : public TransferSteps {
 public:
     TransferChains(TransferHost& host, TData& data, Document& document);
@@ -35,8 +35,8 @@ public:
     // neither it nor the controller's version touches (a verify's read-back).
     // `target` must outlive the transfer.
     void ReadBackAllInto(TData& target);
-    // Saves just `records` (the records a verify found differing).
-    void SaveRecords(std::vector<SaveRecord> records);
+    // Saves just `records` (the records a verify found differing); false as above.
+    bool SaveRecords(std::vector<SaveRecord> records);
 
     void DispatchFirst() override;
     void LoadAnswer(unsigned char command, const std::string& packet) override;
@@ -46,8 +46,9 @@ public:
 private:
     // The load chain of the open document for every command but a read-back.
     void UseDocumentLoad() { activeLoad_ = &load_; }
-    // False, after telling the user why, when the site settings cannot be sent.
-    bool SiteSaveMayStart();
+    // False, after telling the user why, when a value of `records` would be
+    // refused by the controller or cannot travel: nothing is sent then.
+    bool SaveMayStart(const std::vector<SaveRecord>& records);
 
     TransferHost& host_;
     const TData& data_;

@@ -11,6 +11,7 @@ TransferSession::TransferSession(SerialDevice& device, const Clock& clock, const
       tracedDevice_(device, trace_),
       comms_(tracedDevice_, clock, paths) {
     supervisor_ = std::make_unique<TransferSupervisor>(data, comms_, status_, prompts, clock, *headlessView_);
+    supervisor_->NamePortInOpenError = true;
     chains_ = std::make_unique<TransferChains>(*supervisor_, data, document);
     Wire();
 }
@@ -61,7 +62,9 @@ void TransferSession::ReadBackAll() {
 
 void TransferSession::SaveRecords(std::vector<SaveRecord> records) {
     outcome_ = Outcome::Running;
-    chains_->SaveRecords(std::move(records));
+    if (chains_->SaveRecords(std::move(records)) || !Running()) return;
+    outcome_ = Outcome::Failed;
+    if (OnEnded) OnEnded(outcome_);
 }
 
 void TransferSession::DriveWith(ManualClock& clock, std::function<void()> serveLine, std::uint64_t stepMs) {

@@ -107,6 +107,51 @@ TEST(ChainsCommands, AModeTimeThatDoesNotReadStopsTheSaveBeforeItsFirstPacket) {
     EXPECT_TRUE(host.errors.empty());
 }
 
+// A site from a hand-made or header-only file with values the controller
+// refuses: the save stops before its first packet, naming each field and
+// value, instead of programming half the controller and blaming the cable.
+TEST(ChainsCommands, ValuesTheControllerRefusesStopTheSaveBeforeItsFirstPacket) {
+    TData data;
+    data.ResetToDefaults();
+    FakeHost host;
+    Document document;
+    TransferChains chains(host, data, document);
+    data.Loop.Device(17).DeviceType = 200;
+    data.Loop.Device(18).PlaceNameIndex = 86;
+    data.Loop.Device(19).Allocation = 2147483647;
+    data.Loop.Device(256).DeviceType = 200;  // never sent
+    data.SiteConfig.AL2Code.clear();
+    data.SiteConfig.AL3Code = "12";
+    data.SiteConfig.CallCode = "DUADU";
+    data.SiteConfig.PagerLevel = 1000;
+
+    EXPECT_FALSE(chains.SaveAllToPanel());
+    ASSERT_EQ(host.errors.size(), 1u);
+    EXPECT_EQ(host.errors[0],
+              "Cannot save to the Network Controller. Nothing has been sent, because:\n"
+              "Device 17 type holds 200, which is not a device type (0 to 9).\n"
+              "Device 18 place name holds 86, which is not a place name (0 to 85).\n"
+              "Device 19 allocation holds 2147483647, which is not an allocation that fits in a byte (0 to 255).\n"
+              "\"User (AL2) Code\" holds \"\", which is not 4 digits.\n"
+              "\"Engineer (AL3) Code\" holds \"12\", which is not 4 digits.\n"
+              "\"Call Reset Code\" holds \"DUADU\", which is longer than 4 characters.\n"
+              "\"RadioPager\" level holds 1000, which is not a pager level (0 to 4).");
+    EXPECT_EQ(host.starts, 0);
+    EXPECT_TRUE(host.sent.empty());
+
+    // A section save checks what it sends: the zones hold nothing refused.
+    host.page = kPageZoneConfig;
+    EXPECT_TRUE(chains.SaveToPanel());
+    host.FinishTransfer(false);
+    host.page = kPageDevices;
+    EXPECT_FALSE(chains.SaveToPanel());
+    EXPECT_EQ(host.errors.back().find("Cannot save to the Network Controller. Nothing has been sent, because:\nDevice 17"), 0u);
+    EXPECT_FALSE(chains.SaveRecords({{SaveRecordKind::Pager, 0}}));
+    EXPECT_EQ(host.errors.back(), "Cannot save to the Network Controller: \"RadioPager\" level holds 1000, which is not a "
+                                  "pager level (0 to 4). Nothing has been sent.");
+    EXPECT_EQ(host.starts, 1);
+}
+
 TEST(ChainsCommands, NothingIsSentWhileIdle) {
     TData data;
     FakeHost host;

@@ -144,13 +144,16 @@ TEST_F(SaveFixture, OlderControllerGetsThirtyTwoZones) {
 }
 
 TEST_F(SaveFixture, RefusedPacketIsResentUntilTheRetryLimit) {
-    tool.SiteConfig.AL2Code = "12";  // the controller refuses codes of the wrong length
+    host.uploadTime = true;
+    host.now.tm_mon = 12;  // a PC clock the controller takes for no date: month 13
+    tool.SiteConfig.AttackCode = "UUDA";
     host.page = kPageSiteConfig;
     loop.chains.SaveToPanel();
     loop.Run();
     EXPECT_TRUE(host.failed);
-    EXPECT_EQ(host.SentWithCommand('T').size(), 11u);
-    EXPECT_EQ(controller.SiteConfig.AttackCode, "DUAD");
+    EXPECT_EQ(host.SentWithCommand('U').size(), 11u);
+    EXPECT_EQ(host.SentWithCommand('y').size(), 0u);
+    EXPECT_EQ(controller.SiteConfig.AttackCode, "UUDA");  // written before the time
 }
 
 TEST_F(SaveFixture, ARecordListSendsJustThoseRecordsAndWritesThem) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "transfer/SaveCheck.h"
+
 #include "ChainsFakeHost.h"
 #include "transfer/SavePackets.h"
 
@@ -66,12 +68,12 @@ TEST_F(SavePacketsFixture, NegativeNumbersGoModulo256AndOnlyAWrapIntoAValidValue
 TEST_F(SavePacketsFixture, SiteSettingsOnTheWire) {
     TKSiteConfig1& site = data.SiteConfig;
     EXPECT_EQ(packets.NightMode(), Bytes({'y', 6, 19, 0, 7, 30, 0, 0}));
-    EXPECT_EQ(packets.UnreadableModeTime(), std::nullopt);
+    EXPECT_TRUE(SaveProblems(data, {{SaveRecordKind::NightMode, 0}}).empty());
     site.NightModeTime = "23:59";
     site.DayModeTime = "6:15";  // a hand-edited file: read as what it says
     site.NightModeAutoEnable = true;
     EXPECT_EQ(packets.NightMode(), Bytes({'y', 6, 23, 59, 6, 15, 1, 0}));
-    EXPECT_EQ(packets.UnreadableModeTime(), std::nullopt);
+    EXPECT_TRUE(SaveProblems(data, {{SaveRecordKind::NightMode, 0}}).empty());
 
     site.LoggerSetting = 0;
     EXPECT_EQ(packets.Logger(), Bytes({'{', 4, 0x00, 0xFE, 0x00, 0}));
