@@ -12,6 +12,13 @@ constexpr int kNotFittedOnWire = 0xFF;
 constexpr std::size_t kDeviceAnswerBytes = 10;
 constexpr std::size_t kEquationAnswerBytes = 25;
 
+// The controller pads its fixed-width texts with blanks; what it sends is the
+// text without them (blanks inside a text stay).
+std::string WithoutPadding(std::string text) {
+    text.erase(text.find_last_not_of(' ') + 1);
+    return text;
+}
+
 void ReadEntries(Equation& equation, const std::string& payload, std::size_t first) {
     for (int n = 1; n <= kEquationTerms; ++n) equation[n] = PayloadByte(payload, first + static_cast<std::size_t>(n - 1));
 }
@@ -26,7 +33,7 @@ bool LoadAnswers::Device(int n, const std::string& payload) {
     device.Allocation = PayloadByte(payload, 1);
     device.Enabled = PayloadByte(payload, 3);
     device.PlaceNameIndex = PayloadByte(payload, 5);
-    device.Suffix = payload.substr(6, kSuffixAnswerWidth);
+    device.Suffix = WithoutPadding(payload.substr(6, kSuffixAnswerWidth));
     return true;
 }
 
@@ -57,20 +64,20 @@ bool LoadAnswers::Group(const std::string& payload) {
 bool LoadAnswers::CallCode(const std::string& payload) {
     // The code is followed by one terminating byte.
     if (payload.empty()) return false;
-    data_.SiteConfig.CallCode = payload.substr(0, payload.size() - 1);
+    data_.SiteConfig.CallCode = WithoutPadding(payload.substr(0, payload.size() - 1));
     return true;
 }
 
 bool LoadAnswers::AttackCode(const std::string& payload) {
     if (payload.empty()) return false;
-    data_.SiteConfig.AttackCode = payload.substr(0, payload.size() - 1);
+    data_.SiteConfig.AttackCode = WithoutPadding(payload.substr(0, payload.size() - 1));
     return true;
 }
 
 bool LoadAnswers::AccessCodes(const std::string& payload) {
     if (payload.size() < 2 * kAccessCodeAnswerWidth) return false;
-    data_.SiteConfig.AL2Code = payload.substr(0, kAccessCodeAnswerWidth);
-    data_.SiteConfig.AL3Code = payload.substr(kAccessCodeAnswerWidth, kAccessCodeAnswerWidth);
+    data_.SiteConfig.AL2Code = WithoutPadding(payload.substr(0, kAccessCodeAnswerWidth));
+    data_.SiteConfig.AL3Code = WithoutPadding(payload.substr(kAccessCodeAnswerWidth, kAccessCodeAnswerWidth));
     return true;
 }
 
@@ -124,7 +131,7 @@ bool LoadAnswers::CustomName(const std::string& payload) {
     if (k < 1 || k > kCustomPlaceNameCount) return false;
     TCustomNameList& names = data_.CustomNames;
     while (names.Count() < k) names.AddCustomName();
-    names.Item(k - 1).Name = payload.substr(1);
+    names.Item(k - 1).Name = WithoutPadding(payload.substr(1));
     return true;
 }
 

@@ -168,7 +168,7 @@ TEST(EndToEndCancel, TheLoadHoldsWhileTheQuestionIsOpenAndNoCarriesOnWithoutATim
     EXPECT_EQ(rig.prompts.ShownMessages().size(), 1u) << rig.prompts.LastText();
     for (int n = 1; n < 256; ++n) {
         ASSERT_EQ(rig.tool.Loop.Device(n).DeviceType, controller.data.Loop.Device(n).DeviceType) << n;
-        ASSERT_EQ(rig.tool.Loop.Device(n).Suffix, PaddedSuffix(controller.data.Loop.Device(n).Suffix)) << n;
+        ASSERT_EQ(rig.tool.Loop.Device(n).Suffix, LoadedSuffix(controller.data.Loop.Device(n).Suffix)) << n;
     }
 }
 

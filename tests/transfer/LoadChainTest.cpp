@@ -56,9 +56,11 @@ TEST_F(LoadFixture, DevicesAreStoredByCounterWithTheControllersTypeCodes) {
     EXPECT_EQ(second.Allocation, 5);
     EXPECT_EQ(second.Enabled, 1);
     EXPECT_EQ(second.PlaceNameIndex, 31);
-    EXPECT_EQ(second.Suffix, "12A ");
+    EXPECT_EQ(second.Suffix, "12A");  // the controller's padding blank is not part of it
+    Answer('I', DeviceAnswer(0, 5, " 1 2"));
+    EXPECT_EQ(data.Loop.Device(3).Suffix, " 1 2");  // blanks inside a text stay
 
-    for (int n = 3; n <= 256; ++n) Answer('I', DeviceAnswer(6, n % 26));
+    for (int n = 4; n <= 256; ++n) Answer('I', DeviceAnswer(6, n % 26));
     EXPECT_EQ(data.Loop.Device(256).DeviceType, 7);
     EXPECT_EQ(data.Loop.Device(200).Allocation, 200 % 26);
     EXPECT_EQ(host.SentWithCommand('I').back(), Bytes({'I', 2, 1, 0}));  // device 256 asked as 0
@@ -154,9 +156,9 @@ TEST_F(LoadFixture, SiteChainTextsTicksAndValues) {
     Answer('O', std::string("UDAU") + '\0');
     EXPECT_EQ(host.status.StatusText(), "Loading Attack Reset code");
     EXPECT_EQ(host.sent.back(), Bytes({'Q', 0}));
-    Answer('Q', std::string("AADU") + '\0');
+    Answer('Q', std::string("AD  ") + '\0');
     EXPECT_EQ(host.status.StatusText(), "Loading Access codes");
-    Answer('S', "21233312");
+    Answer('S', "2123331 ");
     EXPECT_EQ(host.status.StatusText(), "Loading Night Mode settings");
     Answer('x', Bytes({21, 5, 7, 0, 1, 1}));
     EXPECT_EQ(host.status.StatusText(), "Loading Timeouts");
@@ -171,9 +173,9 @@ TEST_F(LoadFixture, SiteChainTextsTicksAndValues) {
 
     const TKSiteConfig1& site = data.SiteConfig;
     EXPECT_EQ(site.CallCode, "UDAU");
-    EXPECT_EQ(site.AttackCode, "AADU");
+    EXPECT_EQ(site.AttackCode, "AD");  // the controller's padding blanks are not part of the codes
     EXPECT_EQ(site.AL2Code, "2123");
-    EXPECT_EQ(site.AL3Code, "3312");
+    EXPECT_EQ(site.AL3Code, "331");
     EXPECT_EQ(site.NightModeTime, "21:05");
     EXPECT_EQ(site.DayModeTime, "07:00");
     EXPECT_TRUE(site.NightModeAutoEnable);
@@ -211,6 +213,10 @@ TEST(LoadAnswers, LoggerPagerAndOlderControllerFlags) {
     ASSERT_TRUE(answers.Logger(Bytes({1, 0, 2, 1})));
     EXPECT_EQ(data.SiteConfig.LoggerSetting, 2);
     EXPECT_FALSE(data.SiteConfig.SurveyorEnable);
+
+    data.ResetToDefaults();
+    ASSERT_TRUE(answers.CustomName(Bytes({3}) + "Ward 3     "));
+    EXPECT_EQ(data.CustomNames.Item(2).Name, "Ward 3");  // the padding blanks are not part of the name
 }
 
 TEST_F(LoadFixture, LoadAllRunsEverySectionAndRefreshesPlaceNamesAtTheEnd) {

@@ -54,16 +54,19 @@ inline void PopulateTravellingFields(TData& data, const std::string& version) {
     site.AttackState = false;
 }
 
-inline std::string PaddedSuffix(std::string suffix) {
-    suffix.resize(std::max<std::size_t>(suffix.size(), 4), ' ');
+// A suffix as it comes back from the controller: its four bytes, the
+// padding blanks taken off again.
+inline std::string LoadedSuffix(std::string suffix) {
+    suffix.resize(std::min<std::size_t>(suffix.size(), 4));
+    suffix.erase(suffix.find_last_not_of(' ') + 1);
     return suffix;
 }
 
 // Expects `loaded` (a fresh model that loaded everything back from a
 // controller that `original` was saved into) to hold every field that
 // travels: devices 1..255, the controller's zones (the others stay empty),
-// groups, the site chain and the custom names. The controller pads a
-// suffix to four characters (and a file written since keeps the blanks).
+// groups, the site chain and the custom names. Texts come back without the
+// blanks the controller pads them with.
 inline void ExpectTravellingFieldsEqual(const TData& original, const TData& loaded) {
     for (int n = 1; n <= 255; ++n) {
         const TKDeviceType& a = original.Loop.Device(n);
@@ -72,7 +75,7 @@ inline void ExpectTravellingFieldsEqual(const TData& original, const TData& load
         EXPECT_EQ(b.Allocation, a.Allocation) << "device " << n;
         EXPECT_EQ(b.Enabled, a.Enabled) << "device " << n;
         EXPECT_EQ(b.PlaceNameIndex, a.PlaceNameIndex) << "device " << n;
-        EXPECT_EQ(b.Suffix, PaddedSuffix(a.Suffix)) << "device " << n;
+        EXPECT_EQ(b.Suffix, LoadedSuffix(a.Suffix)) << "device " << n;
     }
     EXPECT_EQ(loaded.Loop.Device(256).DeviceType, 0);  // device 256 is never saved
 
