@@ -33,6 +33,7 @@ void TransferStatus::Close() {
     visible_ = false;
     text_.clear();
     phase_.clear();
+    waiting_.clear();
     progressPosition_ = 0;
     list_ = List::None;
     Changed();
@@ -50,6 +51,12 @@ void TransferStatus::SetStatusText(const std::string& text) {
 
 void TransferStatus::SetPhase(const std::string& phase) {
     phase_ = phase;
+    Changed();
+}
+
+void TransferStatus::SetWaiting(const std::string& waiting) {
+    if (waiting == waiting_) return;
+    waiting_ = waiting;
     Changed();
 }
 

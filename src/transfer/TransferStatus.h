@@ -40,6 +40,12 @@ public:
     void SetPhase(const std::string& phase);
     const std::string& Phase() const { return phase_; }
 
+    // What the link is waiting for when no answer has come for a while (the
+    // handshake's attempt and line discipline, the seconds since the
+    // controller last answered); empty otherwise. Closing clears it.
+    void SetWaiting(const std::string& waiting);
+    const std::string& Waiting() const { return waiting_; }
+
     void SetProgressMax(int max);
     void SetProgressPosition(int position);
     int ProgressMax() const { return progressMax_; }
@@ -65,6 +71,7 @@ private:
     List list_ = List::None;
     std::string text_;
     std::string phase_;
+    std::string waiting_;
     int progressMax_ = 100;
     int progressPosition_ = 0;
     std::vector<bool> loadChecks_ = std::vector<bool>(LoadItems().size(), false);

@@ -1,5 +1,7 @@
 #include "transfer/TransferSupervisor.h"
 
+#include <algorithm>
+
 #include "core/Pages.h"
 
 namespace kelvane {
@@ -120,6 +122,7 @@ void TransferSupervisor::SetRunning(bool running) {
 void TransferSupervisor::StartTransfer() {
     if (view_.ActivePage() == kPageViewEventLog) return;
     SetRunning(true);
+    lastHeardMs_ = clock_.NowMs();
     comms_.Suspended = false;
     status_.Show();
     status_.UnCheckAll();
@@ -165,7 +168,10 @@ void TransferSupervisor::Retry() {
         comms_.Suspended = true;
         state_.RetryCount = 0;
         AbortTransfer();
+        // No discipline and no handshake: the next transfer (or the
+        // keep-alive) opens the port and shakes hands from the start.
         comms_.LinkMode = 0;
+        comms_.HandshakeDone = false;
         comms_.Close();
         return;
     }
@@ -176,6 +182,7 @@ void TransferSupervisor::PanelCommsTick(TCommPanel&) {
     if (comms_.Suspended || view_.ActivePage() == kPageViewEventLog || !comms_.Connected() ||
         state_.Step == kStepIdle)
         return;
+    ShowWaiting();
     if (comms_.HandshakeFailed) {
         comms_.Close();
         view_.Beep();
@@ -199,6 +206,31 @@ void TransferSupervisor::PanelCommsTick(TCommPanel&) {
         case 3: comms_.HandshakeFailed = true; break;
         default: break;
     }
+}
+
+std::string TransferSupervisor::WaitingText() const {
+    static const char* const kDisciplines[] = {
+        "", "plain 8-bit characters", "first byte with space parity, the rest with mark parity",
+        "first byte with mark parity, the rest with space parity"};
+    if (!comms_.HandshakeDone) {
+        if (comms_.LinkMode < 1 || comms_.LinkMode > 3) return {};
+        const int attempt = std::clamp(kHandshakeAttempts - comms_.RetriesLeft, 1, kHandshakeAttempts);
+        return "Handshake attempt " + std::to_string(attempt) + " of " + std::to_string(kHandshakeAttempts) +
+               " in link mode " + std::to_string(comms_.LinkMode) + ": " + kDisciplines[comms_.LinkMode];
+    }
+    const std::uint64_t silentMs = clock_.NowMs() - lastHeardMs_;
+    if (silentMs < kWaitingShownAfterMs) return {};
+    std::string text = "Waiting for the controller: no answer for " + std::to_string(silentMs / 1000) + " s";
+    if (state_.RetryCount > 0)
+        text += ", sent again " + std::to_string(state_.RetryCount) + (state_.RetryCount == 1 ? " time" : " times");
+    return text;
+}
+
+void TransferSupervisor::ShowWaiting() { status_.SetWaiting(WaitingText()); }
+
+void TransferSupervisor::Heard() {
+    lastHeardMs_ = clock_.NowMs();
+    if (state_.Step != kStepIdle) ShowWaiting();
 }
 
 void TransferSupervisor::PanelCommsHandshakeReceived(TCommPanel&) {
@@ -242,6 +274,7 @@ void TransferSupervisor::VersionAnswer(const std::string& packet) {
 }
 
 void TransferSupervisor::PanelCommsPacketReceived(TPanelComms&, std::uint8_t cmdChar, const std::string& packet) {
+    Heard();
     // The keep-alive answer is not a transfer answer: it tells of a live
     // controller also after a cancel.
     if (cmdChar == 'A' && comms_.HandshakeDone) {
@@ -271,6 +304,7 @@ void TransferSupervisor::DispatchAnswer(std::uint8_t cmdChar, const std::string&
 }
 
 void TransferSupervisor::PanelCommsAck(TCommPanel&) {
+    Heard();
     if (comms_.Suspended) {
         AbortTransfer();
         return;
@@ -280,12 +314,16 @@ void TransferSupervisor::PanelCommsAck(TCommPanel&) {
 }
 
 void TransferSupervisor::PanelCommsNak(TCommPanel&) {
+    Heard();
     if (comms_.RxBuffer.empty()) Retry();
 }
 
 void TransferSupervisor::PanelCommsTimeout(TCommPanel&) { Retry(); }
 
-void TransferSupervisor::PanelCommsInvalidChecksum(TCommPanel&) { Retry(); }
+void TransferSupervisor::PanelCommsInvalidChecksum(TCommPanel&) {
+    Heard();
+    Retry();
+}
 
 void TransferSupervisor::PanelCommsOutputTimeout(TCommPanel&) { prompts_.Error("Timed out"); }
 
@@ -329,6 +367,14 @@ void TransferSupervisor::KeepAliveAnswered() {
 void TransferSupervisor::Timer2Timer() {
     if (state_.Step != kStepIdle) return;
     const bool reopened = !comms_.Connected() && comms_.Open();
+    if (comms_.LinkMode == 0 && !comms_.IsASCIIOnly) {
+        // A link that a failure left without a discipline (the retry limit,
+        // a handshake that failed in every mode, a device that went away)
+        // starts again as at start-up: the next poll tick shakes hands.
+        comms_.Suspended = false;
+        comms_.HandshakeFailed = false;
+        comms_.HandshakeDone = false;
+    }
     // A port found again (after its device went away) on the event log page
     // takes that page's text reception again.
     if (reopened && view_.ActivePage() == kPageViewEventLog) PageChanged(kPageViewEventLog);

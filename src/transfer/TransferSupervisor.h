@@ -26,6 +26,10 @@ public:
     static constexpr int kTimer1PeriodMs = 1000;
     static constexpr int kTimer2PeriodMs = 2000;
     static constexpr int kRetryLimit = 10;
+    // The handshake packet goes this often in each line discipline.
+    static constexpr int kHandshakeAttempts = 11;
+    // The status window says what the link waits for after this long without an answer.
+    static constexpr std::uint64_t kWaitingShownAfterMs = 1000;
 
     // Installs its handlers on the link's events and on the status window's Cancel.
     TransferSupervisor(TData& data, TPanelComms& panelComms, TransferStatus& status, Prompts& prompts,
@@ -107,6 +111,11 @@ private:
     // Closes the status window and returns to idle.
     void EndTransfer(bool completed);
     void SetRunning(bool running);
+    // Something came from the controller: the wait for an answer starts again.
+    void Heard();
+    // What the link waits for, in the status window.
+    std::string WaitingText() const;
+    void ShowWaiting();
 
     TData& data_;
     TPanelComms& comms_;
@@ -120,6 +129,7 @@ private:
     bool connectedIndicator_ = false;
     int indicatorCountdown_ = 0;
     bool keepAliveAnswered_ = false;  // since the last keep-alive was sent
+    std::uint64_t lastHeardMs_ = 0;   // when the controller last sent anything
     bool running_ = false;
 };
 

@@ -85,6 +85,12 @@ TfrmStatus::TfrmStatus(TransferStatus& status, QWidget* parent)
     btnCancel->setGeometry((kStatusAreaWidth - 100) / 2 + 8, 190, 100, 28);
     connect(btnCancel, &QPushButton::clicked, this, &TfrmStatus::btnCancelClick);
 
+    lblWaiting = new QLabel(body_);
+    lblWaiting->setObjectName(QStringLiteral("lblWaiting"));
+    lblWaiting->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblWaiting->setWordWrap(true);
+    lblWaiting->setGeometry(8, 220, kStatusAreaWidth, kHeight - 222);
+
     StatusList = MakeCheckList(body_, "StatusList", TransferStatus::LoadItems());
     StatusList1 = MakeCheckList(body_, "StatusList1", TransferStatus::SaveItems());
 
@@ -112,6 +118,8 @@ void TfrmStatus::StatusChanged() {
     const std::string& phase = status_.Phase();
     lblPhase->setText(QString::fromLatin1(phase.data(), static_cast<qsizetype>(phase.size())));
     lblPhase->setVisible(!phase.empty());
+    const std::string& waiting = status_.Waiting();
+    lblWaiting->setText(QString::fromLatin1(waiting.data(), static_cast<qsizetype>(waiting.size())));
     StatusList->setVisible(status_.ShownList() == TransferStatus::List::Load);
     StatusList1->setVisible(status_.ShownList() == TransferStatus::List::Save);
     ShowTicks(StatusList, status_, TransferStatus::List::Load);

@@ -31,6 +31,8 @@ public:
     QProgressBar* Progress;
     // Which part of a transfer of several runs is under way (hidden otherwise).
     QLabel* lblPhase;
+    // What the link waits for when the controller has not answered for a while.
+    QLabel* lblWaiting;
     QPushButton* btnCancel;
     QListWidget* StatusList;
     QListWidget* StatusList1;

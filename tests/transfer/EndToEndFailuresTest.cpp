@@ -86,7 +86,7 @@ TEST(EndToEndCancel, CancelInTheMiddleOfALoadKeepsWhatCameAndDropsTheLateAnswer)
     EXPECT_EQ(state.Step, kStepIdle);
     for (int n = 1; n < 40; ++n) {
         EXPECT_EQ(rig.tool.Loop.Device(n).DeviceType, controller.data.Loop.Device(n).DeviceType) << n;
-        EXPECT_EQ(rig.tool.Loop.Device(n).Suffix, PaddedSuffix(controller.data.Loop.Device(n).Suffix)) << n;
+        EXPECT_EQ(rig.tool.Loop.Device(n).Suffix, LoadedSuffix(controller.data.Loop.Device(n).Suffix)) << n;
     }
     ASSERT_NE(controller.data.Loop.Device(40).DeviceType, 0);
     EXPECT_EQ(rig.tool.Loop.Device(40).DeviceType, 0);
@@ -254,6 +254,49 @@ TEST(EndToEndPortGone, ALoadStopsAtOnceAndTheNextCompletesOnceThePortIsBack) {
     rig.device.Line().A().PlugIn();
     ASSERT_EQ(rig.LoadAll(), Outcome::Completed) << rig.prompts.LastText();
     EXPECT_EQ(rig.tool.Loop.Device(200).DeviceType, controller.data.Loop.Device(200).DeviceType);
+}
+
+// The controller stops answering in the middle of a load, then answers
+// again: the keep-alive finds it by itself and the next load completes.
+TEST(EndToEndSilentController, AfterAFailedLoadTheKeepAliveConnectsAgainAndTheNextLoadCompletes) {
+    DemoController controller;
+    EndToEndRig rig(controller.data, {});
+    rig.session.LoadAll();
+    while (rig.Heard('I') < 10) rig.session.Step();
+    rig.Simulator().Options().Silent = true;
+    ASSERT_EQ(rig.session.RunDriven(EndToEndRig::kLimitMs), Outcome::Failed);
+    EXPECT_EQ(rig.prompts.LastText(), kCannotCommunicate);
+
+    rig.Simulator().Options().Silent = false;
+    const int handshakes = rig.Heard('A');
+    TPanelComms& comms = rig.session.Comms();
+    for (int second = 0; second < 10 && !comms.HandshakeDone; ++second) {
+        if (second % 2 == 0) rig.session.Supervisor().Timer2Timer();
+        for (int i = 0; i < 100; ++i) rig.session.Step();
+    }
+    EXPECT_TRUE(comms.HandshakeDone);
+    EXPECT_GT(rig.Heard('A'), handshakes);
+    ASSERT_EQ(rig.LoadAll(), Outcome::Completed) << rig.prompts.LastText();
+    EXPECT_EQ(rig.tool.Loop.Device(200).DeviceType, controller.data.Loop.Device(200).DeviceType);
+}
+
+// While the link waits, the status window says for what: the handshake's
+// attempt and line discipline, then the seconds since the last answer.
+TEST(EndToEndSilentController, TheStatusWindowSaysWhatTheLinkWaitsFor) {
+    DemoController controller;
+    EndToEndRig rig(controller.data, {});
+    rig.Simulator().Options().Silent = true;
+    rig.session.LoadAll();
+    const TransferStatus& status = rig.session.Status();
+    for (int i = 0; i < 450; ++i) rig.session.Step();  // one handshake time-out
+    EXPECT_EQ(status.Waiting(), "Handshake attempt 2 of 11 in link mode 1: plain 8-bit characters");
+
+    rig.Simulator().Options().Silent = false;
+    while (rig.Heard('I') == 0) rig.session.Step();
+    EXPECT_EQ(status.Waiting(), "");
+    rig.Simulator().Options().Silent = true;
+    for (int i = 0; i < 650; ++i) rig.session.Step();  // 6.5 s: one resend
+    EXPECT_EQ(status.Waiting(), "Waiting for the controller: no answer for 6 s, sent again 1 time");
 }
 
 TEST(EndToEndSilentController, ElevenSendsOfOnePacketThenCannotCommunicate) {
