@@ -1,14 +1,15 @@
 #include "print/ReportTexts.h"
 
+#include "model/DeviceCatalogue.h"
 #include "model/SiteSettingTexts.h"
 
 namespace kelvane {
 
 std::string ReportAllocationText(const TKLoop& loop, int n) {
     const int allocation = loop.Device(n).Allocation;
-    if (loop.IsGroupDevice(n)) return "Group " + std::to_string(allocation + 1);
-    if (loop.IsAreaDevice(n)) return std::string("Area  ") + static_cast<char>(65 + allocation);
-    return "Zone  " + std::to_string(allocation + 1);
+    if (loop.IsGroupDevice(n)) return "Group " + OneBasedNumber(allocation);
+    if (loop.IsAreaDevice(n)) return std::string("Area  ") + AreaCharacter(allocation);
+    return "Zone  " + OneBasedNumber(allocation);
 }
 
 std::string ReportEquationText(EquationKind kind, const Equation& equation) {
