@@ -27,7 +27,7 @@ std::vector<std::string> LogLinesFromBytes(std::string_view bytes) {
 
 LogFileRead ReadLogFile(const std::string& path) {
     LogFileRead result;
-    const FileBytes file = ReadFileBytes(path);
+    const FileBytes file = ReadFileBytes(path, kMaxLogFileBytes);
     if (file.status != FileReadStatus::Read) {
         result.Error = "Unable to read " + path + ": " + file.reason;
         return result;

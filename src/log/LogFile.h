@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,10 @@ std::vector<std::string> SplitPlainTextLines(std::string_view bytes);
 // The lines of a log file's content: a rich-text document's paragraphs, or
 // the lines of plain text.
 std::vector<std::string> LogLinesFromBytes(std::string_view bytes);
+
+// Far more than any controller's log; a larger file (a disk image picked
+// under All Files) is refused unread.
+inline constexpr std::uint64_t kMaxLogFileBytes = 512u * 1024 * 1024;
 
 struct LogFileRead {
     bool Read = false;

@@ -440,9 +440,16 @@ void TfrmMain::OpenDocument() {
 }
 
 void TfrmMain::OpenDocumentFile(const std::string& path) {
-    // Only a file that will take the place of modified work asks about
-    // saving it; a cancelled save dialog keeps the work and opens nothing.
-    if (document_.Modified() && store_.IsValid(path) && !LetGoOfWork(false)) return;
+    // The file is tested first, without reading it into the model: a file
+    // that is no configuration file (a disk image, a pipe) is refused before
+    // any question, and the question about modified work comes before the
+    // file takes its place. A cancelled save dialog keeps the work and opens nothing.
+    std::string refusal;
+    if (!store_.IsValid(path, refusal)) {
+        prompts_.Error(refusal.empty() ? kNotValidFileMessage : refusal);
+        return;
+    }
+    if (!LetGoOfWork(false)) return;
     const int page = ActivePage();
     ConfigPages->hide();
     status_.Show();
@@ -459,12 +466,6 @@ void TfrmMain::OpenDocumentFile(const std::string& path) {
 }
 
 void TfrmMain::ReadDocument(const std::string& path) {
-    // A rejected file leaves everything as it was: the model, the path (so
-    // the file never becomes the target of a later Save) and the modified state.
-    if (!store_.IsValid(path)) {
-        prompts_.Error(kNotValidFileMessage);
-        return;
-    }
     document_.Path = path;
     std::string errorText;
     if (store_.Read(path, errorText)) {

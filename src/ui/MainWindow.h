@@ -75,8 +75,8 @@ public:
     void NewDocument();
     void OpenDocument();
     // What Open does once its dialog has given `path` (also for a recent
-    // file, a dropped file and the file named on the command line): asks
-    // to save a modified document first, then reads the file.
+    // file, a dropped file and the file named on the command line): tests
+    // the file, asks to save a modified document, then reads the file.
     void OpenDocumentFile(const std::string& path);
     void SaveDocument();
     void SaveDocumentAs();

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <algorithm>
+#include <filesystem>
 #include <sstream>
 
 #include "FileTestSupport.h"
@@ -69,7 +71,21 @@ TEST_F(CliTest, ShowAndExportRejectFilesThatAreNotConfigurations) {
         EXPECT_EQ(err.str(), "The selected file is not a valid Kelvane Programming Tools file\n");
         EXPECT_EQ(out.str(), "");
         EXPECT_EQ(Run({command, dir.File("missing.KCF")}), 1) << command;
-        EXPECT_EQ(err.str(), "Unable to read " + dir.File("missing.KCF") + "\n");
+        EXPECT_EQ(err.str(), "Unable to read " + dir.File("missing.KCF") + ": No such file or directory\n");
+    }
+    // A named pipe is refused at once instead of waiting for a writer, and a
+    // file far too large to be a site is not read.
+    const std::string pipe = dir.File("pipe.KCF");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const std::string huge = dir.File("disk.img");
+    WriteText(huge, "[Kelvane Header]\r\nFileType=Prog Tools\r\n");
+    std::filesystem::resize_file(huge, std::uintmax_t{2} << 40);
+    for (const char* command : {"show", "export"}) {
+        EXPECT_EQ(Run({command, pipe}), 1) << command;
+        EXPECT_EQ(err.str(), "Unable to read " + pipe + ": not a regular file\n");
+        EXPECT_EQ(Run({command, huge}), 2) << command;
+        EXPECT_EQ(err.str(), "The selected file is not a valid Kelvane Programming Tools file\n");
+        EXPECT_EQ(out.str(), "");
     }
 }
 

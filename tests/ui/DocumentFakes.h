@@ -28,7 +28,11 @@ public:
     void RefuseWritesTo(const std::string& path) { refused_.insert(path); }
     void FailReading(const std::string& path) { unreadable_.insert(path); }
 
-    bool IsValid(const std::string& path) override { return files_.count(path) > 0; }
+    bool IsValid(const std::string& path, std::string& errorText) override {
+        if (files_.count(path) > 0) return true;
+        errorText = "The selected file is not a valid Kelvane Programming Tools file";
+        return false;
+    }
 
     bool Read(const std::string& path, std::string& errorText) override {
         if (OnRead) OnRead();
