@@ -21,10 +21,10 @@ using test::WriteText;
 
 class CliTest : public ::testing::Test {
 protected:
-    int Run(std::vector<std::string> arguments) {
+    int Run(std::vector<std::string> arguments, const char* terminalCodeset = "UTF-8") {
         out.str("");
         err.str("");
-        cli::CommandIo io{out, err};
+        cli::CommandIo io{out, err, cli::TerminalText(terminalCodeset)};
         return cli::MakeCli().Run(arguments, io);
     }
 
@@ -87,6 +87,48 @@ TEST_F(CliTest, ShowAndExportRejectFilesThatAreNotConfigurations) {
         EXPECT_EQ(err.str(), "The selected file is not a valid Kelvane Programming Tools file\n");
         EXPECT_EQ(out.str(), "");
     }
+}
+
+TEST_F(CliTest, PlainTextOutputWritesSiteTextsInTheTerminalsCharacterSet) {
+    // Texts a crafted file could use to retitle, recolour or clear the terminal.
+    TData site;
+    site.ResetToDefaults();
+    site.SiteConfig.ClientName = "Ren\xE9\x65 \x1b]0;owned\x07\x1b[31mred";
+    site.CustomNames.Item(0).Name = "Caf\xE9\x9bK\b";
+    site.Loop.Device(1).Suffix = "\xB1\t";
+    Document document;
+    const std::string pathA = dir.File("a.KCF");
+    const std::string pathB = dir.File("b.KCF");
+    ASSERT_TRUE(WriteConfigFile(pathA, site, document).saved);
+    site.SiteConfig.ClientName = "Zo\xEB";
+    ASSERT_TRUE(WriteConfigFile(pathB, site, document).saved);
+    const auto expectNoControls = [](const std::string& text) {
+        for (const char c : text) {
+            const auto byte = static_cast<unsigned char>(c);
+            EXPECT_TRUE(byte == '\n' || (byte >= 0x20 && byte != 0x7F && (byte < 0x80 || byte >= 0xA0)))
+                << "byte " << int(byte) << " in " << text;
+        }
+    };
+
+    ASSERT_EQ(Run({"show", pathA}), 0) << err.str();
+    expectNoControls(out.str());
+    EXPECT_NE(out.str().find("Ren\xC3\xA9\x65 \\x1b]0;owned\\x07\\x1b[31mred\n"), std::string::npos);
+    EXPECT_NE(out.str().find("   1  Caf\xC3\xA9\\x9bK\\x08\n"), std::string::npos);
+    EXPECT_NE(out.str().find("Display       \xC2\xB1\\x09   "), std::string::npos);
+    ASSERT_EQ(Run({"diff", pathA, pathB}), 4);
+    expectNoControls(out.str());
+    EXPECT_NE(out.str().find("\xC3\xA9\x65 \\x1b]0;owned\\x07\\x1b[31mred -> Zo\xC3\xAB\n"),
+              std::string::npos);
+
+    // A Latin-1 terminal takes the bytes as they are; a plain ASCII one the escapes.
+    ASSERT_EQ(Run({"diff", pathA, pathB}, "ISO-8859-1"), 4);
+    EXPECT_NE(out.str().find("Ren\xE9\x65 \\x1b]0;owned\\x07\\x1b[31mred -> Zo\xEB\n"), std::string::npos);
+    ASSERT_EQ(Run({"diff", pathA, pathB}, "ANSI_X3.4-1968"), 4);
+    EXPECT_NE(out.str().find("Ren\\xe9e \\x1b]0;owned\\x07\\x1b[31mred -> Zo\\xeb\n"), std::string::npos);
+
+    // JSON keeps every text whole.
+    ASSERT_EQ(Run({"diff", pathA, pathB, "--json"}), 4);
+    EXPECT_NE(out.str().find("\"a\": \"Ren\xC3\xA9\x65 \\u001"), std::string::npos) << out.str();
 }
 
 TEST_F(CliTest, ShowListsFittedDevicesEquationsAndNames) {
