@@ -175,8 +175,10 @@ ConvertResult TLogConverter::ConvertLog(const std::vector<std::string>& lines) {
         result.CustomNamesAdded = CustomNamesAdded;
         if (!end.Error.empty()) {
             result.Outcome = ConvertOutcome::Stopped;
-            result.Message = "The data could not be converted at line " + std::to_string(end.ErrorLine + 1) +
-                             ": " + end.Error + ".\n" + lines[end.ErrorLine] + "\n" +
+            result.StopReport = "The data could not be converted at line " +
+                                std::to_string(end.ErrorLine + 1) + ": " + end.Error + ".\n" +
+                                lines[end.ErrorLine];
+            result.Message = result.StopReport + "\n" +
                              (result.ModelChanged() ? "The records before that line have been converted."
                                                     : "Nothing has been converted.");
             return result;
