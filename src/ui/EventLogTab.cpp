@@ -141,7 +141,7 @@ void EventLogTab::LoadLogFromDisk() {
 }
 
 void EventLogTab::SaveLogToDisk() {
-    const std::optional<std::string> path = fileDialogs_->AskSavePath();
+    const std::optional<std::string> path = fileDialogs_->AskSavePath({});
     if (!path) return;
     std::string error;
     if (!WriteLogFile(*path, lines_, error)) prompts_.Error(error);

@@ -35,6 +35,7 @@
 #include "ui/NetworkConfigTab.h"
 #include "ui/PlaceNamesTab.h"
 #include "ui/QtFileDialogs.h"
+#include "ui/QtLogFileDialogs.h"
 #include "ui/QtUserSettings.h"
 #include "ui/RecentFilesMenu.h"
 #include "ui/SiteConfigTab.h"
@@ -122,7 +123,7 @@ TfrmMain::TfrmMain(TData& data, Document& document, Prompts& prompts, DocumentSt
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QApplication::applicationName());
     setWindowIcon(MakeProgramIcon());
-    if (!fileDialogs) ownFileDialogs_ = std::make_unique<QtFileDialogs>(this, prompts_);
+    if (!fileDialogs) ownFileDialogs_ = std::make_unique<QtFileDialogs>(this, prompts_, settings_);
     fileDialogs_ = fileDialogs ? fileDialogs : ownFileDialogs_.get();
 
     deviceImages_ = std::make_unique<DeviceImages>();
@@ -335,6 +336,9 @@ void TfrmMain::BuildPages() {
     tabNetworkCfg = new NetworkConfigTab(data_, document_, prompts_);
     addPage(tabNetworkCfg, "tabNetworkCfg", "Network Config");
     tabViewLog = new EventLogTab(data_, document_, prompts_);
+    // The log's dialogs start in the last folder used, as the document's do.
+    logFileDialogs_ = std::make_unique<QtLogFileDialogs>(this, &settings_);
+    tabViewLog->SetFileDialogs(logFileDialogs_.get());
     addPage(tabViewLog, "tabViewLog", "View Event Log");
     tabComment = new CommentsTab(data_, document_);
     addPage(tabComment, "tabComment", "Comments");
@@ -505,7 +509,7 @@ TfrmMain::SaveResult TfrmMain::Save() {
 }
 
 TfrmMain::SaveResult TfrmMain::SaveAsAfterGate() {
-    const std::optional<std::string> chosen = fileDialogs_->AskSavePath();
+    const std::optional<std::string> chosen = fileDialogs_->AskSavePath(document_.Path);
     if (!chosen) return SaveResult::Cancelled;
     // The document is bound to the chosen file only once it was written there.
     std::string previousPath = std::exchange(document_.Path, *chosen);

@@ -218,6 +218,7 @@ private:
     StartupOptions options_;
     std::unique_ptr<FileDialogs> ownFileDialogs_;
     FileDialogs* fileDialogs_;
+    std::unique_ptr<FileDialogs> logFileDialogs_;
     std::unique_ptr<UserSettings> ownSettings_;
     UserSettings& settings_;
     RecentFiles recentFiles_;

@@ -45,6 +45,27 @@ TEST_F(MainWindowTest, EditThenSaveWithoutPathAsksForFileAndBindsToIt) {
     EXPECT_EQ(dialogs.shown, 1);
 }
 
+TEST_F(MainWindowTest, SaveAsOffersTheDocumentsOwnFileAndNoOtherOne) {
+    store.AddFile("/sites/Ward.KCF", {"Ward 7"});
+    Show();
+    dialogs.QueueSave("/sites/A.KCF");
+    window->SaveDocumentAs();
+    dialogs.QueueSave(std::nullopt);
+    window->SaveDocumentAs();
+    prompts.Queue(PromptAnswer::Yes);
+    window->NewDocument();
+    dialogs.QueueSave(std::nullopt);
+    window->SaveDocumentAs();
+    dialogs.QueueOpen("/sites/Ward.KCF");
+    window->OpenDocument();
+    dialogs.QueueSave(std::nullopt);
+    window->SaveDocumentAs();
+    // A new document offers no name (not that of the document before it).
+    EXPECT_EQ(dialogs.offeredSavePaths,
+              (std::vector<std::string>{"", "/sites/A.KCF", "", "/sites/Ward.KCF"}));
+    EXPECT_TRUE(dialogs.AllAnswered());
+}
+
 TEST_F(MainWindowTest, SaveAsAlwaysAsksAndCancelChangesNothing) {
     Show();
     dialogs.QueueSave(std::nullopt);

@@ -128,15 +128,17 @@ TEST_F(EventLogTabTest, NewEmptiesTheLog) {
 
 TEST_F(EventLogTabTest, TheLogFileDialogs) {
     QtLogFileDialogs dialogs(window.get());
-    EXPECT_EQ(dialogs.SaveLogDialog().windowTitle(), "Save Event log data");
-    EXPECT_EQ(dialogs.OpenLogDialog().windowTitle(), "Load Event log data");
-    for (QFileDialog* dialog : {&dialogs.SaveLogDialog(), &dialogs.OpenLogDialog()}) {
+    EXPECT_EQ(dialogs.SaveLogDialog()->windowTitle(), "Save Event log data");
+    EXPECT_EQ(dialogs.OpenLogDialog()->windowTitle(), "Load Event log data");
+    const std::unique_ptr<QFileDialog> save = dialogs.SaveLogDialog();
+    const std::unique_ptr<QFileDialog> open = dialogs.OpenLogDialog();
+    for (QFileDialog* dialog : {save.get(), open.get()}) {
         EXPECT_EQ(dialog->nameFilters(), (QStringList{"Event Log Files (*.log)", "All Files (*)"}));
         EXPECT_EQ(dialog->defaultSuffix(), "log");
     }
-    EXPECT_TRUE(dialogs.SaveLogDialog().testOption(QFileDialog::DontConfirmOverwrite));
-    EXPECT_EQ(dialogs.SaveLogDialog().objectName(), "SaveLogDialog");
-    EXPECT_EQ(dialogs.OpenLogDialog().objectName(), "OpenLogDialog");
+    EXPECT_TRUE(dialogs.SaveLogDialog()->testOption(QFileDialog::DontConfirmOverwrite));
+    EXPECT_EQ(dialogs.SaveLogDialog()->objectName(), "SaveLogDialog");
+    EXPECT_EQ(dialogs.OpenLogDialog()->objectName(), "OpenLogDialog");
 }
 
 TEST_F(EventLogTabTest, TheCustomNameQuestion) {
