@@ -122,6 +122,23 @@ TEST(ConfigFileDialogs, OpenInTheDocumentsFolderOrTheLastFolderUsed) {
     EXPECT_EQ(seen.name, QString());
 }
 
+TEST(QtPromptsText, FileNamesShowAsTheFileSystemNamesThemAndModelTextsAsLatin1) {
+    QtPrompts prompts;
+    QString shown;
+    const auto read = [&shown](QMessageBox& box) {
+        shown = box.text();
+        box.button(QMessageBox::Ok)->click();
+    };
+    OnNextDialog<QMessageBox>(read);
+    prompts.Error(
+        QFile::encodeName(QStringLiteral("Unable to write to /tmp/ro dir \u00fc/site \u00e9 \u4e2d.KCF"))
+            .toStdString());
+    EXPECT_EQ(shown, QStringLiteral("Unable to write to /tmp/ro dir \u00fc/site \u00e9 \u4e2d.KCF"));
+    OnNextDialog<QMessageBox>(read);
+    prompts.Error("Line 3: Ren\xE9\x65");
+    EXPECT_EQ(shown, QStringLiteral("Line 3: Ren\u00e9e"));
+}
+
 ParsedCommandLine Parse(QStringList arguments) {
     arguments.prepend(QStringLiteral("kelvane-tools"));
     return ParseCommandLine(arguments);
