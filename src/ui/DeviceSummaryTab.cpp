@@ -65,7 +65,7 @@ void DeviceSummaryTab::BuildControls(const DeviceImages& images) {
     DeviceToolBar = new DeviceTypeToolBar(images, kToolButtonSize, this);
 
     model_ = new DeviceTableModel(data_, this);
-    sgrdLoop = new DeviceSummaryGrid(this);
+    sgrdLoop = new DeviceSummaryGrid(prompts_, this);
     sgrdLoop->setModel(model_);
     sgrdLoop->setFixedWidth(kTableWidth + 2 * sgrdLoop->frameWidth() +
                             sgrdLoop->verticalScrollBar()->sizeHint().width());

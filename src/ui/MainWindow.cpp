@@ -336,7 +336,7 @@ void TfrmMain::BuildPages() {
     addPage(tabNetworkCfg, "tabNetworkCfg", "Network Config");
     tabViewLog = new EventLogTab(data_, document_, prompts_);
     addPage(tabViewLog, "tabViewLog", "View Event Log");
-    tabComment = new CommentsTab(data_, document_);
+    tabComment = new CommentsTab(data_, document_, prompts_);
     addPage(tabComment, "tabComment", "Comments");
     tabNotUsedNow = new QWidget;
     addPage(tabNotUsedNow, "tabNotUsedNow", "Set Config");

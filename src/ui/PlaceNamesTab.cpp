@@ -44,7 +44,7 @@ PlaceNamesTab::PlaceNamesTab(TData& data, Document& document, Prompts& prompts, 
     btnPlaceNameChange->adjustSize();
     btnPlaceNameChange->move(16 + 2 * (kListWidth + kListGap), kListTop);
     btnPlaceNameChange->hide();
-    frmEditBox = new TfrmEditBox(this);
+    frmEditBox = new TfrmEditBox(prompts_, this);
 
     connect(ListBox1, &QListWidget::itemSelectionChanged, this, &PlaceNamesTab::ListBox1Click);
     connect(ListBox2, &QListWidget::itemSelectionChanged, this, &PlaceNamesTab::ListBox2Click);

@@ -44,7 +44,7 @@ public:
 private:
     TData& data_;
     Document& document_;
-    [[maybe_unused]] Prompts& prompts_;
+    Prompts& prompts_;
 };
 
 }  // namespace kelvane

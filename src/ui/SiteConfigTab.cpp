@@ -392,7 +392,7 @@ QGroupBox* SiteConfigTab::BuildClientPanel() {
 QLineEdit* SiteConfigTab::AddTextBox(QGridLayout* grid, int row, int column, const char* label, const char* name,
                                      TextField field, int maxLength) {
     QLineEdit* box = MakeDetailBox(name, field);
-    new TypedLengthLimit(box, maxLength);
+    new TypedLengthLimit(box, maxLength, prompts_);
     box->setMaximumWidth(box->fontMetrics().averageCharWidth() * (maxLength + 8));
     AddLabel(grid, row, column, label, box);
     grid->addWidget(box, row, column + 1);

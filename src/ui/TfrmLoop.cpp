@@ -44,7 +44,7 @@ TfrmLoop::TfrmLoop(TData& data, Document& document, Prompts& prompts, const Devi
     DeviceToolBar->ToolButtonRemove->setStatusTip(QString::fromLatin1(kRemoveDeviceDesignHint));
     dwgLoop = new LoopDrawGrid(data_.Loop, images, this);
     stbarLoopInfo = new LoopInfoBar(this);
-    DeviceConfig = new TDeviceConfig(data_, document_, namesForm, images, this);
+    DeviceConfig = new TDeviceConfig(data_, document_, prompts_, namesForm, images, this);
     BuildMenus();
 
     auto* page = new QVBoxLayout(this);
