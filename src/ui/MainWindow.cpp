@@ -317,7 +317,7 @@ void TfrmMain::BuildPages() {
     editors_->RefreshActivePage = [this] { RefreshActivePage(); };
     editors_->RefreshGroupConfig = [this] { tabGroupConfig->RefreshGroupRows(); };
     editors_->SetHelp([this](int topic) { ShowHelp(topic); });
-    tabZoneCfg = new ZoneConfigTab(data_, *editors_);
+    tabZoneCfg = new ZoneConfigTab(data_, document_, prompts_, *editors_);
     addPage(tabZoneCfg, "tabZoneCfg", "Zone Config");
     tabGroupConfig = new GroupConfigTab(data_, *editors_);
     addPage(tabGroupConfig, "tabGroupConfig", "Group Config");
