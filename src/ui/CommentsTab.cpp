@@ -43,6 +43,10 @@ void CommentsTab::LoadFromModel() {
     loading_ = false;
 }
 
+void CommentsTab::HoldBackEditing(bool held) {
+    CommentsEdit->setReadOnly(held);
+}
+
 void CommentsTab::CommentsEditChange() {
     if (loading_) return;
     data_.Comments.clear();

@@ -21,6 +21,8 @@ public:
 
     // Shows the model's comment lines in the editor.
     void LoadFromModel();
+    // While held, the comments can be read but not edited.
+    void HoldBackEditing(bool held);
 
     QPlainTextEdit* CommentsEdit;
     // The hidden template a new document's comments start from.

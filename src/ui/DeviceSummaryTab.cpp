@@ -143,6 +143,13 @@ void DeviceSummaryTab::RefreshDeviceTable() {
     chkEnableZoneChanges->setChecked(enableChanges);
 }
 
+void DeviceSummaryTab::HoldBackEditing(bool held) {
+    editingHeld_ = held;
+    if (held) UntickEnableChanges();
+    chkEnableZoneChanges->setEnabled(!held);
+    DeviceToolBar->setEnabled(!held);
+}
+
 int DeviceSummaryTab::DeviceOfRow(int row) const {
     return model_->DeviceAt(row);
 }
@@ -187,7 +194,7 @@ void DeviceSummaryTab::CellClicked(bool byUser) {
     model_->SetSuffixEditing(false);
     const int device = DeviceOfRow(sgrdLoop->Row());
     if (device == 0) return;
-    if (byUser && sgrdLoop->Column() == dcSuffix) {
+    if (byUser && !editingHeld_ && sgrdLoop->Column() == dcSuffix) {
         if (data_.Loop.Device(device).DeviceType == dtNotFitted) {
             prompts_.Warning(kNoDeviceFittedMessage);
         } else if (chkEnableZoneChanges->isChecked()) {
@@ -237,6 +244,7 @@ bool DeviceSummaryTab::RefuseChange(int device) {
 }
 
 void DeviceSummaryTab::sgrdLoopDblClick() {
+    if (editingHeld_) return;
     // Every double-click marks the document, whether or not anything changes.
     document_.SetModified(true);
     model_->SetSuffixEditing(false);

@@ -143,6 +143,7 @@ TfrmMain::TfrmMain(TData& data, Document& document, Prompts& prompts, DocumentSt
          std::initializer_list<QWidget*>{btnNew, btnOpen, btnSave, btnSaveAs, btnPrint, btnLoadAllFromPanel,
                                          btnSaveAllToPanel, btnCompareWithPanel, btnLoadFromPanel, btnSavetoPanel, ConvertButton})
         CommandLock->Add(command);
+    connect(CommandLock, &TransferCommandLock::lockChanged, this, &TfrmMain::HoldBackEditing);
 
     frmStatus = new TfrmStatus(status_, this);
     frmDifferences = new TfrmDifferences(prompts_, this);
@@ -709,6 +710,19 @@ void TfrmMain::RefreshPage(int page) {
         case kPageSiteConfig: tabSiteCfg->FillSiteConfigTab(); break;
         default: break;
     }
+}
+
+void TfrmMain::HoldBackEditing(bool held) {
+    tabLoopSummary->HoldBackEditing(held);
+    tabLoop1->HoldBackEditing(held);
+    tabZoneCfg->HoldBackEditing(held);
+    tabGroupConfig->HoldBackEditing(held);
+    tabPlaceNames->HoldBackEditing(held);
+    tabSiteCfg->HoldBackEditing(held);
+    tabComment->HoldBackEditing(held);
+    // A transfer that stopped part-way refreshed nothing: the page shows
+    // what its records hold now before it takes an edit again.
+    if (!held && document_.Modified()) RefreshActivePage();
 }
 
 void TfrmMain::FillAllTabs() {

@@ -106,6 +106,9 @@ public:
     void RefreshActivePage();
     // Fills every tab from the model (never marks the document modified).
     void FillAllTabs();
+    // While a transfer runs, every page can be looked through but none
+    // takes an edit (the transfer command lock calls this).
+    void HoldBackEditing(bool held);
     // The place name lists follow the window's outer height.
     void FormResize();
     // Writes the clock texts; then the connection text through Hooks.ClockTick.

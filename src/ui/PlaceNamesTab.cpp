@@ -76,7 +76,13 @@ void PlaceNamesTab::ListBox2Click() {
     btnPlaceNameChange->show();
 }
 
+void PlaceNamesTab::HoldBackEditing(bool held) {
+    editingHeld_ = held;
+    btnPlaceNameChange->setEnabled(!held);
+}
+
 void PlaceNamesTab::EditSelectedCustomName() {
+    if (editingHeld_) return;
     const int selected = SelectedRow(ListBox2);
     if (selected < 0 || selected >= data_.CustomNames.Count()) return;
     const std::optional<QString> text =

@@ -25,6 +25,8 @@ public:
     void RefreshPlaceNameLists();
     // Sets the height of both lists (never below zero).
     void SetListHeight(int height);
+    // While held, the names can be looked through but not edited.
+    void HoldBackEditing(bool held);
 
     // A click in either list: the other list loses its selection, and
     // "Edit Place Name" shows only for the custom list.
@@ -45,6 +47,7 @@ private:
     TData& data_;
     Document& document_;
     Prompts& prompts_;
+    bool editingHeld_ = false;
 };
 
 }  // namespace kelvane

@@ -71,16 +71,20 @@ SiteConfigTab::SiteConfigTab(TData& data, Document& document, Prompts& prompts, 
       document_(document),
       prompts_(prompts),
       returnChain_(new SiteConfigReturnChain(this)) {
+    QGroupBox* access = BuildAccessPanel();
+    QGroupBox* modes = BuildModesPanel();
     auto* top = new QHBoxLayout;
-    top->addWidget(BuildAccessPanel());
-    top->addWidget(BuildModesPanel(), 1);
+    top->addWidget(access);
+    top->addWidget(modes, 1);
 
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(4, 4, 4, 4);
     page->setSpacing(4);
     page->addWidget(BuildClockPanel());
     page->addLayout(top);
-    page->addWidget(BuildClientPanel());
+    QGroupBox* client = BuildClientPanel();
+    page->addWidget(client);
+    editingControls_ = {access, modes, client, UploadTimeSelect};
     page->addStretch(1);
     SetTabAndReturnOrder();
 }
@@ -495,6 +499,10 @@ void SiteConfigTab::MarkModified() {
 }
 
 bool SiteConfigTab::UploadTimeSelected() const { return UploadTimeSelect->isChecked(); }
+
+void SiteConfigTab::HoldBackEditing(bool held) {
+    for (QWidget* control : editingControls_) control->setEnabled(!held);
+}
 
 void SiteConfigTab::SetConnectionStatusText(const QString& text) { stxtConnectedStatus->setText(text); }
 

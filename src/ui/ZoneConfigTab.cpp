@@ -75,6 +75,10 @@ void ZoneConfigTab::RefreshZoneRows() {
     }
 }
 
+void ZoneConfigTab::HoldBackEditing(bool held) {
+    ScrollBox3->widget()->setEnabled(!held);
+}
+
 void ZoneConfigTab::RenameZone(int n) {
     std::string& name = data_.ZoneList.Zones.at(static_cast<std::size_t>(n)).Name;
     const std::optional<QString> entered = frmZoneName->Ask(Latin1(name), kZoneNameTypingLimit);

@@ -32,6 +32,8 @@ public:
 
     // Fills the zone rows from the zone list.
     void RefreshZoneRows();
+    // While held, the rows show the zones but take no edit.
+    void HoldBackEditing(bool held);
     // The entry box for zone `n`'s name; a different name is stored and
     // marks the document modified.
     void RenameZone(int n);
