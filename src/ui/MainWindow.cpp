@@ -422,6 +422,7 @@ void TfrmMain::UpdateTitle() {
 // ---- document commands ----------------------------------------------------
 
 void TfrmMain::NewDocument() {
+    if (!LetGoOfWork(false)) return;
     if (prompts_.Ask(PromptKind::Confirmation, kNewQuestion, PromptButtons::YesNo) != PromptAnswer::Yes) return;
     tabLoopSummary->ResetTableCursor();
     const int page = ActivePage();
@@ -572,7 +573,7 @@ void TfrmMain::btnPrintClick() {
 }
 
 void TfrmMain::btnLoadAllFromPanelClick() {
-    if (PassCodeGate()) Call(Hooks.LoadAllFromController);
+    if (PassCodeGate() && LetGoOfWork(false)) Call(Hooks.LoadAllFromController);
 }
 
 void TfrmMain::btnSaveAllToPanelClick() {

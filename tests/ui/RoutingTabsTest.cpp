@@ -255,6 +255,7 @@ TEST_F(RoutingTabsTest, TheRowsFollowNewAndTheTabsBeingShown) {
     window->ConfigPages->setCurrentIndex(kPageGroupConfig);
     EXPECT_EQ(Groups().DivertBox(4)->text(), " 1  2 ");
 
+    prompts.Queue(PromptAnswer::No);  // the unsaved work is not kept
     prompts.Queue(PromptAnswer::Yes);
     window->NewDocument();
     EXPECT_EQ(Zones().AreaBox(2)->text(), "");
