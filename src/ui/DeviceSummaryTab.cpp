@@ -209,6 +209,21 @@ void DeviceSummaryTab::CellClicked(bool byUser) {
                               : loop.IsAreaDevice(device) ? AllocationLists::itArea
                                                           : AllocationLists::itZone);
     RebuildZoneList();
+    // A row that becomes current shows its own allocation, so that a
+    // double-click on the allocation cell applies only a choice the user made.
+    if (!byUser || device != followedDevice_) SelectAllocationOf(device);
+}
+
+void DeviceSummaryTab::SelectAllocationOf(int device) {
+    followedDevice_ = device;
+    QListWidget* list = allocation_->FrontList();
+    const int allocation = data_.Loop.Device(device).Allocation;
+    if (allocation >= 0 && allocation < list->count()) {
+        list->setCurrentRow(allocation);
+        list->scrollToItem(list->item(allocation));
+    } else {
+        list->clearSelection();
+    }
 }
 
 bool DeviceSummaryTab::sgrdLoopKeyPress(QChar) {

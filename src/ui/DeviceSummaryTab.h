@@ -101,6 +101,9 @@ private:
     void TakeAllocation(int row, int device);
     void ToggleEnabled(int row, int device);
     void PlaceNameChosen();
+    // Selects `device`'s own allocation in the list in front (nothing when
+    // the list has no such entry).
+    void SelectAllocationOf(int device);
 
     TData& data_;
     Document& document_;
@@ -112,6 +115,8 @@ private:
     bool fittedOnly_ = false;
     bool refreshing_ = false;
     bool editingHeld_ = false;
+    // The device whose allocation the lists last followed.
+    int followedDevice_ = 0;
 };
 
 }  // namespace kelvane
