@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -133,6 +134,10 @@ TfrmMain::TfrmMain(TData& data, Document& document, Prompts& prompts, DocumentSt
     BuildToolBar();
     BuildPages();
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    // What the last command did stays in view; hints show over it for a while.
+    lblStatusMessage = new QLabel;
+    lblStatusMessage->setObjectName(QStringLiteral("lblStatusMessage"));
+    statusBar()->addWidget(lblStatusMessage, 1);
     fileDrop_ = new ConfigFileDrop(*this, Open1);
     fileDrop_->OnDrop = [this](const std::string& path) { OpenDocumentFile(path); };
     CommandLock = new TransferCommandLock(this);
@@ -724,6 +729,11 @@ void TfrmMain::HoldBackEditing(bool held) {
     // A transfer that stopped part-way refreshed nothing: the page shows
     // what its records hold now before it takes an edit again.
     if (!held && document_.Modified()) RefreshActivePage();
+}
+
+void TfrmMain::SetStatusMessage(const QString& text) {
+    lblStatusMessage->setText(text);
+    statusBar()->clearMessage();
 }
 
 void TfrmMain::FillAllTabs() {

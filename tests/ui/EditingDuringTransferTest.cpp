@@ -36,6 +36,10 @@ bool ClickOpensAModalWindow(QWidget* target) {
     return opened;
 }
 
+QString StatusMessage(const TfrmMain& window) {
+    return window.lblStatusMessage->text();
+}
+
 TEST_F(DesktopLinkTest, WhileATransferRunsNoEditorTakesAnEditAndTheLoadedValuesStay) {
     TData& controller = *connection->SimulatedControllerSite();
     controller.ZoneList.Zones[15].AreaEquation = FilledEquation(kAreaEmpty);
@@ -81,6 +85,24 @@ TEST_F(DesktopLinkTest, AStoppedLoadShowsWhatItStoredBeforeThePageTakesAnEdit) {
     auto* callCode = window->tabSiteCfg->findChild<QLineEdit*>(QStringLiteral("txtCallCode"));
     ASSERT_FALSE(controller.SiteConfig.CallCode.empty());
     EXPECT_EQ(callCode->text().toStdString(), controller.SiteConfig.CallCode);
+    EXPECT_EQ(StatusMessage(*window),
+              "Load from the controller stopped at 12:00 after loading 256 devices, 64 zones, 32 groups and "
+              "the site settings; the rest of the site is as it was");
+}
+
+TEST_F(DesktopLinkTest, TheStatusBarSaysWhatAWholeLoadAndASaveDid) {
+    RunFor(6000);
+    window->btnLoadAllFromPanel->click();
+    ASSERT_TRUE(RunUntil([&] { return !window->Status().Visible(); }, 120000));
+    EXPECT_TRUE(prompts.ShownMessages().empty()) << prompts.LastText();
+    EXPECT_EQ(StatusMessage(*window),
+              "Loaded 256 devices, 64 zones, 32 groups, the site settings and 45 custom place names from the "
+              "controller 08B14 at 12:00");
+
+    window->ConfigPages->setCurrentIndex(kPageZoneConfig);
+    window->btnSavetoPanel->click();
+    ASSERT_TRUE(RunUntil([&] { return !window->Status().Visible(); }, 120000));
+    EXPECT_EQ(StatusMessage(*window), "Saved the zones to the controller 08B14 at 12:00");
 }
 
 }  // namespace
