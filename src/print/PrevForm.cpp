@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFrame>
@@ -424,9 +425,10 @@ bool TPreviewForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool TPreviewForm::event(QEvent* event) {
-    // The hint of the control under the mouse.
+    // The hint of the control under the mouse; with none, what was done last.
     if (event->type() == QEvent::StatusTip) {
-        HintLabel->setText(static_cast<QStatusTipEvent*>(event)->tip());
+        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+        HintLabel->setText(tip.isEmpty() ? doneText_ : tip);
         return true;
     }
     return QDialog::event(event);
@@ -447,6 +449,12 @@ void TPreviewForm::ExportPdfButClick() {
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
     if (printer_.ExportPdf(path)) {
         printer_.PdfPath = path;
+        const int pages = printer_.PageCount();
+        doneText_ = QStringLiteral("Exported %1 %2 to %3")
+                        .arg(pages)
+                        .arg(pages == 1 ? QStringLiteral("page") : QStringLiteral("pages"))
+                        .arg(QDir::toNativeSeparators(path));
+        HintLabel->setText(doneText_);
     } else if (MessagePrompts) {
         MessagePrompts->Error("Unable to write to " + QFile::encodeName(path).toStdString());
     }

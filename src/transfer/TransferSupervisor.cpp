@@ -96,6 +96,7 @@ void TransferSupervisor::SendVersionQuery() { SendTransferPacket(kVersionQuery);
 
 void TransferSupervisor::EndTransfer(bool completed) {
     const bool wasRunning = state_.Step != kStepIdle;
+    if (wasRunning) lastEnding_ = {state_.Step, completed};
     lateAnswers_.Reset();
     status_.Close();
     state_.Step = kStepIdle;

@@ -80,6 +80,14 @@ public:
     std::function<void(bool running)> OnRunningChanged;
     bool Running() const { return running_; }
 
+    // Where the transfer that ended last was when it ended: its step, and
+    // whether its chain finished. Set before either event of the end fires.
+    struct Ending {
+        std::uint8_t Step = kStepIdle;
+        bool Completed = false;
+    };
+    const Ending& LastEnding() const { return lastEnding_; }
+
     bool ConnectedIndicator() const { return connectedIndicator_; }
     int IndicatorCountdown() const { return indicatorCountdown_; }
 
@@ -114,6 +122,7 @@ private:
     int indicatorCountdown_ = 0;
     bool keepAliveAnswered_ = false;  // since the last keep-alive was sent
     bool running_ = false;
+    Ending lastEnding_;
 };
 
 }  // namespace kelvane

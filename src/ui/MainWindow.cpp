@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -134,6 +135,10 @@ TfrmMain::TfrmMain(TData& data, Document& document, Prompts& prompts, DocumentSt
     BuildToolBar();
     BuildPages();
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    // What the last command did stays in view; hints show over it for a while.
+    lblStatusMessage = new QLabel;
+    lblStatusMessage->setObjectName(QStringLiteral("lblStatusMessage"));
+    statusBar()->addWidget(lblStatusMessage, 1);
     fileDrop_ = new ConfigFileDrop(*this, Open1);
     fileDrop_->OnDrop = [this](const std::string& path) { OpenDocumentFile(path); };
     CommandLock = new TransferCommandLock(this);
@@ -144,6 +149,7 @@ TfrmMain::TfrmMain(TData& data, Document& document, Prompts& prompts, DocumentSt
          std::initializer_list<QWidget*>{btnNew, btnOpen, btnSave, btnSaveAs, btnPrint, btnLoadAllFromPanel,
                                          btnSaveAllToPanel, btnCompareWithPanel, btnLoadFromPanel, btnSavetoPanel, ConvertButton})
         CommandLock->Add(command);
+    connect(CommandLock, &TransferCommandLock::lockChanged, this, &TfrmMain::HoldBackEditing);
 
     frmStatus = new TfrmStatus(status_, this);
     frmDifferences = new TfrmDifferences(prompts_, this);
@@ -318,7 +324,7 @@ void TfrmMain::BuildPages() {
     editors_->RefreshActivePage = [this] { RefreshActivePage(); };
     editors_->RefreshGroupConfig = [this] { tabGroupConfig->RefreshGroupRows(); };
     editors_->SetHelp([this](int topic) { ShowHelp(topic); });
-    tabZoneCfg = new ZoneConfigTab(data_, *editors_);
+    tabZoneCfg = new ZoneConfigTab(data_, document_, prompts_, *editors_);
     addPage(tabZoneCfg, "tabZoneCfg", "Zone Config");
     tabGroupConfig = new GroupConfigTab(data_, *editors_);
     addPage(tabGroupConfig, "tabGroupConfig", "Group Config");
@@ -340,7 +346,7 @@ void TfrmMain::BuildPages() {
     logFileDialogs_ = std::make_unique<QtLogFileDialogs>(this, &settings_);
     tabViewLog->SetFileDialogs(logFileDialogs_.get());
     addPage(tabViewLog, "tabViewLog", "View Event Log");
-    tabComment = new CommentsTab(data_, document_);
+    tabComment = new CommentsTab(data_, document_, prompts_);
     addPage(tabComment, "tabComment", "Comments");
     tabNotUsedNow = new QWidget;
     addPage(tabNotUsedNow, "tabNotUsedNow", "Set Config");
@@ -425,6 +431,7 @@ void TfrmMain::UpdateTitle() {
 // ---- document commands ----------------------------------------------------
 
 void TfrmMain::NewDocument() {
+    if (!LetGoOfWork(false)) return;
     if (prompts_.Ask(PromptKind::Confirmation, kNewQuestion, PromptButtons::YesNo) != PromptAnswer::Yes) return;
     tabLoopSummary->ResetTableCursor();
     const int page = ActivePage();
@@ -576,7 +583,7 @@ void TfrmMain::btnPrintClick() {
 }
 
 void TfrmMain::btnLoadAllFromPanelClick() {
-    if (PassCodeGate()) Call(Hooks.LoadAllFromController);
+    if (PassCodeGate() && LetGoOfWork(false)) Call(Hooks.LoadAllFromController);
 }
 
 void TfrmMain::btnSaveAllToPanelClick() {
@@ -714,6 +721,24 @@ void TfrmMain::RefreshPage(int page) {
         case kPageSiteConfig: tabSiteCfg->FillSiteConfigTab(); break;
         default: break;
     }
+}
+
+void TfrmMain::HoldBackEditing(bool held) {
+    tabLoopSummary->HoldBackEditing(held);
+    tabLoop1->HoldBackEditing(held);
+    tabZoneCfg->HoldBackEditing(held);
+    tabGroupConfig->HoldBackEditing(held);
+    tabPlaceNames->HoldBackEditing(held);
+    tabSiteCfg->HoldBackEditing(held);
+    tabComment->HoldBackEditing(held);
+    // A transfer that stopped part-way refreshed nothing: the page shows
+    // what its records hold now before it takes an edit again.
+    if (!held && document_.Modified()) RefreshActivePage();
+}
+
+void TfrmMain::SetStatusMessage(const QString& text) {
+    lblStatusMessage->setText(text);
+    statusBar()->clearMessage();
 }
 
 void TfrmMain::FillAllTabs() {

@@ -19,6 +19,7 @@ class QPushButton;
 class QTabWidget;
 class QTimer;
 class QFrame;
+class QLabel;
 class QMenu;
 class QToolButton;
 
@@ -106,6 +107,11 @@ public:
     void RefreshActivePage();
     // Fills every tab from the model (never marks the document modified).
     void FillAllTabs();
+    // While a transfer runs, every page can be looked through but none
+    // takes an edit (the transfer command lock calls this).
+    void HoldBackEditing(bool held);
+    // Says in the status bar what a command has done.
+    void SetStatusMessage(const QString& text);
     // The place name lists follow the window's outer height.
     void FormResize();
     // Writes the clock texts; then the connection text through Hooks.ClockTick.
@@ -151,6 +157,7 @@ public:
     QAction* Contents1;
     QAction* About1;
     QMenu* ViewMenu;
+    QLabel* lblStatusMessage;
 
     QTabWidget* ConfigPages;
     DeviceSummaryTab* tabLoopSummary;

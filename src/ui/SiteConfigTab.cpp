@@ -71,16 +71,20 @@ SiteConfigTab::SiteConfigTab(TData& data, Document& document, Prompts& prompts, 
       document_(document),
       prompts_(prompts),
       returnChain_(new SiteConfigReturnChain(this)) {
+    QGroupBox* access = BuildAccessPanel();
+    QGroupBox* modes = BuildModesPanel();
     auto* top = new QHBoxLayout;
-    top->addWidget(BuildAccessPanel());
-    top->addWidget(BuildModesPanel(), 1);
+    top->addWidget(access);
+    top->addWidget(modes, 1);
 
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(4, 4, 4, 4);
     page->setSpacing(4);
     page->addWidget(BuildClockPanel());
     page->addLayout(top);
-    page->addWidget(BuildClientPanel());
+    QGroupBox* client = BuildClientPanel();
+    page->addWidget(client);
+    editingControls_ = {access, modes, client, UploadTimeSelect};
     page->addStretch(1);
     SetTabAndReturnOrder();
 }
@@ -392,7 +396,7 @@ QGroupBox* SiteConfigTab::BuildClientPanel() {
 QLineEdit* SiteConfigTab::AddTextBox(QGridLayout* grid, int row, int column, const char* label, const char* name,
                                      TextField field, int maxLength) {
     QLineEdit* box = MakeDetailBox(name, field);
-    new TypedLengthLimit(box, maxLength);
+    new TypedLengthLimit(box, maxLength, prompts_);
     box->setMaximumWidth(box->fontMetrics().averageCharWidth() * (maxLength + 8));
     AddLabel(grid, row, column, label, box);
     grid->addWidget(box, row, column + 1);
@@ -495,6 +499,10 @@ void SiteConfigTab::MarkModified() {
 }
 
 bool SiteConfigTab::UploadTimeSelected() const { return UploadTimeSelect->isChecked(); }
+
+void SiteConfigTab::HoldBackEditing(bool held) {
+    for (QWidget* control : editingControls_) control->setEnabled(!held);
+}
 
 void SiteConfigTab::SetConnectionStatusText(const QString& text) { stxtConnectedStatus->setText(text); }
 

@@ -188,6 +188,25 @@ TEST_F(CliTest, ExportCarriesLatin1TextsAsUnicode) {
     EXPECT_NE(out.str().find("\"MainVersion\": \"Not Available\""), std::string::npos);
 }
 
+TEST_F(CliTest, ImportTakesTypographicCharactersAsTheirLatin1LookAlikes) {
+    TData data;
+    data.ResetToDefaults();
+    QJsonObject json = cli::SiteToJson(data);
+    QJsonObject site = json["site"].toObject();
+    site["ClientName"] = QString::fromUtf8("\u201CSt Ann\u2019s\u201D \u2013 Ward\u00A03\u2026");
+    json["site"] = site;
+    json["comments"] = QJsonArray{QString::fromUtf8("Caf\u00E9 \u2014 night staff")};
+    WriteText(dir.File("site.json"), QJsonDocument(json).toJson().toStdString());
+
+    const std::string path = dir.File("typed.KCF");
+    ASSERT_EQ(Run({"import", dir.File("site.json"), path}), 0) << err.str();
+    TData read;
+    Document document;
+    ASSERT_TRUE(OpenConfigFile(path, read, document).Read());
+    EXPECT_EQ(read.SiteConfig.ClientName, "\"St Ann's\" - Ward 3...");
+    EXPECT_EQ(read.Comments, std::vector<std::string>{"Caf\xE9 - night staff"});
+}
+
 TEST_F(CliTest, BadJsonIsRefusedWithOneLineAndNothingWritten) {
     const std::string out_kcf = dir.File("out.KCF");
     const std::string json = dir.File("site.json");
@@ -236,7 +255,9 @@ TEST_F(CliTest, BadJsonIsRefusedWithOneLineAndNothingWritten) {
     zones[2] = zone;
     notLatin1["zones"] = zones;
     EXPECT_EQ(importing(QJsonDocument(notLatin1).toJson().toStdString()), 1);
-    EXPECT_EQ(err.str(), json + ": not a complete site (zones[2].Name: holds a character outside Latin-1)\n");
+    EXPECT_EQ(err.str(), json +
+                             ": not a complete site (zones[2].Name: holds the character U+20AC, which a site "
+                             "configuration cannot hold (Latin-1 text only))\n");
 
     QJsonObject twice = good;
     QJsonArray groups = twice["groups"].toArray();

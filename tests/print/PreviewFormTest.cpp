@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QEnterEvent>
 #include <QFile>
 #include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QStatusTipEvent>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -185,6 +188,15 @@ TEST_F(PreviewFormTest, ExportPdfWritesThePagesOrSaysWhyNot) {
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_EQ(CountPdfPages(written.readAll()), 2);
     EXPECT_TRUE(prompts.ShownMessages().empty());
+    // The status bar says so, and says it again once a hint has come and gone.
+    const QString exported =
+        QStringLiteral("Exported 2 pages to ") + QDir::toNativeSeparators(path + QStringLiteral(".pdf"));
+    EXPECT_EQ(form->HintLabel->text(), exported);
+    QStatusTipEvent hint(QStringLiteral("Print"));
+    QStatusTipEvent noHint{QString()};
+    QApplication::sendEvent(form.get(), &hint);
+    QApplication::sendEvent(form.get(), &noHint);
+    EXPECT_EQ(form->HintLabel->text(), exported);
 
     form->AskPdfPath = [&] { return folder.filePath(QStringLiteral("no/such/folder.pdf")); };
     QTest::mouseClick(form->ExportPdfBut, Qt::LeftButton);

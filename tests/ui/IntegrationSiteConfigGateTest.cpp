@@ -106,12 +106,15 @@ TEST_F(IntegrationSiteConfigTest, SaveAsPrintAndTheFourControllerCommandsStopAtA
     EXPECT_EQ(dialogs.shown, 0);
     EXPECT_TRUE(store.writes.empty());
 
-    // With four digits every command goes through.
+    // With four digits every command goes through (the whole load after
+    // offering to save the code just typed).
     QTest::keyClicks(userCode, "1");
     prompts.Clear();
     dialogs.QueueSave(std::nullopt);
+    prompts.Queue(PromptAnswer::No);
     for (const auto& [name, button] : commands) QTest::mouseClick(button, Qt::LeftButton);
-    EXPECT_TRUE(prompts.ShownMessages().empty());
+    ASSERT_EQ(prompts.ShownMessages().size(), 1u);
+    EXPECT_EQ(prompts.LastText(), "Configuration is not saved. Do you wish to save it now?");
     EXPECT_EQ(dialogs.shown, 1);
     EXPECT_EQ(calls, (std::vector<std::string>{"print", "load all", "save all", "load page", "save page"}));
 }

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <functional>
 
 #include "core/MemorySettings.h"
+#include "TypeText.h"
 #include "core/ScriptedPrompts.h"
 #include "ui/CaptionBar.h"
 #include "ui/CommentsTab.h"
@@ -223,11 +225,33 @@ TEST(AboutBox, Texts) {
 TEST(CommentsPage, EditorWritesMSSansSerif19PixelsHighOrASansSerifFaceInstead) {
     TData data;
     Document document;
-    CommentsTab tab(data, document);
+    ScriptedPrompts prompts;
+    CommentsTab tab(data, document, prompts);
     const QFont font = tab.CommentsEdit->font();
     EXPECT_EQ(font.family(), "MS Sans Serif");
     EXPECT_EQ(font.pixelSize(), 19);
     EXPECT_EQ(font.styleHint(), QFont::SansSerif);
+}
+
+TEST(CommentsPage, TypedAndPastedTextBecomesLatin1OrIsRefusedByName) {
+    TData data;
+    Document document;
+    ScriptedPrompts prompts;
+    CommentsTab tab(data, document, prompts);
+    TypeText(tab.CommentsEdit, QString::fromUtf8("Night staff \u2014 \u201Cquiet\u201D"));
+    QApplication::clipboard()->setText(QString::fromUtf8("\u2026 caf\u00E9\u00A0ok"));
+    tab.CommentsEdit->paste();
+    const std::vector<std::string> taken{"Night staff - \"quiet\"... caf\xE9 ok"};
+    EXPECT_EQ(data.Comments, taken);
+    EXPECT_TRUE(prompts.ShownMessages().empty());
+
+    TypeText(tab.CommentsEdit, QString::fromUtf8("\u20AC"));
+    QApplication::clipboard()->setText(QString::fromUtf8("Bay \U0001F600"));
+    tab.CommentsEdit->paste();
+    EXPECT_EQ(data.Comments, taken);
+    ASSERT_EQ(prompts.ShownMessages().size(), 2u);
+    EXPECT_EQ(prompts.ShownMessages()[0].text.find("The character U+20AC cannot be kept"), 0u);
+    EXPECT_EQ(prompts.ShownMessages()[1].text.find("The character U+1F600 cannot be kept"), 0u);
 }
 
 TEST(TransferCommandLock, HoldsCommandsBackAndGivesThemTheStateLastAskedFor) {
