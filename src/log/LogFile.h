@@ -13,7 +13,8 @@ namespace kelvane {
 std::vector<std::string> SplitPlainTextLines(std::string_view bytes);
 
 // The lines of a log file's content: a rich-text document's paragraphs, or
-// the lines of plain text.
+// the lines of plain text. Plain text marked as UTF-8 (by a byte-order mark)
+// is read as such into 8-bit lines.
 std::vector<std::string> LogLinesFromBytes(std::string_view bytes);
 
 struct LogFileRead {

@@ -79,6 +79,10 @@ public:
         return std::move(lines_);
     }
 
+    // Once the document is read: what follows its closing brace (nothing
+    // when it was cut short).
+    std::string_view Rest() const { return in_.substr(pos_); }
+
 private:
     struct GroupState {
         bool skipping = false;
@@ -247,11 +251,23 @@ bool IsRtf(std::string_view bytes) {
     while (at < bytes.size() &&
            (bytes[at] == ' ' || bytes[at] == '\t' || bytes[at] == '\r' || bytes[at] == '\n'))
         ++at;
-    return bytes.substr(at, 5) == "{\\rtf";
+    // "{\rtf1", "{\rtf\ansi", "{\rtf}", but not the control word "{\rtfx".
+    return bytes.substr(at, 5) == "{\\rtf" && (at + 5 == bytes.size() || !IsLetter(bytes[at + 5]));
 }
 
 std::vector<std::string> ReadRtfLines(std::string_view bytes) {
     return RtfParser(bytes).Lines();
+}
+
+std::optional<std::vector<std::string>> ReadRtfDocument(std::string_view bytes) {
+    if (!IsRtf(bytes)) return std::nullopt;
+    bytes.remove_prefix(bytes.find('{'));
+    RtfParser parser(bytes);
+    std::vector<std::string> lines = parser.Lines();
+    for (const char c : parser.Rest()) {
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n' && c != '\0') return std::nullopt;
+    }
+    return lines;
 }
 
 }  // namespace kelvane

@@ -1,11 +1,13 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace kelvane {
 
-// Whether `bytes` is a rich-text document: it starts, after any blanks, with "{\rtf".
+// Whether `bytes` begins as a rich-text document: after any blanks, "{" and
+// the control word \rtf (with or without its version number).
 bool IsRtf(std::string_view bytes);
 
 // The paragraphs of a rich-text document as 8-bit lines (Windows-1252, as
@@ -19,5 +21,11 @@ bool IsRtf(std::string_view bytes);
 // empty. What follows the document's closing brace (such as a trailing NUL)
 // is ignored, and a document cut short gives the lines read so far.
 std::vector<std::string> ReadRtfLines(std::string_view bytes);
+
+// The paragraphs of `bytes` (as ReadRtfLines reads them) when it is a
+// rich-text document: it begins as one, and nothing but blanks, line breaks
+// and NULs follows the document's closing brace. Nothing when it is not
+// one; the bytes are then plain text.
+std::optional<std::vector<std::string>> ReadRtfDocument(std::string_view bytes);
 
 }  // namespace kelvane
