@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/ClockTexts.h"
+#include "print/ReportTexts.h"
 
 namespace kelvane {
 namespace {
@@ -126,7 +126,7 @@ void TfrmReports::DrawFooter() {
     CurrentY = UsableHeight - 2 * Canvas().TextHeight("F");
     StartColumns();
     const std::tm now = clock_.LocalTime();
-    DrawHeaderCell("Printed on : " + ShortDateText(now) + " at : " + LongTimeText(now), 76, false);
+    DrawHeaderCell(PrintedOnText(now), 76, false);
     DrawHeaderCell("Page " + std::to_string(PageNumber), 15, true);
     const int lineHeight = Canvas().TextHeight("W");
     DrawFrame(LeftX, CurrentY - lineHeight / 2, ColumnX[static_cast<std::size_t>(ColumnCount)],

@@ -90,7 +90,7 @@ private:
     void DrawAddressBlock(const TAddressBlock& block, int left, int top, int lineHeight);
     void DrawClientBlock(const TKSiteConfig1& site, int left, int top, int lineHeight);
     void DrawInstallerBlock(const TKSiteConfig1& site, int left, int top, int lineHeight, int charWidth);
-    void DrawSettingsBlock(const TData& data, int left, int top);
+    void DrawSettingsBlock(const TKSiteConfig1& site, int left, int top);
     void DrawDeviceHeader(int rowsLeft);
     void StartTextPage(const std::string& title);
     // The pieces of `line` that fit across the page, at blanks where it has them.
