@@ -14,6 +14,10 @@ constexpr int kBreakMargin = 300;
 
 TfrmReports::TfrmReports(TPrinterPort& port, const Clock& clock, bool fittedOnly)
     : ReportPrinter(port), FittedOnly(fittedOnly), clock_(clock) {
+    BeginReport();
+}
+
+void TfrmReports::BeginReport() {
     ReportPrinter.BeginDoc();
     Canvas().SetFixedPitch(true);
     LeftX = ReportPrinter.PageOffsetX();
@@ -21,6 +25,12 @@ TfrmReports::TfrmReports(TPrinterPort& port, const Clock& clock, bool fittedOnly
     UsableHeight = ReportPrinter.PageHeight() - 2 * ReportPrinter.PageOffsetY();
     BreakY = UsableHeight - kBreakMargin;
     CurrentY = TopY;
+    RowHeight = 0;
+    ColumnX = {};
+    ColumnCount = 1;
+    FrameLeft = FrameRight = 0;
+    PageNumber = 0;
+    FirstSection = true;
 }
 
 void TfrmReports::SetFont(int points, TFontStyles style) {

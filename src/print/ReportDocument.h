@@ -25,6 +25,10 @@ public:
     // date and time of `clock`.
     TfrmReports(TPrinterPort& port, const Clock& clock, bool fittedOnly);
 
+    // Begins the document afresh on the printer's current paper: the pages
+    // drawn so far are dropped.
+    void BeginReport();
+
     // The sections, each on pages of its own.
     void PrintSiteInformation(const TData& data);
     void PrintDeviceList(const TData& data, TDeviceOrder order);

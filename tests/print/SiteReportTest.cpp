@@ -204,6 +204,27 @@ TEST_F(SiteReportTest, GroupTableTitlesTheJobAndSkipsEmptyEntries) {
         EXPECT_TRUE(pages[0].Has(QString::fromLatin1(text))) << text;
 }
 
+TEST_F(SiteReportTest, PrintedOnOtherPaperTheReportIsLaidOutAgain) {
+    TReportOptions options = NoSections();
+    options.DeviceInformation = true;
+    const std::vector<DrawnPage> a4 = Build(options);
+    const double a4Footer = Footer(a4.front())->topLeft.y();
+    EXPECT_GT(a4Footer, 6600 - 100) << "an A4 footer lies below the foot of a Letter page";
+
+    port.layout = QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF());
+    ASSERT_TRUE(report->ReportPrinter.Print());
+    EXPECT_EQ(report->ReportPrinter.PageHeight(), 6600);
+    const std::vector<DrawnPage> letter = ReplayAll(report->ReportPrinter);
+    ASSERT_EQ(port.jobs.size(), 1u);
+    EXPECT_EQ(port.jobs[0].pages, static_cast<int>(letter.size()));
+    EXPECT_GE(letter.size(), a4.size());
+    for (std::size_t index = 0; index < letter.size(); ++index) {
+        ASSERT_TRUE(Footer(letter[index])) << index;
+        EXPECT_EQ(Footer(letter[index])->text, QString::asprintf("Page %d", int(index) + 1));
+        EXPECT_LT(Footer(letter[index])->topLeft.y() + 2 * LineHeight(10), 6600 - 100) << index;
+    }
+}
+
 TEST_F(SiteReportTest, CommentsLongerThanAPageRepeatTheirTitle) {
     data.Comments.clear();
     for (int line = 1; line <= 90; ++line) data.Comments.push_back("comment line " + std::to_string(line));
