@@ -74,7 +74,8 @@ EventLogTab::EventLogTab(TData& data, Document& document, Prompts& prompts, QWid
     PrintoutAction = new QAction(QString::fromLatin1(kPrintoutText), this);
     PrintoutAction->setObjectName(QStringLiteral("PrintoutAction"));
     PrintoutAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
-    PrintoutAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    // Wherever the focus is in the window while the tab is shown.
+    PrintoutAction->setShortcutContext(Qt::WindowShortcut);
     PrintoutAction->setEnabled(false);
     addAction(PrintoutAction);
     connect(PrintoutAction, &QAction::triggered, this, [this] {
