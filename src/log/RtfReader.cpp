@@ -71,10 +71,13 @@ bool IsSkippedDestination(std::string_view word) {
 // One pass over the document, keeping the state of the group being read.
 class RtfParser {
 public:
-    explicit RtfParser(std::string_view bytes) : in_(bytes) {}
+    RtfParser(std::string_view bytes, Progress* progress) : in_(bytes), progress_(progress) {}
 
     std::vector<std::string> Lines() {
-        while (pos_ < in_.size() && !finished_) Step();
+        while (pos_ < in_.size() && !finished_) {
+            Step();
+            if (progress_ && !progress_->At(pos_, in_.size())) break;
+        }
         if (!line_.empty()) lines_.push_back(std::move(line_));
         return std::move(lines_);
     }
@@ -235,6 +238,7 @@ private:
     }
 
     std::string_view in_;
+    Progress* progress_;
     std::size_t pos_ = 0;
     bool finished_ = false;
     GroupState state_;
@@ -256,13 +260,13 @@ bool IsRtf(std::string_view bytes) {
 }
 
 std::vector<std::string> ReadRtfLines(std::string_view bytes) {
-    return RtfParser(bytes).Lines();
+    return RtfParser(bytes, nullptr).Lines();
 }
 
-std::optional<std::vector<std::string>> ReadRtfDocument(std::string_view bytes) {
+std::optional<std::vector<std::string>> ReadRtfDocument(std::string_view bytes, Progress* progress) {
     if (!IsRtf(bytes)) return std::nullopt;
     bytes.remove_prefix(bytes.find('{'));
-    RtfParser parser(bytes);
+    RtfParser parser(bytes, progress);
     std::vector<std::string> lines = parser.Lines();
     for (const char c : parser.Rest()) {
         if (c != ' ' && c != '\t' && c != '\r' && c != '\n' && c != '\0') return std::nullopt;

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/Progress.h"
+
 namespace kelvane {
 
 // Whether `bytes` begins as a rich-text document: after any blanks, "{" and
@@ -25,7 +27,8 @@ std::vector<std::string> ReadRtfLines(std::string_view bytes);
 // The paragraphs of `bytes` (as ReadRtfLines reads them) when it is a
 // rich-text document: it begins as one, and nothing but blanks, line breaks
 // and NULs follows the document's closing brace. Nothing when it is not
-// one; the bytes are then plain text.
-std::optional<std::vector<std::string>> ReadRtfDocument(std::string_view bytes);
+// one; the bytes are then plain text. `progress` is told of the bytes read;
+// when it stops the reading, what was read comes back.
+std::optional<std::vector<std::string>> ReadRtfDocument(std::string_view bytes, Progress* progress = nullptr);
 
 }  // namespace kelvane

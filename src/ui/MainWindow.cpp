@@ -334,7 +334,7 @@ void TfrmMain::BuildPages() {
     ConfigPages->addTab(siteScroller, QStringLiteral("Site Config"));
     tabNetworkCfg = new NetworkConfigTab(data_, document_, prompts_);
     addPage(tabNetworkCfg, "tabNetworkCfg", "Network Config");
-    tabViewLog = new EventLogTab(data_, document_, prompts_);
+    tabViewLog = new EventLogTab(data_, document_, prompts_, clock_);
     addPage(tabViewLog, "tabViewLog", "View Event Log");
     tabComment = new CommentsTab(data_, document_);
     addPage(tabComment, "tabComment", "Comments");
