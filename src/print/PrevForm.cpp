@@ -282,12 +282,8 @@ void TPreviewForm::GoPageClick() {
 }
 
 void TPreviewForm::ShowPages() {
-    const TPageMetrics& metrics = printer_.Metrics();
-    const auto pageAt = [this](int index) {
-        return index >= 0 && index < printer_.PageCount() ? &printer_.Page(index) : nullptr;
-    };
-    PagePaintBox1->SetPage(pageAt(CurrentPage), metrics);
-    PagePaintBox2->SetPage(pageAt(CurrentPage + 1), metrics);
+    PagePaintBox1->SetPage(&printer_, CurrentPage);
+    PagePaintBox2->SetPage(&printer_, CurrentPage + 1);
 }
 
 void TPreviewForm::UpdateButtons() {
@@ -438,6 +434,9 @@ bool TPreviewForm::event(QEvent* event) {
 
 void TPreviewForm::PrintButClick() {
     printer_.PrintDialog(this);
+    // Printed on other paper, the document was laid out again for it.
+    GoToPage(std::min(CurrentPage, std::max(printer_.PageCount() - 1, 0)));
+    ZoomBoxChange();
 }
 
 void TPreviewForm::ExportPdfButClick() {
@@ -446,7 +445,11 @@ void TPreviewForm::ExportPdfButClick() {
                        : QFileDialog::getSaveFileName(this, QStringLiteral("Export PDF"), printer_.PdfPath,
                                                       QStringLiteral("PDF files (*.pdf)"));
     if (path.isEmpty()) return;
-    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
+    // The dialog asked about the name it was given, not about this one.
+    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
+        path += QStringLiteral(".pdf");
+        if (!MayReplaceFile(MessagePrompts, path)) return;
+    }
     if (printer_.ExportPdf(path)) {
         printer_.PdfPath = path;
         const int pages = printer_.PageCount();

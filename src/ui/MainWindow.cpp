@@ -341,7 +341,7 @@ void TfrmMain::BuildPages() {
     ConfigPages->addTab(siteScroller, QStringLiteral("Site Config"));
     tabNetworkCfg = new NetworkConfigTab(data_, document_, prompts_);
     addPage(tabNetworkCfg, "tabNetworkCfg", "Network Config");
-    tabViewLog = new EventLogTab(data_, document_, prompts_);
+    tabViewLog = new EventLogTab(data_, document_, prompts_, clock_);
     // The log's dialogs start in the last folder used, as the document's do.
     logFileDialogs_ = std::make_unique<QtLogFileDialogs>(this, &settings_);
     tabViewLog->SetFileDialogs(logFileDialogs_.get());

@@ -97,7 +97,6 @@ private:
     void ApplyHTM2015Rule();
     void ApplySurveyorRule();
     void EnableNightModeTimes();
-    void WriteListFields();
     // Marks the document modified, except while the tab is being filled.
     void MarkModified();
 

@@ -204,6 +204,21 @@ TEST_F(PreviewFormTest, ExportPdfWritesThePagesOrSaysWhyNot) {
     EXPECT_EQ(prompts.LastText().rfind("Unable to write to ", 0), 0u);
 }
 
+TEST_F(PreviewFormTest, PrintedOnOtherPaperThePreviewShowsThePagesLaidOutAgain) {
+    Open(3);
+    form->LastPageClick();
+    printer.OnLayout = [this] { Record(2); };
+    port.layout = QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF());
+    port.dialogAnswer = TPrintRange{0, 2, 1};
+    QTest::mouseClick(form->PrintBut, Qt::LeftButton);
+    ASSERT_EQ(port.jobs.size(), 1u);
+    EXPECT_EQ(port.jobs[0].pages, 2);
+    EXPECT_EQ(form->CurPageLabel->text(), QStringLiteral("Page 2 of 2"));
+    EXPECT_EQ(printer.PageHeight(), 6600);
+    EXPECT_TRUE(form->PagePaintBox1->HasPage());
+    EXPECT_FALSE(form->PagePaintBox1->grab().isNull());  // paints the new page
+}
+
 TEST_F(PreviewFormTest, PreviewOpensMaximisedAndCloses) {
     Record(2);
     printer.ShowGrid = true;

@@ -237,5 +237,21 @@ TEST_F(EventLogTabTest, ThePrintoutRequestIsOfferedOnlyWhereThereIsOne) {
     EXPECT_FALSE(log->PrintoutAction->isEnabled());
 }
 
+TEST_F(EventLogTabTest, CtrlShiftPAsksForThePrintoutAsSoonAsTheTabIsShown) {
+    int asked = 0;
+    log->SetPrintoutRequest([&] { ++asked; });
+    Show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->ConfigPages->setCurrentIndex(kPageViewEventLog);
+    window->ConfigPages->setFocus(Qt::MouseFocusReason);  // the page's tab was clicked
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(asked, 1);
+
+    window->ConfigPages->setCurrentIndex(kPageComments);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(asked, 1) << "only while the log is shown";
+}
+
 }  // namespace
 }  // namespace kelvane::test

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <functional>
 
 #include "MainWindowFixture.h"
@@ -74,6 +75,27 @@ TEST_F(IntegrationSiteConfigTest, SaveWithAThreeDigitUserCodeReportsItReturnsThe
     EXPECT_EQ(QApplication::focusWidget(), userCode);
     EXPECT_EQ(store.writes.size(), 1u);
     EXPECT_TRUE(document.Modified());
+}
+
+TEST_F(IntegrationSiteConfigTest, TheMenuOpensFromAThreeDigitUserCodeAndSaveInItStillStops) {
+    QLineEdit* userCode = LeaveThreeDigitUserCode();
+    QTest::keyClick(userCode, Qt::Key_F, Qt::AltModifier);
+    auto* file = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(file, nullptr) << "Alt+F opens the File menu";
+    EXPECT_TRUE(prompts.ShownMessages().empty());
+
+    QTest::mouseClick(file, Qt::LeftButton, {}, file->actionGeometry(window->Save1).center());
+    ExpectOneShortCodeError("File > Save from the menu");
+    EXPECT_EQ(QApplication::focusWidget(), userCode);
+    EXPECT_EQ(dialogs.shown, 0);
+    EXPECT_TRUE(store.writes.empty());
+
+    // The menu bar taking the keyboard (Alt alone) and handing it back is not leaving the box.
+    prompts.Clear();
+    QTest::keyClick(userCode, Qt::Key_Alt);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_TRUE(prompts.ShownMessages().empty());
+    EXPECT_EQ(QApplication::focusWidget(), userCode);
 }
 
 TEST_F(IntegrationSiteConfigTest, SaveAsPrintAndTheFourControllerCommandsStopAtAThreeDigitUserCode) {
