@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "WidgetBenchmarks.h"
+#include "core/SystemClock.h"
 #include "log/LogConverter.h"
 #include "log/LogFile.h"
 #include "ui/EventLogTab.h"
@@ -107,7 +108,8 @@ struct LogPage {
     } prompts;
     TData data;
     Document document;
-    EventLogTab tab{data, document, prompts};
+    SystemClock clock;
+    EventLogTab tab{data, document, prompts, clock};
 };
 
 // The log page with a log of `range(0)` lines: the cost of one more line.

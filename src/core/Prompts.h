@@ -14,8 +14,10 @@ enum class PromptAnswer { Ok, Yes, No, Cancel, Abort, Retry };
 class Prompts {
 public:
     virtual ~Prompts() = default;
-    // Shows `text` (8-bit, Latin-1) as a message of `kind` with `buttons` and
-    // returns the button the user chose.
+    // Shows `text` as a message of `kind` with `buttons` and returns the
+    // button the user chose. A text is read as UTF-8, the file system's
+    // encoding of file names (the fixed texts are plain ASCII); a text that
+    // is not valid UTF-8 is read as Latin-1, the model's 8-bit texts.
     virtual PromptAnswer Ask(PromptKind kind, const std::string& text, PromptButtons buttons) = 0;
     // As Ask, with a Help button beside `buttons` that opens the help at
     // `helpContext` and leaves the message up. Where there is no help to

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 
 #include "file/Document.h"
@@ -22,10 +23,15 @@ bool IsValidConfigFile(const IniFile& file);
 // clears the modified state. Refilling the views is the caller's.
 void ReadConfigFile(const IniFile& file, const std::string& path, TData& data, Document& document);
 
+// No configuration file comes near this size; anything larger (a disk
+// image, a sparse file) is refused before it is read.
+inline constexpr std::uint64_t kMaxConfigFileBytes = 64u * 1024 * 1024;
+
 enum class ConfigOpenStatus {
     Read,        // the model holds the file
-    NotValid,    // not a configuration file; the model is untouched
-    Unreadable,  // missing or not readable; the model is untouched
+    NotValid,    // not a configuration file (or too large to be one); the model is untouched
+    Missing,     // nothing at that path; the model is untouched
+    Unreadable,  // not a regular file, or not readable; the model is untouched
 };
 
 struct ConfigOpenResult {
@@ -33,6 +39,22 @@ struct ConfigOpenResult {
     std::string message;  // for the user; empty when read
     bool Read() const { return status == ConfigOpenStatus::Read; }
 };
+
+// A configuration file tested but not yet read into a model: its bytes when
+// it is one (status Read), otherwise why not.
+struct ConfigFileContent {
+    ConfigOpenResult test;
+    std::string bytes;
+};
+
+// Reads the file at `path` and tests it: a regular file no larger than
+// kMaxConfigFileBytes whose header marks it as a configuration file. The
+// test does not parse the rest of the file, so junk is refused cheaply.
+ConfigFileContent TestConfigFile(const std::string& path);
+// Reads tested content into the model (see ReadConfigFile). Running out of
+// memory on the way is reported as Unreadable, never thrown.
+ConfigOpenResult ReadConfigContent(const ConfigFileContent& content, const std::string& path, TData& data,
+                                   Document& document);
 
 // Reads the file at `path` once, tests it and, when valid, reads it into the
 // model. The document's path is left to the caller.

@@ -1,3 +1,7 @@
+#include <cerrno>
+#include <cstring>
+#include <new>
+
 #include "file/CommentsFile.h"
 #include "file/ConfigFile.h"
 #include "file/ConfigKeys.h"
@@ -88,7 +92,7 @@ void ReadNetwork(const IniFile& file, TRepeaterList& network) {
 }
 
 void ReadComments(const std::string& configPath, std::vector<std::string>& comments) {
-    const FileBytes text = ReadFileBytes(CommentsFilePath(configPath));
+    const FileBytes text = ReadFileBytes(CommentsFilePath(configPath), kMaxConfigFileBytes);
     comments = text.status == FileReadStatus::Read ? CommentsLines(text.bytes) : std::vector<std::string>{};
 }
 
@@ -114,19 +118,47 @@ void ReadConfigFile(const IniFile& file, const std::string& path, TData& data, D
     document.SetModified(false);
 }
 
-ConfigOpenResult OpenConfigFile(const std::string& path, TData& data, Document& document) {
-    const FileBytes bytes = ReadFileBytes(path);
-    if (bytes.status != FileReadStatus::Read)
-        return {ConfigOpenStatus::Unreadable, kUnableToReadPrefix + path};
-    const IniFile file(bytes.bytes);
-    if (!IsValidConfigFile(file)) return {ConfigOpenStatus::NotValid, kNotValidConfigFileMessage};
-    ReadConfigFile(file, path, data, document);
+ConfigFileContent TestConfigFile(const std::string& path) {
+    ConfigFileContent content;
+    FileBytes file = ReadFileBytes(path, kMaxConfigFileBytes);
+    switch (file.status) {
+        case FileReadStatus::Read:
+            break;
+        case FileReadStatus::TooLarge:
+            content.test = {ConfigOpenStatus::NotValid, kNotValidConfigFileMessage};
+            return content;
+        case FileReadStatus::Missing:
+        case FileReadStatus::Unreadable:
+            content.test = {file.status == FileReadStatus::Missing ? ConfigOpenStatus::Missing
+                                                                   : ConfigOpenStatus::Unreadable,
+                            kUnableToReadPrefix + path + ": " + file.reason};
+            return content;
+    }
+    if (IniFile::ValueIn(file.bytes, kHeaderSection, kFileTypeKey) != std::string_view(kFileTypeMark)) {
+        content.test = {ConfigOpenStatus::NotValid, kNotValidConfigFileMessage};
+        return content;
+    }
+    content.bytes = std::move(file.bytes);
+    return content;
+}
+
+ConfigOpenResult ReadConfigContent(const ConfigFileContent& content, const std::string& path, TData& data,
+                                   Document& document) {
+    if (!content.test.Read()) return content.test;
+    try {
+        ReadConfigFile(IniFile(content.bytes), path, data, document);
+    } catch (const std::bad_alloc&) {
+        return {ConfigOpenStatus::Unreadable, kUnableToReadPrefix + path + ": " + std::strerror(ENOMEM)};
+    }
     return {};
 }
 
+ConfigOpenResult OpenConfigFile(const std::string& path, TData& data, Document& document) {
+    return ReadConfigContent(TestConfigFile(path), path, data, document);
+}
+
 bool IsValidConfigFile(const std::string& path) {
-    const FileBytes bytes = ReadFileBytes(path);
-    return bytes.status == FileReadStatus::Read && IsValidConfigFile(IniFile(bytes.bytes));
+    return TestConfigFile(path).test.Read();
 }
 
 }  // namespace kelvane

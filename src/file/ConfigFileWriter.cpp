@@ -91,8 +91,10 @@ ConfigSaveResult WriteConfigFile(const std::string& path, const TData& data, Doc
     };
     // The new file is the old one with our entries updated, so anything else
     // that was in it survives the save.
-    const FileBytes old = ReadFileBytes(path);
-    if (old.status == FileReadStatus::Unreadable) return failed(path);
+    // Nothing that is not a regular file, or is too large to be a
+    // configuration file, is written over.
+    const FileBytes old = ReadFileBytes(path, kMaxConfigFileBytes);
+    if (old.status != FileReadStatus::Read && old.status != FileReadStatus::Missing) return failed(path);
     IniFile file(old.bytes);
     WriteConfigEntries(data, file);
 

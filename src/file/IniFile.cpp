@@ -41,6 +41,35 @@ bool IsQuote(char c) {
     return c == '"' || c == '\'';
 }
 
+// The value of an entry line as the reader gives it: the text after the
+// first "=", blanks trimmed, one matching pair of quotes removed, cut at
+// the longest value.
+std::string_view EntryText(std::string_view line) {
+    std::string_view value = Trim(line.substr(line.find('=') + 1));
+    if (value.size() >= 2 && IsQuote(value.front()) && value.back() == value.front()) {
+        value = value.substr(1, value.size() - 2);
+    }
+    return value.substr(0, IniFile::kMaxValueLength);
+}
+
+// The line of `text` that begins at `start`, without its line ending (CR LF
+// or LF, or none for an unterminated last line), which goes to `ending`;
+// `start` moves to the next line.
+std::string_view NextLine(std::string_view text, std::size_t& start, std::string_view& ending) {
+    const std::size_t begin = start;
+    const auto newline = text.find('\n', begin);
+    if (newline == std::string_view::npos) {
+        start = text.size();
+        ending = {};
+        return text.substr(begin);
+    }
+    std::size_t end = newline;
+    if (end > begin && text[end - 1] == '\r') --end;
+    start = newline + 1;
+    ending = text.substr(end, newline + 1 - end);
+    return text.substr(begin, end - begin);
+}
+
 // A value that the reader would change: blanks at either end (trimmed) or
 // a matching pair of quotes around it (removed).
 bool NeedsQuotes(std::string_view value) {
@@ -110,22 +139,14 @@ IniFile::IniFile(std::string_view text) {
     blocks_.emplace_back();  // the lines before the first heading
     bool endingSeen = false;
     std::size_t start = 0;
+    std::string_view ending;
     while (start < text.size()) {
-        const auto newline = text.find('\n', start);
         Line line;
-        if (newline == std::string_view::npos) {
-            line.text = std::string(text.substr(start));
-            start = text.size();
-        } else {
-            std::size_t end = newline;
-            if (end > start && text[end - 1] == '\r') --end;
-            line.text = std::string(text.substr(start, end - start));
-            line.ending = std::string(text.substr(end, newline + 1 - end));
-            start = newline + 1;
-            if (!endingSeen) {
-                newline_ = line.ending;
-                endingSeen = true;
-            }
+        line.text = std::string(NextLine(text, start, ending));
+        line.ending = std::string(ending);
+        if (!endingSeen && !ending.empty()) {
+            newline_ = line.ending;
+            endingSeen = true;
         }
         if (const auto section = SectionHeading(line.text)) {
             sections_.emplace(std::string(*section), blocks_.size());
@@ -135,6 +156,25 @@ IniFile::IniFile(std::string_view text) {
         }
         blocks_.back().lines.push_back(std::move(line));
     }
+}
+
+std::optional<std::string_view> IniFile::ValueIn(std::string_view text, std::string_view section,
+                                                 std::string_view key) {
+    const CaseInsensitiveEqual same;
+    // Only the first section of that name counts, and in it the first entry for the key.
+    bool inSection = false;
+    std::size_t start = 0;
+    std::string_view ending;
+    while (start < text.size()) {
+        const std::string_view line = NextLine(text, start, ending);
+        if (const auto heading = SectionHeading(line)) {
+            if (inSection) return std::nullopt;
+            inSection = same(*heading, section);
+        } else if (inSection) {
+            if (const auto entry = EntryKey(line); entry && same(*entry, key)) return EntryText(line);
+        }
+    }
+    return std::nullopt;
 }
 
 const IniFile::Line* IniFile::FindEntry(std::string_view section, std::string_view key) const {
@@ -157,12 +197,7 @@ bool IniFile::HasKey(std::string_view section, std::string_view key) const {
 std::optional<std::string_view> IniFile::Value(std::string_view section, std::string_view key) const {
     const Line* entry = FindEntry(section, key);
     if (!entry) return std::nullopt;
-    const std::string_view text = entry->text;
-    std::string_view value = Trim(text.substr(text.find('=') + 1));
-    if (value.size() >= 2 && IsQuote(value.front()) && value.back() == value.front()) {
-        value = value.substr(1, value.size() - 2);
-    }
-    return value.substr(0, kMaxValueLength);
+    return EntryText(entry->text);
 }
 
 std::string IniFile::ReadString(std::string_view section, std::string_view key,

@@ -46,6 +46,12 @@ public:
     // The whole file as text.
     std::string Text() const;
 
+    // What ReadString would give for `key` in `section` of the INI text
+    // `text` (nothing for a missing key), found by scanning the text without
+    // holding its lines: for testing a file before it is read whole.
+    static std::optional<std::string_view> ValueIn(std::string_view text, std::string_view section,
+                                                   std::string_view key);
+
     // Decimal with an optional sign, or hex after "$", "0x" or "0X"; nothing
     // for any other text or a number out of the 32-bit range.
     static std::optional<int> ParseInteger(std::string_view text);

@@ -9,9 +9,14 @@ namespace kelvane {
 
 namespace {
 
-// A missing device entry (not a number) reads as 257, a missing divert entry as 33: both empty.
-constexpr int kDeviceEntryDefault = kDeviceEmpty + 1;
-constexpr int kDivertEntryDefault = kGroupEmpty + 1;
+// A device entry that is not an address 1..256 reads as 257, a divert entry
+// that is not a group 1..32 as 33: both empty.
+struct NumberEntries {
+    int highest;
+    int missing;
+};
+constexpr NumberEntries kDeviceEntries{kLoopDeviceCount, kDeviceEmpty + 1};
+constexpr NumberEntries kDivertEntries{kGroupCount, kGroupEmpty + 1};
 
 std::string Quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";
@@ -32,10 +37,12 @@ void ReadAreaEquation(const std::string& field, Equation& equation) {
         equation[static_cast<std::size_t>(k)] = LetterPosition(kEquationLetters, EquationEntry(field, k)) - 1;
 }
 
-void ReadNumberEquation(const std::string& field, int missing, Equation& equation) {
-    for (int k = 1; k <= kEquationTerms; ++k)
-        equation[static_cast<std::size_t>(k)] =
-            ParseWholeNumber(EquationEntry(field, k)).value_or(missing) - 1;
+void ReadNumberEquation(const std::string& field, NumberEntries entries, Equation& equation) {
+    for (int k = 1; k <= kEquationTerms; ++k) {
+        const std::optional<int> number = ParseWholeNumber(EquationEntry(field, k));
+        const bool inRange = number && *number >= 1 && *number <= entries.highest;
+        equation[static_cast<std::size_t>(k)] = (inRange ? *number : entries.missing) - 1;
+    }
 }
 
 bool IsNumbered(const std::string& line) {
@@ -83,10 +90,13 @@ std::string TLogConverter::ConvertDeviceRecord(const std::string& line) {
         case AllocationClass::Group: {
             const bool zone = DeviceAllocationClass(type) == AllocationClass::Zone;
             const std::string field = TrimLogText(GetLogField(line, zone ? 4 : 3));
+            const std::string what = "the " + std::string(zone ? "zone" : "group") + " " + Quoted(field);
             const std::optional<int> number = ParseWholeNumber(field);
-            if (!number)
-                return "the " + std::string(zone ? "zone" : "group") + " " + Quoted(field) +
-                       " is not a whole number";
+            if (!number) return what + " is not a whole number";
+            // The site's zones: 32, or 64 on a controller that has them.
+            const int highest = zone ? data_.SiteConfig.ZoneLimit() : kGroupCount;
+            if (*number < 1 || *number > highest)
+                return what + " is not between 1 and " + std::to_string(highest);
             allocation = *number - 1;
             break;
         }
@@ -120,7 +130,7 @@ std::string TLogConverter::ConvertGroupRecord(const std::string& line) {
     TKGroup& group = data_.GroupList.Groups[static_cast<std::size_t>(g)];
     ReadAreaEquation(GetLogField(line, 1), group.PrimaryAreaEquation);
     ReadAreaEquation(GetLogField(line, 2), group.NightAreaEquation);
-    ReadNumberEquation(GetLogField(line, 3), kDivertEntryDefault, group.DivertEquation);
+    ReadNumberEquation(GetLogField(line, 3), kDivertEntries, group.DivertEquation);
     return {};
 }
 
@@ -129,7 +139,7 @@ std::string TLogConverter::ConvertZoneRecord(const std::string& line) {
     if (z < 0 || z > kZoneCount) return OutOfRange("zone number", z, 0, kZoneCount);
     TKZone& zone = data_.ZoneList.Zones[static_cast<std::size_t>(z)];
     ReadAreaEquation(GetLogField(line, 1), zone.AreaEquation);
-    ReadNumberEquation(GetLogField(line, 2), kDeviceEntryDefault, zone.DeviceEquation);
+    ReadNumberEquation(GetLogField(line, 2), kDeviceEntries, zone.DeviceEquation);
     return {};
 }
 
@@ -175,8 +185,10 @@ ConvertResult TLogConverter::ConvertLog(const std::vector<std::string>& lines) {
         result.CustomNamesAdded = CustomNamesAdded;
         if (!end.Error.empty()) {
             result.Outcome = ConvertOutcome::Stopped;
-            result.Message = "The data could not be converted at line " + std::to_string(end.ErrorLine + 1) +
-                             ": " + end.Error + ".\n" + lines[end.ErrorLine] + "\n" +
+            result.StopReport = "The data could not be converted at line " +
+                                std::to_string(end.ErrorLine + 1) + ": " + end.Error + ".\n" +
+                                lines[end.ErrorLine];
+            result.Message = result.StopReport + "\n" +
                              (result.ModelChanged() ? "The records before that line have been converted."
                                                     : "Nothing has been converted.");
             return result;

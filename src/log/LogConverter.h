@@ -22,8 +22,10 @@ enum class ConvertOutcome {
 struct ConvertResult {
     ConvertOutcome Outcome = ConvertOutcome::Converted;
     // The message for the user: the system's text, or for a stop the line
-    // number, the reason and the line.
+    // number, the reason and the line, then what became of the records before it.
     std::string Message;
+    // For a stop: the line number, the reason and the line alone.
+    std::string StopReport;
     // Records written into the model, and custom place names assigned.
     int Devices = 0;
     int Groups = 0;

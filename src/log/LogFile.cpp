@@ -1,5 +1,7 @@
 #include "log/LogFile.h"
 
+#include <optional>
+
 #include "file/AtomicWriter.h"
 #include "file/FileBytes.h"
 #include "log/RtfReader.h"
@@ -7,10 +9,11 @@
 
 namespace kelvane {
 
-std::vector<std::string> SplitPlainTextLines(std::string_view bytes) {
+std::vector<std::string> SplitPlainTextLines(std::string_view bytes, Progress* progress) {
     std::vector<std::string> lines;
     std::size_t start = 0;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (progress && !progress->At(i, bytes.size())) return lines;
         const char c = bytes[i];
         if (c != '\r' && c != '\n') continue;
         lines.emplace_back(bytes.substr(start, i - start));
@@ -21,25 +24,82 @@ std::vector<std::string> SplitPlainTextLines(std::string_view bytes) {
     return lines;
 }
 
-std::vector<std::string> LogLinesFromBytes(std::string_view bytes) {
-    return IsRtf(bytes) ? ReadRtfLines(bytes) : SplitPlainTextLines(bytes);
+namespace {
+
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// The number of bytes of the UTF-8 sequence that begins with `lead`; 0 when
+// no sequence begins with it.
+std::size_t Utf8SequenceLength(unsigned char lead) {
+    if (lead < 0x80) return 1;
+    if (lead < 0xC2) return 0;
+    if (lead < 0xE0) return 2;
+    if (lead < 0xF0) return 3;
+    return lead < 0xF5 ? 4 : 0;
 }
 
-LogFileRead ReadLogFile(const std::string& path) {
+// The characters of UTF-8 `text` as Latin-1 bytes, "?" for those that
+// Latin-1 does not have; nothing when `text` is not UTF-8.
+std::optional<std::string> Utf8ToLatin1(std::string_view text) {
+    std::string latin1;
+    latin1.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = Utf8SequenceLength(lead);
+        if (length == 0 || i + length > text.size()) return std::nullopt;
+        char32_t code = length == 1 ? lead : lead & (0x7F >> length);
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0) != 0x80) return std::nullopt;
+            code = (code << 6) | (next & 0x3F);
+        }
+        latin1 += code <= 0xFF ? static_cast<char>(code) : '?';
+        i += length;
+    }
+    return latin1;
+}
+
+}  // namespace
+
+std::vector<std::string> LogLinesFromBytes(std::string_view bytes, Progress* progress) {
+    // A text editor may mark the file as UTF-8; the log's lines are 8-bit.
+    const bool utf8 = bytes.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark;
+    if (utf8) bytes.remove_prefix(kUtf8ByteOrderMark.size());
+    if (std::optional<std::vector<std::string>> paragraphs = ReadRtfDocument(bytes, progress))
+        return std::move(*paragraphs);
+    if (utf8) {
+        if (const std::optional<std::string> latin1 = Utf8ToLatin1(bytes))
+            return SplitPlainTextLines(*latin1, progress);
+    }
+    return SplitPlainTextLines(bytes, progress);
+}
+
+LogFileRead ReadLogFile(const std::string& path, Progress* progress) {
     LogFileRead result;
-    const FileBytes file = ReadFileBytes(path);
+    const FileBytes file = ReadFileBytes(path, kMaxLogFileBytes);
     if (file.status != FileReadStatus::Read) {
         result.Error = "Unable to read " + path + ": " + file.reason;
         return result;
     }
+    result.Lines = LogLinesFromBytes(file.bytes, progress);
+    if (progress && progress->Stopped()) {
+        result.Lines.clear();
+        result.Stopped = true;
+        return result;
+    }
     result.Read = true;
-    result.Lines = LogLinesFromBytes(file.bytes);
     return result;
 }
 
-bool WriteLogFile(const std::string& path, const std::vector<std::string>& lines, std::string& error) {
+bool WriteLogFile(const std::string& path, const std::vector<std::string>& lines, std::string& error,
+                  Progress* progress) {
+    const std::string rtf = WriteRtfLog(lines, progress);
+    if (progress && progress->Stopped()) {
+        error.clear();
+        return false;
+    }
     AtomicWriter writer;
-    if (writer.Stage(path, WriteRtfLog(lines)) && writer.Commit()) return true;
+    if (writer.Stage(path, rtf) && writer.Commit()) return true;
     error = "Unable to write to " + path + ": " + writer.FailureReason();
     return false;
 }

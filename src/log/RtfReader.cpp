@@ -71,13 +71,20 @@ bool IsSkippedDestination(std::string_view word) {
 // One pass over the document, keeping the state of the group being read.
 class RtfParser {
 public:
-    explicit RtfParser(std::string_view bytes) : in_(bytes) {}
+    RtfParser(std::string_view bytes, Progress* progress) : in_(bytes), progress_(progress) {}
 
     std::vector<std::string> Lines() {
-        while (pos_ < in_.size() && !finished_) Step();
+        while (pos_ < in_.size() && !finished_) {
+            Step();
+            if (progress_ && !progress_->At(pos_, in_.size())) break;
+        }
         if (!line_.empty()) lines_.push_back(std::move(line_));
         return std::move(lines_);
     }
+
+    // Once the document is read: what follows its closing brace (nothing
+    // when it was cut short).
+    std::string_view Rest() const { return in_.substr(pos_); }
 
 private:
     struct GroupState {
@@ -231,6 +238,7 @@ private:
     }
 
     std::string_view in_;
+    Progress* progress_;
     std::size_t pos_ = 0;
     bool finished_ = false;
     GroupState state_;
@@ -247,11 +255,23 @@ bool IsRtf(std::string_view bytes) {
     while (at < bytes.size() &&
            (bytes[at] == ' ' || bytes[at] == '\t' || bytes[at] == '\r' || bytes[at] == '\n'))
         ++at;
-    return bytes.substr(at, 5) == "{\\rtf";
+    // "{\rtf1", "{\rtf\ansi", "{\rtf}", but not the control word "{\rtfx".
+    return bytes.substr(at, 5) == "{\\rtf" && (at + 5 == bytes.size() || !IsLetter(bytes[at + 5]));
 }
 
 std::vector<std::string> ReadRtfLines(std::string_view bytes) {
-    return RtfParser(bytes).Lines();
+    return RtfParser(bytes, nullptr).Lines();
+}
+
+std::optional<std::vector<std::string>> ReadRtfDocument(std::string_view bytes, Progress* progress) {
+    if (!IsRtf(bytes)) return std::nullopt;
+    bytes.remove_prefix(bytes.find('{'));
+    RtfParser parser(bytes, progress);
+    std::vector<std::string> lines = parser.Lines();
+    for (const char c : parser.Rest()) {
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n' && c != '\0') return std::nullopt;
+    }
+    return lines;
 }
 
 }  // namespace kelvane

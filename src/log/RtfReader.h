@@ -1,11 +1,15 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/Progress.h"
+
 namespace kelvane {
 
-// Whether `bytes` is a rich-text document: it starts, after any blanks, with "{\rtf".
+// Whether `bytes` begins as a rich-text document: after any blanks, "{" and
+// the control word \rtf (with or without its version number).
 bool IsRtf(std::string_view bytes);
 
 // The paragraphs of a rich-text document as 8-bit lines (Windows-1252, as
@@ -19,5 +23,12 @@ bool IsRtf(std::string_view bytes);
 // empty. What follows the document's closing brace (such as a trailing NUL)
 // is ignored, and a document cut short gives the lines read so far.
 std::vector<std::string> ReadRtfLines(std::string_view bytes);
+
+// The paragraphs of `bytes` (as ReadRtfLines reads them) when it is a
+// rich-text document: it begins as one, and nothing but blanks, line breaks
+// and NULs follows the document's closing brace. Nothing when it is not
+// one; the bytes are then plain text. `progress` is told of the bytes read;
+// when it stops the reading, what was read comes back.
+std::optional<std::vector<std::string>> ReadRtfDocument(std::string_view bytes, Progress* progress = nullptr);
 
 }  // namespace kelvane

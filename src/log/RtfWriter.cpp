@@ -33,14 +33,15 @@ void AppendEscaped(std::string& out, const std::string& line) {
 
 }  // namespace
 
-std::string WriteRtfLog(const std::vector<std::string>& lines) {
+std::string WriteRtfLog(const std::vector<std::string>& lines, Progress* progress) {
     std::size_t size = 64;
     for (const std::string& line : lines) size += line.size() + 8;
     std::string out;
     out.reserve(size);
     out += kHeader;
-    for (const std::string& line : lines) {
-        AppendEscaped(out, line);
+    for (std::size_t index = 0; index < lines.size(); ++index) {
+        if (progress && !progress->At(index, lines.size())) break;
+        AppendEscaped(out, lines[index]);
         out += kParagraphEnd;
     }
     out += kTrailer;

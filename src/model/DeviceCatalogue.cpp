@@ -73,8 +73,16 @@ std::string AreaLetter(int value) {
     return std::string(1, static_cast<char>('A' + value));
 }
 
+char AreaCharacter(int value) {
+    return static_cast<char>('A' + static_cast<long long>(value));
+}
+
+std::string OneBasedNumber(int value) {
+    return std::to_string(static_cast<long long>(value) + 1);
+}
+
 std::string AreaListName(int value) { return "Area " + AreaLetter(value); }
-std::string ZoneListName(int value) { return "Zone " + std::to_string(value + 1); }
-std::string GroupListName(int value) { return "Group " + std::to_string(value + 1); }
+std::string ZoneListName(int value) { return "Zone " + OneBasedNumber(value); }
+std::string GroupListName(int value) { return "Group " + OneBasedNumber(value); }
 
 }  // namespace kelvane

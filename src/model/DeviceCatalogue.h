@@ -39,6 +39,12 @@ std::string StandardPlaceName(int index);
 
 // "A".."Z" for 0..25; empty otherwise.
 std::string AreaLetter(int value);
+// The character 'A' + value for any stored value (the byte it wraps to
+// outside 0..25), as the device tables show an area allocation.
+char AreaCharacter(int value);
+// The one-based number of a zero-based stored value ("5" for 4), for any
+// stored value: 2147483647 gives "2147483648".
+std::string OneBasedNumber(int value);
 // "Area A", "Zone 5", "Group 12" for a zero-based stored index.
 std::string AreaListName(int value);
 std::string ZoneListName(int value);

@@ -1,5 +1,7 @@
 #include "model/DeviceSummaryRow.h"
 
+#include "model/DeviceCatalogue.h"
+
 namespace kelvane {
 
 const DeviceSummaryTexts& DeviceSummaryHeadings() {
@@ -10,9 +12,9 @@ const DeviceSummaryTexts& DeviceSummaryHeadings() {
 
 std::string DeviceAllocationText(const TKLoop& loop, int n) {
     const int allocation = loop.Device(n).Allocation;
-    if (loop.IsAreaDevice(n)) return std::string("Area ") + static_cast<char>(65 + allocation);
-    if (loop.IsGroupDevice(n)) return "Group " + std::to_string(allocation + 1);
-    return "Zone " + std::to_string(allocation + 1);
+    if (loop.IsAreaDevice(n)) return std::string("Area ") + AreaCharacter(allocation);
+    if (loop.IsGroupDevice(n)) return "Group " + OneBasedNumber(allocation);
+    return "Zone " + OneBasedNumber(allocation);
 }
 
 DeviceSummaryTexts DeviceSummaryRow(const TData& data, int n) {

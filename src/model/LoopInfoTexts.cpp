@@ -1,5 +1,7 @@
 #include "model/LoopInfoTexts.h"
 
+#include "model/DeviceCatalogue.h"
+
 namespace kelvane {
 
 const LoopInfoTexts& LoopInfoStartTexts() {
@@ -12,11 +14,11 @@ LoopInfoTexts DeviceInfoTexts(const TData& data, int n) {
     const TKDeviceType& device = loop.Device(n);
     std::string allocation;
     if (loop.IsGroupDevice(n)) {
-        allocation = "Group No=" + std::to_string(device.Allocation + 1);
+        allocation = "Group No=" + OneBasedNumber(device.Allocation);
     } else if (loop.IsAreaDevice(n)) {
-        allocation = std::string("Area =") + static_cast<char>(65 + device.Allocation);
+        allocation = std::string("Area =") + AreaCharacter(device.Allocation);
     } else {
-        allocation = "Zone No=" + std::to_string(device.Allocation + 1);
+        allocation = "Zone No=" + OneBasedNumber(device.Allocation);
     }
     return {"Device Type=" + TKLoop::DeviceTypeShortName(device.DeviceType),
             "Place Name=" + data.DevicePlaceName(n) + " " + device.Suffix, allocation,

@@ -4,12 +4,14 @@ namespace kelvane {
 
 TKZoneList::TKZoneList() {
     Zones[0].Name = "No zone allocated";
-    for (int z = 1; z <= kZoneCount; ++z) Zones[static_cast<std::size_t>(z)].Name = "Zone " + std::to_string(z);
+    ResetToDefaults();
 }
 
 void TKZoneList::ResetToDefaults() {
     for (int z = 1; z <= kZoneCount; ++z) {
         TKZone& zone = Zones[static_cast<std::size_t>(z)];
+        // No name of one site may be carried into the next.
+        zone.Name = "Zone " + std::to_string(z);
         zone.AreaEquation = FilledEquation(kAreaEmpty);
         zone.DeviceEquation = FilledEquation(kDeviceEmpty);
     }

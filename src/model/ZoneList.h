@@ -21,7 +21,7 @@ public:
     TKZoneList();
     std::array<TKZone, kZoneCount + 1> Zones;
 
-    // Empties the equations of zones 1..64; the names stay as they are.
+    // Names zones 1..64 "Zone 1" .. "Zone 64" and empties their equations.
     void ResetToDefaults();
 };
 

@@ -15,6 +15,7 @@ public:
     QPageLayout PageLayout(QPageLayout::Orientation orientation) override {
         return QPageLayout(paper_, orientation, QMarginsF(0, 0, 0, 0));
     }
+    QString OutputFile() const override { return {}; }
     QPagedPaintDevice* BeginJob(const QString&, QPageLayout::Orientation) override { return nullptr; }
     void EndJob() override {}
     bool AskPrintRange(QWidget*, int, TPrintRange&) override { return false; }

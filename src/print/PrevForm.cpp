@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFrame>
@@ -281,12 +282,8 @@ void TPreviewForm::GoPageClick() {
 }
 
 void TPreviewForm::ShowPages() {
-    const TPageMetrics& metrics = printer_.Metrics();
-    const auto pageAt = [this](int index) {
-        return index >= 0 && index < printer_.PageCount() ? &printer_.Page(index) : nullptr;
-    };
-    PagePaintBox1->SetPage(pageAt(CurrentPage), metrics);
-    PagePaintBox2->SetPage(pageAt(CurrentPage + 1), metrics);
+    PagePaintBox1->SetPage(&printer_, CurrentPage);
+    PagePaintBox2->SetPage(&printer_, CurrentPage + 1);
 }
 
 void TPreviewForm::UpdateButtons() {
@@ -424,9 +421,10 @@ bool TPreviewForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool TPreviewForm::event(QEvent* event) {
-    // The hint of the control under the mouse.
+    // The hint of the control under the mouse; with none, what was done last.
     if (event->type() == QEvent::StatusTip) {
-        HintLabel->setText(static_cast<QStatusTipEvent*>(event)->tip());
+        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+        HintLabel->setText(tip.isEmpty() ? doneText_ : tip);
         return true;
     }
     return QDialog::event(event);
@@ -436,6 +434,9 @@ bool TPreviewForm::event(QEvent* event) {
 
 void TPreviewForm::PrintButClick() {
     printer_.PrintDialog(this);
+    // Printed on other paper, the document was laid out again for it.
+    GoToPage(std::min(CurrentPage, std::max(printer_.PageCount() - 1, 0)));
+    ZoomBoxChange();
 }
 
 void TPreviewForm::ExportPdfButClick() {
@@ -444,9 +445,19 @@ void TPreviewForm::ExportPdfButClick() {
                        : QFileDialog::getSaveFileName(this, QStringLiteral("Export PDF"), printer_.PdfPath,
                                                       QStringLiteral("PDF files (*.pdf)"));
     if (path.isEmpty()) return;
-    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
+    // The dialog asked about the name it was given, not about this one.
+    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
+        path += QStringLiteral(".pdf");
+        if (!MayReplaceFile(MessagePrompts, path)) return;
+    }
     if (printer_.ExportPdf(path)) {
         printer_.PdfPath = path;
+        const int pages = printer_.PageCount();
+        doneText_ = QStringLiteral("Exported %1 %2 to %3")
+                        .arg(pages)
+                        .arg(pages == 1 ? QStringLiteral("page") : QStringLiteral("pages"))
+                        .arg(QDir::toNativeSeparators(path));
+        HintLabel->setText(doneText_);
     } else if (MessagePrompts) {
         MessagePrompts->Error("Unable to write to " + QFile::encodeName(path).toStdString());
     }

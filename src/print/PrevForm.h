@@ -112,6 +112,8 @@ private:
 
     TPreviewPrinter& printer_;
     bool layingOut_ = false;
+    // What the status bar says of the last export.
+    QString doneText_;
 };
 
 }  // namespace kelvane

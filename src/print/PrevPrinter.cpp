@@ -1,11 +1,14 @@
 #include "print/PrevPrinter.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPicture>
 #include <stdexcept>
 
+#include "core/Prompts.h"
 #include "print/PageReplay.h"
 #include "print/PrevForm.h"
 
@@ -13,6 +16,13 @@ namespace kelvane {
 namespace {
 
 constexpr const char* kCanvasNotAvailable = "Canvas is not available before BeginDoc";
+constexpr const char* kNoPrinterMessage =
+    "No printer is installed. Preview the report to export it as a PDF file.";
+constexpr const char* kPrintFailedMessage = "The report could not be sent to the printer.";
+
+std::string FileName(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
 
 // The busy cursor while a job is sent, where there is a window system.
 class BusyCursor {
@@ -100,11 +110,42 @@ void TPreviewPrinter::Preview(QWidget* parent) {
 }
 
 bool TPreviewPrinter::Print() {
-    return PrintPages(0, PageCount() - 1);
+    if (!MayReplaceFile(MessagePrompts, port_.OutputFile())) return false;
+    if (PrintPages(0, PageCount() - 1)) return true;
+    ReportFailedJob();
+    return false;
 }
 
 bool TPreviewPrinter::PrintPages(int first, int last) {
+    return PrintJob(first, last, 1);
+}
+
+bool TPreviewPrinter::PrintDialog(QWidget* parent) {
+    TPrintRange range;
+    range.Last = PageCount() - 1;
+    if (!port_.AskPrintRange(parent, PageCount(), range)) return false;
+    // The dialog has asked before a file is replaced; a second job into the
+    // same file would replace the first.
+    const bool intoFile = !port_.OutputFile().isEmpty();
+    const int jobs = intoFile ? 1 : range.Copies;
+    for (int job = 0; job < jobs; ++job) {
+        if (!PrintJob(range.First, range.Last, intoFile ? range.Copies : 1)) {
+            ReportFailedJob();
+            break;
+        }
+    }
+    return true;
+}
+
+void TPreviewPrinter::FitToPaper() {
+    if (OnLayout && MetricsOf(port_.PageLayout(PageOrientation())) != metrics_) OnLayout();
+}
+
+bool TPreviewPrinter::PrintJob(int first, int last, int copies) {
     BusyCursor busy;
+    FitToPaper();
+    last = std::min(last, PageCount() - 1);
+    first = std::max(first, 0);
     QPagedPaintDevice* device = port_.BeginJob(Title, PageOrientation());
     if (!device) return false;
     QPainter painter;
@@ -112,29 +153,37 @@ bool TPreviewPrinter::PrintPages(int first, int last) {
         port_.EndJob();
         return false;
     }
-    for (int index = std::max(first, 0); index <= last && index < PageCount(); ++index) {
-        ReplayOntoPaper(painter, Page(index));
-        if (index < last && index + 1 < PageCount()) device->newPage();
+    for (int copy = 0; copy < copies; ++copy) {
+        for (int index = first; index <= last; ++index) {
+            if (copy > 0 || index > first) device->newPage();
+            ReplayOntoPaper(painter, Page(index));
+        }
     }
     painter.end();
     port_.EndJob();
     return true;
 }
 
-bool TPreviewPrinter::PrintDialog(QWidget* parent) {
-    TPrintRange range;
-    range.Last = PageCount() - 1;
-    if (!port_.AskPrintRange(parent, PageCount(), range)) return false;
-    for (int copy = 0; copy < range.Copies; ++copy) {
-        if (!PrintPages(range.First, range.Last)) break;
-    }
-    return true;
+void TPreviewPrinter::ReportFailedJob() const {
+    if (!MessagePrompts) return;
+    const QString file = port_.OutputFile();
+    if (!file.isEmpty())
+        MessagePrompts->Error("Unable to write to " + FileName(file));
+    else
+        MessagePrompts->Error(port_.PrinterInstalled() ? kPrintFailedMessage : kNoPrinterMessage);
 }
 
 bool TPreviewPrinter::ExportPdf(const QString& path) const {
     std::vector<const QPicture*> pages;
     for (const auto& page : pages_) pages.push_back(page.get());
     return WritePdf(path, pages, metrics_, Title);
+}
+
+bool MayReplaceFile(Prompts* prompts, const QString& path) {
+    if (path.isEmpty() || !QFileInfo::exists(path)) return true;
+    return prompts && prompts->Ask(PromptKind::Confirmation,
+                                   FileName(path) + " already exists.\nDo you want to replace it?",
+                                   PromptButtons::YesNo) == PromptAnswer::Yes;
 }
 
 }  // namespace kelvane

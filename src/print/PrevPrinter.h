@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -25,7 +26,8 @@ enum TZoomOption { zoFitToPage, zoFitToWidth, zo25, zo50, zo75, zo100, zo125, zo
 // a PDF. Every page is recorded in units of 1/600 inch on the current
 // printer's paper and margins (the locale's default paper when no printer
 // is installed), and scaled when it is replayed, so the document looks the
-// same on any printer, on the screen and in a PDF.
+// same on any printer, on the screen and in a PDF. A document that can lay
+// itself out again (OnLayout) does so when it is printed on other paper.
 class TPreviewPrinter {
 public:
     explicit TPreviewPrinter(TPrinterPort& port);
@@ -42,8 +44,15 @@ public:
     // The file the preview's PDF export offers first; the last one written
     // once it has written one.
     QString PdfPath;
-    // Where the preview tells of a PDF it could not write; null: nowhere.
+    // Where the preview tells of a PDF it could not write, printing tells of
+    // a job that could not be printed, and a job asks before it replaces a
+    // file; null: nowhere (and no file is replaced).
     Prompts* MessagePrompts = nullptr;
+    // Draws the whole document again, from BeginDoc to EndDoc, on the
+    // current printer's paper. A job on other paper or margins than the
+    // pages were recorded on calls it first; unset, the pages print as they
+    // were recorded.
+    std::function<void()> OnLayout;
 
     bool Printing() const { return printing_; }
     bool PageUsed() const { return pageUsed_; }
@@ -74,12 +83,16 @@ public:
 
     // Opens the preview window modally on the recorded pages. Not while printing.
     void Preview(QWidget* parent = nullptr);
-    // Prints every page, or pages `first` to `last` (from 0), as one job on
-    // the current printer; false when no job could start.
+    // Prints every page as one job on the current printer, without a
+    // dialog. A job that would replace a file asks first. False when nothing
+    // was printed; a job that failed has been reported.
     bool Print();
+    // Prints pages `first` to `last` (from 0) as one job on the current
+    // printer; false when no job could start.
     bool PrintPages(int first, int last);
-    // The platform's print dialog: the chosen range, as many jobs as copies.
-    // True when the dialog was confirmed.
+    // The platform's print dialog: the chosen range, as many jobs as copies
+    // (into a file, the copies one after the other in one job). A job that
+    // failed is reported. True when the dialog was confirmed.
     bool PrintDialog(QWidget* parent = nullptr);
     // Writes every page to a PDF file; false when it cannot be written.
     bool ExportPdf(const QString& path) const;
@@ -88,6 +101,11 @@ public:
 
 private:
     void ReadMetrics();
+    // Lays the document out again when the printer's paper is not the one
+    // the pages were recorded on.
+    void FitToPaper();
+    bool PrintJob(int first, int last, int copies);
+    void ReportFailedJob() const;
     QPageLayout::Orientation PageOrientation() const;
 
     TPrinterPort& port_;
@@ -98,5 +116,9 @@ private:
     bool printing_ = false;
     bool pageUsed_ = false;
 };
+
+// Whether the file at `path` may be written: true when there is none, or
+// when the user agrees through `prompts` to replace it (never without them).
+bool MayReplaceFile(Prompts* prompts, const QString& path);
 
 }  // namespace kelvane

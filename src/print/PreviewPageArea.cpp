@@ -4,6 +4,7 @@
 #include <QPicture>
 
 #include "print/PageReplay.h"
+#include "print/PrevPrinter.h"
 
 namespace kelvane {
 
@@ -14,10 +15,14 @@ TPreviewPageArea::TPreviewPageArea(QWidget* parent) : QWidget(parent) {
                        "Hand Tool to pan."));
 }
 
-void TPreviewPageArea::SetPage(const QPicture* page, const TPageMetrics& metrics) {
-    page_ = page;
-    metrics_ = metrics;
+void TPreviewPageArea::SetPage(const TPreviewPrinter* printer, int index) {
+    printer_ = printer;
+    index_ = index;
     update();
+}
+
+bool TPreviewPageArea::HasPage() const {
+    return printer_ && index_ >= 0 && index_ < printer_->PageCount();
 }
 
 void TPreviewPageArea::SetGrid(bool shown) {
@@ -28,24 +33,27 @@ void TPreviewPageArea::SetGrid(bool shown) {
 void TPreviewPageArea::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    if (!page_ || metrics_.PageWidth <= 0 || metrics_.PageHeight <= 0) return;
-    const double scaleX = double(width()) / metrics_.PageWidth;
-    const double scaleY = double(height()) / metrics_.PageHeight;
+    if (!HasPage() || printer_->Printing()) return;
+    const TPageMetrics& metrics = printer_->Metrics();
+    if (metrics.PageWidth <= 0 || metrics.PageHeight <= 0) return;
+    const double scaleX = double(width()) / metrics.PageWidth;
+    const double scaleY = double(height()) / metrics.PageHeight;
     painter.setRenderHint(QPainter::TextAntialiasing);
-    ReplayPage(painter, *page_, scaleX, scaleY);
-    if (grid_) DrawGrid(painter, scaleX, scaleY);
+    ReplayPage(painter, printer_->Page(index_), scaleX, scaleY);
+    if (grid_) DrawGrid(painter, metrics, scaleX, scaleY);
 }
 
-void TPreviewPageArea::DrawGrid(QPainter& painter, double scaleX, double scaleY) const {
+void TPreviewPageArea::DrawGrid(QPainter& painter, const TPageMetrics& metrics, double scaleX,
+                                double scaleY) const {
     painter.setPen(QPen(QColor(192, 192, 192), 0));
-    const double bottom = metrics_.PageHeight * scaleY;
-    const double right = metrics_.PageWidth * scaleX;
-    for (int i = 1; i <= metrics_.PageWidth / metrics_.PixelsPerInchX; ++i) {
-        const double x = i * metrics_.PixelsPerInchX * scaleX;
+    const double bottom = metrics.PageHeight * scaleY;
+    const double right = metrics.PageWidth * scaleX;
+    for (int i = 1; i <= metrics.PageWidth / metrics.PixelsPerInchX; ++i) {
+        const double x = i * metrics.PixelsPerInchX * scaleX;
         painter.drawLine(QPointF(x, 0), QPointF(x, bottom));
     }
-    for (int j = 1; j <= metrics_.PageHeight / metrics_.PixelsPerInchY; ++j) {
-        const double y = j * metrics_.PixelsPerInchY * scaleY;
+    for (int j = 1; j <= metrics.PageHeight / metrics.PixelsPerInchY; ++j) {
+        const double y = j * metrics.PixelsPerInchY * scaleY;
         painter.drawLine(QPointF(0, y), QPointF(right, y));
     }
 }

@@ -24,8 +24,12 @@ public:
 
     // True when at least one printer is installed.
     virtual bool PrinterInstalled() const = 0;
-    // The current printer's paper and margins, turned to `orientation`.
+    // The current printer's paper, turned to `orientation`, its margins the
+    // printer's unprintable margins (whatever margins a dialog was given).
     virtual QPageLayout PageLayout(QPageLayout::Orientation orientation) = 0;
+    // The file that a job on the current printer writes when it prints to a
+    // file; empty when it prints on paper.
+    virtual QString OutputFile() const = 0;
     // Starts a print job on the current printer; the device its pages are
     // painted on, or null when no job can start. EndJob follows once the
     // painter on the device has ended.
@@ -34,7 +38,8 @@ public:
     // The platform's print dialog for pages 1..pageCount (page range
     // selection allowed); false when cancelled.
     virtual bool AskPrintRange(QWidget* parent, int pageCount, TPrintRange& range) = 0;
-    // The platform's printer set-up dialog.
+    // The platform's printer set-up dialog: which printer, its paper and its
+    // properties.
     virtual void ShowPrinterSetup(QWidget* parent) = 0;
 };
 

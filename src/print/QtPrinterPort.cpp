@@ -1,22 +1,30 @@
 #include "print/QtPrinterPort.h"
 
-#include <QPageSetupDialog>
+#include <QDialogButtonBox>
 #include <QPrintDialog>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <algorithm>
 
 #include "print/PageMetrics.h"
 
 namespace kelvane {
 
+namespace {
+
+// `layout` with the printer's unprintable margins as its margins.
+QPageLayout WithUnprintableMargins(QPageLayout layout) {
+    layout.setMargins(layout.minimumMargins());
+    return layout;
+}
+
+}  // namespace
+
 TQtPrinterPort::TQtPrinterPort() {
     // Without a printer the paper has no unprintable margin: the report then
     // keeps the margin of pages that have none, as a PDF written by the
     // command line does.
-    if (!PrinterInstalled()) {
-        printer_.setPageSize(LocaleDefaultPageSize());
-        printer_.setPageMargins(QMarginsF(0, 0, 0, 0));
-    }
+    if (!PrinterInstalled()) printer_.setPageSize(LocaleDefaultPageSize());
 }
 
 bool TQtPrinterPort::PrinterInstalled() const {
@@ -25,7 +33,11 @@ bool TQtPrinterPort::PrinterInstalled() const {
 
 QPageLayout TQtPrinterPort::PageLayout(QPageLayout::Orientation orientation) {
     printer_.setPageOrientation(orientation);
-    return printer_.pageLayout();
+    return WithUnprintableMargins(printer_.pageLayout());
+}
+
+QString TQtPrinterPort::OutputFile() const {
+    return printer_.outputFormat() == QPrinter::PdfFormat ? printer_.outputFileName() : QString();
 }
 
 QPagedPaintDevice* TQtPrinterPort::BeginJob(const QString& title, QPageLayout::Orientation orientation) {
@@ -33,6 +45,8 @@ QPagedPaintDevice* TQtPrinterPort::BeginJob(const QString& title, QPageLayout::O
     if (printer_.outputFormat() == QPrinter::PdfFormat && printer_.outputFileName().isEmpty()) return nullptr;
     if (!printer_.isValid()) return nullptr;
     printer_.setPageOrientation(orientation);
+    // The pages are laid out inside the unprintable margins, as PageLayout gives them.
+    printer_.setPageLayout(WithUnprintableMargins(printer_.pageLayout()));
     printer_.setDocName(title);
     return &printer_;
 }
@@ -58,8 +72,19 @@ bool TQtPrinterPort::AskPrintRange(QWidget* parent, int pageCount, TPrintRange& 
 }
 
 void TQtPrinterPort::ShowPrinterSetup(QWidget* parent) {
-    QPageSetupDialog dialog(&printer_, parent);
-    dialog.exec();
+    QPrintDialog dialog(&printer_, parent);
+    dialog.setObjectName(QStringLiteral("PrinterSetupDialog"));
+    dialog.setWindowTitle(QStringLiteral("Print Setup"));
+    // The printer, its paper and its properties; which pages and how many
+    // copies are the print dialog's to ask.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    // It sets up the printer and prints nothing.
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
+    }
+    if (dialog.exec() != QDialog::Accepted) return;
+    printer_.setCopyCount(1);
+    printer_.setPrintRange(QPrinter::AllPages);
 }
 
 }  // namespace kelvane

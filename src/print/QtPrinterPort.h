@@ -8,13 +8,15 @@ namespace kelvane {
 // The printers the platform knows of, through one QPrinter kept for the
 // whole run, so that what the set-up dialog chose stays chosen. With no
 // printer installed it holds the locale's default paper and prints only to
-// a file that the print dialog names.
+// a file that the print dialog names. Margins that a dialog sets are not
+// used: the reports lay themselves out inside the unprintable margins.
 class TQtPrinterPort : public TPrinterPort {
 public:
     TQtPrinterPort();
 
     bool PrinterInstalled() const override;
     QPageLayout PageLayout(QPageLayout::Orientation orientation) override;
+    QString OutputFile() const override;
     QPagedPaintDevice* BeginJob(const QString& title, QPageLayout::Orientation orientation) override;
     void EndJob() override {}
     bool AskPrintRange(QWidget* parent, int pageCount, TPrintRange& range) override;

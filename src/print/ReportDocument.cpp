@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/ClockTexts.h"
+#include "print/ReportTexts.h"
 
 namespace kelvane {
 namespace {
@@ -14,6 +14,10 @@ constexpr int kBreakMargin = 300;
 
 TfrmReports::TfrmReports(TPrinterPort& port, const Clock& clock, bool fittedOnly)
     : ReportPrinter(port), FittedOnly(fittedOnly), clock_(clock) {
+    BeginReport();
+}
+
+void TfrmReports::BeginReport() {
     ReportPrinter.BeginDoc();
     Canvas().SetFixedPitch(true);
     LeftX = ReportPrinter.PageOffsetX();
@@ -21,6 +25,12 @@ TfrmReports::TfrmReports(TPrinterPort& port, const Clock& clock, bool fittedOnly
     UsableHeight = ReportPrinter.PageHeight() - 2 * ReportPrinter.PageOffsetY();
     BreakY = UsableHeight - kBreakMargin;
     CurrentY = TopY;
+    RowHeight = 0;
+    ColumnX = {};
+    ColumnCount = 1;
+    FrameLeft = FrameRight = 0;
+    PageNumber = 0;
+    FirstSection = true;
 }
 
 void TfrmReports::SetFont(int points, TFontStyles style) {
@@ -126,7 +136,7 @@ void TfrmReports::DrawFooter() {
     CurrentY = UsableHeight - 2 * Canvas().TextHeight("F");
     StartColumns();
     const std::tm now = clock_.LocalTime();
-    DrawHeaderCell("Printed on : " + ShortDateText(now) + " at : " + LongTimeText(now), 76, false);
+    DrawHeaderCell(PrintedOnText(now), 76, false);
     DrawHeaderCell("Page " + std::to_string(PageNumber), 15, true);
     const int lineHeight = Canvas().TextHeight("W");
     DrawFrame(LeftX, CurrentY - lineHeight / 2, ColumnX[static_cast<std::size_t>(ColumnCount)],

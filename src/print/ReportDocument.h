@@ -25,6 +25,10 @@ public:
     // date and time of `clock`.
     TfrmReports(TPrinterPort& port, const Clock& clock, bool fittedOnly);
 
+    // Begins the document afresh on the printer's current paper: the pages
+    // drawn so far are dropped.
+    void BeginReport();
+
     // The sections, each on pages of its own.
     void PrintSiteInformation(const TData& data);
     void PrintDeviceList(const TData& data, TDeviceOrder order);
@@ -90,7 +94,7 @@ private:
     void DrawAddressBlock(const TAddressBlock& block, int left, int top, int lineHeight);
     void DrawClientBlock(const TKSiteConfig1& site, int left, int top, int lineHeight);
     void DrawInstallerBlock(const TKSiteConfig1& site, int left, int top, int lineHeight, int charWidth);
-    void DrawSettingsBlock(const TData& data, int left, int top);
+    void DrawSettingsBlock(const TKSiteConfig1& site, int left, int top);
     void DrawDeviceHeader(int rowsLeft);
     void StartTextPage(const std::string& title);
     // The pieces of `line` that fit across the page, at blanks where it has them.

@@ -9,13 +9,6 @@
 #include "ui/MainWindow.h"
 
 namespace kelvane {
-namespace {
-
-constexpr const char* kNoPrinterMessage =
-    "No printer is installed. Preview the report to export it as a PDF file.";
-constexpr const char* kPrintFailedMessage = "The report could not be sent to the printer.";
-
-}  // namespace
 
 TReportPrinting::TReportPrinting(TfrmMain& frmMain, const TData& data, const Document& document,
                                  Prompts& prompts, const Clock& clock, TPrinterPort& port)
@@ -49,6 +42,7 @@ void TReportPrinting::ShowPrinterProperties() {
 
 std::unique_ptr<TfrmReports> TReportPrinting::BuildReport(const TReportOptions& options) const {
     auto report = std::make_unique<TfrmReports>(port_, clock_, options.FittedOnly);
+    report->ReportPrinter.MessagePrompts = &prompts_;
     std::vector<std::string> logLines;
     if (options.EventLog) logLines = frmMain_.tabViewLog->Lines();
     BuildSiteReport(*report, data_, options, logLines);
@@ -66,14 +60,12 @@ void TReportPrinting::PreviewReport(const TReportOptions& options) {
     const std::unique_ptr<TfrmReports> report = BuildReport(options);
     TPreviewPrinter& printer = report->ReportPrinter;
     printer.PdfPath = SuggestedPdfPath();
-    printer.MessagePrompts = &prompts_;
     printer.Preview(&frmMain_);
     if (printer.PdfPath != SuggestedPdfPath()) lastPdfPath_ = printer.PdfPath;
 }
 
 void TReportPrinting::PrintReport(const TReportOptions& options) {
-    if (!BuildReport(options)->ReportPrinter.Print())
-        prompts_.Error(port_.PrinterInstalled() ? kPrintFailedMessage : kNoPrinterMessage);
+    BuildReport(options)->ReportPrinter.Print();
 }
 
 }  // namespace kelvane

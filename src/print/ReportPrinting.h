@@ -32,10 +32,12 @@ public:
     void ShowPrintOptions();
     void ShowPrinterProperties();
     // The report of the open site with `options`, the event log section from
-    // the View Event Log tab; ready to preview or print.
+    // the View Event Log tab; ready to preview or print, its questions and
+    // messages through the window's prompts.
     std::unique_ptr<TfrmReports> BuildReport(const TReportOptions& options) const;
     void PreviewReport(const TReportOptions& options);
-    // Prints every page without a print dialog; tells the user when no job could start.
+    // Prints every page without a print dialog; asks before it replaces a
+    // file, and tells the user when no job could start.
     void PrintReport(const TReportOptions& options);
 
     TfrmPrint* frmPrint;

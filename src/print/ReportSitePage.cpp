@@ -1,5 +1,6 @@
 #include <array>
 
+#include "model/SiteSettingRules.h"
 #include "model/SiteSettingTexts.h"
 #include "print/ReportDocument.h"
 #include "print/ReportTexts.h"
@@ -13,7 +14,10 @@ constexpr int kLabelWidth = 20;
 
 // The site information page: a double frame round three boxes (client,
 // installer, settings in two columns). It has no footer and no page number.
+// The settings print as the Site Config tab shows them.
 void TfrmReports::PrintSiteInformation(const TData& data) {
+    TKSiteConfig1 site = data.SiteConfig;
+    ApplySiteSettingRules(site);
     StartSection();
     Canvas().SetFontName(kReportFont);
     const int pageWidth = ReportPrinter.PageWidth();
@@ -32,9 +36,9 @@ void TfrmReports::PrintSiteInformation(const TData& data) {
     SetFont(14, 0);
     const int lineHeight = Canvas().TextHeight("T");
     const int charWidth = Canvas().TextWidth("T");
-    DrawClientBlock(data.SiteConfig, left + 2 * charWidth, 130, lineHeight);
-    DrawInstallerBlock(data.SiteConfig, left + 2 * charWidth, third + 180, lineHeight, charWidth);
-    DrawSettingsBlock(data, left, 2 * third + 220);
+    DrawClientBlock(site, left + 2 * charWidth, 130, lineHeight);
+    DrawInstallerBlock(site, left + 2 * charWidth, third + 180, lineHeight, charWidth);
+    DrawSettingsBlock(site, left, 2 * third + 220);
 }
 
 void TfrmReports::DrawAddressBlock(const TAddressBlock& block, int left, int top, int lineHeight) {
@@ -67,8 +71,7 @@ void TfrmReports::DrawInstallerBlock(const TKSiteConfig1& site, int left, int to
     DrawField(left + 33 * charWidth, top + 14 * lineHeight, 15, site.CommissionDate, "Commissioned On");
 }
 
-void TfrmReports::DrawSettingsBlock(const TData& data, int left, int top) {
-    const TKSiteConfig1& site = data.SiteConfig;
+void TfrmReports::DrawSettingsBlock(const TKSiteConfig1& site, int left, int top) {
     SetFont(14, 0);
     const int lineHeight = Canvas().TextHeight("T");
     const int rightColumn = left + 33 * Canvas().TextWidth("T");
@@ -93,7 +96,7 @@ void TfrmReports::DrawSettingsBlock(const TData& data, int left, int top) {
     rightField(9, MinutesText(site.DivTimeout), "Divert Timeout");
     leftField(10, site.CallCode, "Call Reset Code");
     leftField(11, site.AttackCode, "Attack Reset Code");
-    leftField(14, data.GetMainVersion(), "Software Version", 20);
+    leftField(14, site.GetMainVersion(), "Software Version", 20);
 }
 
 }  // namespace kelvane

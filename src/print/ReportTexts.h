@@ -1,4 +1,6 @@
 #pragma once
+#include <QLocale>
+#include <ctime>
 #include <string>
 
 #include "model/Data.h"
@@ -24,5 +26,12 @@ std::string YesNoText(bool value);
 std::string SentText(bool global);
 // "4  minute(s)".
 std::string MinutesText(int minutes);
+
+// What a page footer says of when it was printed: "Printed on : ", the date
+// in the locale's short date format, " at : " and the time in its long time
+// format, without the time zone ("Printed on : 12/7/26 at : 2:05:09 PM" in
+// the United States). Where the locale writes them with characters that the
+// report's 8-bit texts cannot hold, as "2026-12-07" and "14:05:09".
+std::string PrintedOnText(const std::tm& time, const QLocale& locale = QLocale());
 
 }  // namespace kelvane

@@ -21,7 +21,8 @@ struct TReportOptions {
 
 // Draws the chosen sections in their order (site information, devices,
 // zones, groups, comments, event log) and ends the document. With no
-// section chosen the document is one blank page.
+// section chosen the document is one blank page. Printed on other paper,
+// the report draws them again from `data`, which must outlive it.
 void BuildSiteReport(TfrmReports& report, const TData& data, const TReportOptions& options,
                      const std::vector<std::string>& logLines);
 

@@ -106,6 +106,7 @@ void TransferSupervisor::SendVersionQuery() { SendTransferPacket(kVersionQuery);
 
 void TransferSupervisor::EndTransfer(bool completed) {
     const bool wasRunning = state_.Step != kStepIdle;
+    if (wasRunning) lastEnding_ = {state_.Step, completed};
     gate_.Abandon();
     status_.Close();
     state_.Step = kStepIdle;

@@ -95,6 +95,14 @@ public:
     // opened; the window keeps the short message (the link trace has both).
     bool NamePortInOpenError = false;
 
+    // Where the transfer that ended last was when it ended: its step, and
+    // whether its chain finished. Set before either event of the end fires.
+    struct Ending {
+        std::uint8_t Step = kStepIdle;
+        bool Completed = false;
+    };
+    const Ending& LastEnding() const { return lastEnding_; }
+
     bool ConnectedIndicator() const { return connectedIndicator_; }
     int IndicatorCountdown() const { return indicatorCountdown_; }
 
@@ -131,6 +139,7 @@ private:
     bool keepAliveAnswered_ = false;  // since the last keep-alive was sent
     std::uint64_t lastHeardMs_ = 0;   // when the controller last sent anything
     bool running_ = false;
+    Ending lastEnding_;
 };
 
 }  // namespace kelvane

@@ -4,9 +4,11 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include "ui/Latin1PlainTextEdit.h"
+
 namespace kelvane {
 
-CommentsTab::CommentsTab(TData& data, Document& document, QWidget* parent)
+CommentsTab::CommentsTab(TData& data, Document& document, Prompts& prompts, QWidget* parent)
     : QWidget(parent), data_(data), document_(document) {
     RichEdit1 = new QTextEdit(this);
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
@@ -15,7 +17,7 @@ CommentsTab::CommentsTab(TData& data, Document& document, QWidget* parent)
     RichEdit1->setAlignment(Qt::AlignCenter);
     RichEdit1->hide();
 
-    CommentsEdit = new QPlainTextEdit(this);
+    CommentsEdit = new Latin1PlainTextEdit(prompts, this);
     CommentsEdit->setObjectName(QStringLiteral("CommentsEdit"));
     CommentsEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
     CommentsEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -39,6 +41,10 @@ void CommentsTab::LoadFromModel() {
     loading_ = true;
     CommentsEdit->setPlainText(lines.join(QLatin1Char('\n')));
     loading_ = false;
+}
+
+void CommentsTab::HoldBackEditing(bool held) {
+    CommentsEdit->setReadOnly(held);
 }
 
 void CommentsTab::CommentsEditChange() {

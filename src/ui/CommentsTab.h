@@ -1,6 +1,7 @@
 #pragma once
 #include <QWidget>
 
+#include "core/Prompts.h"
 #include "file/Document.h"
 #include "model/Data.h"
 
@@ -16,10 +17,12 @@ namespace kelvane {
 class CommentsTab : public QWidget {
     Q_OBJECT
 public:
-    CommentsTab(TData& data, Document& document, QWidget* parent = nullptr);
+    CommentsTab(TData& data, Document& document, Prompts& prompts, QWidget* parent = nullptr);
 
     // Shows the model's comment lines in the editor.
     void LoadFromModel();
+    // While held, the comments can be read but not edited.
+    void HoldBackEditing(bool held);
 
     QPlainTextEdit* CommentsEdit;
     // The hidden template a new document's comments start from.

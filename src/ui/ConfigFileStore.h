@@ -2,8 +2,8 @@
 #include <optional>
 #include <string>
 
+#include "file/ConfigFile.h"
 #include "file/Document.h"
-#include "file/IniFile.h"
 #include "model/Data.h"
 #include "ui/DocumentStore.h"
 
@@ -15,16 +15,16 @@ class ConfigFileStore : public DocumentStore {
 public:
     ConfigFileStore(TData& data, Document& document) : data_(data), document_(document) {}
 
-    // A valid file is kept as parsed here, so that reading it right after
-    // reads the very content that was tested, without parsing it again.
-    bool IsValid(const std::string& path) override;
+    // A valid file's content is kept here, so that reading it right after
+    // reads the very content that was tested.
+    bool IsValid(const std::string& path, std::string& errorText) override;
     bool Read(const std::string& path, std::string& errorText) override;
     bool Write(const std::string& path, std::string& errorText) override;
 
 private:
     struct TestedFile {
         std::string path;
-        IniFile file;
+        ConfigFileContent content;
     };
 
     TData& data_;

@@ -29,7 +29,7 @@ constexpr int kSimulatorServiceMs = 2;
 
 ControllerConnection::ControllerConnection(TfrmMain& frmMain, TData& data, Document& document, Prompts& prompts,
                                            const Clock& clock)
-    : frmMain_(frmMain) {
+    : frmMain_(frmMain), notice_(data, clock) {
     settings_.LoadPaths(paths_);
     const StartupOptions& options = frmMain.Options();
     if (!options.PortDevice.empty()) paths_.SetOverride(options.PortDevice);
@@ -116,7 +116,15 @@ void ControllerConnection::WireMainWindow() {
     };
     hooks.ClockTick = [supervisor] { supervisor->Timer1Timer(); };
     hooks.CancelTransfer = [supervisor] { supervisor->btnCancelClick(); };
-    supervisor->OnRunningChanged = [this](bool running) { frmMain_.CommandLock->SetLocked(running); };
+    supervisor->OnRunningChanged = [this, supervisor, chains](bool running) {
+        if (running) notice_.Started(supervisor->State(), chains->VersionModel() != nullptr);
+        frmMain_.CommandLock->SetLocked(running);
+        if (running) return;
+        const TransferSupervisor::Ending& ending = supervisor->LastEnding();
+        const std::string text = notice_.Ended(ending.Step, ending.Completed, frmMain_.Status());
+        if (!text.empty())
+            frmMain_.SetStatusMessage(QString::fromLatin1(text.data(), qsizetype(text.size())));
+    };
 }
 
 int ControllerConnection::ActivePage() const { return frmMain_.ActivePage(); }

@@ -13,6 +13,7 @@
 #include "model/Data.h"
 #include "transfer/TransferSession.h"
 #include "transfer/TransferView.h"
+#include "ui/TransferNotice.h"
 
 namespace kelvane {
 
@@ -69,6 +70,8 @@ private:
     void WireMainWindow();
 
     TfrmMain& frmMain_;
+    // What the status bar says when a transfer ends.
+    TransferNotice notice_;
     PortPaths paths_;
     PortSettings settings_;
     std::unique_ptr<TData> simulatedSite_;

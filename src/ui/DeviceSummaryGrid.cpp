@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "model/DeviceSummaryRow.h"
+#include "ui/TypedLengthLimit.h"
 
 namespace kelvane {
 
@@ -20,12 +21,15 @@ constexpr int kSuffixTypingLimit = 4;
 // keys go through the table's own key handling first.
 class SuffixDelegate : public QStyledItemDelegate {
 public:
-    explicit SuffixDelegate(DeviceSummaryGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+    SuffixDelegate(DeviceSummaryGrid* grid, Prompts& prompts)
+        : QStyledItemDelegate(grid), grid_(grid), prompts_(prompts) {}
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const override {
         auto* editor = new QLineEdit(parent);
         editor->setObjectName(QStringLiteral("SuffixEditor"));
         editor->setFrame(false);
+        // What is typed or pasted becomes Latin-1 text.
+        new TypedLengthLimit(editor, kSuffixTypingLimit, prompts_);
         connect(editor, &QLineEdit::textEdited, this,
                 [this, editor] { emit const_cast<SuffixDelegate*>(this)->commitData(editor); });
         return editor;
@@ -39,7 +43,7 @@ public:
         // Pasting cannot pass the typing limit either; a longer suffix read
         // from a file is shown whole and can only be shortened.
         line->setMaxLength(std::max<int>(kSuffixTypingLimit, static_cast<int>(text.size())));
-        line->setText(text);
+        TypedLengthLimit::ShowWhole(line, text);
     }
 
 protected:
@@ -51,6 +55,7 @@ protected:
 
 private:
     DeviceSummaryGrid* grid_;
+    Prompts& prompts_;
 };
 
 // The longest texts of the columns: the table's font is made small enough
@@ -88,11 +93,11 @@ bool IsEnter(const QKeyEvent* event) {
 
 }  // namespace
 
-DeviceSummaryGrid::DeviceSummaryGrid(QWidget* parent) : QTableView(parent) {
+DeviceSummaryGrid::DeviceSummaryGrid(Prompts& prompts, QWidget* parent) : QTableView(parent) {
     setObjectName(QStringLiteral("sgrdLoop"));
     setFont(FittedFont(font()));
     horizontalHeader()->setFont(font());
-    setItemDelegateForColumn(dcSuffix, new SuffixDelegate(this));
+    setItemDelegateForColumn(dcSuffix, new SuffixDelegate(this, prompts));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed);

@@ -2,6 +2,8 @@
 #include <QTableView>
 #include <functional>
 
+#include "core/Prompts.h"
+
 namespace kelvane {
 
 // The device table's view, `sgrdLoop`: fixed 16-pixel rows under one
@@ -12,7 +14,8 @@ namespace kelvane {
 class DeviceSummaryGrid : public QTableView {
     Q_OBJECT
 public:
-    explicit DeviceSummaryGrid(QWidget* parent = nullptr);
+    // A refused character typed into the suffix editor is told through `prompts`.
+    explicit DeviceSummaryGrid(Prompts& prompts, QWidget* parent = nullptr);
 
     // Also gives the six columns their widths.
     void setModel(QAbstractItemModel* model) override;

@@ -65,7 +65,7 @@ void DeviceSummaryTab::BuildControls(const DeviceImages& images) {
     DeviceToolBar = new DeviceTypeToolBar(images, kToolButtonSize, this);
 
     model_ = new DeviceTableModel(data_, this);
-    sgrdLoop = new DeviceSummaryGrid(this);
+    sgrdLoop = new DeviceSummaryGrid(prompts_, this);
     sgrdLoop->setModel(model_);
     sgrdLoop->setFixedWidth(kTableWidth + 2 * sgrdLoop->frameWidth() +
                             sgrdLoop->verticalScrollBar()->sizeHint().width());
@@ -143,6 +143,13 @@ void DeviceSummaryTab::RefreshDeviceTable() {
     chkEnableZoneChanges->setChecked(enableChanges);
 }
 
+void DeviceSummaryTab::HoldBackEditing(bool held) {
+    editingHeld_ = held;
+    if (held) UntickEnableChanges();
+    chkEnableZoneChanges->setEnabled(!held);
+    DeviceToolBar->setEnabled(!held);
+}
+
 int DeviceSummaryTab::DeviceOfRow(int row) const {
     return model_->DeviceAt(row);
 }
@@ -187,7 +194,7 @@ void DeviceSummaryTab::CellClicked(bool byUser) {
     model_->SetSuffixEditing(false);
     const int device = DeviceOfRow(sgrdLoop->Row());
     if (device == 0) return;
-    if (byUser && sgrdLoop->Column() == dcSuffix) {
+    if (byUser && !editingHeld_ && sgrdLoop->Column() == dcSuffix) {
         if (data_.Loop.Device(device).DeviceType == dtNotFitted) {
             prompts_.Warning(kNoDeviceFittedMessage);
         } else if (chkEnableZoneChanges->isChecked()) {
@@ -202,6 +209,21 @@ void DeviceSummaryTab::CellClicked(bool byUser) {
                               : loop.IsAreaDevice(device) ? AllocationLists::itArea
                                                           : AllocationLists::itZone);
     RebuildZoneList();
+    // A row that becomes current shows its own allocation, so that a
+    // double-click on the allocation cell applies only a choice the user made.
+    if (!byUser || device != followedDevice_) SelectAllocationOf(device);
+}
+
+void DeviceSummaryTab::SelectAllocationOf(int device) {
+    followedDevice_ = device;
+    QListWidget* list = allocation_->FrontList();
+    const int allocation = data_.Loop.Device(device).Allocation;
+    if (allocation >= 0 && allocation < list->count()) {
+        list->setCurrentRow(allocation);
+        list->scrollToItem(list->item(allocation));
+    } else {
+        list->clearSelection();
+    }
 }
 
 bool DeviceSummaryTab::sgrdLoopKeyPress(QChar) {
@@ -237,6 +259,7 @@ bool DeviceSummaryTab::RefuseChange(int device) {
 }
 
 void DeviceSummaryTab::sgrdLoopDblClick() {
+    if (editingHeld_) return;
     // Every double-click marks the document, whether or not anything changes.
     document_.SetModified(true);
     model_->SetSuffixEditing(false);

@@ -52,6 +52,9 @@ public:
     // Rebuilds every row of the device table from the loop, keeping the
     // cursor (moved up to the last row when the table became shorter).
     void RefreshDeviceTable();
+    // While held, the table and the lists can be looked through but no
+    // cell action, tool or "Enable changes" changes a device.
+    void HoldBackEditing(bool held);
 
     // The cell actions on the table's current cell.
     void sgrdLoopClick();
@@ -98,6 +101,9 @@ private:
     void TakeAllocation(int row, int device);
     void ToggleEnabled(int row, int device);
     void PlaceNameChosen();
+    // Selects `device`'s own allocation in the list in front (nothing when
+    // the list has no such entry).
+    void SelectAllocationOf(int device);
 
     TData& data_;
     Document& document_;
@@ -108,6 +114,9 @@ private:
     // A copy of "Show Fitted Only", taken when the box is clicked.
     bool fittedOnly_ = false;
     bool refreshing_ = false;
+    bool editingHeld_ = false;
+    // The device whose allocation the lists last followed.
+    int followedDevice_ = 0;
 };
 
 }  // namespace kelvane

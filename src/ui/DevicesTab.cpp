@@ -26,4 +26,6 @@ void DevicesTab::RefreshToolbar() { frmLoop1->RefreshToolbar(); }
 
 void DevicesTab::RefreshLayout() { frmLoop1->FrameResize(); }
 
+void DevicesTab::HoldBackEditing(bool held) { frmLoop1->HoldBackEditing(held); }
+
 }  // namespace kelvane

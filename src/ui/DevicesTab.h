@@ -24,6 +24,8 @@ public:
     void RefreshToolbar();
     // Fits the grid to the page and redraws every device cell from the loop.
     void RefreshLayout();
+    // While held, the loop can be looked over but not changed.
+    void HoldBackEditing(bool held);
 
     TfrmLoop* frmLoop1;
 

@@ -10,8 +10,10 @@ class DocumentStore {
 public:
     virtual ~DocumentStore() = default;
 
-    // True when `path` holds a configuration file this program can read.
-    virtual bool IsValid(const std::string& path) = 0;
+    // True when `path` holds a configuration file this program can read;
+    // otherwise `errorText` says why not. Cheap: it does not read the file
+    // into the model, so it comes before any question about the open work.
+    virtual bool IsValid(const std::string& path, std::string& errorText) = 0;
     // Resets the model and fills it from `path` (with its comments file).
     // False when reading failed part-way; `errorText` then says why.
     virtual bool Read(const std::string& path, std::string& errorText) = 0;

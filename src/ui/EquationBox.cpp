@@ -87,9 +87,10 @@ void AddColumnHeading(QWidget* content, const char* text, int left) {
     heading->move(left, BoxTop(1) - kBoxHeight + 1);
 }
 
-void AddRowLabel(QWidget* content, const QString& text, int n) {
+QLabel* AddRowLabel(QWidget* content, const QString& text, int n, int left) {
     auto* label = new QLabel(text, content);
-    label->move(kLabelLeft, BoxTop(n) + 2);
+    label->move(left, BoxTop(n) + 2);
+    return label;
 }
 
 EquationBox* AddBox(QWidget* content, const char* name, int n, int left, int width) {

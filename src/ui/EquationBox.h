@@ -54,8 +54,8 @@ inline int BoxTop(int n) {
 // The bold, underlined heading and a column heading above the boxes at `left`.
 void AddHeading(QWidget* content, const char* text);
 void AddColumnHeading(QWidget* content, const char* text, int left);
-// "Zone 5" or "Group 5" beside row n.
-void AddRowLabel(QWidget* content, const QString& text, int n);
+// "Zone 5" or "Group 5" beside row n (or another text of row n at `left`).
+QLabel* AddRowLabel(QWidget* content, const QString& text, int n, int left = kLabelLeft);
 // The box named `name` + n in row n, at `left`.
 EquationBox* AddBox(QWidget* content, const char* name, int n, int left, int width);
 // Sizes `content` for its rows, `right` being its widest edge, and puts it

@@ -2,15 +2,19 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 #include "comms/SigComPort.h"
 #include "log/LogConverter.h"
 #include "log/LogFile.h"
+#include "ui/ProgressWindow.h"
 #include "ui/QtLogFileDialogs.h"
 #include "ui/TOKCustomNameDlg.h"
 
@@ -20,6 +24,14 @@ namespace {
 
 constexpr int kLogFontPixels = 12;
 constexpr const char* kPrintoutText = "Ask the Simulated Controller for its Configuration Printout";
+constexpr const char* kProgressTitle = "View Event Log";
+// How much of a load's progress reading the file takes; showing it takes the rest.
+constexpr double kReadingPart = 0.2;
+// The progress is told of every 64 KiB read, every 4096 lines written, and
+// the view is given the lines this many at a time.
+constexpr std::size_t kReadGrain = 1 << 16;
+constexpr std::size_t kWriteGrain = 4096;
+constexpr std::size_t kLinesAtATime = 4096;
 
 // "Courier" 12 pixels; where the system has no Courier, its own fixed-pitch font.
 QFont LogFont() {
@@ -31,6 +43,11 @@ QFont LogFont() {
     font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setPixelSize(kLogFontPixels);
     return font;
+}
+
+// A file's name as the file system has it.
+QString FileName(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
 }
 
 bool HasControlBytes(const std::string& line) {
@@ -55,8 +72,9 @@ QString DisplayText(const std::string& line) {
 
 }  // namespace
 
-EventLogTab::EventLogTab(TData& data, Document& document, Prompts& prompts, QWidget* parent)
-    : QWidget(parent), data_(data), document_(document), prompts_(prompts) {
+EventLogTab::EventLogTab(TData& data, Document& document, Prompts& prompts, const Clock& clock,
+                         QWidget* parent)
+    : QWidget(parent), data_(data), document_(document), prompts_(prompts), clock_(clock) {
     EventLog = new QPlainTextEdit(this);
     EventLog->setObjectName(QStringLiteral("EventLog"));
     EventLog->setReadOnly(true);
@@ -74,7 +92,8 @@ EventLogTab::EventLogTab(TData& data, Document& document, Prompts& prompts, QWid
     PrintoutAction = new QAction(QString::fromLatin1(kPrintoutText), this);
     PrintoutAction->setObjectName(QStringLiteral("PrintoutAction"));
     PrintoutAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
-    PrintoutAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    // Wherever the focus is in the window while the tab is shown.
+    PrintoutAction->setShortcutContext(Qt::WindowShortcut);
     PrintoutAction->setEnabled(false);
     addAction(PrintoutAction);
     connect(PrintoutAction, &QAction::triggered, this, [this] {
@@ -116,35 +135,91 @@ void EventLogTab::ClearDisplay() {
 }
 
 void EventLogTab::AppendLine(const std::string& line) {
+    if (busy_) {
+        waitingLines_.push_back(line);
+        return;
+    }
     EventLog->setFocus(Qt::OtherFocusReason);
     lines_.push_back(line);
     EventLog->appendPlainText(DisplayText(line));
 }
 
+void EventLogTab::AppendWaitingLines() {
+    std::vector<std::string> waiting;
+    waiting.swap(waitingLines_);
+    for (const std::string& line : waiting) AppendLine(line);
+}
+
 void EventLogTab::SetLines(std::vector<std::string> lines) {
+    ReplaceLines(std::move(lines), nullptr, 0);
+}
+
+bool EventLogTab::ReplaceLines(std::vector<std::string> lines, ProgressWindow* progress, double from) {
+    // The new lines go after the old ones, which go once all of them are in:
+    // until then, the old ones can be had back at once.
+    QTextDocument* view = EventLog->document();
+    const int oldBlocks = view->isEmpty() ? 0 : view->blockCount();
+    for (std::size_t first = 0; first < lines.size(); first += kLinesAtATime) {
+        if (progress && !progress->Report(from + (1 - from) * double(first) / double(lines.size()))) {
+            if (oldBlocks == 0) {
+                EventLog->clear();
+            } else {
+                QTextCursor added(view->findBlockByNumber(oldBlocks - 1));
+                added.movePosition(QTextCursor::EndOfBlock);
+                added.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+                added.removeSelectedText();
+            }
+            return false;
+        }
+        QStringList shown;
+        const std::size_t last = std::min(lines.size(), first + kLinesAtATime);
+        for (std::size_t index = first; index < last; ++index) shown << DisplayText(lines[index]);
+        EventLog->appendPlainText(shown.join(QLatin1Char('\n')));
+    }
+    if (lines.empty()) {
+        EventLog->clear();
+    } else if (oldBlocks > 0) {
+        QTextCursor old(view);
+        old.setPosition(view->findBlockByNumber(oldBlocks).position(), QTextCursor::KeepAnchor);
+        old.removeSelectedText();
+    }
+    EventLog->moveCursor(QTextCursor::Start);
     lines_ = std::move(lines);
-    QStringList shown;
-    shown.reserve(static_cast<qsizetype>(lines_.size()));
-    for (const std::string& line : lines_) shown << DisplayText(line);
-    EventLog->setPlainText(shown.join(QLatin1Char('\n')));
+    return true;
 }
 
 void EventLogTab::LoadLogFromDisk() {
     const std::optional<std::string> path = fileDialogs_->AskOpenPath();
     if (!path) return;
-    LogFileRead read = ReadLogFile(*path);
-    if (!read.Read) {
-        prompts_.Error(read.Error);
-        return;
+    std::string error;
+    busy_ = true;
+    {
+        ProgressWindow progress(this, clock_, QString::fromLatin1(kProgressTitle),
+                                QStringLiteral("Loading the event log from %1...").arg(FileName(*path)));
+        Progress reading(progress.Part(0, kReadingPart), kReadGrain);
+        LogFileRead read = ReadLogFile(*path, &reading);
+        if (read.Read) ReplaceLines(std::move(read.Lines), &progress, kReadingPart);
+        error = read.Error;
     }
-    SetLines(std::move(read.Lines));
+    busy_ = false;
+    if (!error.empty()) prompts_.Error(error);
+    AppendWaitingLines();
 }
 
 void EventLogTab::SaveLogToDisk() {
-    const std::optional<std::string> path = fileDialogs_->AskSavePath();
+    const std::optional<std::string> path = fileDialogs_->AskSavePath({});
     if (!path) return;
     std::string error;
-    if (!WriteLogFile(*path, lines_, error)) prompts_.Error(error);
+    busy_ = true;
+    {
+        ProgressWindow progress(this, clock_, QString::fromLatin1(kProgressTitle),
+                                QStringLiteral("Saving the event log to %1...").arg(FileName(*path)));
+        Progress writing(progress.Part(0, 1), kWriteGrain);
+        WriteLogFile(*path, lines_, error, &writing);
+    }
+    busy_ = false;
+    if (!error.empty()) prompts_.Error(error);
+    AppendWaitingLines();
 }
 
 void EventLogTab::Convert() {

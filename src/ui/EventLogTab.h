@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Clock.h"
 #include "core/Prompts.h"
 #include "file/Document.h"
 #include "model/Data.h"
@@ -15,6 +16,7 @@ class QPlainTextEdit;
 
 namespace kelvane {
 
+class ProgressWindow;
 class TOKCustomNameDlg;
 
 // The View Event Log tab: the text the controller sends while the tab is
@@ -22,20 +24,25 @@ class TOKCustomNameDlg;
 // loads a saved log back, and converts a configuration printout held in it
 // into the site. The log is a list of 8-bit lines; the view shows them in a
 // fixed-pitch font without wrapping, and appending a line costs the same
-// however long the log has grown.
+// however long the log has grown. A load or save that takes more than half
+// a second (of `clock` time) shows its progress and can be cancelled.
 class EventLogTab : public QWidget {
     Q_OBJECT
 public:
-    EventLogTab(TData& data, Document& document, Prompts& prompts, QWidget* parent = nullptr);
+    EventLogTab(TData& data, Document& document, Prompts& prompts, const Clock& clock,
+                QWidget* parent = nullptr);
     ~EventLogTab() override;
 
     // "Clear Display": empties the log.
     void ClearDisplay();
-    // Focuses the log and appends one line the controller sent.
+    // Focuses the log and appends one line the controller sent. While the
+    // log is being loaded or saved, the line waits and follows it.
     void AppendLine(const std::string& line);
-    // "Load Log from Disk": asks for a log file and shows it in place of the log.
+    // "Load Log from Disk": asks for a log file and shows it in place of the
+    // log; cancelled, the log stays as it was.
     void LoadLogFromDisk();
-    // "Save Log to Disk": asks for a file name and writes the log to it.
+    // "Save Log to Disk": asks for a file name and writes the log to it;
+    // cancelled, the file stays as it was.
     void SaveLogToDisk();
     // "Convert": asks whether unknown place names become custom names, then
     // reads the configuration printout held in the log into the model.
@@ -63,11 +70,21 @@ public:
 
 private:
     void ShowContextMenu(const QPoint& position);
+    // Shows `lines` in place of the log, a part at a time, telling
+    // `progress` (when there is one) from `from` to the end of its bar.
+    // False, the log as it was, when the user cancelled.
+    bool ReplaceLines(std::vector<std::string> lines, ProgressWindow* progress, double from);
+    // Appends the lines that came while the log was busy.
+    void AppendWaitingLines();
 
     TData& data_;
     Document& document_;
     Prompts& prompts_;
+    const Clock& clock_;
     std::vector<std::string> lines_;
+    // While a load or save runs: the lines that came meanwhile.
+    bool busy_ = false;
+    std::vector<std::string> waitingLines_;
     std::unique_ptr<FileDialogs> ownFileDialogs_;
     FileDialogs* fileDialogs_ = nullptr;
     std::function<void()> printoutRequest_;

@@ -1,5 +1,7 @@
 #include "ui/GroupConfigTab.h"
 
+#include <QScrollArea>
+
 #include "ui/EquationBox.h"
 #include "ui/EquationEditors.h"
 
@@ -32,6 +34,10 @@ GroupConfigTab::GroupConfigTab(TData& data, EquationEditors& editors, QWidget* p
         divertBoxes_[index]->OnClick = [&editors](int group) { editors.EditGroupDiverts(group); };
     }
     ScrollBox4 = PlaceInScrollBox(this, content, "ScrollBox4", kGroupCount, divertLeft + divertWidth);
+}
+
+void GroupConfigTab::HoldBackEditing(bool held) {
+    ScrollBox4->widget()->setEnabled(!held);
 }
 
 void GroupConfigTab::RefreshGroupRows() {

@@ -21,6 +21,8 @@ public:
 
     // Fills the group rows from the group list.
     void RefreshGroupRows();
+    // While held, the rows show their equations but open no editor.
+    void HoldBackEditing(bool held);
 
     // Group n's boxes (n 1..32).
     EquationBox* PrimaryAreaBox(int n) const { return primaryBoxes_.at(static_cast<std::size_t>(n - 1)); }

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -35,6 +36,7 @@
 #include "ui/NetworkConfigTab.h"
 #include "ui/PlaceNamesTab.h"
 #include "ui/QtFileDialogs.h"
+#include "ui/QtLogFileDialogs.h"
 #include "ui/QtUserSettings.h"
 #include "ui/RecentFilesMenu.h"
 #include "ui/SiteConfigTab.h"
@@ -122,7 +124,7 @@ TfrmMain::TfrmMain(TData& data, Document& document, Prompts& prompts, DocumentSt
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QApplication::applicationName());
     setWindowIcon(MakeProgramIcon());
-    if (!fileDialogs) ownFileDialogs_ = std::make_unique<QtFileDialogs>(this, prompts_);
+    if (!fileDialogs) ownFileDialogs_ = std::make_unique<QtFileDialogs>(this, prompts_, settings_);
     fileDialogs_ = fileDialogs ? fileDialogs : ownFileDialogs_.get();
 
     deviceImages_ = std::make_unique<DeviceImages>();
@@ -133,6 +135,10 @@ TfrmMain::TfrmMain(TData& data, Document& document, Prompts& prompts, DocumentSt
     BuildToolBar();
     BuildPages();
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    // What the last command did stays in view; hints show over it for a while.
+    lblStatusMessage = new QLabel;
+    lblStatusMessage->setObjectName(QStringLiteral("lblStatusMessage"));
+    statusBar()->addWidget(lblStatusMessage, 1);
     fileDrop_ = new ConfigFileDrop(*this, Open1);
     fileDrop_->OnDrop = [this](const std::string& path) { OpenDocumentFile(path); };
     CommandLock = new TransferCommandLock(this);
@@ -143,6 +149,7 @@ TfrmMain::TfrmMain(TData& data, Document& document, Prompts& prompts, DocumentSt
          std::initializer_list<QWidget*>{btnNew, btnOpen, btnSave, btnSaveAs, btnPrint, btnLoadAllFromPanel,
                                          btnSaveAllToPanel, btnCompareWithPanel, btnLoadFromPanel, btnSavetoPanel, ConvertButton})
         CommandLock->Add(command);
+    connect(CommandLock, &TransferCommandLock::lockChanged, this, &TfrmMain::HoldBackEditing);
 
     frmStatus = new TfrmStatus(status_, this);
     frmDifferences = new TfrmDifferences(prompts_, this);
@@ -317,7 +324,7 @@ void TfrmMain::BuildPages() {
     editors_->RefreshActivePage = [this] { RefreshActivePage(); };
     editors_->RefreshGroupConfig = [this] { tabGroupConfig->RefreshGroupRows(); };
     editors_->SetHelp([this](int topic) { ShowHelp(topic); });
-    tabZoneCfg = new ZoneConfigTab(data_, *editors_);
+    tabZoneCfg = new ZoneConfigTab(data_, document_, prompts_, *editors_);
     addPage(tabZoneCfg, "tabZoneCfg", "Zone Config");
     tabGroupConfig = new GroupConfigTab(data_, *editors_);
     addPage(tabGroupConfig, "tabGroupConfig", "Group Config");
@@ -334,9 +341,12 @@ void TfrmMain::BuildPages() {
     ConfigPages->addTab(siteScroller, QStringLiteral("Site Config"));
     tabNetworkCfg = new NetworkConfigTab(data_, document_, prompts_);
     addPage(tabNetworkCfg, "tabNetworkCfg", "Network Config");
-    tabViewLog = new EventLogTab(data_, document_, prompts_);
+    tabViewLog = new EventLogTab(data_, document_, prompts_, clock_);
+    // The log's dialogs start in the last folder used, as the document's do.
+    logFileDialogs_ = std::make_unique<QtLogFileDialogs>(this, &settings_);
+    tabViewLog->SetFileDialogs(logFileDialogs_.get());
     addPage(tabViewLog, "tabViewLog", "View Event Log");
-    tabComment = new CommentsTab(data_, document_);
+    tabComment = new CommentsTab(data_, document_, prompts_);
     addPage(tabComment, "tabComment", "Comments");
     tabNotUsedNow = new QWidget;
     addPage(tabNotUsedNow, "tabNotUsedNow", "Set Config");
@@ -421,6 +431,7 @@ void TfrmMain::UpdateTitle() {
 // ---- document commands ----------------------------------------------------
 
 void TfrmMain::NewDocument() {
+    if (!LetGoOfWork(false)) return;
     if (prompts_.Ask(PromptKind::Confirmation, kNewQuestion, PromptButtons::YesNo) != PromptAnswer::Yes) return;
     tabLoopSummary->ResetTableCursor();
     const int page = ActivePage();
@@ -440,9 +451,16 @@ void TfrmMain::OpenDocument() {
 }
 
 void TfrmMain::OpenDocumentFile(const std::string& path) {
-    // Only a file that will take the place of modified work asks about
-    // saving it; a cancelled save dialog keeps the work and opens nothing.
-    if (document_.Modified() && store_.IsValid(path) && !LetGoOfWork(false)) return;
+    // The file is tested first, without reading it into the model: a file
+    // that is no configuration file (a disk image, a pipe) is refused before
+    // any question, and the question about modified work comes before the
+    // file takes its place. A cancelled save dialog keeps the work and opens nothing.
+    std::string refusal;
+    if (!store_.IsValid(path, refusal)) {
+        prompts_.Error(refusal.empty() ? kNotValidFileMessage : refusal);
+        return;
+    }
+    if (!LetGoOfWork(false)) return;
     const int page = ActivePage();
     ConfigPages->hide();
     status_.Show();
@@ -459,12 +477,6 @@ void TfrmMain::OpenDocumentFile(const std::string& path) {
 }
 
 void TfrmMain::ReadDocument(const std::string& path) {
-    // A rejected file leaves everything as it was: the model, the path (so
-    // the file never becomes the target of a later Save) and the modified state.
-    if (!store_.IsValid(path)) {
-        prompts_.Error(kNotValidFileMessage);
-        return;
-    }
     document_.Path = path;
     std::string errorText;
     if (store_.Read(path, errorText)) {
@@ -504,7 +516,7 @@ TfrmMain::SaveResult TfrmMain::Save() {
 }
 
 TfrmMain::SaveResult TfrmMain::SaveAsAfterGate() {
-    const std::optional<std::string> chosen = fileDialogs_->AskSavePath();
+    const std::optional<std::string> chosen = fileDialogs_->AskSavePath(document_.Path);
     if (!chosen) return SaveResult::Cancelled;
     // The document is bound to the chosen file only once it was written there.
     std::string previousPath = std::exchange(document_.Path, *chosen);
@@ -571,7 +583,7 @@ void TfrmMain::btnPrintClick() {
 }
 
 void TfrmMain::btnLoadAllFromPanelClick() {
-    if (PassCodeGate()) Call(Hooks.LoadAllFromController);
+    if (PassCodeGate() && LetGoOfWork(false)) Call(Hooks.LoadAllFromController);
 }
 
 void TfrmMain::btnSaveAllToPanelClick() {
@@ -709,6 +721,24 @@ void TfrmMain::RefreshPage(int page) {
         case kPageSiteConfig: tabSiteCfg->FillSiteConfigTab(); break;
         default: break;
     }
+}
+
+void TfrmMain::HoldBackEditing(bool held) {
+    tabLoopSummary->HoldBackEditing(held);
+    tabLoop1->HoldBackEditing(held);
+    tabZoneCfg->HoldBackEditing(held);
+    tabGroupConfig->HoldBackEditing(held);
+    tabPlaceNames->HoldBackEditing(held);
+    tabSiteCfg->HoldBackEditing(held);
+    tabComment->HoldBackEditing(held);
+    // A transfer that stopped part-way refreshed nothing: the page shows
+    // what its records hold now before it takes an edit again.
+    if (!held && document_.Modified()) RefreshActivePage();
+}
+
+void TfrmMain::SetStatusMessage(const QString& text) {
+    lblStatusMessage->setText(text);
+    statusBar()->clearMessage();
 }
 
 void TfrmMain::FillAllTabs() {

@@ -19,6 +19,7 @@ class QPushButton;
 class QTabWidget;
 class QTimer;
 class QFrame;
+class QLabel;
 class QMenu;
 class QToolButton;
 
@@ -75,8 +76,8 @@ public:
     void NewDocument();
     void OpenDocument();
     // What Open does once its dialog has given `path` (also for a recent
-    // file, a dropped file and the file named on the command line): asks
-    // to save a modified document first, then reads the file.
+    // file, a dropped file and the file named on the command line): tests
+    // the file, asks to save a modified document, then reads the file.
     void OpenDocumentFile(const std::string& path);
     void SaveDocument();
     void SaveDocumentAs();
@@ -106,6 +107,11 @@ public:
     void RefreshActivePage();
     // Fills every tab from the model (never marks the document modified).
     void FillAllTabs();
+    // While a transfer runs, every page can be looked through but none
+    // takes an edit (the transfer command lock calls this).
+    void HoldBackEditing(bool held);
+    // Says in the status bar what a command has done.
+    void SetStatusMessage(const QString& text);
     // The place name lists follow the window's outer height.
     void FormResize();
     // Writes the clock texts; then the connection text through Hooks.ClockTick.
@@ -151,6 +157,7 @@ public:
     QAction* Contents1;
     QAction* About1;
     QMenu* ViewMenu;
+    QLabel* lblStatusMessage;
 
     QTabWidget* ConfigPages;
     DeviceSummaryTab* tabLoopSummary;
@@ -218,6 +225,7 @@ private:
     StartupOptions options_;
     std::unique_ptr<FileDialogs> ownFileDialogs_;
     FileDialogs* fileDialogs_;
+    std::unique_ptr<FileDialogs> logFileDialogs_;
     std::unique_ptr<UserSettings> ownSettings_;
     UserSettings& settings_;
     RecentFiles recentFiles_;

@@ -44,7 +44,7 @@ PlaceNamesTab::PlaceNamesTab(TData& data, Document& document, Prompts& prompts, 
     btnPlaceNameChange->adjustSize();
     btnPlaceNameChange->move(16 + 2 * (kListWidth + kListGap), kListTop);
     btnPlaceNameChange->hide();
-    frmEditBox = new TfrmEditBox(this);
+    frmEditBox = new TfrmEditBox(prompts_, this);
 
     connect(ListBox1, &QListWidget::itemSelectionChanged, this, &PlaceNamesTab::ListBox1Click);
     connect(ListBox2, &QListWidget::itemSelectionChanged, this, &PlaceNamesTab::ListBox2Click);
@@ -76,7 +76,13 @@ void PlaceNamesTab::ListBox2Click() {
     btnPlaceNameChange->show();
 }
 
+void PlaceNamesTab::HoldBackEditing(bool held) {
+    editingHeld_ = held;
+    btnPlaceNameChange->setEnabled(!held);
+}
+
 void PlaceNamesTab::EditSelectedCustomName() {
+    if (editingHeld_) return;
     const int selected = SelectedRow(ListBox2);
     if (selected < 0 || selected >= data_.CustomNames.Count()) return;
     const std::optional<QString> text =

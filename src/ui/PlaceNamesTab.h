@@ -25,6 +25,8 @@ public:
     void RefreshPlaceNameLists();
     // Sets the height of both lists (never below zero).
     void SetListHeight(int height);
+    // While held, the names can be looked through but not edited.
+    void HoldBackEditing(bool held);
 
     // A click in either list: the other list loses its selection, and
     // "Edit Place Name" shows only for the custom list.
@@ -44,7 +46,8 @@ public:
 private:
     TData& data_;
     Document& document_;
-    [[maybe_unused]] Prompts& prompts_;
+    Prompts& prompts_;
+    bool editingHeld_ = false;
 };
 
 }  // namespace kelvane

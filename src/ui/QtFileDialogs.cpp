@@ -2,28 +2,31 @@
 
 #include <QFileInfo>
 
+#include "ui/FileDialogStart.h"
+
 namespace kelvane {
 
-namespace {
+QtFileDialogs::QtFileDialogs(QWidget* parent, Prompts& prompts, UserSettings& settings)
+    : parent_(parent), prompts_(prompts), lastFolder_(settings) {}
 
-// File names are the file system's bytes (UTF-8 here), not model text.
-std::string FileSystemPath(const QFileInfo& file) { return QFile::encodeName(file.absoluteFilePath()).toStdString(); }
+std::unique_ptr<QFileDialog> QtFileDialogs::OpenDialog() const {
+    auto dialog = std::make_unique<QFileDialog>(parent_);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setNameFilters({QString::fromLatin1(kConfigFileFilter), QString::fromLatin1(kAllFilesFilter)});
+    dialog->setDefaultSuffix(QString::fromLatin1(kConfigFileExtension));
+    return dialog;
+}
 
-}  // namespace
-
-QtFileDialogs::QtFileDialogs(QWidget* parent, Prompts& prompts)
-    : prompts_(prompts), openDialog_(parent), saveDialog_(parent) {
-    openDialog_.setAcceptMode(QFileDialog::AcceptOpen);
-    openDialog_.setFileMode(QFileDialog::ExistingFile);
-    openDialog_.setNameFilters({QString::fromLatin1(kConfigFileFilter), QString::fromLatin1(kAllFilesFilter)});
-    openDialog_.setDefaultSuffix(QString::fromLatin1(kConfigFileExtension));
-
-    saveDialog_.setAcceptMode(QFileDialog::AcceptSave);
-    saveDialog_.setFileMode(QFileDialog::AnyFile);
-    saveDialog_.setNameFilters({QString::fromLatin1(kConfigFileFilter)});
-    saveDialog_.setDefaultSuffix(QString::fromLatin1(kConfigFileExtension));
+std::unique_ptr<QFileDialog> QtFileDialogs::SaveDialog() const {
+    auto dialog = std::make_unique<QFileDialog>(parent_);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setNameFilters({QString::fromLatin1(kConfigFileFilter)});
+    dialog->setDefaultSuffix(QString::fromLatin1(kConfigFileExtension));
     // Overwriting an existing file is confirmed by the dialog itself.
-    saveDialog_.setOption(QFileDialog::DontConfirmOverwrite, false);
+    dialog->setOption(QFileDialog::DontConfirmOverwrite, false);
+    return dialog;
 }
 
 std::string QtFileDialogs::CreateQuestion(const std::string& path) {
@@ -31,17 +34,19 @@ std::string QtFileDialogs::CreateQuestion(const std::string& path) {
 }
 
 std::optional<std::string> QtFileDialogs::AskOpenPath() {
-    if (openDialog_.exec() != QDialog::Accepted || openDialog_.selectedFiles().isEmpty()) return std::nullopt;
-    return FileSystemPath(QFileInfo(openDialog_.selectedFiles().first()));
+    const std::unique_ptr<QFileDialog> dialog = OpenDialog();
+    StartFileDialog(*dialog, {}, lastFolder_);
+    return RunFileDialog(*dialog, lastFolder_);
 }
 
-std::optional<std::string> QtFileDialogs::AskSavePath() {
+std::optional<std::string> QtFileDialogs::AskSavePath(const std::string& current) {
+    const std::unique_ptr<QFileDialog> dialog = SaveDialog();
+    StartFileDialog(*dialog, current, lastFolder_);
     for (;;) {
-        if (saveDialog_.exec() != QDialog::Accepted || saveDialog_.selectedFiles().isEmpty()) return std::nullopt;
-        const QFileInfo chosen(saveDialog_.selectedFiles().first());
-        const std::string path = FileSystemPath(chosen);
-        if (chosen.exists()) return path;
-        if (prompts_.Ask(PromptKind::Confirmation, CreateQuestion(path), PromptButtons::YesNo) == PromptAnswer::Yes)
+        std::optional<std::string> path = RunFileDialog(*dialog, lastFolder_);
+        if (!path || QFileInfo::exists(QFile::decodeName(QByteArray::fromStdString(*path)))) return path;
+        if (prompts_.Ask(PromptKind::Confirmation, CreateQuestion(*path), PromptButtons::YesNo) ==
+            PromptAnswer::Yes)
             return path;
     }
 }

@@ -1,42 +1,54 @@
 #include "ui/QtLogFileDialogs.h"
 
+#include "core/MemorySettings.h"
+#include "ui/FileDialogStart.h"
 #include "ui/QtFileDialogs.h"
 
 namespace kelvane {
 
 namespace {
 
-void SetUp(QFileDialog& dialog, const char* name, const char* title) {
-    dialog.setObjectName(QString::fromLatin1(name));
-    dialog.setWindowTitle(QString::fromLatin1(title));
-    dialog.setNameFilters({QString::fromLatin1(kLogFileFilter), QString::fromLatin1(kAllFilesFilter)});
-    dialog.setDefaultSuffix(QString::fromLatin1(kLogFileExtension));
-}
-
-std::optional<std::string> ChosenPath(QFileDialog& dialog) {
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    // File names are the file system's bytes, not log text.
-    return QFile::encodeName(QFileInfo(dialog.selectedFiles().first()).absoluteFilePath()).toStdString();
+std::unique_ptr<QFileDialog> MakeLogDialog(QWidget* parent, const char* name, const char* title) {
+    auto dialog = std::make_unique<QFileDialog>(parent);
+    dialog->setObjectName(QString::fromLatin1(name));
+    dialog->setWindowTitle(QString::fromLatin1(title));
+    dialog->setNameFilters({QString::fromLatin1(kLogFileFilter), QString::fromLatin1(kAllFilesFilter)});
+    dialog->setDefaultSuffix(QString::fromLatin1(kLogFileExtension));
+    return dialog;
 }
 
 }  // namespace
 
-QtLogFileDialogs::QtLogFileDialogs(QWidget* parent) : openLogDialog_(parent), saveLogDialog_(parent) {
-    SetUp(openLogDialog_, "OpenLogDialog", kLoadLogTitle);
-    openLogDialog_.setAcceptMode(QFileDialog::AcceptOpen);
-    openLogDialog_.setFileMode(QFileDialog::ExistingFile);
-    SetUp(saveLogDialog_, "SaveLogDialog", kSaveLogTitle);
-    saveLogDialog_.setAcceptMode(QFileDialog::AcceptSave);
-    saveLogDialog_.setFileMode(QFileDialog::AnyFile);
-    saveLogDialog_.setOption(QFileDialog::DontConfirmOverwrite, true);
+QtLogFileDialogs::QtLogFileDialogs(QWidget* parent, UserSettings* settings)
+    : parent_(parent),
+      ownSettings_(settings ? nullptr : std::make_unique<MemorySettings>()),
+      lastFolder_(settings ? *settings : *ownSettings_) {}
+
+std::unique_ptr<QFileDialog> QtLogFileDialogs::OpenLogDialog() const {
+    std::unique_ptr<QFileDialog> dialog = MakeLogDialog(parent_, "OpenLogDialog", kLoadLogTitle);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    return dialog;
+}
+
+std::unique_ptr<QFileDialog> QtLogFileDialogs::SaveLogDialog() const {
+    std::unique_ptr<QFileDialog> dialog = MakeLogDialog(parent_, "SaveLogDialog", kSaveLogTitle);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
+    return dialog;
 }
 
 std::optional<std::string> QtLogFileDialogs::AskOpenPath() {
-    return ChosenPath(openLogDialog_);
+    const std::unique_ptr<QFileDialog> dialog = OpenLogDialog();
+    StartFileDialog(*dialog, {}, lastFolder_);
+    return RunFileDialog(*dialog, lastFolder_);
 }
 
-std::optional<std::string> QtLogFileDialogs::AskSavePath() {
-    return ChosenPath(saveLogDialog_);
+std::optional<std::string> QtLogFileDialogs::AskSavePath(const std::string& current) {
+    const std::unique_ptr<QFileDialog> dialog = SaveLogDialog();
+    StartFileDialog(*dialog, current, lastFolder_);
+    return RunFileDialog(*dialog, lastFolder_);
 }
 
 }  // namespace kelvane

@@ -1,6 +1,9 @@
 #pragma once
 #include <QFileDialog>
+#include <memory>
 
+#include "core/UserSettings.h"
+#include "file/LastFolder.h"
 #include "ui/FileDialogs.h"
 
 namespace kelvane {
@@ -10,22 +13,25 @@ inline constexpr const char* kLogFileExtension = "log";
 inline constexpr const char* kSaveLogTitle = "Save Event log data";
 inline constexpr const char* kLoadLogTitle = "Load Event log data";
 
-// The event log's file dialogs, created once and reused so that each
-// remembers the folder it was last used in. Saving over an existing log
-// asks nothing.
+// The event log's file dialogs. Each opens in the last folder in which a
+// file was chosen (kept in `settings`, or for this run only without them),
+// and is made afresh each time. Saving over an existing log asks nothing.
 class QtLogFileDialogs : public FileDialogs {
 public:
-    explicit QtLogFileDialogs(QWidget* parent);
+    explicit QtLogFileDialogs(QWidget* parent, UserSettings* settings = nullptr);
 
     std::optional<std::string> AskOpenPath() override;
-    std::optional<std::string> AskSavePath() override;
+    // `current`, as for every save dialog: the folder and name offered.
+    std::optional<std::string> AskSavePath(const std::string& current) override;
 
-    QFileDialog& OpenLogDialog() { return openLogDialog_; }
-    QFileDialog& SaveLogDialog() { return saveLogDialog_; }
+    // The dialogs as they are shown, before they are placed.
+    std::unique_ptr<QFileDialog> OpenLogDialog() const;
+    std::unique_ptr<QFileDialog> SaveLogDialog() const;
 
 private:
-    QFileDialog openLogDialog_;
-    QFileDialog saveLogDialog_;
+    QWidget* parent_;
+    std::unique_ptr<UserSettings> ownSettings_;
+    LastFolder lastFolder_;
 };
 
 }  // namespace kelvane

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPushButton>
+#include <QStringDecoder>
 
 namespace kelvane {
 
@@ -65,6 +66,13 @@ PromptAnswer QtPrompts::AnswerFor(QMessageBox::StandardButton button, PromptButt
     return PromptAnswer::Cancel;
 }
 
+QString QtPrompts::TextFor(const std::string& text) {
+    const QByteArrayView bytes(text.data(), static_cast<qsizetype>(text.size()));
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString decoded = utf8(bytes);
+    return utf8.hasError() ? QString::fromLatin1(bytes) : decoded;
+}
+
 PromptAnswer QtPrompts::Ask(PromptKind kind, const std::string& text, PromptButtons buttons) {
     return Show(kind, text, buttons, 0);
 }
@@ -76,9 +84,7 @@ PromptAnswer QtPrompts::AskWithHelp(PromptKind kind, const std::string& text, Pr
 
 PromptAnswer QtPrompts::Show(PromptKind kind, const std::string& text, PromptButtons buttons,
                              int helpContext) {
-    QMessageBox box(IconFor(kind), TitleFor(kind),
-                    QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())), ButtonsFor(buttons),
-                    parent_);
+    QMessageBox box(IconFor(kind), TitleFor(kind), TextFor(text), ButtonsFor(buttons), parent_);
     box.setDefaultButton(DefaultButtonFor(buttons));
     QAbstractButton* help = helpContext != 0 ? box.addButton(QMessageBox::Help) : nullptr;
     // A message box closes on any of its buttons; Help opens the help and

@@ -9,8 +9,8 @@ class QWidget;
 namespace kelvane {
 
 // The desktop program's message boxes: one modal QMessageBox per question,
-// with the icon of its kind and its fixed button set. Texts are 8-bit
-// Latin-1, as everywhere in the model.
+// with the icon of its kind and its fixed button set. Texts are read as
+// Prompts describes: UTF-8 (file names), else Latin-1 (model texts).
 class QtPrompts : public Prompts {
 public:
     explicit QtPrompts(QWidget* parent = nullptr) : parent_(parent) {}
@@ -32,6 +32,7 @@ public:
     static QMessageBox::StandardButton DefaultButtonFor(PromptButtons buttons);
     static QString TitleFor(PromptKind kind);
     static PromptAnswer AnswerFor(QMessageBox::StandardButton button, PromptButtons buttons);
+    static QString TextFor(const std::string& text);
 
 private:
     PromptAnswer Show(PromptKind kind, const std::string& text, PromptButtons buttons, int helpContext);

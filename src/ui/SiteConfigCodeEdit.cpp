@@ -9,9 +9,11 @@ namespace kelvane {
 namespace {
 
 // Focus that comes or goes with the whole window (another application, a
-// message box, a context menu) is not the user moving between controls.
+// message box, a context menu), or that the menu bar takes for the keyboard
+// (Alt) and hands back, is not the user moving between controls.
 bool MovesBetweenControls(Qt::FocusReason reason) {
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+           reason != Qt::MenuBarFocusReason;
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "model/SiteSettingRules.h"
 #include "model/SiteSettingTexts.h"
 #include "ui/SiteConfigCodeEdit.h"
 #include "ui/SiteConfigReturnChain.h"
@@ -26,7 +27,6 @@ namespace kelvane {
 namespace {
 
 constexpr int kCodeLength = 4;
-constexpr int kSurveyorLoggerSetting = 2;  // "On every event"
 constexpr const char* kAccessLevelDigits = "123";
 constexpr const char* kResetCodeLetters = "UDAuda";
 constexpr const char* kAccessLevelError = "Error. Access Level code must have 4 digits";
@@ -35,11 +35,6 @@ constexpr const char* kAttackCodeError = "Error. Attack Accept code must have 4 
 
 QString Latin1(const std::string& text) { return QString::fromLatin1(text.data(), qsizetype(text.size())); }
 std::string Bytes(const QString& text) { return text.toLatin1().toStdString(); }
-
-// Selects `index`, or the first entry when the list has no such entry.
-void SelectEntry(QComboBox* list, int index) {
-    list->setCurrentIndex(index >= 0 && index < list->count() ? index : 0);
-}
 
 QGroupBox* MakeGroup(const char* title, QLayout* layout) {
     auto* group = new QGroupBox(QString::fromLatin1(title));
@@ -71,16 +66,20 @@ SiteConfigTab::SiteConfigTab(TData& data, Document& document, Prompts& prompts, 
       document_(document),
       prompts_(prompts),
       returnChain_(new SiteConfigReturnChain(this)) {
+    QGroupBox* access = BuildAccessPanel();
+    QGroupBox* modes = BuildModesPanel();
     auto* top = new QHBoxLayout;
-    top->addWidget(BuildAccessPanel());
-    top->addWidget(BuildModesPanel(), 1);
+    top->addWidget(access);
+    top->addWidget(modes, 1);
 
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(4, 4, 4, 4);
     page->setSpacing(4);
     page->addWidget(BuildClockPanel());
     page->addLayout(top);
-    page->addWidget(BuildClientPanel());
+    QGroupBox* client = BuildClientPanel();
+    page->addWidget(client);
+    editingControls_ = {access, modes, client, UploadTimeSelect};
     page->addStretch(1);
     SetTabAndReturnOrder();
 }
@@ -392,7 +391,7 @@ QGroupBox* SiteConfigTab::BuildClientPanel() {
 QLineEdit* SiteConfigTab::AddTextBox(QGridLayout* grid, int row, int column, const char* label, const char* name,
                                      TextField field, int maxLength) {
     QLineEdit* box = MakeDetailBox(name, field);
-    new TypedLengthLimit(box, maxLength);
+    new TypedLengthLimit(box, maxLength, prompts_);
     box->setMaximumWidth(box->fontMetrics().averageCharWidth() * (maxLength + 8));
     AddLabel(grid, row, column, label, box);
     grid->addWidget(box, row, column + 1);
@@ -445,6 +444,9 @@ void SiteConfigTab::SetTabAndReturnOrder() {
 void SiteConfigTab::FillSiteConfigTab() {
     QScopedValueRollback<bool> filling(filling_, true);
     TKSiteConfig1& site = Site();
+    // The model takes the state that the controls show, by the rules that
+    // the reports follow too.
+    ApplySiteSettingRules(site);
 
     // Every text shows whole: the boxes' limits are on typing only.
     for (const TextBox& text : textBoxes_) TypedLengthLimit::ShowWhole(text.box, Latin1(site.*text.field));
@@ -459,35 +461,23 @@ void SiteConfigTab::FillSiteConfigTab() {
     mskNightMode->setText(Latin1(site.NightModeTime));
     mskDayMode->setText(Latin1(site.DayModeTime));
 
-    // The mode rules are applied whatever the boxes showed before, so the
-    // result depends on the model alone.
+    // The controls' own rules (which boxes are enabled) are applied whatever
+    // the boxes showed before, so the result depends on the model alone.
     chkAutoNightMode->setChecked(site.NightModeAutoEnable);
     chkHTM2015->setChecked(site.HTM2015Enable);
     ApplyHTM2015Rule();
     chkSurveyor->setChecked(site.SurveyorEnable);
     ApplySurveyorRule();
 
-    txtAccTimeout->SetClampedValue(site.AccTimeout);
-    txtDivTimeout->SetClampedValue(site.DivTimeout);
-    site.AccTimeout = txtAccTimeout->value();
-    site.DivTimeout = txtDivTimeout->value();
+    txtAccTimeout->setValue(site.AccTimeout);
+    txtDivTimeout->setValue(site.DivTimeout);
 
-    SelectEntry(lstLogger, site.LoggerSetting);
+    lstLogger->setCurrentIndex(site.LoggerSetting);
     lstEmergSettings->setCurrentIndex(site.EmergState ? 1 : 0);
     lstAttackSettings->setCurrentIndex(site.AttackState ? 1 : 0);
-    SelectEntry(lstRadioPager, site.PagerEnabled ? site.PagerLevel : 0);
-    WriteListFields();
+    lstRadioPager->setCurrentIndex(site.PagerLevel);
 
     EnableNightModeTimes();
-}
-
-void SiteConfigTab::WriteListFields() {
-    TKSiteConfig1& site = Site();
-    site.LoggerSetting = lstLogger->currentIndex();
-    site.EmergState = lstEmergSettings->currentIndex() == 1;
-    site.AttackState = lstAttackSettings->currentIndex() == 1;
-    site.PagerLevel = lstRadioPager->currentIndex();
-    site.PagerEnabled = site.PagerLevel != 0;
 }
 
 void SiteConfigTab::MarkModified() {
@@ -495,6 +485,10 @@ void SiteConfigTab::MarkModified() {
 }
 
 bool SiteConfigTab::UploadTimeSelected() const { return UploadTimeSelect->isChecked(); }
+
+void SiteConfigTab::HoldBackEditing(bool held) {
+    for (QWidget* control : editingControls_) control->setEnabled(!held);
+}
 
 void SiteConfigTab::SetConnectionStatusText(const QString& text) { stxtConnectedStatus->setText(text); }
 

@@ -39,6 +39,9 @@ public:
     void SetClock(const QString& date, const QString& time);
     // Shows the controller's version (GetMainVersion()) in stxtMain.
     void RefreshMainVersion();
+    // While held, the settings are shown but cannot be changed; the clock
+    // and the connection status go on.
+    void HoldBackEditing(bool held);
     // The code gate in front of Save, Save As, Print and the controller
     // transfers: `leave` moves the focus off the code boxes, so that the exit
     // check of a box being edited runs; true when the codes are then valid.
@@ -94,7 +97,6 @@ private:
     void ApplyHTM2015Rule();
     void ApplySurveyorRule();
     void EnableNightModeTimes();
-    void WriteListFields();
     // Marks the document modified, except while the tab is being filled.
     void MarkModified();
 
@@ -138,6 +140,8 @@ private:
     QLabel* stxtMain = nullptr;
     // The client and installer boxes in Tab order.
     std::vector<QLineEdit*> detailBoxes_;
+    // Every control that changes a setting, by the panel that holds it.
+    std::vector<QWidget*> editingControls_;
 };
 
 }  // namespace kelvane

@@ -1,6 +1,8 @@
 #pragma once
 #include <QSpinBox>
 
+#include "model/SiteSettingRules.h"
+
 namespace kelvane {
 
 // A timeout in whole minutes, 1 to 8. While the user types, the box holds any
@@ -10,8 +12,8 @@ namespace kelvane {
 class SiteConfigTimeoutBox : public QSpinBox {
     Q_OBJECT
 public:
-    static constexpr int kMinimum = 1;
-    static constexpr int kMaximum = 8;
+    static constexpr int kMinimum = kMinimumTimeout;
+    static constexpr int kMaximum = kMaximumTimeout;
 
     explicit SiteConfigTimeoutBox(QWidget* parent = nullptr);
 

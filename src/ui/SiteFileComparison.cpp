@@ -23,7 +23,7 @@ void SiteFileComparison::Run() {
     const QString name = QFileInfo(QFile::decodeName(QByteArray::fromStdString(*path))).fileName();
     std::vector<SiteDifference> differences = CompareSites(data_, other, ComparisonScope::EveryField());
     if (differences.empty()) {
-        prompts_.Information("The open site and " + name.toLatin1().toStdString() +
+        prompts_.Information("The open site and " + name.toUtf8().toStdString() +
                              " hold the same configuration.");
         return;
     }

@@ -38,11 +38,12 @@ QLabel* MakeLabel(QWidget* parent, const char* name) {
 
 }  // namespace
 
-TDeviceConfig::TDeviceConfig(TData& data, Document& document, TNamesForm& namesForm,
+TDeviceConfig::TDeviceConfig(TData& data, Document& document, Prompts& prompts, TNamesForm& namesForm,
                              const DeviceImages& images, QWidget* parent)
     : QDialog(parent),
       data_(data),
       document_(document),
+      prompts_(prompts),
       namesForm_(namesForm),
       images_(images) {
     setObjectName(QStringLiteral("DeviceConfig"));
@@ -90,7 +91,7 @@ void TDeviceConfig::BuildControls() {
     txtSuffix = new QLineEdit(this);
     txtSuffix->setObjectName(QStringLiteral("txtSuffix"));
     txtSuffix->setFixedWidth(60);
-    new TypedLengthLimit(txtSuffix, kSuffixTypingLimit);
+    new TypedLengthLimit(txtSuffix, kSuffixTypingLimit, prompts_);
     auto* nameLabel = new QLabel(QStringLiteral("Place name"), this);
     nameLabel->setBuddy(txtName);
     auto* suffixLabel = new QLabel(QStringLiteral("Suffix"), this);

@@ -1,6 +1,7 @@
 #pragma once
 #include <QDialog>
 
+#include "core/Prompts.h"
 #include "file/Document.h"
 #include "model/Data.h"
 
@@ -26,8 +27,8 @@ inline constexpr int kDeviceConfigHelpContext = 22;
 class TDeviceConfig : public QDialog {
     Q_OBJECT
 public:
-    TDeviceConfig(TData& data, Document& document, TNamesForm& namesForm, const DeviceImages& images,
-                  QWidget* parent = nullptr);
+    TDeviceConfig(TData& data, Document& document, Prompts& prompts, TNamesForm& namesForm,
+                  const DeviceImages& images, QWidget* parent = nullptr);
 
     // Shows device `n` (1..256), then the dialog modally; true for Accept.
     bool ShowForDevice(int n);
@@ -82,6 +83,7 @@ private:
 
     TData& data_;
     Document& document_;
+    Prompts& prompts_;
     TNamesForm& namesForm_;
     const DeviceImages& images_;
     int device_ = 1;

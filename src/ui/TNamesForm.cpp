@@ -1,5 +1,6 @@
 #include "ui/TNamesForm.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -29,6 +30,12 @@ void SelectOnly(QListWidget* list, int row) {
     }
 }
 
+int FirstStartingWith(const QListWidget* list, const QString& text) {
+    for (int row = 0; row < list->count(); ++row)
+        if (list->item(row)->text().startsWith(text, Qt::CaseInsensitive)) return row;
+    return -1;
+}
+
 }  // namespace
 
 TNamesForm::TNamesForm(TData& data, Document& document, QWidget* parent)
@@ -54,6 +61,7 @@ TNamesForm::TNamesForm(TData& data, Document& document, QWidget* parent)
             [this](QListWidgetItem* item) { Choose(kFirstCustomPlaceNameIndex + ListBox2->row(item)); });
     connect(ListBox2, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { Choose(kFirstCustomPlaceNameIndex + ListBox2->row(item)); });
+    for (QListWidget* list : {ListBox1, ListBox2}) list->installEventFilter(this);
     RefreshLists();
 }
 
@@ -68,12 +76,15 @@ void TNamesForm::Preselect(int n) {
     // a load or an edit has replaced since.
     RefreshLists();
     const int index = data_.Loop.Device(n).PlaceNameIndex;
+    typedAhead_.clear();
     if (index < kFirstCustomPlaceNameIndex) {
         ListBox2->clearSelection();
         SelectOnly(ListBox1, index);
+        ListBox1->setFocus(Qt::OtherFocusReason);
     } else {
         ListBox1->clearSelection();
         SelectOnly(ListBox2, index - kFirstCustomPlaceNameIndex);
+        ListBox2->setFocus(Qt::OtherFocusReason);
     }
 }
 
@@ -91,6 +102,33 @@ void TNamesForm::Choose(int placeNameIndex) {
     }
     emit placeNameChosen(device_, placeNameIndex);
     accept();
+}
+
+bool TNamesForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const QString typed = static_cast<QKeyEvent*>(event)->text();
+        // Letters, digits and blanks search; Enter, the arrows and the rest keep their work.
+        if (!typed.isEmpty() && typed.at(0).isPrint()) {
+            TypeAhead(typed);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TNamesForm::TypeAhead(const QString& typed) {
+    if (!sinceLastKey_.isValid() || sinceLastKey_.elapsed() > QApplication::keyboardInputInterval())
+        typedAhead_.clear();
+    sinceLastKey_.start();
+    typedAhead_ += typed;
+    for (QListWidget* list : {ListBox1, ListBox2}) {
+        const int row = FirstStartingWith(list, typedAhead_);
+        if (row < 0) continue;
+        (list == ListBox1 ? ListBox2 : ListBox1)->clearSelection();
+        SelectOnly(list, row);
+        list->setFocus(Qt::OtherFocusReason);
+        return;
+    }
 }
 
 void TNamesForm::keyPressEvent(QKeyEvent* event) {

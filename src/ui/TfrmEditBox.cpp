@@ -7,14 +7,17 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ui/TypedLengthLimit.h"
+
 namespace kelvane {
 
-TfrmEditBox::TfrmEditBox(QWidget* parent) : QDialog(parent) {
+TfrmEditBox::TfrmEditBox(Prompts& prompts, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmEditBox"));
     setWindowTitle(QString());
     Label1 = new QLabel(QStringLiteral("Enter the New Custom Place Name"), this);
     TEditBox = new QLineEdit(this);
     TEditBox->setObjectName(QStringLiteral("TEditBox"));
+    limit_ = new TypedLengthLimit(TEditBox, kCustomNameTypingLimit, prompts);
     btnAccept = new QPushButton(QStringLiteral("ACCEPT"), this);
     btnAccept->setObjectName(QStringLiteral("btnAccept"));
     btnAccept->setDefault(true);
@@ -37,8 +40,11 @@ TfrmEditBox::TfrmEditBox(QWidget* parent) : QDialog(parent) {
 }
 
 void TfrmEditBox::Prepare(const QString& text, int maxLength) {
-    TEditBox->setMaxLength(std::max<int>(maxLength, static_cast<int>(text.size())));
-    TEditBox->setText(text);
+    // A paste is cut at the limit; what is typed or pasted becomes Latin-1 text.
+    const int limit = std::max<int>(maxLength, static_cast<int>(text.size()));
+    TEditBox->setMaxLength(limit);
+    limit_->SetMaxLength(limit);
+    TypedLengthLimit::ShowWhole(TEditBox, text);
     TEditBox->deselect();
     TEditBox->setCursorPosition(static_cast<int>(text.size()));
 }

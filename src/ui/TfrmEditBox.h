@@ -2,11 +2,15 @@
 #include <QDialog>
 #include <optional>
 
+#include "core/Prompts.h"
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace kelvane {
+
+class TypedLengthLimit;
 
 inline constexpr int kCustomNameTypingLimit = 11;
 
@@ -15,7 +19,8 @@ inline constexpr int kCustomNameTypingLimit = 11;
 class TfrmEditBox : public QDialog {
     Q_OBJECT
 public:
-    explicit TfrmEditBox(QWidget* parent = nullptr);
+    // A refused character typed into the box is told through `prompts`.
+    explicit TfrmEditBox(Prompts& prompts, QWidget* parent = nullptr);
 
     // Puts `text` into the box, not selected, with at most `maxLength`
     // characters to type (a longer text is shown whole and can only shrink).
@@ -34,6 +39,9 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    TypedLengthLimit* limit_;
 };
 
 }  // namespace kelvane

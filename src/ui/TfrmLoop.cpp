@@ -44,7 +44,7 @@ TfrmLoop::TfrmLoop(TData& data, Document& document, Prompts& prompts, const Devi
     DeviceToolBar->ToolButtonRemove->setStatusTip(QString::fromLatin1(kRemoveDeviceDesignHint));
     dwgLoop = new LoopDrawGrid(data_.Loop, images, this);
     stbarLoopInfo = new LoopInfoBar(this);
-    DeviceConfig = new TDeviceConfig(data_, document_, namesForm, images, this);
+    DeviceConfig = new TDeviceConfig(data_, document_, prompts_, namesForm, images, this);
     BuildMenus();
 
     auto* page = new QVBoxLayout(this);
@@ -63,7 +63,7 @@ TfrmLoop::TfrmLoop(TData& data, Document& document, Prompts& prompts, const Devi
     connect(dwgLoop, &LoopDrawGrid::mouseMovedOver, this, &TfrmLoop::dwgLoopMouseMove);
     connect(dwgLoop, &LoopDrawGrid::menuRequested, this, [this](int address, QPoint at) {
         if (address != 0) currentAddress_ = address;
-        PopupPointAt(at);
+        if (!editingHeld_) PopupPointAt(at);
     });
     connect(dwgLoop, &LoopDrawGrid::resized, this, &TfrmLoop::FrameResize);
     connect(DeviceConfig, &TDeviceConfig::stored, this, &TfrmLoop::FrameResize);
@@ -108,6 +108,11 @@ void TfrmLoop::FrameResize() {
     dwgLoop->SetGridSize(columns, rows);
 }
 
+void TfrmLoop::HoldBackEditing(bool held) {
+    editingHeld_ = held;
+    DeviceToolBar->setEnabled(!held);
+}
+
 // ---- tools --------------------------------------------------------------------
 
 void TfrmLoop::ToolButton1Click(int tag, bool down) {
@@ -136,6 +141,7 @@ bool TfrmLoop::event(QEvent* event) {
 void TfrmLoop::dwgLoopSelectCell(int address, QPoint globalPosition) {
     if (!IsLoopAddress(address)) return;
     currentAddress_ = address;
+    if (editingHeld_) return;
     if (noTool_) {
         OpenDeviceConfig(address);
     } else if (toolCode_ < kFirstNonTool) {
@@ -151,7 +157,9 @@ void TfrmLoop::dwgLoopSelectCell(int address, QPoint globalPosition) {
     dwgLoop->RepaintAll();
 }
 
-void TfrmLoop::dwgLoopDblClick() { OpenDeviceConfig(currentAddress_); }
+void TfrmLoop::dwgLoopDblClick() {
+    if (!editingHeld_) OpenDeviceConfig(currentAddress_);
+}
 
 void TfrmLoop::dwgLoopMouseMove(int address) {
     currentAddress_ = address;

@@ -42,6 +42,9 @@ public:
     // Fits the columns to the grid's width (at least one) and the rows to
     // the 256 addresses, and repaints.
     void FrameResize();
+    // While held, the grid still shows each device under the mouse, but no
+    // tool, click, menu or dialog changes one.
+    void HoldBackEditing(bool held);
 
     // What the user does, by control and event.
     void dwgLoopSelectCell(int address, QPoint globalPosition);
@@ -98,6 +101,7 @@ private:
     int currentAddress_ = 1;
     int toolCode_ = 0;
     bool noTool_ = false;
+    bool editingHeld_ = false;
 };
 
 }  // namespace kelvane

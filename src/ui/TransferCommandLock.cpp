@@ -28,9 +28,11 @@ void TransferCommandLock::SetEnabled(QWidget* button, bool enabled) {
 }
 
 void TransferCommandLock::SetLocked(bool locked) {
+    const bool changed = locked != locked_;
     locked_ = locked;
     actions_->setEnabled(!locked);
     for (const Button& button : buttons_) Apply(button);
+    if (changed) emit lockChanged(locked);
 }
 
 void TransferCommandLock::Apply(const Button& button) const {

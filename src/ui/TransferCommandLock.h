@@ -28,6 +28,11 @@ public:
     void SetLocked(bool locked);
     bool Locked() const { return locked_; }
 
+signals:
+    // The lock was taken (true) or released (false), for whatever else the
+    // window holds back while a transfer runs.
+    void lockChanged(bool locked);
+
 private:
     struct Button {
         QPointer<QWidget> widget;

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <algorithm>
+#include <filesystem>
 #include <sstream>
 
 #include "FileTestSupport.h"
@@ -19,10 +21,10 @@ using test::WriteText;
 
 class CliTest : public ::testing::Test {
 protected:
-    int Run(std::vector<std::string> arguments) {
+    int Run(std::vector<std::string> arguments, const char* terminalCodeset = "UTF-8") {
         out.str("");
         err.str("");
-        cli::CommandIo io{out, err};
+        cli::CommandIo io{out, err, cli::TerminalText(terminalCodeset)};
         return cli::MakeCli().Run(arguments, io);
     }
 
@@ -69,8 +71,64 @@ TEST_F(CliTest, ShowAndExportRejectFilesThatAreNotConfigurations) {
         EXPECT_EQ(err.str(), "The selected file is not a valid Kelvane Programming Tools file\n");
         EXPECT_EQ(out.str(), "");
         EXPECT_EQ(Run({command, dir.File("missing.KCF")}), 1) << command;
-        EXPECT_EQ(err.str(), "Unable to read " + dir.File("missing.KCF") + "\n");
+        EXPECT_EQ(err.str(), "Unable to read " + dir.File("missing.KCF") + ": No such file or directory\n");
     }
+    // A named pipe is refused at once instead of waiting for a writer, and a
+    // file far too large to be a site is not read.
+    const std::string pipe = dir.File("pipe.KCF");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const std::string huge = dir.File("disk.img");
+    WriteText(huge, "[Kelvane Header]\r\nFileType=Prog Tools\r\n");
+    std::filesystem::resize_file(huge, std::uintmax_t{2} << 40);
+    for (const char* command : {"show", "export"}) {
+        EXPECT_EQ(Run({command, pipe}), 1) << command;
+        EXPECT_EQ(err.str(), "Unable to read " + pipe + ": not a regular file\n");
+        EXPECT_EQ(Run({command, huge}), 2) << command;
+        EXPECT_EQ(err.str(), "The selected file is not a valid Kelvane Programming Tools file\n");
+        EXPECT_EQ(out.str(), "");
+    }
+}
+
+TEST_F(CliTest, PlainTextOutputWritesSiteTextsInTheTerminalsCharacterSet) {
+    // Texts a crafted file could use to retitle, recolour or clear the terminal.
+    TData site;
+    site.ResetToDefaults();
+    site.SiteConfig.ClientName = "Ren\xE9\x65 \x1b]0;owned\x07\x1b[31mred";
+    site.CustomNames.Item(0).Name = "Caf\xE9\x9bK\b";
+    site.Loop.Device(1).Suffix = "\xB1\t";
+    Document document;
+    const std::string pathA = dir.File("a.KCF");
+    const std::string pathB = dir.File("b.KCF");
+    ASSERT_TRUE(WriteConfigFile(pathA, site, document).saved);
+    site.SiteConfig.ClientName = "Zo\xEB";
+    ASSERT_TRUE(WriteConfigFile(pathB, site, document).saved);
+    const auto expectNoControls = [](const std::string& text) {
+        for (const char c : text) {
+            const auto byte = static_cast<unsigned char>(c);
+            EXPECT_TRUE(byte == '\n' || (byte >= 0x20 && byte != 0x7F && (byte < 0x80 || byte >= 0xA0)))
+                << "byte " << int(byte) << " in " << text;
+        }
+    };
+
+    ASSERT_EQ(Run({"show", pathA}), 0) << err.str();
+    expectNoControls(out.str());
+    EXPECT_NE(out.str().find("Ren\xC3\xA9\x65 \\x1b]0;owned\\x07\\x1b[31mred\n"), std::string::npos);
+    EXPECT_NE(out.str().find("   1  Caf\xC3\xA9\\x9bK\\x08\n"), std::string::npos);
+    EXPECT_NE(out.str().find("Display       \xC2\xB1\\x09   "), std::string::npos);
+    ASSERT_EQ(Run({"diff", pathA, pathB}), 4);
+    expectNoControls(out.str());
+    EXPECT_NE(out.str().find("\xC3\xA9\x65 \\x1b]0;owned\\x07\\x1b[31mred -> Zo\xC3\xAB\n"),
+              std::string::npos);
+
+    // A Latin-1 terminal takes the bytes as they are; a plain ASCII one the escapes.
+    ASSERT_EQ(Run({"diff", pathA, pathB}, "ISO-8859-1"), 4);
+    EXPECT_NE(out.str().find("Ren\xE9\x65 \\x1b]0;owned\\x07\\x1b[31mred -> Zo\xEB\n"), std::string::npos);
+    ASSERT_EQ(Run({"diff", pathA, pathB}, "ANSI_X3.4-1968"), 4);
+    EXPECT_NE(out.str().find("Ren\\xe9e \\x1b]0;owned\\x07\\x1b[31mred -> Zo\\xeb\n"), std::string::npos);
+
+    // JSON keeps every text whole.
+    ASSERT_EQ(Run({"diff", pathA, pathB, "--json"}), 4);
+    EXPECT_NE(out.str().find("\"a\": \"Ren\xC3\xA9\x65 \\u001"), std::string::npos) << out.str();
 }
 
 TEST_F(CliTest, ShowListsFittedDevicesEquationsAndNames) {
@@ -130,6 +188,25 @@ TEST_F(CliTest, ExportCarriesLatin1TextsAsUnicode) {
     EXPECT_NE(out.str().find("\"MainVersion\": \"Not Available\""), std::string::npos);
 }
 
+TEST_F(CliTest, ImportTakesTypographicCharactersAsTheirLatin1LookAlikes) {
+    TData data;
+    data.ResetToDefaults();
+    QJsonObject json = cli::SiteToJson(data);
+    QJsonObject site = json["site"].toObject();
+    site["ClientName"] = QString::fromUtf8("\u201CSt Ann\u2019s\u201D \u2013 Ward\u00A03\u2026");
+    json["site"] = site;
+    json["comments"] = QJsonArray{QString::fromUtf8("Caf\u00E9 \u2014 night staff")};
+    WriteText(dir.File("site.json"), QJsonDocument(json).toJson().toStdString());
+
+    const std::string path = dir.File("typed.KCF");
+    ASSERT_EQ(Run({"import", dir.File("site.json"), path}), 0) << err.str();
+    TData read;
+    Document document;
+    ASSERT_TRUE(OpenConfigFile(path, read, document).Read());
+    EXPECT_EQ(read.SiteConfig.ClientName, "\"St Ann's\" - Ward 3...");
+    EXPECT_EQ(read.Comments, std::vector<std::string>{"Caf\xE9 - night staff"});
+}
+
 TEST_F(CliTest, BadJsonIsRefusedWithOneLineAndNothingWritten) {
     const std::string out_kcf = dir.File("out.KCF");
     const std::string json = dir.File("site.json");
@@ -178,7 +255,9 @@ TEST_F(CliTest, BadJsonIsRefusedWithOneLineAndNothingWritten) {
     zones[2] = zone;
     notLatin1["zones"] = zones;
     EXPECT_EQ(importing(QJsonDocument(notLatin1).toJson().toStdString()), 1);
-    EXPECT_EQ(err.str(), json + ": not a complete site (zones[2].Name: holds a character outside Latin-1)\n");
+    EXPECT_EQ(err.str(), json +
+                             ": not a complete site (zones[2].Name: holds the character U+20AC, which a site "
+                             "configuration cannot hold (Latin-1 text only))\n");
 
     QJsonObject twice = good;
     QJsonArray groups = twice["groups"].toArray();

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
 
 #include "FileTestSupport.h"
 #include "app/cli/SiteJson.h"
 #include "file/CommentsFile.h"
 #include "file/ConfigFile.h"
+#include "file/IniFile.h"
 
 namespace kelvane {
 namespace {
@@ -45,6 +49,57 @@ TEST_F(ConfigFileTest, TheValidityMarkIsCaseSensitiveButItsKeyIsNot) {
     EXPECT_FALSE(IsValidConfigFile(IniFile("\x89PNG\r\n\x1a\n binary")));
 }
 
+TEST_F(ConfigFileTest, TheFileTestReadsTheHeaderAsTheReaderDoes) {
+    const std::vector<std::string> texts{
+        kHeaderOnly,
+        "[KELVANE HEADER]\nfiletype=Prog Tools",
+        "[Kelvane Header]\nFileType = \"Prog Tools\" \n",
+        "[Site Config]\r\nClient Name=A\r\n[ Kelvane Header ]\r\nOther=1\r\nFileType=Prog Tools\r\n",
+        // Only the first header section counts, and in it the first FileType.
+        "[Kelvane Header]\nFileType=Other\nFileType=Prog Tools\n",
+        "[Kelvane Header]\nMain Version=08A00\n[Other]\n[Kelvane Header]\nFileType=Prog Tools\n",
+        "FileType=Prog Tools\n[Kelvane Header]\n",
+        "[Kelvane Header]\nFileType=Prog Tools\r",
+        "[Kelvane Header]\nFileType=prog tools\n",
+        "\x89PNG\r\n\x1a\n binary"};
+    for (const std::string& text : texts) {
+        WriteText(path, text);
+        EXPECT_EQ(TestConfigFile(path).test.Read(), IsValidConfigFile(IniFile(text))) << text;
+    }
+    EXPECT_EQ(TestConfigFile(path + "-none").test.status, ConfigOpenStatus::Missing);
+}
+
+TEST_F(ConfigFileTest, WhatCannotBeASiteFileIsRefusedUnread) {
+    data.SiteConfig.ClientName = "Keep me";
+    const auto expectUntouched = [this] {
+        EXPECT_EQ(data.SiteConfig.ClientName, "Keep me");
+        EXPECT_FALSE(IsValidConfigFile(path));
+    };
+    // A sparse file far larger than memory (a disk image picked under All
+    // Files), even one that starts like a site file.
+    WriteText(path, kHeaderOnly);
+    std::filesystem::resize_file(path, std::uintmax_t{2} << 40);
+    ConfigOpenResult opened = OpenConfigFile(path, data, document);
+    EXPECT_EQ(opened.status, ConfigOpenStatus::NotValid);
+    EXPECT_EQ(opened.message, kNotValidConfigFileMessage);
+    expectUntouched();
+    // Megabytes of junk that no line of would be a site.
+    std::string junk(8u << 20, '\n');
+    for (std::size_t i = 0; i < junk.size(); i += 7) junk[i] = static_cast<char>(i * 31 % 251);
+    WriteText(path, junk);
+    EXPECT_EQ(OpenConfigFile(path, data, document).status, ConfigOpenStatus::NotValid);
+    expectUntouched();
+    // A named pipe nothing writes to: refused at once, as the file layer says.
+    std::filesystem::remove(path);
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    opened = OpenConfigFile(path, data, document);
+    EXPECT_EQ(opened.status, ConfigOpenStatus::Unreadable);
+    EXPECT_EQ(opened.message, "Unable to read " + path + ": not a regular file");
+    expectUntouched();
+    // Nor is a site written over it.
+    EXPECT_FALSE(WriteConfigFile(path, data, document).saved);
+}
+
 TEST_F(ConfigFileTest, ARejectedFileLeavesTheModelAlone) {
     data.SiteConfig.ClientName = "Keep me";
     data.Comments = {"keep"};
@@ -57,8 +112,8 @@ TEST_F(ConfigFileTest, ARejectedFileLeavesTheModelAlone) {
     EXPECT_FALSE(IsValidConfigFile(path));
 
     const ConfigOpenResult missing = OpenConfigFile(dir.File("none.KCF"), data, document);
-    EXPECT_EQ(missing.status, ConfigOpenStatus::Unreadable);
-    EXPECT_EQ(missing.message, "Unable to read " + dir.File("none.KCF"));
+    EXPECT_EQ(missing.status, ConfigOpenStatus::Missing);
+    EXPECT_EQ(missing.message, "Unable to read " + dir.File("none.KCF") + ": No such file or directory");
     EXPECT_EQ(OpenConfigFile(dir.Path().string(), data, document).status, ConfigOpenStatus::Unreadable);
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -104,6 +106,51 @@ TEST_F(CliEventLog, ConvertFailuresWriteNothing) {
                                                   {"a.log", "b.KCF", "--unknown"}})
         EXPECT_EQ(Run(*convert, wrong), kExitUsage) << wrong.back();
     EXPECT_FALSE(std::filesystem::exists(dir.File("out.KCF")));
+}
+
+TEST_F(CliEventLog, ConvertNeverWritesOverItsLogAndSaysWhatItDid) {
+    const Lines printout{"2|C|A|||Lounge|1"};
+    // The output, or its comments file, is the log itself: refused, the log kept.
+    const std::string logFile = WriteLog("site.log", printout);
+    const std::string comments = WriteLog("site.RTF", printout);
+    const std::string logBytes = test::ReadText(logFile);
+    for (const auto& [input, output] :
+         {std::pair{logFile, logFile}, std::pair{logFile, dir.Path().string() + "/./site.log"},
+          std::pair{comments, dir.File("site.KCF")}}) {
+        EXPECT_EQ(Run(*convert, {input, output}), kExitUsage) << output;
+        EXPECT_NE(err.str().find(" is the log "), std::string::npos) << err.str();
+        EXPECT_EQ(test::ReadText(input), logBytes);
+    }
+    EXPECT_EQ(dir.EntryCount(), 2u);
+
+    // An output without an extension gets the site file's, so that its
+    // comments file is named beside it.
+    ASSERT_EQ(Run(*convert, {logFile, dir.File("out")}), kExitOk) << err.str();
+    EXPECT_NE(out.str().find("written to " + dir.File("out.KCF") + "\n"), std::string::npos) << out.str();
+    EXPECT_TRUE(std::filesystem::exists(dir.File("out.KCF")));
+    EXPECT_TRUE(std::filesystem::exists(dir.File("out.RTF")));
+    EXPECT_EQ(dir.EntryCount(), 4u);
+
+    // A stop says that nothing was written, and shows the line as the terminal takes it.
+    const std::string bad = WriteLog("bad.log", {"2|C|A|||Lounge|1", "3|Z|A|||Lounge\x1b[2J|1"});
+    EXPECT_EQ(Run(*convert, {bad, dir.File("new.KCF")}), kExitNotConverted);
+    EXPECT_EQ(err.str().find("have been converted"), std::string::npos) << err.str();
+    EXPECT_NE(
+        err.str().find("\n3|Z|A|||Lounge\\x1b[2J|1\n" + dir.File("new.KCF") + " has not been written.\n"),
+        std::string::npos)
+        << err.str();
+    EXPECT_FALSE(std::filesystem::exists(dir.File("new.KCF")));
+
+    // A named pipe as the log is refused at once, a disk image unread.
+    const std::string pipe = dir.File("pipe.log");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_EQ(Run(*convert, {pipe, dir.File("new.KCF")}), kExitFailure);
+    EXPECT_EQ(err.str(), "Unable to read " + pipe + ": not a regular file\n");
+    const std::string image = dir.File("disk.img");
+    std::ofstream(image) << "1|C|A|||Lounge|1\n";
+    std::filesystem::resize_file(image, std::uintmax_t{2} << 40);
+    EXPECT_EQ(Run(*convert, {image, dir.File("new.KCF")}), kExitFailure);
+    EXPECT_EQ(err.str(), "Unable to read " + image + ": File too large\n");
 }
 
 TEST_F(CliEventLog, LogShowsTheSimulatedControllersTextAndSavesIt) {

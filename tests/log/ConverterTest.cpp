@@ -87,18 +87,21 @@ TEST_F(ConverterTest, GroupEquationsFromLettersAndNumbers) {
     for (int k = 6; k <= 8; ++k) EXPECT_EQ(group.PrimaryAreaEquation[static_cast<std::size_t>(k)], 26) << k;
     const Equation night{group.NightAreaEquation[0], 25, 26, -1, 16, -1, 0, 1, 2};
     EXPECT_EQ(group.NightAreaEquation, night);
-    const Equation divert{group.DivertEquation[0], 0, 31, 32, 32, -1, 6, 7, 8};
+    // A number that is not a group (0 here) is empty, like a text that is not a number.
+    const Equation divert{group.DivertEquation[0], 0, 31, 32, 32, 32, 6, 7, 8};
     EXPECT_EQ(group.DivertEquation, divert);
 }
 
 TEST_F(ConverterTest, ZoneEquationsAndTheZoneNameUntouched) {
     data.ZoneList.Zones[7].Name = "East";
-    Convert({"1|*|A|1||Display|1", "999", "1|!,!,!,!,!,!,!,!|,,,,,,,", "END", "7|B,A|12, 256,0,x,,300"});
+    Convert({"1|*|A|1||Display|1", "999", "1|!,!,!,!,!,!,!,!|,,,,,,,", "END",
+             "7|B,A|12, 256,0,x,,300,-2147483648,2"});
     const TKZone& zone = Zone(7);
     EXPECT_EQ(zone.Name, "East");
     const Equation areas{zone.AreaEquation[0], 1, 0, 26, 26, 26, 26, 26, 26};
     EXPECT_EQ(zone.AreaEquation, areas);
-    const Equation devices{zone.DeviceEquation[0], 11, 255, -1, 256, 256, 299, 256, 256};
+    // Numbers that are not addresses 1..256 are empty, like texts that are not numbers.
+    const Equation devices{zone.DeviceEquation[0], 11, 255, 256, 256, 256, 256, 256, 1};
     EXPECT_EQ(zone.DeviceEquation, devices);
 }
 
@@ -216,6 +219,12 @@ TEST_F(ConverterTest, RecordsOutOfRangeStopWithTheLineAndKeepWhatCameBefore) {
         {{"2|C|A|||Lounge|1", "3|Z|A|1|x|Lounge|1"}, 2, "the zone \"x\" is not a whole number"},
         {{"2|C|A|||Lounge|1", "3|Z|A|1"}, 2, "the zone \"!\" is not a whole number"},
         {{"2|C|A|||Lounge|1", "3|D|A||4|Display|1"}, 2, "the group \"\" is not a whole number"},
+        {{"2|C|A|||Lounge|1", "3|Z|A||500|Lounge|1"}, 2, "the zone \"500\" is not between 1 and 64"},
+        {{"2|C|A|||Lounge|1", "3|Z|A||0|Lounge|1"}, 2, "the zone \"0\" is not between 1 and 64"},
+        {{"2|C|A|||Lounge|1", "3|Z|A||-2147483648|Lounge|1"},
+         2,
+         "the zone \"-2147483648\" is not between 1 and 64"},
+        {{"2|C|A|||Lounge|1", "3|D|A|77||Display|1"}, 2, "the group \"77\" is not between 1 and 32"},
     };
     for (const Case& c : cases) {
         data.ResetToDefaults();
@@ -231,6 +240,17 @@ TEST_F(ConverterTest, RecordsOutOfRangeStopWithTheLineAndKeepWhatCameBefore) {
         EXPECT_NE(result.Message.find("The records before that line have been converted."),
                   std::string::npos);
     }
+}
+
+TEST_F(ConverterTest, AZoneBeyondThe32ZonesOfAnOlderControllerStopsTheConversion) {
+    data.SiteConfig.MainVersion = "07B12";
+    EXPECT_EQ(Convert({"3|Z|A||32|Lounge|1"}).Outcome, ConvertOutcome::Converted);
+    EXPECT_EQ(Device(3).Allocation, 31);
+    const ConvertResult result = Convert({"4|Z|A||33|Lounge|1"});
+    EXPECT_EQ(result.Outcome, ConvertOutcome::Stopped);
+    EXPECT_NE(result.Message.find("the zone \"33\" is not between 1 and 32"), std::string::npos)
+        << result.Message;
+    EXPECT_EQ(Device(4).DeviceType, dtNotFitted);
 }
 
 TEST_F(ConverterTest, ABadRecordLeavesItsOwnDeviceAsItWas) {

@@ -92,5 +92,28 @@ TEST(Rtf, PlainTextWhenItIsNotRtf) {
     EXPECT_EQ(LogLinesFromBytes("{\\par} \xe9\n"), Lines{"{\\par} \xe9"});
 }
 
+TEST(Rtf, WhatOnlyBeginsLikeRichTextReadsAsPlainText) {
+    // Text after the document's closing brace, or a header that is another control word.
+    EXPECT_EQ(LogLinesFromBytes("{\\rtf}\r\n1|C|A|||Lounge|1\r\n2|C|B|||Lounge|2\r\n"),
+              (Lines{"{\\rtf}", "1|C|A|||Lounge|1", "2|C|B|||Lounge|2"}));
+    EXPECT_EQ(LogLinesFromBytes("{\\rtfx one}\ntwo"), (Lines{"{\\rtfx one}", "two"}));
+    // Blanks, line breaks and NULs after the brace, or a document cut short, are rich text still.
+    EXPECT_EQ(LogLinesFromBytes(std::string("{\\rtf1 one\\par}\r\n \0", 19)), Lines{"one"});
+    EXPECT_EQ(LogLinesFromBytes("{\\rtf1 one\\par two"), (Lines{"one", "two"}));
+}
+
+TEST(Rtf, AUtf8ByteOrderMarkIsNotPartOfTheFirstLine) {
+    EXPECT_EQ(LogLinesFromBytes("\xEF\xBB\xBF"
+                                "1|C|A|||Caf\xC3\xA9|1\r\n2|C|B|||\xE2\x80\x94|2\r\n"),
+              (Lines{"1|C|A|||Caf\xE9|1", "2|C|B|||?|2"}));
+    // Marked as UTF-8 but not: the bytes as they are.
+    EXPECT_EQ(LogLinesFromBytes("\xEF\xBB\xBF"
+                                "Caf\xE9"),
+              Lines{"Caf\xE9"});
+    EXPECT_EQ(LogLinesFromBytes("\xEF\xBB\xBF"
+                                "{\\rtf1 one\\par}"),
+              Lines{"one"});
+}
+
 }  // namespace
 }  // namespace kelvane

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "model/Data.h"
 #include "model/DeviceCatalogue.h"
 #include "model/DeviceSummaryRow.h"
+#include "model/LoopInfoTexts.h"
 
 namespace kelvane {
 namespace {
@@ -35,6 +38,25 @@ TEST(DeviceSummaryRow, TextsByClassAndFlags) {
     EXPECT_EQ(DeviceAllocationText(data.Loop, 5), "Zone 4");
     EXPECT_EQ(DeviceSummaryRow(data, 5)[dcEnabled], "NO");
     EXPECT_EQ(DeviceSummaryRow(data, 5)[dcDeviceType], "Not fitted");
+}
+
+TEST(DeviceSummaryRow, TheLargestAllocationsCountOnWithoutWrapping) {
+    TData data;
+    TKDeviceType& device = data.Loop.Device(5);
+    device.DeviceType = dtOverDoorLight;
+    device.Allocation = INT_MAX;
+    EXPECT_EQ(DeviceAllocationText(data.Loop, 5), "Zone 2147483648");
+    EXPECT_EQ(DeviceInfoTexts(data, 5)[2], "Zone No=2147483648");
+    EXPECT_EQ(ZoneListName(INT_MAX), "Zone 2147483648");
+    EXPECT_EQ(GroupListName(INT_MAX), "Group 2147483648");
+    device.DeviceType = dtCorridorDisplay;
+    EXPECT_EQ(DeviceAllocationText(data.Loop, 5), "Group 2147483648");
+    EXPECT_EQ(DeviceInfoTexts(data, 5)[2], "Group No=2147483648");
+    device.DeviceType = dtCallpoint;
+    EXPECT_EQ(DeviceAllocationText(data.Loop, 5).size(), 6u);
+    EXPECT_EQ(DeviceInfoTexts(data, 5)[2].size(), 7u);
+    device.Allocation = INT_MIN;
+    EXPECT_EQ(DeviceAllocationText(data.Loop, 5), std::string("Area A"));
 }
 
 }  // namespace

@@ -83,8 +83,8 @@ TEST(NewDocument, ResetGivesTheNewDocumentState) {
     EXPECT_EQ(data.Loop.Device(1).Enabled, 1);
     EXPECT_EQ(data.Loop.Device(1).Allocation, 0);
     for (int n = 2; n <= kLoopDeviceCount; ++n) ASSERT_EQ(data.Loop.Device(n).DeviceType, 0) << n;
-    // Zone names survive, equations do not.
-    EXPECT_EQ(data.ZoneList.Zones[3].Name, "Ward 3 from file");
+    // Nothing of the previous site survives, its zone names included.
+    EXPECT_EQ(data.ZoneList.Zones[3].Name, "Zone 3");
     EXPECT_EQ(data.ZoneList.Zones[3].AreaEquation[2], kAreaEmpty);
     // Group 5 starts on area E followed by seven empty entries.
     const Equation& g5 = data.GroupList.Groups[5].PrimaryAreaEquation;

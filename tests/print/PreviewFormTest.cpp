@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QEnterEvent>
 #include <QFile>
 #include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QStatusTipEvent>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -185,11 +188,35 @@ TEST_F(PreviewFormTest, ExportPdfWritesThePagesOrSaysWhyNot) {
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_EQ(CountPdfPages(written.readAll()), 2);
     EXPECT_TRUE(prompts.ShownMessages().empty());
+    // The status bar says so, and says it again once a hint has come and gone.
+    const QString exported =
+        QStringLiteral("Exported 2 pages to ") + QDir::toNativeSeparators(path + QStringLiteral(".pdf"));
+    EXPECT_EQ(form->HintLabel->text(), exported);
+    QStatusTipEvent hint(QStringLiteral("Print"));
+    QStatusTipEvent noHint{QString()};
+    QApplication::sendEvent(form.get(), &hint);
+    QApplication::sendEvent(form.get(), &noHint);
+    EXPECT_EQ(form->HintLabel->text(), exported);
 
     form->AskPdfPath = [&] { return folder.filePath(QStringLiteral("no/such/folder.pdf")); };
     QTest::mouseClick(form->ExportPdfBut, Qt::LeftButton);
     ASSERT_EQ(prompts.ShownMessages().size(), 1u);
     EXPECT_EQ(prompts.LastText().rfind("Unable to write to ", 0), 0u);
+}
+
+TEST_F(PreviewFormTest, PrintedOnOtherPaperThePreviewShowsThePagesLaidOutAgain) {
+    Open(3);
+    form->LastPageClick();
+    printer.OnLayout = [this] { Record(2); };
+    port.layout = QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF());
+    port.dialogAnswer = TPrintRange{0, 2, 1};
+    QTest::mouseClick(form->PrintBut, Qt::LeftButton);
+    ASSERT_EQ(port.jobs.size(), 1u);
+    EXPECT_EQ(port.jobs[0].pages, 2);
+    EXPECT_EQ(form->CurPageLabel->text(), QStringLiteral("Page 2 of 2"));
+    EXPECT_EQ(printer.PageHeight(), 6600);
+    EXPECT_TRUE(form->PagePaintBox1->HasPage());
+    EXPECT_FALSE(form->PagePaintBox1->grab().isNull());  // paints the new page
 }
 
 TEST_F(PreviewFormTest, PreviewOpensMaximisedAndCloses) {

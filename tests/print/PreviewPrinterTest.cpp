@@ -1,14 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFile>
 #include <QFontInfo>
 #include <QImage>
+#include <QPrintDialog>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <stdexcept>
 
 #include "PrintTestSupport.h"
+#include "core/ScriptedPrompts.h"
 #include "print/PageMetrics.h"
 #include "print/PaperPort.h"
+#include "print/QtPrinterPort.h"
 
 namespace kelvane::test {
 namespace {
@@ -187,6 +192,53 @@ TEST(PreviewPrinterTest, PrintDialogSendsEachCopyAsItsOwnJob) {
     EXPECT_EQ(port.jobs[0].pages, 4);
     port.canPrint = false;
     EXPECT_FALSE(printer.Print());
+}
+
+TEST(PreviewPrinterTest, CopiesIntoAFileGoInOneJobAndAFailedJobIsReported) {
+    FakePrinterPort port;
+    TPreviewPrinter printer(port);
+    ScriptedPrompts prompts;
+    printer.MessagePrompts = &prompts;
+    printer.BeginDoc();
+    printer.Canvas().TextOut(100, 100, "page 1");
+    printer.NewPage();
+    printer.Canvas().TextOut(100, 100, "page 2");
+    printer.EndDoc();
+
+    // A second job into the file would replace the first copy.
+    QTemporaryDir folder;
+    port.outputFile = folder.filePath(QStringLiteral("site.pdf"));
+    port.dialogAnswer = TPrintRange{0, 1, 3};
+    EXPECT_TRUE(printer.PrintDialog());
+    ASSERT_EQ(port.jobs.size(), 1u);
+    EXPECT_EQ(port.jobs[0].pages, 6);
+    EXPECT_TRUE(prompts.ShownMessages().empty());
+
+    port.canPrint = false;
+    EXPECT_TRUE(printer.PrintDialog());
+    EXPECT_EQ(prompts.LastText(), "Unable to write to " + QFile::encodeName(port.outputFile).toStdString());
+    port.outputFile.clear();
+    EXPECT_TRUE(printer.PrintDialog());
+    EXPECT_EQ(prompts.LastText(), "The report could not be sent to the printer.");
+    EXPECT_EQ(prompts.ShownMessages().size(), 2u) << "one message for all the copies";
+}
+
+TEST(QtPrinterPortTest, TheSetUpChoosesThePrinterAndItsMarginsNeverMoveTheReport) {
+    TQtPrinterPort port;
+    bool printerSetUp = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* shown = QApplication::activeModalWidget();
+        printerSetUp = qobject_cast<QPrintDialog*>(shown) != nullptr;
+        if (shown) shown->close();
+    });
+    port.ShowPrinterSetup(nullptr);
+    EXPECT_TRUE(printerSetUp);
+
+    // Margins that a dialog set are the user's, not the printer's unprintable ones.
+    port.Printer().setPageMargins(QMarginsF(25, 25, 25, 25), QPageLayout::Millimeter);
+    const TPageMetrics metrics = MetricsOf(port.PageLayout(QPageLayout::Portrait));
+    EXPECT_LT(metrics.PageOffsetX, kRecordingUnitsPerInch / 2);
+    EXPECT_LT(metrics.PageOffsetY, kRecordingUnitsPerInch / 2);
 }
 
 TEST(PreviewPrinterTest, ExportPdfKeepsTextAsTextOnTheRecordedPaper) {

@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include "PrintTestSupport.h"
@@ -125,6 +126,49 @@ TEST_F(DesktopPrintingTest, PrintSendsEveryPageOrSaysThereIsNoPrinter) {
     port.canPrint = false;
     WithPrintOptions([](TfrmPrint& dialog) { QTest::mouseClick(dialog.btnPrint, Qt::LeftButton); });
     EXPECT_EQ(prompts.LastText(), "No printer is installed. Preview the report to export it as a PDF file.");
+}
+
+TEST_F(DesktopPrintingTest, PrintIntoAFileThatExistsAsksFirst) {
+    // The preview's print dialog left the printer printing to this file.
+    QTemporaryDir folder;
+    port.outputFile = folder.filePath(QStringLiteral("report.pdf"));
+    {
+        QFile earlier(port.outputFile);
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier report");
+    }
+    const std::string question =
+        QFile::encodeName(port.outputFile).toStdString() + " already exists.\nDo you want to replace it?";
+    prompts.Queue(PromptAnswer::No);
+    WithPrintOptions([](TfrmPrint& dialog) { QTest::mouseClick(dialog.btnPrint, Qt::LeftButton); });
+    EXPECT_TRUE(port.jobs.empty());
+    ASSERT_EQ(prompts.ShownMessages().size(), 1u);
+    EXPECT_EQ(prompts.LastText(), question);
+    EXPECT_EQ(prompts.ShownMessages()[0].kind, PromptKind::Confirmation);
+
+    prompts.Queue(PromptAnswer::Yes);
+    WithPrintOptions([](TfrmPrint& dialog) { QTest::mouseClick(dialog.btnPrint, Qt::LeftButton); });
+    EXPECT_EQ(port.jobs.size(), 1u);
+    EXPECT_EQ(prompts.ShownMessages().size(), 2u);
+}
+
+TEST_F(DesktopPrintingTest, AJobThatFailsFromThePreviewIsReportedAsFromTheOptions) {
+    port.canPrint = false;
+    port.dialogAnswer = TPrintRange{};
+    WithPrintOptions([&](TfrmPrint& dialog) {
+        QTimer::singleShot(0, window.get(), [&] {
+            auto* preview = qobject_cast<TPreviewForm*>(QApplication::activeModalWidget());
+            ASSERT_NE(preview, nullptr);
+            QTest::mouseClick(preview->PrintBut, Qt::LeftButton);
+            preview->reject();
+        });
+        QTest::mouseClick(dialog.btnPreviewButton, Qt::LeftButton);
+    });
+    ASSERT_EQ(prompts.ShownMessages().size(), 1u);
+    EXPECT_EQ(prompts.LastText(), "The report could not be sent to the printer.");
+    WithPrintOptions([](TfrmPrint& dialog) { QTest::mouseClick(dialog.btnPrint, Qt::LeftButton); });
+    ASSERT_EQ(prompts.ShownMessages().size(), 2u);
+    EXPECT_EQ(prompts.ShownMessages()[1].text, prompts.ShownMessages()[0].text);
 }
 
 TEST_F(DesktopPrintingTest, PrinterPropertiesFromTheMenuAndTheDialog) {

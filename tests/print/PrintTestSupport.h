@@ -169,6 +169,8 @@ public:
 
     bool installed = true;
     bool canPrint = true;
+    // Where the jobs go when the printer prints to a file (they are not written).
+    QString outputFile;
     QPageLayout layout{QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)};
     // What the print dialog answers; nullopt: cancelled.
     std::optional<TPrintRange> dialogAnswer;
@@ -182,6 +184,7 @@ public:
         turned.setOrientation(orientation);
         return turned;
     }
+    QString OutputFile() const override { return outputFile; }
     QPagedPaintDevice* BeginJob(const QString& title, QPageLayout::Orientation orientation) override {
         if (!canPrint) return nullptr;
         buffer_ = std::make_unique<QBuffer>();

@@ -1,7 +1,22 @@
 #include "ReportTestSupport.h"
+#include "core/ScriptedPrompts.h"
+#include "print/ReportTexts.h"
+#include "ui/SiteConfigTab.h"
 
 namespace kelvane::test {
 namespace {
+
+// The program's locale for as long as the object lives.
+class DefaultLocale {
+public:
+    explicit DefaultLocale(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~DefaultLocale() { QLocale::setDefault(saved_); }
+    DefaultLocale(const DefaultLocale&) = delete;
+    DefaultLocale& operator=(const DefaultLocale&) = delete;
+
+private:
+    QLocale saved_;
+};
 
 TEST_F(SiteReportTest, EverySectionUntickedGivesOneBlankPage) {
     const std::vector<DrawnPage> pages = Build(NoSections());
@@ -14,6 +29,7 @@ TEST_F(SiteReportTest, EverySectionUntickedGivesOneBlankPage) {
 }
 
 TEST_F(SiteReportTest, TheSitePageHasNoFooterSoTheNextPageIsNumberedOne) {
+    const DefaultLocale american(QLocale(QLocale::English, QLocale::UnitedStates));
     TReportOptions options = NoSections();
     options.SiteInformation = true;
     options.ZoneInformation = true;
@@ -23,7 +39,8 @@ TEST_F(SiteReportTest, TheSitePageHasNoFooterSoTheNextPageIsNumberedOne) {
     EXPECT_FALSE(Footer(pages[0]));
     ASSERT_TRUE(Footer(pages[1]));
     EXPECT_EQ(Footer(pages[1])->text, QStringLiteral("Page 1"));
-    EXPECT_TRUE(pages[1].Has(QStringLiteral("Printed on : 07/12/2026 at : 12:00:00")));
+    // The locale's short date and long time.
+    EXPECT_TRUE(pages[1].Has(QStringLiteral("Printed on : 12/7/26 at : 12:00:00 PM")));
 }
 
 TEST_F(SiteReportTest, SitePageBoxesFieldsAndSettings) {
@@ -35,6 +52,7 @@ TEST_F(SiteReportTest, SitePageBoxesFieldsAndSettings) {
     site.AL2Code = "3213";
     site.AL3Code = "1123";
     site.PagerLevel = 3;
+    site.PagerEnabled = true;
     site.LoggerSetting = 7;
     site.EmergState = true;
     site.AttackState = false;
@@ -70,10 +88,81 @@ TEST_F(SiteReportTest, SitePageBoxesFieldsAndSettings) {
     EXPECT_EQ(page.Find(QStringLiteral("3213"))->topLeft.y(), settingsTop + 8 * t + 15);
     EXPECT_EQ(page.Find(QStringLiteral("1123"))->topLeft.y(), settingsTop + 9 * t + 15);
     EXPECT_EQ(page.Find(QStringLiteral("RadioPager    : "))->topLeft.x(), 160 + 33 * tw);
-    for (const char* text : {"Emergency & Higher", "After 50 events", "Globally", "Locally", "4  minute(s)",
+    // Surveyor mode logs every event, whatever the print log setting.
+    for (const char* text : {"Emergency & Higher", "On every event", "Globally", "Locally", "4  minute(s)",
                              "1  minute(s)", "Surveyor Mode Enabled    : ", "YES", "08A00", "01/02/26"})
         EXPECT_TRUE(page.Has(QString::fromLatin1(text))) << text;
     EXPECT_EQ(page.Find(QStringLiteral("Software Version    : "))->topLeft.y(), settingsTop + 14 * t);
+}
+
+// A site as a hand-edited file may hold it: settings that the Site Config
+// tab's rules do not let stand together.
+void SetSettingsThatTheTabPutsRight(TKSiteConfig1& site) {
+    site.HTM2015Enable = true;
+    site.NightModeAutoEnable = true;
+    site.SurveyorEnable = true;
+    site.LoggerSetting = 7;
+    site.PagerEnabled = false;
+    site.PagerLevel = 3;
+    site.AccTimeout = 12;
+    site.DivTimeout = 0;
+}
+
+TEST_F(SiteReportTest, SettingsPrintAsTheSiteConfigTabShowsThem) {
+    SetSettingsThatTheTabPutsRight(data.SiteConfig);
+    const DrawnPage page = BuildOnly(&TReportOptions::SiteInformation).front();
+    const int t = LineHeight(14);
+    const int settingsTop = 2 * ((7016 - 350) / 3) + 220;
+    const auto valueInRow = [&](int k, int x) -> QString {
+        for (const DrawnText& text : page.texts)
+            if (text.topLeft.y() == settingsTop + k * t + 15 && text.topLeft.x() >= x) return text.text;
+        return {};
+    };
+    const int right = 160 + 33 * CharWidth(14);
+    EXPECT_EQ(valueInRow(4, 0), QStringLiteral("NO"));  // auto night mode, off in HTM2015 mode
+    EXPECT_EQ(valueInRow(1, right), QStringLiteral("Disabled"));
+    EXPECT_EQ(valueInRow(2, right), QStringLiteral("On every event"));
+    EXPECT_EQ(valueInRow(8, right), QStringLiteral("8  minute(s)"));
+    EXPECT_EQ(valueInRow(9, right), QStringLiteral("1  minute(s)"));
+    EXPECT_TRUE(data.SiteConfig.NightModeAutoEnable) << "the report changes nothing in the site";
+
+    // The desktop program prints the site after the tab was filled from it:
+    // the same pages.
+    TData filled;
+    SetSettingsThatTheTabPutsRight(filled.SiteConfig);
+    Document document;
+    ScriptedPrompts prompts;
+    SiteConfigTab tab(filled, document, prompts);
+    tab.FillSiteConfigTab();
+    TReportOptions site = NoSections();
+    site.SiteInformation = true;
+    TfrmReports fromTab(port, clock, false);
+    BuildSiteReport(fromTab, filled, site, {});
+    const DrawnPage tabPage = Replay(fromTab.ReportPrinter.Page(0));
+    ASSERT_EQ(tabPage.texts.size(), page.texts.size());
+    for (std::size_t i = 0; i < page.texts.size(); ++i) {
+        EXPECT_EQ(tabPage.texts[i].text, page.texts[i].text) << i;
+        EXPECT_EQ(tabPage.texts[i].topLeft, page.texts[i].topLeft) << i;
+    }
+}
+
+TEST(ReportTextsTest, PrintedOnInTheLocalesShortDateAndLongTimeWithoutTheZone) {
+    std::tm time{};
+    time.tm_year = 126;
+    time.tm_mon = 11;
+    time.tm_mday = 8;
+    time.tm_hour = 14;
+    time.tm_min = 5;
+    time.tm_sec = 9;
+    EXPECT_EQ(PrintedOnText(time, QLocale(QLocale::English, QLocale::UnitedStates)),
+              "Printed on : 12/8/26 at : 2:05:09 PM");
+    EXPECT_EQ(PrintedOnText(time, QLocale(QLocale::English, QLocale::UnitedKingdom)),
+              "Printed on : 08/12/2026 at : 14:05:09");
+    EXPECT_EQ(PrintedOnText(time, QLocale(QLocale::German, QLocale::Germany)),
+              "Printed on : 08.12.26 at : 14:05:09");
+    // A locale that writes them in characters that Latin-1 does not have.
+    EXPECT_EQ(PrintedOnText(time, QLocale(QLocale::Arabic, QLocale::Egypt)),
+              "Printed on : 2026-12-08 at : 14:05:09");
 }
 
 TEST_F(SiteReportTest, ZoneTextsAlignDeviceNumbersInThreeCharacters) {
@@ -113,6 +202,27 @@ TEST_F(SiteReportTest, GroupTableTitlesTheJobAndSkipsEmptyEntries) {
     for (const char* text : {"Group Routing Table", "Primary Areas", "Night Areas (Beep)", "Divert To Groups",
                              "  2 15 ", " Z ", " B ", " H ", "Page 1"})
         EXPECT_TRUE(pages[0].Has(QString::fromLatin1(text))) << text;
+}
+
+TEST_F(SiteReportTest, PrintedOnOtherPaperTheReportIsLaidOutAgain) {
+    TReportOptions options = NoSections();
+    options.DeviceInformation = true;
+    const std::vector<DrawnPage> a4 = Build(options);
+    const double a4Footer = Footer(a4.front())->topLeft.y();
+    EXPECT_GT(a4Footer, 6600 - 100) << "an A4 footer lies below the foot of a Letter page";
+
+    port.layout = QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF());
+    ASSERT_TRUE(report->ReportPrinter.Print());
+    EXPECT_EQ(report->ReportPrinter.PageHeight(), 6600);
+    const std::vector<DrawnPage> letter = ReplayAll(report->ReportPrinter);
+    ASSERT_EQ(port.jobs.size(), 1u);
+    EXPECT_EQ(port.jobs[0].pages, static_cast<int>(letter.size()));
+    EXPECT_GE(letter.size(), a4.size());
+    for (std::size_t index = 0; index < letter.size(); ++index) {
+        ASSERT_TRUE(Footer(letter[index])) << index;
+        EXPECT_EQ(Footer(letter[index])->text, QString::asprintf("Page %d", int(index) + 1));
+        EXPECT_LT(Footer(letter[index])->topLeft.y() + 2 * LineHeight(10), 6600 - 100) << index;
+    }
 }
 
 TEST_F(SiteReportTest, CommentsLongerThanAPageRepeatTheirTitle) {

@@ -2,6 +2,8 @@
 
 #include <sys/resource.h>
 
+#include <algorithm>
+#include <cctype>
 #include <csignal>
 #include <filesystem>
 #include <sstream>
@@ -10,6 +12,7 @@
 #include "app/cli/ConsolePrompts.h"
 #include "app/cli/SiteFiles.h"
 #include "app/cli/TransferCommands.h"
+#include "app/cli/TransferProgress.h"
 #include "file/FileBytes.h"
 #include "file/FileTestSupport.h"
 #include "panel-sim/DemoSite.h"
@@ -153,6 +156,60 @@ TEST_F(CliTransfer, ProgressLineOnlyOnATerminal) {
     EXPECT_NE(shown.find("\rLoading custom place name 45"), std::string::npos);
     EXPECT_EQ(shown.back(), '\n');
     EXPECT_EQ(std::count(shown.begin(), shown.end(), '\n'), 1);
+}
+
+// The percentages a progress line showed, in order.
+std::vector<int> ShownPercentages(const std::string& shown) {
+    std::vector<int> percentages;
+    for (std::size_t end = shown.find('%'); end != std::string::npos; end = shown.find('%', end + 1)) {
+        std::size_t start = end;
+        while (start > 0 && std::isdigit(static_cast<unsigned char>(shown[start - 1]))) --start;
+        if (start < end) percentages.push_back(std::stoi(shown.substr(start, end - start)));
+    }
+    return percentages;
+}
+
+TEST_F(CliTransfer, TheProgressLineCountsTheWholeTransferAndOnlyItemsThatExist) {
+    Console terminal;
+    terminal.Terminal = true;
+    const std::string site = dir.File("demo.KCF");
+    ASSERT_EQ(Run(*MakeLoadCommand(terminal), {"--simulate", site}), kExitOk);
+    ASSERT_EQ(Run(*MakeSaveCommand(terminal), {site, "--simulate"}), kExitOk);
+    const std::string saved = err.str();
+    ASSERT_EQ(Run(*MakeLoadCommand(terminal), {"--simulate", site}), kExitOk);
+    for (const std::string& shown : {err.str(), saved}) {
+        EXPECT_EQ(shown.find("custom place name 46"), std::string::npos);
+        EXPECT_EQ(shown.find("Zone 65"), std::string::npos);
+        EXPECT_EQ(shown.find("zone 65"), std::string::npos);
+        // One figure from start to end, never going back at a new section.
+        const std::vector<int> percentages = ShownPercentages(shown);
+        ASSERT_GT(percentages.size(), 300u);
+        EXPECT_TRUE(std::is_sorted(percentages.begin(), percentages.end()));
+        EXPECT_LE(percentages.front(), 1);
+        EXPECT_EQ(percentages.back(), 100);
+    }
+}
+
+TEST(TransferProgress, AControllerOf32ZonesHasNoZone33) {
+    TransferProgress progress([] { return 32; });
+    EXPECT_TRUE(progress.NamesAnItem("Loading data for Zone 32"));
+    EXPECT_FALSE(progress.NamesAnItem("Loading data for Zone 33"));
+    EXPECT_TRUE(progress.NamesAnItem("Saving data for zone 32"));
+    EXPECT_FALSE(progress.NamesAnItem("Loading custom place name 46"));
+    EXPECT_TRUE(progress.NamesAnItem("Establishing communications with the panel"));
+    TransferStatus status;
+    status.Widen(TransferStatus::List::Load);
+    const auto percentAt = [&](const char* text) {
+        status.SetStatusText(text);
+        return progress.Percent(status).value_or(-1);
+    };
+    // 256 devices, 32 zones, 32 groups, 8 settings, 45 names.
+    EXPECT_EQ(percentAt("Loading data for device 1"), 0);
+    EXPECT_EQ(percentAt("Loading data for Zone 1"), 257 * 100 / 373);
+    EXPECT_EQ(percentAt("Loading data for Group 1"), 289 * 100 / 373);
+    EXPECT_EQ(percentAt("Loading Access codes"), 323 * 100 / 373);
+    EXPECT_EQ(percentAt("Loading custom place name 45"), 100);
+    EXPECT_EQ(percentAt("Loading version information"), -1);
 }
 
 TEST_F(CliTransfer, TheProgressLineNeverPassesAHundredPercent) {

@@ -7,6 +7,7 @@
 #include <QStatusBar>
 
 #include "DeviceSummaryFixture.h"
+#include "ui/ListWidgets.h"
 
 namespace kelvane::test {
 namespace {
@@ -110,6 +111,38 @@ TEST_F(DeviceSummaryTest, ClickOnARowBringsTheListOfItsClassForward) {
     QTest::keyClick(tab->sgrdLoop, Qt::Key_Down);
     EXPECT_EQ(tab->sgrdLoop->Row(), RowOf(3));
     EXPECT_TRUE(tab->lstAreas->isVisible());
+}
+
+TEST_F(DeviceSummaryTest, ARowThatBecomesCurrentSelectsItsOwnAllocationInTheListInFront) {
+    Fit(14, dtCallpoint, 1);
+    Fit(20, dtOverDoorLight, 4);
+    Fit(21, dtCorridorDisplay, 7);
+    tab->RefreshDeviceTable();
+    ClickCell(RowOf(14), dcDevNo);
+    EXPECT_EQ(SelectedRow(tab->lstAreas), 1);
+    ClickCell(RowOf(20), dcPlaceName);
+    EXPECT_EQ(SelectedRow(tab->lstZones), 4);
+    QTest::keyClick(tab->sgrdLoop, Qt::Key_Down);
+    EXPECT_EQ(SelectedRow(tab->lstGroups), 7);
+
+    // On the row that is current, the list keeps what the user chooses there.
+    TickEnableChanges();
+    ClickCell(RowOf(14), dcAllocation);
+    tab->lstAreas->setCurrentRow(3);
+    DoubleClickCell(RowOf(14), dcAllocation);
+    EXPECT_EQ(data.Loop.Device(14).Allocation, 3);
+    // A double-click on another row takes that device's own allocation: nothing changes.
+    DoubleClickCell(RowOf(20), dcAllocation);
+    EXPECT_EQ(data.Loop.Device(20).Allocation, 4);
+
+    // An allocation the list has no entry for selects nothing, and a double-click gives nothing.
+    data.SiteConfig.MainVersion = "07B12";
+    data.Loop.Device(20).Allocation = 40;
+    ClickCell(RowOf(14), dcDevNo);
+    DoubleClickCell(RowOf(20), dcAllocation);
+    EXPECT_EQ(SelectedRow(tab->lstZones), -1);
+    EXPECT_EQ(data.Loop.Device(20).Allocation, 40);
+    EXPECT_TRUE(prompts.ShownMessages().empty());
 }
 
 TEST_F(DeviceSummaryTest, AllocationIsNotTakenFromAListWithNothingSelected) {

@@ -45,6 +45,27 @@ TEST_F(MainWindowTest, EditThenSaveWithoutPathAsksForFileAndBindsToIt) {
     EXPECT_EQ(dialogs.shown, 1);
 }
 
+TEST_F(MainWindowTest, SaveAsOffersTheDocumentsOwnFileAndNoOtherOne) {
+    store.AddFile("/sites/Ward.KCF", {"Ward 7"});
+    Show();
+    dialogs.QueueSave("/sites/A.KCF");
+    window->SaveDocumentAs();
+    dialogs.QueueSave(std::nullopt);
+    window->SaveDocumentAs();
+    prompts.Queue(PromptAnswer::Yes);
+    window->NewDocument();
+    dialogs.QueueSave(std::nullopt);
+    window->SaveDocumentAs();
+    dialogs.QueueOpen("/sites/Ward.KCF");
+    window->OpenDocument();
+    dialogs.QueueSave(std::nullopt);
+    window->SaveDocumentAs();
+    // A new document offers no name (not that of the document before it).
+    EXPECT_EQ(dialogs.offeredSavePaths,
+              (std::vector<std::string>{"", "/sites/A.KCF", "", "/sites/Ward.KCF"}));
+    EXPECT_TRUE(dialogs.AllAnswered());
+}
+
 TEST_F(MainWindowTest, SaveAsAlwaysAsksAndCancelChangesNothing) {
     Show();
     dialogs.QueueSave(std::nullopt);
@@ -72,29 +93,98 @@ TEST_F(MainWindowTest, RefusedWriteKeepsDocumentModifiedAndUnbound) {
     EXPECT_TRUE(SaveEnabled());
 }
 
-TEST_F(MainWindowTest, NewAsksOnlyTheClearQuestion) {
+TEST_F(MainWindowTest, NewOffersToSaveUnsavedWorkThenAsksTheClearQuestion) {
     Show();
     TypeComment("draft");
     window->ConfigPages->setCurrentIndex(kPageGroupConfig);
 
-    prompts.Queue(PromptAnswer::No);
+    prompts.Queue(PromptAnswer::Cancel);  // keep the work
+    window->NewDocument();
+    prompts.Queue(PromptAnswer::No);  // do not save it
+    prompts.Queue(PromptAnswer::No);  // but do not clear either
     window->NewDocument();
     EXPECT_EQ(Title(), kNewFileModified);
     EXPECT_EQ(data.Comments, std::vector<std::string>{"draftComments Page"});
 
+    prompts.Queue(PromptAnswer::No);
     prompts.Queue(PromptAnswer::Yes);
     QTest::mouseClick(window->btnNew, Qt::LeftButton);
-    ASSERT_EQ(prompts.ShownMessages().size(), 2u);
-    for (const auto& shown : prompts.ShownMessages()) {
+    ASSERT_EQ(prompts.ShownMessages().size(), 5u);
+    for (std::size_t n : {0u, 1u, 3u}) {
+        const ScriptedPrompts::Shown& shown = prompts.ShownMessages()[n];
+        EXPECT_EQ(shown.text, "Configuration is not saved. Do you wish to save it now?");
+        EXPECT_EQ(shown.buttons, PromptButtons::YesNoCancel);
+    }
+    for (std::size_t n : {2u, 4u}) {
+        const ScriptedPrompts::Shown& shown = prompts.ShownMessages()[n];
         EXPECT_EQ(shown.text, "This will clear the current setup. Do you wish to continue?");
         EXPECT_EQ(shown.kind, PromptKind::Confirmation);
         EXPECT_EQ(shown.buttons, PromptButtons::YesNo);
     }
+    EXPECT_TRUE(store.writes.empty());
     EXPECT_EQ(Title(), kNewFileTitle);
     EXPECT_FALSE(SaveEnabled());
     EXPECT_EQ(window->ActivePage(), kPageGroupConfig);
     EXPECT_EQ(data.Comments, std::vector<std::string>{"Comments Page"});
     EXPECT_EQ(window->tabComment->CommentsEdit->toPlainText(), "Comments Page");
+
+    // Yes saves the work first; a document with nothing unsaved is only asked to be cleared.
+    TypeComment("notes");
+    prompts.Clear();
+    prompts.Queue(PromptAnswer::Yes);
+    dialogs.QueueSave("/sites/Notes.KCF");
+    prompts.Queue(PromptAnswer::Yes);
+    window->NewDocument();
+    ASSERT_EQ(store.writes.size(), 1u);
+    EXPECT_EQ(store.writes[0].comments, std::vector<std::string>{"notesComments Page"});
+    prompts.Queue(PromptAnswer::Yes);
+    window->NewDocument();
+    EXPECT_EQ(prompts.ShownMessages().size(), 3u);
+    EXPECT_EQ(prompts.LastText(), "This will clear the current setup. Do you wish to continue?");
+}
+
+TEST_F(MainWindowTest, AWholeLoadFromTheControllerOverUnsavedWorkOffersToSaveItFirst) {
+    Show();
+    int wholeLoads = 0;
+    int pageLoads = 0;
+    window->Hooks.LoadAllFromController = [&] { ++wholeLoads; };
+    window->Hooks.LoadPageFromController = [&](int) { ++pageLoads; };
+    window->btnLoadAllFromPanel->click();
+    EXPECT_EQ(wholeLoads, 1);
+    EXPECT_TRUE(prompts.ShownMessages().empty());
+
+    TypeComment("draft");
+    window->ConfigPages->setCurrentIndex(kPageZoneConfig);
+    prompts.Queue(PromptAnswer::Cancel);
+    window->btnLoadAllFromPanel->click();
+    EXPECT_EQ(wholeLoads, 1);
+    ASSERT_EQ(prompts.ShownMessages().size(), 1u);
+    EXPECT_EQ(prompts.LastText(), "Configuration is not saved. Do you wish to save it now?");
+    EXPECT_EQ(prompts.ShownMessages()[0].buttons, PromptButtons::YesNoCancel);
+    // A page's load replaces that page's records only, as it always has.
+    window->btnLoadFromPanel->click();
+    EXPECT_EQ(pageLoads, 1);
+    EXPECT_EQ(prompts.ShownMessages().size(), 1u);
+
+    // A save dialog cancelled after Yes keeps the work and loads nothing.
+    prompts.Queue(PromptAnswer::Yes);
+    dialogs.QueueSave(std::nullopt);
+    window->btnLoadAllFromPanel->click();
+    EXPECT_EQ(wholeLoads, 1);
+
+    prompts.Queue(PromptAnswer::Yes);
+    dialogs.QueueSave("/sites/Draft.KCF");
+    window->btnLoadAllFromPanel->click();
+    EXPECT_EQ(wholeLoads, 2);
+    ASSERT_EQ(store.writes.size(), 1u);
+    EXPECT_EQ(store.writes[0].path, "/sites/Draft.KCF");
+
+    TypeComment("more");
+    prompts.Queue(PromptAnswer::No);
+    window->btnLoadAllFromPanel->click();
+    EXPECT_EQ(wholeLoads, 3);
+    EXPECT_EQ(store.writes.size(), 1u);
+    EXPECT_TRUE(dialogs.AllAnswered());
 }
 
 TEST_F(MainWindowTest, NewAfterSaveForgetsThePath) {

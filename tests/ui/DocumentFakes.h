@@ -28,7 +28,11 @@ public:
     void RefuseWritesTo(const std::string& path) { refused_.insert(path); }
     void FailReading(const std::string& path) { unreadable_.insert(path); }
 
-    bool IsValid(const std::string& path) override { return files_.count(path) > 0; }
+    bool IsValid(const std::string& path, std::string& errorText) override {
+        if (files_.count(path) > 0) return true;
+        errorText = "The selected file is not a valid Kelvane Programming Tools file";
+        return false;
+    }
 
     bool Read(const std::string& path, std::string& errorText) override {
         if (OnRead) OnRead();
@@ -71,10 +75,15 @@ public:
     void QueueSave(std::optional<std::string> answer) { save_.push_back(std::move(answer)); }
 
     std::optional<std::string> AskOpenPath() override { return Next(open_, "open"); }
-    std::optional<std::string> AskSavePath() override { return Next(save_, "save"); }
+    std::optional<std::string> AskSavePath(const std::string& current) override {
+        offeredSavePaths.push_back(current);
+        return Next(save_, "save");
+    }
 
     bool AllAnswered() const { return open_.empty() && save_.empty(); }
     int shown = 0;
+    // The file each save dialog offered (empty: none).
+    std::vector<std::string> offeredSavePaths;
 
 private:
     std::optional<std::string> Next(std::deque<std::optional<std::string>>& queue, const char* which) {

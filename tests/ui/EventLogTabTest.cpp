@@ -128,15 +128,17 @@ TEST_F(EventLogTabTest, NewEmptiesTheLog) {
 
 TEST_F(EventLogTabTest, TheLogFileDialogs) {
     QtLogFileDialogs dialogs(window.get());
-    EXPECT_EQ(dialogs.SaveLogDialog().windowTitle(), "Save Event log data");
-    EXPECT_EQ(dialogs.OpenLogDialog().windowTitle(), "Load Event log data");
-    for (QFileDialog* dialog : {&dialogs.SaveLogDialog(), &dialogs.OpenLogDialog()}) {
+    EXPECT_EQ(dialogs.SaveLogDialog()->windowTitle(), "Save Event log data");
+    EXPECT_EQ(dialogs.OpenLogDialog()->windowTitle(), "Load Event log data");
+    const std::unique_ptr<QFileDialog> save = dialogs.SaveLogDialog();
+    const std::unique_ptr<QFileDialog> open = dialogs.OpenLogDialog();
+    for (QFileDialog* dialog : {save.get(), open.get()}) {
         EXPECT_EQ(dialog->nameFilters(), (QStringList{"Event Log Files (*.log)", "All Files (*)"}));
         EXPECT_EQ(dialog->defaultSuffix(), "log");
     }
-    EXPECT_TRUE(dialogs.SaveLogDialog().testOption(QFileDialog::DontConfirmOverwrite));
-    EXPECT_EQ(dialogs.SaveLogDialog().objectName(), "SaveLogDialog");
-    EXPECT_EQ(dialogs.OpenLogDialog().objectName(), "OpenLogDialog");
+    EXPECT_TRUE(dialogs.SaveLogDialog()->testOption(QFileDialog::DontConfirmOverwrite));
+    EXPECT_EQ(dialogs.SaveLogDialog()->objectName(), "SaveLogDialog");
+    EXPECT_EQ(dialogs.OpenLogDialog()->objectName(), "OpenLogDialog");
 }
 
 TEST_F(EventLogTabTest, TheCustomNameQuestion) {
@@ -233,6 +235,22 @@ TEST_F(EventLogTabTest, ThePrintoutRequestIsOfferedOnlyWhereThereIsOne) {
     EXPECT_EQ(asked, 1);
     log->SetPrintoutRequest(nullptr);
     EXPECT_FALSE(log->PrintoutAction->isEnabled());
+}
+
+TEST_F(EventLogTabTest, CtrlShiftPAsksForThePrintoutAsSoonAsTheTabIsShown) {
+    int asked = 0;
+    log->SetPrintoutRequest([&] { ++asked; });
+    Show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->ConfigPages->setCurrentIndex(kPageViewEventLog);
+    window->ConfigPages->setFocus(Qt::MouseFocusReason);  // the page's tab was clicked
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(asked, 1);
+
+    window->ConfigPages->setCurrentIndex(kPageComments);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(asked, 1) << "only while the log is shown";
 }
 
 }  // namespace

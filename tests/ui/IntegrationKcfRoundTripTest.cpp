@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -6,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <filesystem>
 #include <memory>
 
 #include "DocumentFakes.h"
@@ -134,6 +136,97 @@ TEST_F(IntegrationKcfRoundTripTest, ARejectedFileKeepsEverythingAsItWas) {
     window->OpenDocument();
     EXPECT_EQ(Stored(data), model);
     EXPECT_EQ(data.Comments, comments);
+}
+
+TEST_F(IntegrationKcfRoundTripTest, AFileThatCannotBeASiteIsRefusedBeforeAnyQuestion) {
+    EditASite();
+    ASSERT_TRUE(document.Modified());
+    const std::string model = Stored(data);
+    const std::vector<std::string> comments = data.Comments;
+    const auto write = [](const std::string& path, const QByteArray& content) {
+        QFile file(QFile::decodeName(QByteArray::fromStdString(path)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    };
+    // A disk image or sparse file far larger than memory, even one that starts as a site does.
+    const std::string huge = PathOf("disk.img");
+    write(huge, "[Kelvane Header]\r\nFileType=Prog Tools\r\n");
+    std::filesystem::resize_file(huge, std::uintmax_t{2} << 40);
+    // Megabytes of junk.
+    const std::string junk = PathOf("junk.KCF");
+    QByteArray junkBytes(8 << 20, '\n');
+    for (qsizetype i = 0; i < junkBytes.size(); i += 5) junkBytes[i] = static_cast<char>(i * 37 % 253);
+    write(junk, junkBytes);
+    // A named pipe nothing writes to.
+    const std::string pipe = PathOf("pipe.KCF");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+
+    const std::pair<std::string, std::string> refused[] = {
+        {huge, kNotValidConfigFileMessage},
+        {junk, kNotValidConfigFileMessage},
+        {pipe, "Unable to read " + pipe + ": not a regular file"}};
+    for (const auto& [path, message] : refused) {
+        prompts.Clear();
+        dialogs.QueueOpen(path);
+        window->OpenDocument();
+        // Refused first: the question about the modified work is never asked.
+        ASSERT_EQ(prompts.ShownMessages().size(), 1u) << path;
+        EXPECT_EQ(prompts.LastText(), message);
+        EXPECT_EQ(Stored(data), model);
+        EXPECT_EQ(data.Comments, comments);
+        EXPECT_TRUE(document.Modified());
+        EXPECT_TRUE(document.Path.empty());
+    }
+}
+
+TEST_F(IntegrationKcfRoundTripTest, OpeningTheFileTheWorkIsSavedToFirstReadsWhatWasSaved) {
+    EditASite();
+    const std::string path = PathOf("Rowan House.KCF");
+    dialogs.QueueSave(path);
+    window->SaveDocumentAs();
+    QLineEdit* client = SiteBox("txtClientName");
+    client->selectAll();
+    QTest::keyClicks(client, "Birch Court");
+    ASSERT_TRUE(document.Modified());
+    // Tested before the question; written over by the Yes.
+    prompts.Queue(PromptAnswer::Yes);
+    dialogs.QueueOpen(path);
+    window->OpenDocument();
+    EXPECT_EQ(data.SiteConfig.ClientName, "Birch Court");
+    EXPECT_FALSE(document.Modified());
+}
+
+TEST_F(IntegrationKcfRoundTripTest, NoZoneNameOfOneSiteIsCarriedIntoTheNext) {
+    data.ZoneList.Zones[3].Name = "Rowan Wing";
+    const std::string rowan = PathOf("Rowan House.KCF");
+    dialogs.QueueSave(rowan);
+    window->SaveDocumentAs();
+
+    prompts.Queue(PromptAnswer::Yes);
+    window->NewDocument();
+    EXPECT_EQ(data.ZoneList.Zones[3].Name, "Zone 3");
+    const std::string birch = PathOf("Birch Court.KCF");
+    dialogs.QueueSave(birch);
+    window->SaveDocumentAs();
+    QFile saved(QString::fromStdString(birch));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray text = saved.readAll();
+    EXPECT_FALSE(text.contains("Rowan Wing"));
+    EXPECT_TRUE(text.contains("Zone3=Zone 3\r\n"));
+
+    // A file without zone names after one with them.
+    dialogs.QueueOpen(rowan);
+    window->OpenDocument();
+    ASSERT_EQ(data.ZoneList.Zones[3].Name, "Rowan Wing");
+    const std::string bare = PathOf("Bare.KCF");
+    QFile header(QString::fromStdString(bare));
+    ASSERT_TRUE(header.open(QIODevice::WriteOnly));
+    header.write("[Kelvane Header]\r\nFileType=Prog Tools\r\n");
+    header.close();
+    dialogs.QueueOpen(bare);
+    window->OpenDocument();
+    EXPECT_EQ(data.ZoneList.Zones[3].Name, "Zone 3");
+    EXPECT_EQ(document.Path, bare);
 }
 
 // The site file named on the command line, opened once the window is showing.

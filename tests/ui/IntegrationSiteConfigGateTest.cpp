@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <functional>
 
 #include "MainWindowFixture.h"
@@ -76,6 +77,27 @@ TEST_F(IntegrationSiteConfigTest, SaveWithAThreeDigitUserCodeReportsItReturnsThe
     EXPECT_TRUE(document.Modified());
 }
 
+TEST_F(IntegrationSiteConfigTest, TheMenuOpensFromAThreeDigitUserCodeAndSaveInItStillStops) {
+    QLineEdit* userCode = LeaveThreeDigitUserCode();
+    QTest::keyClick(userCode, Qt::Key_F, Qt::AltModifier);
+    auto* file = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(file, nullptr) << "Alt+F opens the File menu";
+    EXPECT_TRUE(prompts.ShownMessages().empty());
+
+    QTest::mouseClick(file, Qt::LeftButton, {}, file->actionGeometry(window->Save1).center());
+    ExpectOneShortCodeError("File > Save from the menu");
+    EXPECT_EQ(QApplication::focusWidget(), userCode);
+    EXPECT_EQ(dialogs.shown, 0);
+    EXPECT_TRUE(store.writes.empty());
+
+    // The menu bar taking the keyboard (Alt alone) and handing it back is not leaving the box.
+    prompts.Clear();
+    QTest::keyClick(userCode, Qt::Key_Alt);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_TRUE(prompts.ShownMessages().empty());
+    EXPECT_EQ(QApplication::focusWidget(), userCode);
+}
+
 TEST_F(IntegrationSiteConfigTest, SaveAsPrintAndTheFourControllerCommandsStopAtAThreeDigitUserCode) {
     std::vector<std::string> calls;
     window->Hooks.LoadAllFromController = [&] { calls.push_back("load all"); };
@@ -106,12 +128,15 @@ TEST_F(IntegrationSiteConfigTest, SaveAsPrintAndTheFourControllerCommandsStopAtA
     EXPECT_EQ(dialogs.shown, 0);
     EXPECT_TRUE(store.writes.empty());
 
-    // With four digits every command goes through.
+    // With four digits every command goes through (the whole load after
+    // offering to save the code just typed).
     QTest::keyClicks(userCode, "1");
     prompts.Clear();
     dialogs.QueueSave(std::nullopt);
+    prompts.Queue(PromptAnswer::No);
     for (const auto& [name, button] : commands) QTest::mouseClick(button, Qt::LeftButton);
-    EXPECT_TRUE(prompts.ShownMessages().empty());
+    ASSERT_EQ(prompts.ShownMessages().size(), 1u);
+    EXPECT_EQ(prompts.LastText(), "Configuration is not saved. Do you wish to save it now?");
     EXPECT_EQ(dialogs.shown, 1);
     EXPECT_EQ(calls, (std::vector<std::string>{"print", "load all", "save all", "load page", "save page"}));
 }

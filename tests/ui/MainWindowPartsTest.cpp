@@ -2,17 +2,27 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
+#include "core/MemorySettings.h"
+#include "TypeText.h"
 #include "core/ScriptedPrompts.h"
 #include "ui/CaptionBar.h"
 #include "ui/CommentsTab.h"
 #include "ui/QtFileDialogs.h"
+#include "ui/QtLogFileDialogs.h"
 #include "ui/QtPrompts.h"
 #include "ui/StartupOptions.h"
 #include "ui/TAboutBox.h"
@@ -38,19 +48,97 @@ TEST(QtPromptsMapping, KindsAndButtonSets) {
 
 TEST(ConfigFileDialogs, FiltersExtensionAndOverwriteQuestion) {
     ScriptedPrompts prompts;
-    QtFileDialogs dialogs(nullptr, prompts);
+    MemorySettings settings;
+    QtFileDialogs dialogs(nullptr, prompts, settings);
     // Two blanks in the filter's name; QFileDialog shows every run of blanks as one.
     EXPECT_STREQ(kConfigFileFilter, "Kelvane Configuration  File (*.KCF)");
-    EXPECT_EQ(dialogs.OpenDialog().nameFilters(),
+    EXPECT_EQ(dialogs.OpenDialog()->nameFilters(),
               (QStringList{"Kelvane Configuration File (*.KCF)", "All Files (*)"}));
-    EXPECT_EQ(dialogs.SaveDialog().nameFilters(), QStringList{"Kelvane Configuration File (*.KCF)"});
-    EXPECT_EQ(dialogs.OpenDialog().defaultSuffix(), "KCF");
-    EXPECT_EQ(dialogs.SaveDialog().defaultSuffix(), "KCF");
-    EXPECT_FALSE(dialogs.SaveDialog().testOption(QFileDialog::DontConfirmOverwrite));
-    EXPECT_EQ(dialogs.SaveDialog().acceptMode(), QFileDialog::AcceptSave);
-    EXPECT_EQ(dialogs.OpenDialog().fileMode(), QFileDialog::ExistingFile);
+    EXPECT_EQ(dialogs.SaveDialog()->nameFilters(), QStringList{"Kelvane Configuration File (*.KCF)"});
+    EXPECT_EQ(dialogs.OpenDialog()->defaultSuffix(), "KCF");
+    EXPECT_EQ(dialogs.SaveDialog()->defaultSuffix(), "KCF");
+    EXPECT_FALSE(dialogs.SaveDialog()->testOption(QFileDialog::DontConfirmOverwrite));
+    EXPECT_EQ(dialogs.SaveDialog()->acceptMode(), QFileDialog::AcceptSave);
+    EXPECT_EQ(dialogs.OpenDialog()->fileMode(), QFileDialog::ExistingFile);
     EXPECT_EQ(QtFileDialogs::CreateQuestion("/sites/A.KCF"),
               "/sites/A.KCF\nThis file does not exist.\nDo you want to create it?");
+}
+
+// Runs `look` on the next modal dialog of type T once it is up.
+template <typename T>
+void OnNextDialog(std::function<void(T&)> look) {
+    QTimer::singleShot(0, [look] {
+        T* dialog = nullptr;
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return (dialog = qobject_cast<T*>(QApplication::activeModalWidget())) != nullptr; }, 5000));
+        look(*dialog);
+    });
+}
+
+TEST(ConfigFileDialogs, OpenInTheDocumentsFolderOrTheLastFolderUsed) {
+    QTemporaryDir sites;
+    QTemporaryDir elsewhere;
+    ScriptedPrompts prompts;
+    MemorySettings settings;
+    QtFileDialogs dialogs(nullptr, prompts, settings);
+    QtLogFileDialogs logDialogs(nullptr, &settings);
+    struct Seen {
+        QString folder;
+        QString name;
+    };
+    const auto seeing = [](Seen& seen, std::function<void(QFileDialog&)> then) {
+        return [&seen, then](QFileDialog& dialog) {
+            seen.folder = dialog.directory().absolutePath();
+            seen.name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+            then(dialog);
+        };
+    };
+    const auto cancel = [](QFileDialog& dialog) { dialog.reject(); };
+
+    // Save As of a document bound to a file offers its folder and name.
+    Seen seen;
+    const QString chosen = elsewhere.filePath(QStringLiteral("Birch.KCF"));
+    OnNextDialog<QFileDialog>(seeing(seen, [chosen](QFileDialog& dialog) {
+        dialog.selectFile(chosen);
+        static_cast<QDialog&>(dialog).accept();
+    }));
+    prompts.Queue(PromptAnswer::Yes);  // create the new file
+    EXPECT_EQ(
+        dialogs.AskSavePath(QFile::encodeName(sites.filePath(QStringLiteral("Rowan.KCF"))).toStdString()),
+        QFile::encodeName(chosen).toStdString());
+    EXPECT_EQ(seen.folder, sites.path());
+    EXPECT_EQ(seen.name, QStringLiteral("Rowan.KCF"));
+
+    // A new document: the last folder used, and no name from before.
+    OnNextDialog<QFileDialog>(seeing(seen, cancel));
+    EXPECT_EQ(dialogs.AskSavePath({}), std::nullopt);
+    EXPECT_EQ(seen.folder, elsewhere.path());
+    EXPECT_EQ(seen.name, QString());
+    // Open and the event log's dialogs start there too.
+    OnNextDialog<QFileDialog>(seeing(seen, cancel));
+    EXPECT_EQ(dialogs.AskOpenPath(), std::nullopt);
+    EXPECT_EQ(seen.folder, elsewhere.path());
+    OnNextDialog<QFileDialog>(seeing(seen, cancel));
+    EXPECT_EQ(logDialogs.AskSavePath({}), std::nullopt);
+    EXPECT_EQ(seen.folder, elsewhere.path());
+    EXPECT_EQ(seen.name, QString());
+}
+
+TEST(QtPromptsText, FileNamesShowAsTheFileSystemNamesThemAndModelTextsAsLatin1) {
+    QtPrompts prompts;
+    QString shown;
+    const auto read = [&shown](QMessageBox& box) {
+        shown = box.text();
+        box.button(QMessageBox::Ok)->click();
+    };
+    OnNextDialog<QMessageBox>(read);
+    prompts.Error(
+        QFile::encodeName(QStringLiteral("Unable to write to /tmp/ro dir \u00fc/site \u00e9 \u4e2d.KCF"))
+            .toStdString());
+    EXPECT_EQ(shown, QStringLiteral("Unable to write to /tmp/ro dir \u00fc/site \u00e9 \u4e2d.KCF"));
+    OnNextDialog<QMessageBox>(read);
+    prompts.Error("Line 3: Ren\xE9\x65");
+    EXPECT_EQ(shown, QStringLiteral("Line 3: Ren\u00e9e"));
 }
 
 ParsedCommandLine Parse(QStringList arguments) {
@@ -137,11 +225,33 @@ TEST(AboutBox, Texts) {
 TEST(CommentsPage, EditorWritesMSSansSerif19PixelsHighOrASansSerifFaceInstead) {
     TData data;
     Document document;
-    CommentsTab tab(data, document);
+    ScriptedPrompts prompts;
+    CommentsTab tab(data, document, prompts);
     const QFont font = tab.CommentsEdit->font();
     EXPECT_EQ(font.family(), "MS Sans Serif");
     EXPECT_EQ(font.pixelSize(), 19);
     EXPECT_EQ(font.styleHint(), QFont::SansSerif);
+}
+
+TEST(CommentsPage, TypedAndPastedTextBecomesLatin1OrIsRefusedByName) {
+    TData data;
+    Document document;
+    ScriptedPrompts prompts;
+    CommentsTab tab(data, document, prompts);
+    TypeText(tab.CommentsEdit, QString::fromUtf8("Night staff \u2014 \u201Cquiet\u201D"));
+    QApplication::clipboard()->setText(QString::fromUtf8("\u2026 caf\u00E9\u00A0ok"));
+    tab.CommentsEdit->paste();
+    const std::vector<std::string> taken{"Night staff - \"quiet\"... caf\xE9 ok"};
+    EXPECT_EQ(data.Comments, taken);
+    EXPECT_TRUE(prompts.ShownMessages().empty());
+
+    TypeText(tab.CommentsEdit, QString::fromUtf8("\u20AC"));
+    QApplication::clipboard()->setText(QString::fromUtf8("Bay \U0001F600"));
+    tab.CommentsEdit->paste();
+    EXPECT_EQ(data.Comments, taken);
+    ASSERT_EQ(prompts.ShownMessages().size(), 2u);
+    EXPECT_EQ(prompts.ShownMessages()[0].text.find("The character U+20AC cannot be kept"), 0u);
+    EXPECT_EQ(prompts.ShownMessages()[1].text.find("The character U+1F600 cannot be kept"), 0u);
 }
 
 TEST(TransferCommandLock, HoldsCommandsBackAndGivesThemTheStateLastAskedFor) {

@@ -84,6 +84,30 @@ TEST_F(NamesFormTest, ChoosingTheSameNameMarksNothingAndClosingChangesNothing) {
     EXPECT_EQ(data.Loop.Device(6).PlaceNameIndex, 4);
 }
 
+TEST_F(NamesFormTest, TypingSearchesTheStandardNamesFirstWhicheverListHasTheKeyboard) {
+    data.CustomNames.Item(0).Name = "Bed 12";
+    data.CustomNames.Item(1).Name = "Quiet Bay";
+    // One device gets a custom name with the mouse: the custom list had the keyboard.
+    picker.Preselect(5);
+    picker.show();
+    ClickItem(picker.ListBox2, 1);
+    ASSERT_EQ(data.Loop.Device(5).PlaceNameIndex, 42);
+
+    const auto typeInto = [this](int device, const char* typed) {
+        WhenModal([typed](QWidget* modal) {
+            ASSERT_NE(modal->focusWidget(), nullptr);
+            QTest::keyClicks(modal->focusWidget(), QString::fromLatin1(typed));
+            QTest::keyClick(modal->focusWidget(), Qt::Key_Return);
+        });
+        EXPECT_TRUE(picker.ShowForDevice(device));
+        return data.Loop.Device(device).PlaceNameIndex;
+    };
+    EXPECT_EQ(typeInto(6, "Bed"), 4);  // "Bedroom"
+    EXPECT_EQ(typeInto(5, "Bed"), 4);  // from a custom name too
+    EXPECT_EQ(typeInto(7, "Bed 1"), 41);
+    EXPECT_EQ(typeInto(8, "qu"), 29);  // "Quiet Room" before "Quiet Bay"
+}
+
 TEST_F(NamesFormTest, ReadsTheCustomNamesAfreshAndAsksForHelpTwelve) {
     data.CustomNames.Item(1).Name = "Quiet Bay";
     data.Loop.Device(2).PlaceNameIndex = 42;

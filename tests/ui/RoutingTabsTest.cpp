@@ -1,10 +1,14 @@
 #include <QLabel>
+#include <QLineEdit>
 #include <QScrollArea>
 
+#include "DeviceSummaryFixture.h"
 #include "EquationEditorFixture.h"
 #include "MainWindowFixture.h"
+#include "TypeText.h"
 #include "ui/EquationBox.h"
 #include "ui/GroupConfigTab.h"
+#include "ui/TfrmEditBox.h"
 #include "ui/ZoneConfigTab.h"
 
 namespace kelvane::test {
@@ -62,7 +66,8 @@ TEST_F(RoutingTabsTest, ZoneRowsAreBuiltOnceWithTheirNamesTagsAndPlaces) {
             EXPECT_TRUE(label->font().bold());
             EXPECT_TRUE(label->font().underline());
         }
-        if (label->text() == "Zone 7") {
+        // The number's label; zone 7's name (a new site's "Zone 7") stands beside it.
+        if (label->text() == "Zone 7" && label != Zones().NameLabel(7)) {
             EXPECT_EQ(label->x(), 10);
             EXPECT_EQ(label->y(), 25 * 7 + 25 + 2);
         }
@@ -81,6 +86,40 @@ TEST_F(RoutingTabsTest, ZoneRowsAreBuiltOnceWithTheirNamesTagsAndPlaces) {
         EXPECT_TRUE(area->isReadOnly());
         EXPECT_EQ(device->cursor().shape(), Qt::ArrowCursor);
     }
+}
+
+TEST_F(RoutingTabsTest, EachZoneShowsItsNameBesideItsNumberAndIsRenamedByADoubleClick) {
+    data.ZoneList.Zones[3].Name = "Rowan Wing";
+    window->FillAllTabs();
+    window->ConfigPages->setCurrentIndex(kPageZoneConfig);
+    QLabel* name = Zones().NameLabel(3);
+    EXPECT_EQ(name->text(), "Rowan Wing");
+    EXPECT_EQ(Zones().NameLabel(64)->text(), "Zone 64");
+    EXPECT_EQ(name->y(), Zones().NumberLabel(3)->y());
+    EXPECT_GT(name->x(), Zones().NumberLabel(3)->x() + Zones().NumberLabel(3)->sizeHint().width());
+    EXPECT_LT(name->x() + name->width(), Zones().AreaBox(3)->x());
+    EXPECT_FALSE(document.Modified());
+
+    const auto rename = [this](QLabel* label, const QString& typed, bool accept) {
+        WhenModal([&](QWidget* modal) {
+            ASSERT_EQ(modal, Zones().frmZoneName);
+            EXPECT_EQ(Zones().frmZoneName->Label1->text(), "Enter the New Zone Name");
+            QLineEdit* box = Zones().frmZoneName->TEditBox;
+            box->selectAll();
+            TypeText(box, typed);
+            QTest::mouseClick(accept ? Zones().frmZoneName->btnAccept : Zones().frmZoneName->btnReject,
+                              Qt::LeftButton);
+        });
+        QTest::mouseDClick(label, Qt::LeftButton);
+    };
+    rename(name, QString::fromUtf8("Birch Wing \u2013 East"), false);
+    EXPECT_EQ(data.ZoneList.Zones[3].Name, "Rowan Wing");
+    EXPECT_FALSE(document.Modified());
+    rename(Zones().NumberLabel(3), QString::fromUtf8("Birch Wing \u2013 East and the Garden"), true);
+    // Typing stops at 25 characters; a dash from elsewhere becomes "-".
+    EXPECT_EQ(data.ZoneList.Zones[3].Name, "Birch Wing - East and the");
+    EXPECT_EQ(name->text(), "Birch Wing - East and the");
+    EXPECT_TRUE(document.Modified());
 }
 
 TEST_F(RoutingTabsTest, GroupRowsShowANewSitesGroupsOnAreasAToH) {
@@ -216,6 +255,7 @@ TEST_F(RoutingTabsTest, TheRowsFollowNewAndTheTabsBeingShown) {
     window->ConfigPages->setCurrentIndex(kPageGroupConfig);
     EXPECT_EQ(Groups().DivertBox(4)->text(), " 1  2 ");
 
+    prompts.Queue(PromptAnswer::No);  // the unsaved work is not kept
     prompts.Queue(PromptAnswer::Yes);
     window->NewDocument();
     EXPECT_EQ(Zones().AreaBox(2)->text(), "");

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "SiteConfigTabFixture.h"
+#include "TypeText.h"
 
 namespace kelvane {
 namespace {
@@ -110,6 +111,25 @@ TEST_F(SiteConfigTabTest, DetailBoxesWriteTheirFieldsWithinTheirLengths) {
     QTest::keyClicks(location, "Ward ");
     QTest::sendKeyEvent(QTest::Click, location, Qt::Key_Eacute, QString(QChar(0xe9)), Qt::NoModifier);
     EXPECT_EQ(data.SiteConfig.PanelLocation, "Ward \xe9") << "8-bit text";
+}
+
+TEST_F(SiteConfigTabTest, TypedOrPastedTextBecomesLatin1OrIsRefusedByName) {
+    auto* name = Find<QLineEdit>("txtClientName");
+    Enter(name);
+    test::TypeText(name, QString::fromUtf8("St Ann\u2019s \u2013 Ward"));
+    EXPECT_EQ(data.SiteConfig.ClientName, "St Ann's - Ward");
+    name->insert(QString::fromUtf8("\u00A03\u2026"));  // as pasted
+    EXPECT_EQ(data.SiteConfig.ClientName, "St Ann's - Ward 3...");
+    EXPECT_TRUE(prompts.ShownMessages().empty());
+
+    name->insert(QString::fromUtf8(" \u20AC5"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(name->text(), "St Ann's - Ward 3...");
+    EXPECT_EQ(data.SiteConfig.ClientName, "St Ann's - Ward 3...");
+    ASSERT_EQ(prompts.ShownMessages().size(), 1u);
+    EXPECT_EQ(prompts.LastText(),
+              "The character U+20AC cannot be kept in the site configuration, which holds Latin-1 text only. "
+              "The text was not changed.");
 }
 
 TEST_F(SiteConfigTabTest, DatesAreStoredWithTheMaskBlanks) {

@@ -73,7 +73,7 @@ Cli MakeCli() {
 
 int RunCli(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
-    CommandIo io{std::cout, std::cerr};
+    CommandIo io{std::cout, std::cerr, TerminalText::ForLocale()};
     const int code = MakeCli().Run(arguments, io);
     std::cout.flush();
     if (!std::cout && code == kExitOk) {

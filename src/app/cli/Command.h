@@ -1,7 +1,10 @@
 #pragma once
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "app/cli/TerminalText.h"
 
 namespace kelvane::cli {
 
@@ -13,8 +16,14 @@ inline constexpr int kExitDifferences = 4;  // the sites compared differ
 inline constexpr int kExitUsage = 64;    // wrong command line
 
 struct CommandIo {
+    CommandIo(std::ostream& out, std::ostream& err, TerminalText text = TerminalText())
+        : out(out), err(err), text(std::move(text)) {}
+
     std::ostream& out;
     std::ostream& err;
+    // How site texts are written in plain-text output (files and JSON
+    // keep their bytes).
+    TerminalText text;
 };
 
 // One kelvane-cli command. The dispatcher answers "--help" from Help() and

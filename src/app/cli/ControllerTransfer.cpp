@@ -27,6 +27,16 @@ constexpr std::uint64_t kSimulatedLimitMs = 3'600'000;
 // How often the event loop looks whether the work on a real port is done.
 constexpr int kFinishedCheckMs = 5;
 
+// How many zones the controller of `session` has, as its version answer
+// told the model it went into: a read-back's own, or else the open site.
+std::function<int()> ZoneLimitOf(TransferSession& session, const TData& data) {
+    return [&session, &data] {
+        const TData& readBack = session.ReadBackSite();
+        const bool readingBack = readBack.SiteConfig.MainVersion != kVersionNotAvailable;
+        return (readingBack ? readBack : data).SiteConfig.ZoneLimit();
+    };
+}
+
 // The in-process simulated controller with the demo site, on a driven clock.
 void RunSimulated(const ControllerTarget& target, TData& data, Prompts& prompts, ProgressLine& progress,
                   TraceFile& traceFile, const SessionWork& work) {
@@ -39,7 +49,7 @@ void RunSimulated(const ControllerTarget& target, TData& data, Prompts& prompts,
     TransferSession session(device, clock, paths, data, document, prompts);
     traceFile.Follow(session.Trace());
     session.Headless()->UploadTime = target.SendTime;
-    progress.Follow(session.Status());
+    progress.Follow(session.Status(), ZoneLimitOf(session, data));
     session.DriveWith(clock, [&device] { device.Service(); }, kSimulatedStepMs);
     work(session, [&session](const std::function<bool()>& finished) {
         for (std::uint64_t spent = 0; !finished() && spent < kSimulatedLimitMs; spent += kSimulatedStepMs)
@@ -55,7 +65,7 @@ void RunOnPort(const ControllerTarget& target, TData& data, Prompts& prompts, Pr
     TransferSession& session = port.Session();
     traceFile.Follow(session.Trace());
     session.Headless()->UploadTime = target.SendTime;
-    progress.Follow(session.Status());
+    progress.Follow(session.Status(), ZoneLimitOf(session, data));
 
     work(session, [](const std::function<bool()>& finished) {
         QEventLoop loop;

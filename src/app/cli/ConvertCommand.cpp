@@ -1,11 +1,20 @@
+#include <filesystem>
+
 #include "app/cli/Cli.h"
 #include "app/cli/EventLogCommands.h"
 #include "app/cli/SiteFiles.h"
+#include "file/CommentsFile.h"
 #include "log/LogConverter.h"
 #include "log/LogFile.h"
 
 namespace kelvane::cli {
 namespace {
+
+// Two names of one existing file (a name that names nothing is no other file).
+bool SameFile(const std::string& a, const std::string& b) {
+    std::error_code error;
+    return std::filesystem::equivalent(a, b, error);
+}
 
 class ConvertCommand : public Command {
 public:
@@ -26,6 +35,8 @@ public:
                "IN.KCF. --update-custom-names: a place name that is neither a standard nor\n"
                "a custom place name becomes the next custom place name, from the first on\n"
                "(as ticking \"Update Custom Place Names\").\n"
+               "OUT.KCF without an extension gets \".KCF\"; neither it nor its comments\n"
+               "file may be LOG itself.\n"
                "When the log holds nothing to convert, or a record cannot be read (the\n"
                "message names its line), the message goes to standard error and OUT.KCF\n"
                "is not written.\n"
@@ -52,6 +63,11 @@ public:
             }
         }
         if (files.size() != 2) return UsageError("a log file and an output file are needed", io);
+        const std::string output = SiteOutputPath(files[1]);
+        for (const std::string& written : {output, CommentsFilePath(output)}) {
+            if (SameFile(written, files[0]))
+                return UsageError(written + " is the log " + files[0] + " itself", io);
+        }
 
         const LogFileRead log = ReadLogFile(files[0]);
         if (!log.Read) {
@@ -65,12 +81,16 @@ public:
         }
         const ConvertResult result = ConvertLog(log.Lines, data, updateCustomNames);
         if (result.Outcome != ConvertOutcome::Converted) {
-            io.err << result.Message << "\n";
+            // A stop names its line; what was converted before it is written nowhere.
+            const std::string& why =
+                result.Outcome == ConvertOutcome::Stopped ? result.StopReport : result.Message;
+            io.err << io.text.Lines(why) << "\n" << output << " has not been written.\n";
             return kExitNotConverted;
         }
-        if (const int written = WriteSite(files[1], data, io.err); written != kExitOk) return written;
+        if (const int written = WriteSite(output, data, io.err); written != kExitOk) return written;
         io.out << result.Message << " (" << result.Devices << " devices, " << result.Groups << " groups, "
-               << result.Zones << " zones, " << result.CustomNamesAdded << " custom place names)\n";
+               << result.Zones << " zones, " << result.CustomNamesAdded
+               << " custom place names) and written to " << output << "\n";
         return kExitOk;
     }
 };

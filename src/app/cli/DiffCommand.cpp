@@ -20,8 +20,10 @@ public:
                "repeaters and comment lines. The values are in the words the editors show:\n"
                "type names, \"Area C\", \"Group 4\", the equations as the Zone Config and\n"
                "Group Config tabs show them, place names. Empty equation entries are equal\n"
-               "whatever their marker. --json prints the differences as a JSON array of\n"
-               "objects with the keys \"section\", \"record\", \"field\", \"a\" and \"b\".\n"
+               "whatever their marker; texts are written in the locale's character set,\n"
+               "control characters as escapes such as \\x1b. --json prints the differences\n"
+               "as a JSON array of objects with the keys \"section\", \"record\", \"field\",\n"
+               "\"a\" and \"b\".\n"
                "Exit status: 0 no differences, 4 the files differ, 1 a file cannot be read,\n"
                "2 not a Kelvane Programming Tools file, 64 wrong command line.\n";
     }
@@ -44,7 +46,7 @@ public:
         if (const int code = ReadSite(files[0], a, io.err); code != kExitOk) return code;
         if (const int code = ReadSite(files[1], b, io.err); code != kExitOk) return code;
         const std::vector<SiteDifference> differences = CompareSites(a, b, ComparisonScope::EveryField());
-        if (json || !differences.empty()) PrintDifferences(differences, json, io.out);
+        if (json || !differences.empty()) PrintDifferences(differences, json, io);
         return differences.empty() ? kExitOk : kExitDifferences;
     }
 };

@@ -20,9 +20,9 @@ std::string Counted(std::size_t count) {
 
 }  // namespace
 
-void PrintDifferences(const std::vector<SiteDifference>& differences, bool json, std::ostream& out) {
+void PrintDifferences(const std::vector<SiteDifference>& differences, bool json, CommandIo& io) {
     if (!json) {
-        out << DifferenceLines(differences);
+        io.out << io.text.Lines(DifferenceLines(differences));
         return;
     }
     QJsonArray array;
@@ -34,7 +34,7 @@ void PrintDifferences(const std::vector<SiteDifference>& differences, bool json,
                                  {"b", Latin1(difference.B)}});
     }
     const QByteArray text = QJsonDocument(array).toJson(QJsonDocument::Indented);
-    out.write(text.constData(), text.size());
+    io.out.write(text.constData(), text.size());
 }
 
 namespace {
@@ -51,7 +51,7 @@ int ReportResult(const ControllerVerify::Result& result, const std::string& file
                << "\n";
         return kExitOk;
     }
-    PrintDifferences(result.Differences, false, io.out);
+    PrintDifferences(result.Differences, false, io);
     io.err << Counted(result.Differences.size()) << " between " << file << " and the controller.\n";
     return kExitDifferences;
 }

@@ -10,10 +10,11 @@
 
 namespace kelvane::cli {
 
-// Prints `differences` on `out`, one line each ("Device 17 DeviceType:
-// Callpoint -> Display"), or with `json` as a JSON array of objects with the
-// keys "section", "record", "field", "a" and "b" (texts read as Latin-1).
-void PrintDifferences(const std::vector<SiteDifference>& differences, bool json, std::ostream& out);
+// Prints `differences` on standard output, one line each ("Device 17
+// DeviceType: Callpoint -> Display", texts as the terminal is given them),
+// or with `json` as a JSON array of objects with the keys "section",
+// "record", "field", "a" and "b" (texts read as Latin-1).
+void PrintDifferences(const std::vector<SiteDifference>& differences, bool json, CommandIo& io);
 
 // Reports a verify of the site in `file` against the controller: the
 // differences on standard output, what the verify found on the error

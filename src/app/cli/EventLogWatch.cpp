@@ -52,7 +52,7 @@ public:
         session_.Headless()->Page = kPageViewEventLog;
         session_.Headless()->OnEventLogLine = [this](const std::string& line) {
             lines_.push_back(line);
-            io_.out << line << "\n";
+            io_.out << io_.text.Text(line) << "\n";
             io_.out.flush();
         };
     }

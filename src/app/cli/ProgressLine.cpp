@@ -1,29 +1,32 @@
 #include "app/cli/ProgressLine.h"
 
-#include <algorithm>
+#include <utility>
 
 namespace kelvane::cli {
 
 ProgressLine::~ProgressLine() { End(); }
 
-void ProgressLine::Follow(TransferStatus& status) {
+void ProgressLine::Follow(TransferStatus& status, std::function<int()> zoneLimit) {
     status_ = &status;
+    progress_.emplace(std::move(zoneLimit));
     if (terminal_) status.OnChanged = [this] { Draw(); };
 }
 
 void ProgressLine::Draw() {
     // Called from the status it follows, which is alive while it calls.
-    if (!status_->Visible() || status_->StatusText().empty()) return;
+    const std::string& text = status_->StatusText();
+    if (!status_->Visible() || text.empty()) return;
     if (status_->Phase() != phaseShown_) {
         End();
         phaseShown_ = status_->Phase();
+        percent_ = 0;
         if (!phaseShown_.empty()) out_ << phaseShown_ << "\n";
     }
-    const int max = status_->ProgressMax();
-    // A position past the maximum shows a full bar, as the window's does.
-    const int percent = max > 0 ? std::clamp(status_->ProgressPosition() * 100 / max, 0, 100) : 0;
-    std::string line = status_->StatusText();
-    line += std::string(line.size() < 48 ? 48 - line.size() : 1, ' ') + std::to_string(percent) + "%";
+    // The request past the last item shows nothing of its own.
+    if (!progress_->NamesAnItem(text)) return;
+    percent_ = progress_->Percent(*status_).value_or(percent_);
+    std::string line = text;
+    line += std::string(line.size() < 48 ? 48 - line.size() : 1, ' ') + std::to_string(percent_) + "%";
     if (line == shown_) return;
     // Blanks over whatever the previous line had beyond this one.
     const std::size_t wipe = shown_.size() > line.size() ? shown_.size() - line.size() : 0;

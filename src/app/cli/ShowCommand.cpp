@@ -16,7 +16,8 @@ public:
                "settings; every fitted device with its address, type, allocation, place name,\n"
                "suffix and whether it is enabled; the zone and group equations as the Zone\n"
                "Config and Group Config tabs show them; the custom place names, the network\n"
-               "and the comments.\n"
+               "and the comments. Texts are written in the locale's character set, control\n"
+               "characters as escapes such as \\x1b.\n"
                "Exit status: 0 listed, 1 the file cannot be read, 2 not a Kelvane Programming\n"
                "Tools file.\n";
     }
@@ -25,7 +26,7 @@ public:
         if (!ExpectArguments(arguments, 1, io)) return kExitUsage;
         TData data;
         if (const int code = ReadSite(arguments[0], data, io.err); code != kExitOk) return code;
-        io.out << SiteListing(data);
+        io.out << io.text.Lines(SiteListing(data));
         return kExitOk;
     }
 };

@@ -1,5 +1,7 @@
 #include "app/cli/SiteFiles.h"
 
+#include <filesystem>
+
 #include "app/cli/Command.h"
 #include "file/ConfigFile.h"
 
@@ -13,7 +15,12 @@ int ReadSite(const std::string& path, TData& data, std::ostream& err) {
     return result.status == ConfigOpenStatus::NotValid ? kExitNotValid : kExitFailure;
 }
 
-int WriteSite(const std::string& path, const TData& data, std::ostream& err) {
+std::string SiteOutputPath(const std::string& output) {
+    return std::filesystem::path(output).extension().empty() ? output + ".KCF" : output;
+}
+
+int WriteSite(const std::string& output, const TData& data, std::ostream& err) {
+    const std::string path = SiteOutputPath(output);
     Document document;
     const ConfigSaveResult result = WriteConfigFile(path, data, document);
     if (result.saved) return kExitOk;

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "file/SiteFields.h"
+#include "model/Latin1Text.h"
 
 namespace kelvane::cli {
 namespace {
@@ -32,11 +33,12 @@ public:
 
     bool TextValue(const std::string& name, const QJsonValue& value, std::string& out) const {
         if (!value.isString()) return Fail(name, value, "a string");
-        const QString text = value.toString();
-        for (const QChar c : text) {
-            if (c.unicode() > 0xFF) return Fail(name, "holds a character outside Latin-1");
+        Latin1Text text = ToLatin1Text(value.toString().toStdU32String());
+        if (text.Refused) {
+            return Fail(name, "holds the character " + CharacterName(*text.Refused) +
+                                  ", which a site configuration cannot hold (Latin-1 text only)");
         }
-        out = text.toLatin1().toStdString();
+        out = std::move(text.Bytes);
         return true;
     }
 
