@@ -1,6 +1,5 @@
 #include "transfer/LoadChain.h"
 
-#include "core/Pages.h"
 #include "model/DeviceCatalogue.h"
 #include "transfer/TransferPacket.h"
 
@@ -104,7 +103,7 @@ void LoadChain::DeviceAnswer(const std::string& payload) {
     if (state.ItemCounter < kLoopDeviceCount) {
         ++state.ItemCounter;
         RequestItem("Loading data for device ", 'I', DeviceRequestPayload(state.ItemCounter));
-    } else if (state.LoadAll || host_.ActivePage() == kPageDeviceSummary) {
+    } else if (state.LoadAll || state.FromDeviceSummary) {
         // On the Device Summary page the zones follow the devices.
         GoTo(kStepLoadZones);
     } else {

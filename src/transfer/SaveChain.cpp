@@ -1,6 +1,5 @@
 #include "transfer/SaveChain.h"
 
-#include "core/Pages.h"
 #include "model/DeviceCatalogue.h"
 #include "transfer/SaveRecords.h"
 
@@ -161,7 +160,7 @@ void SaveChain::NextDevice() {
         SendCounted(kDeviceText, kItemDevices, kStepSaveDevices, packets_.Device(state.ItemCounter));
     } else if (state.SaveAll) {
         GoTo(kStepSaveZones);
-    } else if (host_.ActivePage() == kPageDeviceSummary) {
+    } else if (state.FromDeviceSummary) {
         // On the Device Summary page the zones follow the devices.
         StartSectionSave(kStepSaveZones);
     } else {
@@ -177,7 +176,7 @@ void SaveChain::NextZone() {
         SendCounted(kZoneText, kItemZones, kStepSaveZones, packets_.Zone(state.ItemCounter));
     } else if (state.SaveAll) {
         GoTo(kStepSaveGroups);
-    } else if (host_.ActivePage() == kPageDeviceSummary && document_.CustomNamesChanged) {
+    } else if (state.FromDeviceSummary && document_.CustomNamesChanged) {
         StartSectionSave(kStepSavePlaceNames);
     } else {
         host_.FinishTransfer(false);

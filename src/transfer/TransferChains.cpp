@@ -41,6 +41,7 @@ bool TransferChains::LoadAllFromPanel() {
     UseDocumentLoad();
     TransferState& state = host_.State();
     state.LoadAll = true;
+    state.FromDeviceSummary = false;
     state.Step = kStepLoadDevices;
     host_.Status().Widen(TransferStatus::List::Load);
     host_.StartTransfer();
@@ -48,11 +49,13 @@ bool TransferChains::LoadAllFromPanel() {
 }
 
 bool TransferChains::LoadFromPanel() {
-    const std::uint8_t step = LoadStepForPage(host_.ActivePage());
+    const int page = host_.ActivePage();
+    const std::uint8_t step = LoadStepForPage(page);
     if (step == kStepIdle) return false;
     UseDocumentLoad();
     TransferState& state = host_.State();
     state.LoadAll = false;
+    state.FromDeviceSummary = page == kPageDeviceSummary;
     state.Step = step;
     host_.StartTransfer();
     return true;
@@ -63,6 +66,7 @@ bool TransferChains::SaveAllToPanel() {
     UseDocumentLoad();
     TransferState& state = host_.State();
     state.SaveAll = true;
+    state.FromDeviceSummary = false;
     state.Step = kStepSaveDevices;
     state.NvmCheckPending = true;
     host_.Status().Widen(TransferStatus::List::Save);
@@ -71,9 +75,11 @@ bool TransferChains::SaveAllToPanel() {
 }
 
 bool TransferChains::SaveToPanel() {
-    const std::uint8_t step = SaveStepForPage(host_.ActivePage());
+    const int page = host_.ActivePage();
+    const std::uint8_t step = SaveStepForPage(page);
     if (step == kStepIdle || !SaveMayStart(SectionSaveRecords(step))) return false;
     UseDocumentLoad();
+    host_.State().FromDeviceSummary = page == kPageDeviceSummary;
     save_.StartSectionSave(step);
     return true;
 }
@@ -86,6 +92,7 @@ void TransferChains::ReadBackAllInto(TData& target) {
     activeLoad_ = &*readBack_;
     TransferState& state = host_.State();
     state.LoadAll = true;
+    state.FromDeviceSummary = false;
     state.Step = kStepLoadDevices;
     host_.Status().Widen(TransferStatus::List::Load);
     host_.StartTransfer();
@@ -94,6 +101,7 @@ void TransferChains::ReadBackAllInto(TData& target) {
 bool TransferChains::SaveRecords(std::vector<SaveRecord> records) {
     if (!SaveMayStart(records)) return false;
     UseDocumentLoad();
+    host_.State().FromDeviceSummary = false;
     save_.StartRecordSave(std::move(records));
     return true;
 }

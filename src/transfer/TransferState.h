@@ -37,6 +37,10 @@ struct TransferState {
     bool LoadAll = false;
     bool SaveAll = false;
     bool NvmCheckPending = false;
+    // The page button was pressed on the Device Summary page: the zones (and
+    // custom names that changed) follow the devices. Decided when the command
+    // starts, whatever page is shown by the time the devices are done.
+    bool FromDeviceSummary = false;
     int RetryCount = 0;
     std::string LastPacket;  // command, length, payload: resent unchanged on retry
 };

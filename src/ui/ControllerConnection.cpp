@@ -25,14 +25,21 @@ namespace kelvane {
 
 namespace {
 constexpr int kSimulatorServiceMs = 2;
+constexpr const char* kSimulatedControllerName = "the built-in simulated controller";
+constexpr const char* kSimulatingNoPortText =
+    "The built-in simulated controller is in use (the program was started with --simulate), so no serial "
+    "port is used. Start the program without --simulate to work with a Network Controller on a serial port.";
 }
 
 ControllerConnection::ControllerConnection(TfrmMain& frmMain, TData& data, Document& document, Prompts& prompts,
                                            const Clock& clock)
-    : frmMain_(frmMain), notice_(data, clock) {
+    : frmMain_(frmMain), prompts_(prompts), notice_(data, clock) {
     settings_.LoadPaths(paths_);
     const StartupOptions& options = frmMain.Options();
     if (!options.PortDevice.empty()) paths_.SetOverride(options.PortDevice);
+    // No serial port is used while simulating: the link trace and the
+    // messages name the simulated controller instead.
+    if (options.Simulate) paths_.SetOverride(kSimulatedControllerName);
 
     device_ = MakeDevice(clock);
     session_ = std::make_unique<TransferSession>(*device_, clock, paths_, data, document, prompts, frmMain.Status(),
@@ -61,6 +68,7 @@ ControllerConnection::ControllerConnection(TfrmMain& frmMain, TData& data, Docum
         simulatorTimer_.start();
     }
     WireMainWindow();
+    if (options.Simulate) frmMain.ShowSimulating();
 }
 
 ControllerConnection::~ControllerConnection() {
@@ -110,7 +118,11 @@ void ControllerConnection::WireMainWindow() {
     hooks.EndTextOnlyReception = [comms] { comms->IsASCIIOnly = false; };
     hooks.EnteringEventLog = [supervisor] { supervisor->PageChanged(kPageViewEventLog); };
     hooks.SelectStoredPort = [this, comms](int) { settings_.ApplyStoredPort(*comms); };
-    hooks.SelectSerialPort = [this] {
+    hooks.SelectSerialPort = [this, &prompts = prompts_] {
+        if (frmMain_.Options().Simulate) {
+            prompts.Information(kSimulatingNoPortText);
+            return;
+        }
         commSelectForm_->ShowCurrent();
         commSelectForm_->exec();
     };

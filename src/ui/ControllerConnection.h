@@ -70,6 +70,7 @@ private:
     void WireMainWindow();
 
     TfrmMain& frmMain_;
+    Prompts& prompts_;
     // What the status bar says when a transfer ends.
     TransferNotice notice_;
     PortPaths paths_;

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -614,6 +615,14 @@ void TfrmMain::ConvertButtonClick() { tabViewLog->Convert(); }
 // ---- pages ----------------------------------------------------------------
 
 void TfrmMain::ConfigPagesCurrentChanged(int page) {
+    if (page == kPageViewEventLog && CommandLock->Locked()) {
+        // The event log page takes the link over for its text: it waits
+        // until the transfer has ended, however it was chosen.
+        const QSignalBlocker blocker(ConfigPages);
+        ConfigPages->setCurrentIndex(previousPage_);
+        SetStatusMessage(QString::fromLatin1(kEventLogWaitsText));
+        return;
+    }
     // Qt announces a change only after it happened; the steps that belong
     // before it run first, for the page being left.
     ConfigPagesChanging(previousPage_);
@@ -724,6 +733,8 @@ void TfrmMain::RefreshPage(int page) {
 }
 
 void TfrmMain::HoldBackEditing(bool held) {
+    ConfigPages->setTabEnabled(kPageViewEventLog, !held);
+    ConfigPages->setTabToolTip(kPageViewEventLog, held ? QString::fromLatin1(kEventLogWaitsText) : QString());
     tabLoopSummary->HoldBackEditing(held);
     tabLoop1->HoldBackEditing(held);
     tabZoneCfg->HoldBackEditing(held);
@@ -734,6 +745,14 @@ void TfrmMain::HoldBackEditing(bool held) {
     // A transfer that stopped part-way refreshed nothing: the page shows
     // what its records hold now before it takes an edit again.
     if (!held && document_.Modified()) RefreshActivePage();
+}
+
+void TfrmMain::ShowSimulating() {
+    auto* simulating = new QLabel(QStringLiteral("Simulated controller"));
+    simulating->setObjectName(QStringLiteral("lblSimulating"));
+    simulating->setToolTip(QStringLiteral(
+        "The program was started with --simulate: the built-in simulated controller answers, no serial port is used."));
+    statusBar()->addPermanentWidget(simulating);
 }
 
 void TfrmMain::SetStatusMessage(const QString& text) {

@@ -50,6 +50,8 @@ inline constexpr const char* kNewQuestion = "This will clear the current setup. 
 inline constexpr const char* kNotValidFileMessage = "The selected file is not a valid Kelvane Programming Tools file";
 inline constexpr const char* kExitQuestion = "Configuration is not saved. Do you wish to save it now?";
 inline constexpr const char* kLoadingFromDiskText = "Loading Data from Disk, Please Wait...";
+inline constexpr const char* kEventLogWaitsText =
+    "The event log can be viewed once the controller transfer has ended.";
 
 // The main window: menus, the top tool bar and the tab control whose pages
 // are the editors. It runs the document commands, the page-change steps and
@@ -112,6 +114,9 @@ public:
     void HoldBackEditing(bool held);
     // Says in the status bar what a command has done.
     void SetStatusMessage(const QString& text);
+    // Says for as long as the program runs that the built-in simulated
+    // controller is in use, not a serial port.
+    void ShowSimulating();
     // The place name lists follow the window's outer height.
     void FormResize();
     // Writes the clock texts; then the connection text through Hooks.ClockTick.
