@@ -4,6 +4,8 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+#include "ui/PaintedIconEngine.h"
+
 namespace kelvane {
 namespace {
 
@@ -108,18 +110,7 @@ void Draw(QPainter& p, PreviewIcon icon) {
 }  // namespace
 
 QIcon MakePreviewIcon(PreviewIcon icon) {
-    QIcon result;
-    for (const int scale : {1, 2}) {
-        QPixmap pixmap(kSize * scale, kSize * scale);
-        pixmap.setDevicePixelRatio(scale);
-        pixmap.fill(Qt::transparent);
-        QPainter p(&pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
-        Draw(p, icon);
-        p.end();
-        result.addPixmap(pixmap);
-    }
-    return result;
+    return PaintedIconEngine::Icon(kSize, [icon](QPainter& p) { Draw(p, icon); });
 }
 
 QCursor MakeZoomCursor() {

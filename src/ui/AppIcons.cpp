@@ -2,7 +2,10 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
+#include <QSvgRenderer>
+#include <memory>
+
+#include "ui/PaintedIconEngine.h"
 
 namespace kelvane {
 
@@ -93,13 +96,7 @@ void DrawPencil(QPainter& p) {
     p.drawLine(QPointF(13, 22), QPointF(22, 13));
 }
 
-}  // namespace
-
-QIcon MakeToolIcon(ToolIcon icon) {
-    QPixmap pixmap(kSize, kSize);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
+void DrawTool(QPainter& p, ToolIcon icon) {
     switch (icon) {
         case ToolIcon::New: DrawSheet(p); DrawPlus(p); break;
         case ToolIcon::Open: DrawFolder(p); break;
@@ -108,40 +105,22 @@ QIcon MakeToolIcon(ToolIcon icon) {
         case ToolIcon::Print: DrawPrinter(p); break;
         case ToolIcon::LoadFromController: DrawController(p, false); break;
         case ToolIcon::SaveToController: DrawController(p, true); break;
-        case ToolIcon::CompareWithController:
-            DrawCheckedController(p);
-            break;
+        case ToolIcon::CompareWithController: DrawCheckedController(p); break;
     }
-    p.end();
-    return QIcon(pixmap);
+}
+
+}  // namespace
+
+QIcon MakeToolIcon(ToolIcon icon) {
+    return PaintedIconEngine::Icon(kSize, [icon](QPainter& p) { DrawTool(p, icon); });
 }
 
 QIcon MakeProgramIcon() {
-    QIcon icon;
-    for (int size : {16, 32, 48, 64}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter p(&pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(size / 64.0, size / 64.0);
-        p.setPen(Qt::NoPen);
-        p.setBrush(kBlue);
-        p.drawRoundedRect(QRectF(2, 2, 60, 60), 10, 10);
-        QPainterPath bell;
-        bell.moveTo(16, 44);
-        bell.cubicTo(20, 40, 20, 34, 20, 28);
-        bell.cubicTo(20, 14, 44, 14, 44, 28);
-        bell.cubicTo(44, 34, 44, 40, 48, 44);
-        bell.closeSubpath();
-        p.setBrush(QColor(255, 210, 60));
-        p.drawPath(bell);
-        p.drawEllipse(QPointF(32, 48), 5, 5);
-        p.setBrush(Qt::white);
-        p.drawRect(QRectF(29, 9, 6, 6));
-        p.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    auto renderer = std::make_shared<QSvgRenderer>(QStringLiteral(":/kelvane-tools.svg"));
+    const QRectF box = renderer->viewBoxF();
+    return PaintedIconEngine::Icon(box.width(), [renderer, box](QPainter& p) {
+        renderer->render(&p, QRectF(QPointF(0, 0), box.size()));
+    });
 }
 
 }  // namespace kelvane

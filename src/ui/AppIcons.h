@@ -16,7 +16,8 @@ enum class ToolIcon {
 };
 
 QIcon MakeToolIcon(ToolIcon icon);
-// The program icon: a nurse-call bell in a blue tile.
+// The program icon: its one drawing, kelvane-tools.svg (a nurse-call bell in
+// a blue tile), at any size.
 QIcon MakeProgramIcon();
 
 }  // namespace kelvane
