@@ -1,5 +1,7 @@
 #include "transfer/AnswerGate.h"
 
+#include <string_view>
+
 namespace kelvane {
 
 namespace {
@@ -16,8 +18,8 @@ unsigned char CommandOf(const std::string& packet) {
 // Requests answered with a frame of their own letter; every other packet
 // (a save packet) is answered with an acknowledgement.
 bool AnsweredWithFrame(unsigned char command) {
-    static const std::string letters("IOQSx\x80z|~trpB\\", 15);
-    return letters.find(static_cast<char>(command)) != std::string::npos;
+    static constexpr std::string_view letters("IOQSx\x80z|~trpB\\");
+    return letters.find(static_cast<char>(command)) != std::string_view::npos;
 }
 
 // Answers that carry the number they were asked for as their first payload byte.
