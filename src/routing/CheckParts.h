@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,13 @@ void CheckDuplicates(EquationKind kind, const Equation& equation, const std::str
                      FindingRecord record, std::vector<SiteFinding>& findings);
 
 // The distinct members of an equation, ascending.
-std::vector<int> DistinctMembers(EquationKind kind, const Equation& equation);
+struct EquationMembers {
+    std::array<int, kEquationTerms> values{};
+    std::size_t count = 0;
+    const int* begin() const { return values.data(); }
+    const int* end() const { return values.data() + count; }
+};
+EquationMembers DistinctMembers(EquationKind kind, const Equation& equation);
 bool HasMember(EquationKind kind, const Equation& equation);
 
 }  // namespace kelvane

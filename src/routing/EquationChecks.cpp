@@ -25,14 +25,16 @@ std::string Times(std::size_t count) {
 
 }  // namespace
 
-std::vector<int> DistinctMembers(EquationKind kind, const Equation& equation) {
-    std::vector<int> members;
+EquationMembers DistinctMembers(EquationKind kind, const Equation& equation) {
+    EquationMembers members;
     for (int slot = 1; slot <= kEquationTerms; ++slot) {
         const int value = equation[static_cast<std::size_t>(slot)];
-        if (IsMember(kind, value)) members.push_back(value);
+        if (IsMember(kind, value)) members.values[members.count++] = value;
     }
-    std::sort(members.begin(), members.end());
-    members.erase(std::unique(members.begin(), members.end()), members.end());
+    const auto first = members.values.begin();
+    std::sort(first, first + static_cast<std::ptrdiff_t>(members.count));
+    members.count = static_cast<std::size_t>(
+        std::unique(first, first + static_cast<std::ptrdiff_t>(members.count)) - first);
     return members;
 }
 
@@ -44,10 +46,10 @@ bool HasMember(EquationKind kind, const Equation& equation) {
 void CheckDuplicates(EquationKind kind, const Equation& equation, const std::string& what,
                      FindingRecord record, std::vector<SiteFinding>& findings) {
     for (const int member : DistinctMembers(kind, equation)) {
+        if (std::count(equation.begin() + 1, equation.end(), member) < 2) continue;
         std::vector<int> slots;
         for (int slot = 1; slot <= kEquationTerms; ++slot)
             if (equation[static_cast<std::size_t>(slot)] == member) slots.push_back(slot);
-        if (slots.size() < 2) continue;
         findings.push_back({Severity::Warning, "duplicate-member", record,
                             MemberWords(kind, member) + " appears " + Times(slots.size()) + " in " + what +
                                 " (slots " + NumberList(slots) +
@@ -69,17 +71,18 @@ void CheckZones(const TData& data, const RoutingMap& map, std::vector<SiteFindin
         }
         for (const int value : DistinctMembers(EquationKind::Device, zone.DeviceEquation)) {
             const int address = value + 1;
-            const std::string named =
+            const bool fitted = data.Loop.Device(address).DeviceType != dtNotFitted;
+            if (fitted && data.Loop.IsAreaDevice(address)) continue;
+            std::string message =
                 "The Device Equation of " + name + " names device " + std::to_string(address);
-            if (data.Loop.Device(address).DeviceType == dtNotFitted) {
-                findings.push_back({Severity::Error, "equation-unfitted", record,
-                                    named + ", but no device is fitted at address " +
-                                        std::to_string(address) + ": that entry routes no call"});
-            } else if (!data.Loop.IsAreaDevice(address)) {
-                findings.push_back({Severity::Warning, "equation-not-a-caller", record,
-                                    named + " (" + DeviceWords(data, address) +
-                                        "), which never calls: that entry routes no call"});
+            if (!fitted) {
+                message += ", but no device is fitted at address " + std::to_string(address);
+            } else {
+                message += " (" + DeviceWords(data, address) + "), which never calls";
             }
+            findings.push_back({fitted ? Severity::Warning : Severity::Error,
+                                fitted ? "equation-not-a-caller" : "equation-unfitted", record,
+                                message + ": that entry routes no call"});
         }
         CheckDuplicates(EquationKind::Area, zone.AreaEquation, "the Area Equation of " + name, record,
                         findings);

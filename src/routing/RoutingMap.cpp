@@ -17,6 +17,13 @@ bool InRange(int value, int count) {
     return value >= 0 && value < count;
 }
 
+// What the equations name an area in.
+struct AreaMembership {
+    ZoneSet zones;
+    GroupSet day;
+    GroupSet night;
+};
+
 }  // namespace
 
 std::string CallSource::Name() const {
@@ -24,7 +31,7 @@ std::string CallSource::Name() const {
 }
 
 RoutingMap::RoutingMap(const TData& data) : zoneLimit_(data.SiteConfig.ZoneLimit()) {
-    std::array<Route, kAreaCount> areas{};
+    std::array<AreaMembership, kAreaCount> areas{};
     std::array<ZoneSet, kLoopDeviceCount + 1> namedBy{};  // zones whose device equation names the address
     for (int z = 1; z <= zoneLimit_; ++z) {
         const TKZone& zone = data.ZoneList.Zones[static_cast<std::size_t>(z)];
@@ -37,9 +44,9 @@ RoutingMap::RoutingMap(const TData& data) : zoneLimit_(data.SiteConfig.ZoneLimit
     for (int g = 1; g <= kGroupCount; ++g) {
         const TKGroup& group = data.GroupList.Groups[static_cast<std::size_t>(g)];
         ForEachMember(EquationKind::Area, group.PrimaryAreaEquation,
-                      [&](int area) { areas[static_cast<std::size_t>(area)].groupsDay.set(g); });
+                      [&](int area) { areas[static_cast<std::size_t>(area)].day.set(g); });
         ForEachMember(EquationKind::Area, group.NightAreaEquation,
-                      [&](int area) { areas[static_cast<std::size_t>(area)].groupsNight.set(g); });
+                      [&](int area) { areas[static_cast<std::size_t>(area)].night.set(g); });
         ForEachMember(EquationKind::Group, group.DivertEquation, [&](int value) {
             divertsOf[static_cast<std::size_t>(g)].set(static_cast<std::size_t>(value + 1));
         });
@@ -52,37 +59,43 @@ RoutingMap::RoutingMap(const TData& data) : zoneLimit_(data.SiteConfig.ZoneLimit
             groupDisplays_[static_cast<std::size_t>(allocation + 1)].set(static_cast<std::size_t>(n));
     }
 
-    const auto finish = [&](Route route) {
-        const GroupSet shown = route.groupsDay | route.groupsNight;
+    const auto addZones = [&](Route& route, const ZoneSet& zones) {
+        for (int z = 1; z <= zoneLimit_; ++z)
+            if (zones.test(static_cast<std::size_t>(z)))
+                route.outputs |= zoneOutputs_[static_cast<std::size_t>(z)];
+        route.zones |= zones;
+    };
+
+    routes_.reserve(kAreaCount + kLoopDeviceCount);
+    for (int a = 0; a < kAreaCount; ++a) {
+        const AreaMembership& area = areas[static_cast<std::size_t>(a)];
+        Route route;
+        route.source = {CallSource::Kind::Area, a};
+        route.groupsDay = area.day;
+        route.groupsNight = area.night;
+        const GroupSet shown = area.day | area.night;
         for (int g = 1; g <= kGroupCount; ++g) {
             if (!shown.test(static_cast<std::size_t>(g))) continue;
             route.diverts |= divertsOf[static_cast<std::size_t>(g)];
             route.outputs |= groupDisplays_[static_cast<std::size_t>(g)];
         }
         route.diverts &= ~shown;
-        for (int z = 1; z <= zoneLimit_; ++z)
-            if (route.zones.test(static_cast<std::size_t>(z)))
-                route.outputs |= zoneOutputs_[static_cast<std::size_t>(z)];
+        addZones(route, area.zones);
         routes_.push_back(route);
-    };
-
-    routes_.reserve(kAreaCount + kLoopDeviceCount);
-    for (int a = 0; a < kAreaCount; ++a) {
-        Route& area = areas[static_cast<std::size_t>(a)];
-        area.source = {CallSource::Kind::Area, a};
-        finish(area);
     }
+    // A device of the area class shows everything its area shows, and then
+    // the zones that name it.
     deviceRoute_.fill(-1);
     for (int n = 1; n <= kLoopDeviceCount; ++n) {
         const TKDeviceType& device = data.Loop.Device(n);
         if (device.DeviceType == dtNotFitted) continue;
         Route route;
         if (data.Loop.IsAreaDevice(n) && InRange(device.Allocation, kAreaCount))
-            route = areas[static_cast<std::size_t>(device.Allocation)];
+            route = routes_[static_cast<std::size_t>(device.Allocation)];
         route.source = {CallSource::Kind::Device, n};
-        route.zones |= namedBy[static_cast<std::size_t>(n)];
+        addZones(route, namedBy[static_cast<std::size_t>(n)] & ~route.zones);
         deviceRoute_[static_cast<std::size_t>(n)] = static_cast<int>(routes_.size());
-        finish(route);
+        routes_.push_back(route);
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
+#include <compare>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kelvane {
@@ -21,7 +23,7 @@ struct FindingRecord {
 // One thing wrong (or worth a look) in a site's configuration.
 struct SiteFinding {
     Severity severity = Severity::Note;
-    std::string code;  // "equation-unfitted"
+    std::string_view code;  // "equation-unfitted"
     FindingRecord record;
     // In the editors' words: what is wrong and what it affects.
     std::string message;

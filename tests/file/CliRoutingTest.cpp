@@ -131,7 +131,7 @@ TEST_F(CliRoutingTest, HelpUsageAndUnreadableFiles) {
     EXPECT_EQ(Run({"--help"}), 0);
     EXPECT_NE(out.str().find("  routes FILE.KCF [--json]\n"), std::string::npos);
     EXPECT_NE(out.str().find("  check FILE.KCF [--json]\n"), std::string::npos);
-    EXPECT_NE(out.str().find("5 the site checks found\nan error or a warning"), std::string::npos);
+    EXPECT_NE(out.str().find("5 the site checks\nfound an error or a warning"), std::string::npos);
     for (const char* command : {"routes", "check"}) {
         EXPECT_EQ(Run({command, "--help"}), 0);
         EXPECT_NE(out.str().find("--json prints a JSON array"), std::string::npos) << command;

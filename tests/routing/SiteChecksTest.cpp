@@ -13,7 +13,8 @@ using test::SetTerms;
 std::vector<std::string> Listed(const std::vector<SiteFinding>& findings) {
     std::vector<std::string> lines;
     for (const SiteFinding& finding : findings)
-        lines.push_back(SeverityText(finding.severity) + " " + finding.code + " " + finding.record.Text());
+        lines.push_back(SeverityText(finding.severity) + " " + std::string(finding.code) + " " +
+                        finding.record.Text());
     return lines;
 }
 

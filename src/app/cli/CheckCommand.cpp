@@ -11,13 +11,13 @@ QString Latin1(const std::string& text) {
 }
 
 std::string FindingLine(const SiteFinding& finding) {
-    return SeverityText(finding.severity) + " " + finding.code + " " + finding.record.Text() + ": " +
-           finding.message + "\n";
+    return SeverityText(finding.severity) + " " + std::string(finding.code) + " " + finding.record.Text() +
+           ": " + finding.message + "\n";
 }
 
 QJsonObject FindingJson(const SiteFinding& finding) {
     return {{"severity", Latin1(SeverityText(finding.severity))},
-            {"code", Latin1(finding.code)},
+            {"code", QString::fromLatin1(finding.code)},
             {"record", Latin1(finding.record.Text())},
             {"message", Latin1(finding.message)}};
 }

@@ -39,8 +39,8 @@ void Cli::PrintOverview(std::ostream& out) const {
     out << "\nkelvane-cli COMMAND --help describes a command.\n"
            "Exit status: 0 success, 1 a file could not be read or written or the JSON is bad,\n"
            "2 not a Kelvane Programming Tools file, 3 the controller transfer did not complete,\n"
-           "4 the sites compared differ or the log could not be converted, 5 the site checks found\n"
-           "an error or a warning, 64 wrong command line.\n";
+           "4 the sites compared differ or the log could not be converted, 5 the site checks\n"
+           "found an error or a warning, 64 wrong command line.\n";
 }
 
 int Cli::Run(const std::vector<std::string>& arguments, CommandIo& io) const {
