@@ -53,6 +53,8 @@ protected:
     void ExplainUsage(const std::string& error, CommandIo& io) const;
     // The same, returning kExitUsage.
     int UsageError(const std::string& error, CommandIo& io) const;
+    // Takes every `flag` ("--json") out of `arguments`; true when there was one.
+    static bool TakeFlag(std::vector<std::string>& arguments, const std::string& flag);
 };
 
 }  // namespace kelvane::cli

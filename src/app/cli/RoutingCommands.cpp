@@ -13,14 +13,8 @@ void AddRoutingCommands(Cli& cli) {
 }
 
 int SiteListCommand::Run(const std::vector<std::string>& arguments, CommandIo& io) {
-    std::vector<std::string> files;
-    bool json = false;
-    for (const std::string& argument : arguments) {
-        if (argument == "--json")
-            json = true;
-        else
-            files.push_back(argument);
-    }
+    std::vector<std::string> files = arguments;
+    const bool json = TakeFlag(files, "--json");
     if (files.size() != 1) return UsageError("give one configuration file", io);
     TData data;
     if (const int code = ReadSite(files.front(), data, io.err); code != kExitOk) return code;
