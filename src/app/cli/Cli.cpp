@@ -5,6 +5,7 @@
 
 #include "app/cli/EventLogCommands.h"
 #include "app/cli/FileCommands.h"
+#include "app/cli/RoutingCommands.h"
 #include "app/cli/TransferCommands.h"
 
 namespace kelvane::cli {
@@ -38,7 +39,8 @@ void Cli::PrintOverview(std::ostream& out) const {
     out << "\nkelvane-cli COMMAND --help describes a command.\n"
            "Exit status: 0 success, 1 a file could not be read or written or the JSON is bad,\n"
            "2 not a Kelvane Programming Tools file, 3 the controller transfer did not complete,\n"
-           "4 the sites compared differ or the log could not be converted, 64 wrong command line.\n";
+           "4 the sites compared differ or the log could not be converted, 5 the site checks\n"
+           "found an error or a warning, 64 wrong command line.\n";
 }
 
 int Cli::Run(const std::vector<std::string>& arguments, CommandIo& io) const {
@@ -66,6 +68,7 @@ int Cli::Run(const std::vector<std::string>& arguments, CommandIo& io) const {
 Cli MakeCli() {
     Cli cli;
     AddFileCommands(cli);
+    AddRoutingCommands(cli);
     AddTransferCommands(cli, DetectConsole());
     AddEventLogCommands(cli);
     return cli;

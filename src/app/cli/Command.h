@@ -13,6 +13,7 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailure = 1;   // a file could not be read or written, bad JSON
 inline constexpr int kExitNotValid = 2;  // the file is not a configuration file
 inline constexpr int kExitDifferences = 4;  // the sites compared differ
+inline constexpr int kExitFindings = 5;  // the site checks found an error or a warning
 inline constexpr int kExitUsage = 64;    // wrong command line
 
 struct CommandIo {
@@ -52,6 +53,8 @@ protected:
     void ExplainUsage(const std::string& error, CommandIo& io) const;
     // The same, returning kExitUsage.
     int UsageError(const std::string& error, CommandIo& io) const;
+    // Takes every `flag` ("--json") out of `arguments`; true when there was one.
+    static bool TakeFlag(std::vector<std::string>& arguments, const std::string& flag);
 };
 
 }  // namespace kelvane::cli

@@ -29,14 +29,8 @@ public:
     }
 
     int Run(const std::vector<std::string>& arguments, CommandIo& io) override {
-        std::vector<std::string> files;
-        bool json = false;
-        for (const std::string& argument : arguments) {
-            if (argument == "--json")
-                json = true;
-            else
-                files.push_back(argument);
-        }
+        std::vector<std::string> files = arguments;
+        const bool json = TakeFlag(files, "--json");
         if (files.size() != 2) {
             io.err << "Usage: kelvane-cli " << Synopsis() << " (see kelvane-cli diff --help)\n";
             return kExitUsage;
