@@ -18,13 +18,13 @@
 
 #include "core/ScriptedPrompts.h"
 #include "core/SystemClock.h"
+#include "file/ConfigFileStore.h"
 #include "file/Document.h"
 #include "model/Data.h"
 #include "panel-sim/SimulatedPanelDevice.h"
-#include "ui/ConfigFileStore.h"
-#include "ui/ControllerConnection.h"
-#include "ui/LinkTraceDock.h"
-#include "ui/MainWindow.h"
+#include "ui/controller/ControllerConnection.h"
+#include "ui/controller/LinkTraceDock.h"
+#include "ui/window/MainWindow.h"
 
 namespace {
 

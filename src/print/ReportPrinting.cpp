@@ -5,8 +5,8 @@
 #include <QFileInfo>
 
 #include "print/TfrmPrint.h"
-#include "ui/EventLogTab.h"
-#include "ui/MainWindow.h"
+#include "ui/eventlog/EventLogTab.h"
+#include "ui/window/MainWindow.h"
 
 namespace kelvane {
 

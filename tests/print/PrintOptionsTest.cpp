@@ -13,8 +13,8 @@
 #include "print/ReportPrinting.h"
 #include "print/TRadioGroup.h"
 #include "print/TfrmPrint.h"
-#include "ui/EventLogTab.h"
 #include "ui/MainWindowFixture.h"
+#include "ui/eventlog/EventLogTab.h"
 
 namespace kelvane::test {
 namespace {

@@ -5,8 +5,8 @@
 
 #include "MainWindowFixture.h"
 #include "file/ConfigFile.h"
-#include "ui/DifferenceTableModel.h"
-#include "ui/TfrmDifferences.h"
+#include "ui/controller/DifferenceTableModel.h"
+#include "ui/controller/TfrmDifferences.h"
 
 namespace kelvane::test {
 namespace {

@@ -23,10 +23,10 @@
 #include "comms/SimulatedLine.h"
 #include "comms/qt/PortSettings.h"
 #include "core/ManualClock.h"
-#include "ui/HelpWindow.h"
-#include "ui/TAboutBox.h"
-#include "ui/TCommSelectForm.h"
-#include "ui/TfrmStatus.h"
+#include "ui/controller/TCommSelectForm.h"
+#include "ui/controller/TfrmStatus.h"
+#include "ui/window/HelpWindow.h"
+#include "ui/window/TAboutBox.h"
 
 namespace kelvane::test {
 namespace {

@@ -7,7 +7,7 @@
 #include <QStatusBar>
 
 #include "DeviceSummaryFixture.h"
-#include "ui/ListWidgets.h"
+#include "ui/widgets/ListWidgets.h"
 
 namespace kelvane::test {
 namespace {

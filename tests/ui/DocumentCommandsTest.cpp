@@ -2,7 +2,7 @@
 #include <QTabWidget>
 
 #include "MainWindowFixture.h"
-#include "ui/TfrmStatus.h"
+#include "ui/controller/TfrmStatus.h"
 
 namespace kelvane::test {
 namespace {

@@ -12,12 +12,12 @@
 
 #include "DesktopLinkFixture.h"
 #include "core/Pages.h"
-#include "ui/CommentsTab.h"
-#include "ui/DeviceSummaryTab.h"
-#include "ui/DeviceTypeToolBar.h"
-#include "ui/EquationBox.h"
-#include "ui/SiteConfigTab.h"
-#include "ui/ZoneConfigTab.h"
+#include "ui/devices/DeviceSummaryTab.h"
+#include "ui/devices/DeviceTypeToolBar.h"
+#include "ui/routing/EquationBox.h"
+#include "ui/routing/ZoneConfigTab.h"
+#include "ui/site/CommentsTab.h"
+#include "ui/site/SiteConfigTab.h"
 
 namespace kelvane::test {
 namespace {

@@ -9,8 +9,8 @@
 #include "MainWindowFixture.h"
 #include "log/LogFile.h"
 #include "model/DeviceCatalogue.h"
-#include "ui/EventLogTab.h"
-#include "ui/QtLogFileDialogs.h"
+#include "ui/eventlog/EventLogTab.h"
+#include "ui/platform/QtLogFileDialogs.h"
 
 namespace kelvane::test {
 namespace {

@@ -10,8 +10,8 @@
 #include "DesktopLinkFixture.h"
 #include "compare/ControllerVerify.h"
 #include "core/Pages.h"
-#include "ui/LinkTraceDock.h"
-#include "ui/SiteConfigTab.h"
+#include "ui/controller/LinkTraceDock.h"
+#include "ui/site/SiteConfigTab.h"
 
 namespace kelvane::test {
 namespace {

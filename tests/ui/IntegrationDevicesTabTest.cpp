@@ -16,13 +16,13 @@
 #include "core/MemorySettings.h"
 #include "core/Pages.h"
 #include "core/SystemClock.h"
+#include "file/ConfigFileStore.h"
 #include "model/DeviceSummaryRow.h"
-#include "ui/ConfigFileStore.h"
-#include "ui/DeviceSummaryTab.h"
-#include "ui/DeviceTableModel.h"
-#include "ui/DevicesTab.h"
-#include "ui/HelpWindow.h"
-#include "ui/MainWindow.h"
+#include "ui/devices/DeviceSummaryTab.h"
+#include "ui/devices/DeviceTableModel.h"
+#include "ui/devices/DevicesTab.h"
+#include "ui/window/HelpWindow.h"
+#include "ui/window/MainWindow.h"
 
 namespace kelvane::test {
 namespace {

@@ -9,8 +9,8 @@
 #include "log/LogFile.h"
 #include "model/DeviceCatalogue.h"
 #include "panel-sim/ConfigurationPrintout.h"
-#include "ui/EventLogTab.h"
-#include "ui/SiteConfigTab.h"
+#include "ui/eventlog/EventLogTab.h"
+#include "ui/site/SiteConfigTab.h"
 
 namespace kelvane::test {
 namespace {

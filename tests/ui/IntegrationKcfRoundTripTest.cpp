@@ -17,15 +17,15 @@
 #include "core/ScriptedPrompts.h"
 #include "core/SystemClock.h"
 #include "file/ConfigFile.h"
+#include "file/ConfigFileStore.h"
 #include "file/IniFile.h"
 #include "file/RecentFiles.h"
 #include "panel-sim/DemoSite.h"
-#include "ui/CommentsTab.h"
-#include "ui/ConfigFileStore.h"
-#include "ui/MainWindow.h"
-#include "ui/SiteConfigTab.h"
-#include "ui/StartupOptions.h"
-#include "ui/TfrmStatus.h"
+#include "ui/controller/TfrmStatus.h"
+#include "ui/site/CommentsTab.h"
+#include "ui/site/SiteConfigTab.h"
+#include "ui/window/MainWindow.h"
+#include "ui/window/StartupOptions.h"
 
 namespace kelvane::test {
 namespace {

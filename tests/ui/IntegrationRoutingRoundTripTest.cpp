@@ -5,10 +5,10 @@
 #include "DesktopLinkFixture.h"
 #include "EquationEditorFixture.h"
 #include "core/Pages.h"
-#include "ui/ConfigFileStore.h"
-#include "ui/EquationBox.h"
-#include "ui/GroupConfigTab.h"
-#include "ui/ZoneConfigTab.h"
+#include "file/ConfigFileStore.h"
+#include "ui/routing/EquationBox.h"
+#include "ui/routing/GroupConfigTab.h"
+#include "ui/routing/ZoneConfigTab.h"
 
 namespace kelvane::test {
 namespace {

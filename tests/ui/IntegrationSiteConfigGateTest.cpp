@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "MainWindowFixture.h"
-#include "ui/SiteConfigTab.h"
+#include "ui/site/SiteConfigTab.h"
 
 namespace kelvane::test {
 namespace {

@@ -10,7 +10,7 @@
 #include "DesktopLinkFixture.h"
 #include "compare/ControllerVerify.h"
 #include "core/Pages.h"
-#include "ui/LinkTraceDock.h"
+#include "ui/controller/LinkTraceDock.h"
 
 namespace kelvane::test {
 namespace {

@@ -12,11 +12,11 @@
 #include "compare/ControllerVerify.h"
 #include "model/DeviceCatalogue.h"
 #include "panel-sim/StoreFaults.h"
-#include "ui/ControllerVerifyCommands.h"
-#include "ui/DifferenceTableModel.h"
-#include "ui/TfrmDifferences.h"
-#include "ui/TfrmStatus.h"
-#include "ui/QtUserSettings.h"
+#include "ui/controller/ControllerVerifyCommands.h"
+#include "ui/controller/DifferenceTableModel.h"
+#include "ui/controller/TfrmDifferences.h"
+#include "ui/controller/TfrmStatus.h"
+#include "ui/platform/QtUserSettings.h"
 
 namespace kelvane::test {
 namespace {

@@ -5,11 +5,11 @@
 #include "MainWindowFixture.h"
 #include "model/DeviceCatalogue.h"
 #include "model/DeviceSummaryRow.h"
-#include "ui/DeviceSummaryGrid.h"
-#include "ui/DeviceSummaryTab.h"
-#include "ui/DeviceTableModel.h"
-#include "ui/HelpWindow.h"
-#include "ui/TNamesForm.h"
+#include "ui/devices/DeviceSummaryGrid.h"
+#include "ui/devices/DeviceSummaryTab.h"
+#include "ui/devices/DeviceTableModel.h"
+#include "ui/placenames/TNamesForm.h"
+#include "ui/window/HelpWindow.h"
 
 namespace kelvane::test {
 namespace {

@@ -13,8 +13,8 @@
 #include "core/MemorySettings.h"
 #include "core/Pages.h"
 #include "core/SystemClock.h"
-#include "ui/CommentsTab.h"
-#include "ui/MainWindow.h"
+#include "ui/site/CommentsTab.h"
+#include "ui/window/MainWindow.h"
 
 namespace kelvane::test {
 

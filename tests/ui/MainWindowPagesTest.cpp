@@ -5,9 +5,9 @@
 #include <QTextBrowser>
 
 #include "MainWindowFixture.h"
-#include "ui/HelpWindow.h"
-#include "ui/PlaceNamesTab.h"
 #include "comms/qt/PortSettings.h"
+#include "ui/placenames/PlaceNamesTab.h"
+#include "ui/window/HelpWindow.h"
 
 namespace kelvane::test {
 namespace {

@@ -6,8 +6,8 @@
 #include <QUrl>
 
 #include "MainWindowFixture.h"
-#include "ui/RecentFilesMenu.h"
-#include "ui/TfrmStatus.h"
+#include "ui/controller/TfrmStatus.h"
+#include "ui/window/RecentFilesMenu.h"
 
 namespace kelvane::test {
 namespace {

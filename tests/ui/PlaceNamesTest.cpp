@@ -6,8 +6,8 @@
 
 #include "DeviceSummaryFixture.h"
 #include "MainWindowFixture.h"
-#include "ui/PlaceNamesTab.h"
-#include "ui/TfrmEditBox.h"
+#include "ui/placenames/PlaceNamesTab.h"
+#include "ui/placenames/TfrmEditBox.h"
 
 namespace kelvane::test {
 namespace {

@@ -10,10 +10,10 @@
 
 #include "MainWindowFixture.h"
 #include "file/RecentFiles.h"
-#include "ui/ConfigFileDrop.h"
-#include "ui/RecentFilesMenu.h"
-#include "ui/SiteConfigTab.h"
-#include "ui/TfrmStatus.h"
+#include "ui/controller/TfrmStatus.h"
+#include "ui/site/SiteConfigTab.h"
+#include "ui/window/ConfigFileDrop.h"
+#include "ui/window/RecentFilesMenu.h"
 
 namespace kelvane::test {
 namespace {

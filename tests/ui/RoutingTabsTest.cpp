@@ -6,10 +6,10 @@
 #include "EquationEditorFixture.h"
 #include "MainWindowFixture.h"
 #include "TypeText.h"
-#include "ui/EquationBox.h"
-#include "ui/GroupConfigTab.h"
-#include "ui/TfrmEditBox.h"
-#include "ui/ZoneConfigTab.h"
+#include "ui/placenames/TfrmEditBox.h"
+#include "ui/routing/EquationBox.h"
+#include "ui/routing/GroupConfigTab.h"
+#include "ui/routing/ZoneConfigTab.h"
 
 namespace kelvane::test {
 namespace {
