@@ -18,6 +18,7 @@
 #include "core/SystemClock.h"
 #include "file/ConfigFileStore.h"
 #include "model/DeviceSummaryRow.h"
+#include "ui/HelpContexts.h"
 #include "ui/devices/DeviceSummaryTab.h"
 #include "ui/devices/DeviceTableModel.h"
 #include "ui/devices/DevicesTab.h"
@@ -138,7 +139,7 @@ TEST_F(IntegrationDevicesTabTest, EveryChangeMadeHereIsListedByTheSummaryAndWrit
 }
 
 TEST_F(IntegrationDevicesTabTest, HelpFromTheDeviceDialogOpensItsContext) {
-    emit Loop().DeviceConfig->helpRequested(kDeviceConfigHelpContext);
+    emit Loop().DeviceConfig->helpRequested(kHelpDeviceConfig);
     EXPECT_EQ(window->Help->CurrentContext(), 22);
     window->Help->close();
 }

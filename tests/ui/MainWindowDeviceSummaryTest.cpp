@@ -5,6 +5,7 @@
 #include "MainWindowFixture.h"
 #include "model/DeviceCatalogue.h"
 #include "model/DeviceSummaryRow.h"
+#include "ui/HelpContexts.h"
 #include "ui/devices/DeviceSummaryGrid.h"
 #include "ui/devices/DeviceSummaryTab.h"
 #include "ui/devices/DeviceTableModel.h"
@@ -50,7 +51,7 @@ TEST_F(MainWindowTest, ThePickersHelpRequestOpensItsContext) {
     // window answers it. (The offscreen platform keeps the main window
     // active, so a key would go to its own F1.)
     Show();
-    emit window->NamesForm->helpRequested(kNamesFormHelpContext);
+    emit window->NamesForm->helpRequested(kHelpPlaceNamesList);
     EXPECT_EQ(window->Help->CurrentContext(), 12);
     window->Help->close();
 }

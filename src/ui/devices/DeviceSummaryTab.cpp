@@ -16,6 +16,7 @@
 
 #include "model/DeviceCatalogue.h"
 #include "model/DeviceSummaryRow.h"
+#include "ui/HelpContexts.h"
 #include "ui/devices/AllocationLists.h"
 #include "ui/devices/DeviceSummaryGrid.h"
 #include "ui/devices/DeviceTableModel.h"
@@ -243,7 +244,7 @@ void DeviceSummaryTab::sgrdLoopEnter() {
 
 void DeviceSummaryTab::WarnEnableChanges() {
     prompts_.AskWithHelp(PromptKind::Warning, kEnableChangesMessage, PromptButtons::Ok,
-                         kDeviceSummaryHelpContext);
+                         kHelpDeviceSummary);
 }
 
 bool DeviceSummaryTab::RefuseChange(int device) {

@@ -23,7 +23,6 @@ class TNamesForm;
 
 inline constexpr const char* kNoDeviceFittedMessage = "There is no device fitted here";
 inline constexpr const char* kEnableChangesMessage = "You must check the Enable Changes option";
-inline constexpr int kDeviceSummaryHelpContext = 10;
 
 // The Device Summary tab: the device table `sgrdLoop` with its sort and
 // filter options, the zone, group and area lists and the device-type tool

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "model/DeviceCatalogue.h"
+#include "ui/HelpContexts.h"
 #include "ui/Latin1.h"
 #include "ui/devices/DeviceImages.h"
 #include "ui/placenames/TNamesForm.h"
@@ -276,7 +277,7 @@ bool TDeviceConfig::eventFilter(QObject* watched, QEvent* event) {
 
 void TDeviceConfig::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
-        emit helpRequested(kDeviceConfigHelpContext);
+        emit helpRequested(kHelpDeviceConfig);
         return;
     }
     QDialog::keyPressEvent(event);

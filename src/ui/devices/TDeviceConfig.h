@@ -15,8 +15,6 @@ namespace kelvane {
 class DeviceImages;
 class TNamesForm;
 
-inline constexpr int kDeviceConfigHelpContext = 22;
-
 // The "Device Configuration" dialog: one device of the loop at a time, its
 // allocation (from the list of its class), place name (through the
 // place-name picker), suffix and enabled state, with Next and Previous

@@ -7,6 +7,7 @@
 #include <QListWidget>
 
 #include "model/DeviceCatalogue.h"
+#include "ui/HelpContexts.h"
 #include "ui/placenames/PlaceNameLists.h"
 #include "ui/widgets/ListWidgets.h"
 
@@ -133,7 +134,7 @@ void TNamesForm::TypeAhead(const QString& typed) {
 
 void TNamesForm::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
-        emit helpRequested(kNamesFormHelpContext);
+        emit helpRequested(kHelpPlaceNamesList);
         return;
     }
     QDialog::keyPressEvent(event);

@@ -10,8 +10,6 @@ class QListWidgetItem;
 
 namespace kelvane {
 
-inline constexpr int kNamesFormHelpContext = 12;
-
 // The place-name picker "Place Names List": the standard names and the
 // site's custom names. Opened for one device with its current name
 // selected, it stores the name the user clicks as the device's place-name

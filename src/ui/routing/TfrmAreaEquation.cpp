@@ -1,5 +1,7 @@
 #include "ui/routing/TfrmAreaEquation.h"
 
+#include "ui/HelpContexts.h"
+
 namespace kelvane {
 
 namespace {
@@ -11,7 +13,7 @@ constexpr EquationEditorTexts kAreaTexts{
     "That Area has already been selected!",
     "Select the required Area by",
     "Select from the list on the right",
-    32,
+    kHelpAreaEquation,
 };
 
 }  // namespace

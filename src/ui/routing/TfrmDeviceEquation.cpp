@@ -5,6 +5,7 @@
 #include <QTableWidget>
 
 #include "model/DeviceSummaryRow.h"
+#include "ui/HelpContexts.h"
 
 namespace kelvane {
 
@@ -17,7 +18,7 @@ constexpr EquationEditorTexts kDeviceTexts{
     "That Device has already been selected!",
     "Select the required Device by",
     "Select from the list on the right",
-    34,
+    kHelpDeviceEquation,
 };
 
 constexpr std::array<int, kDeviceSummaryColumnCount> kColumnWidths{42, 71, 91, 62, 35, 46};

@@ -1,5 +1,7 @@
 #include "ui/routing/TfrmGroupEquation.h"
 
+#include "ui/HelpContexts.h"
+
 namespace kelvane {
 
 namespace {
@@ -11,7 +13,7 @@ constexpr EquationEditorTexts kGroupTexts{
     "That Group has already been selected!",
     "Select the required Group by",
     "Select group from the list on the Right",
-    42,
+    kHelpGroupEquation,
 };
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ui/HelpContexts.h"
+
 namespace {
 constexpr QSize kPreferredSize(640, 560);
 
@@ -42,7 +44,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 const QList<int>& HelpWindow::Contexts() {
-    static const QList<int> contexts{10, 12, 20, 22, 30, 32, 34, 40, 42, 50, 60, 80, 90};
+    static const QList<int> contexts(kHelpContexts.begin(), kHelpContexts.end());
     return contexts;
 }
 
