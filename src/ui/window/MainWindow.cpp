@@ -22,7 +22,6 @@
 
 #include "comms/qt/PortSettings.h"
 #include "core/ClockTexts.h"
-#include "core/Pages.h"
 #include "ui/controller/SiteFileComparison.h"
 #include "ui/controller/TfrmDifferences.h"
 #include "ui/controller/TfrmStatus.h"
@@ -58,19 +57,6 @@ constexpr int kClientWidth = 792;
 constexpr int kClientHeight = 563;
 constexpr int kToolBarHeight = 33;
 constexpr int kPlaceNameListMargin = 210;
-constexpr int kDefaultHelpContext = 90;
-
-struct ControllerCaptions {
-    const char* load;
-    const char* save;
-};
-
-constexpr ControllerCaptions kDeviceCaptions{"Load Device Data From Controller", "Save Device Data To Controller"};
-constexpr ControllerCaptions kZoneCaptions{"Load Zone Configuration From Controller",
-                                           "Save Zone Configuration To Controller"};
-constexpr ControllerCaptions kGroupCaptions{"Load Group Config From Controller", "Save Group Config To Controller"};
-constexpr ControllerCaptions kPlaceNameCaptions{"Load Place Names From Controller", "Save Place Names To Controller"};
-constexpr ControllerCaptions kSiteCaptions{"Load Site Config From Controller", "Save Site Config To Controller"};
 
 QToolButton* AddToolButton(QWidget* bar, const char* name, ToolIcon icon, const char* hint) {
     auto* button = new QToolButton(bar);
@@ -110,8 +96,9 @@ void Call(const std::function<void()>& hook) {
 
 }  // namespace
 
-TfrmMain::TfrmMain(TData& data, Document& document, Prompts& prompts, DocumentStore& store, const Clock& clock,
-                   StartupOptions options, FileDialogs* fileDialogs, UserSettings* settings, QWidget* parent)
+TfrmMain::TfrmMain(TData& data, Document& document, Prompts& prompts, DocumentStore& store,
+                   const Clock& clock, StartupOptions options, FileDialogs* fileDialogs,
+                   UserSettings* settings, QWidget* parent)
     : QMainWindow(parent),
       data_(data),
       document_(document),
@@ -127,6 +114,8 @@ TfrmMain::TfrmMain(TData& data, Document& document, Prompts& prompts, DocumentSt
     setWindowIcon(MakeProgramIcon());
     if (!fileDialogs) ownFileDialogs_ = std::make_unique<QtFileDialogs>(this, prompts_, settings_);
     fileDialogs_ = fileDialogs ? fileDialogs : ownFileDialogs_.get();
+    DocumentView& view = *this;
+    documents_ = std::make_unique<DocumentCommands>(data_, document_, prompts_, store_, *fileDialogs_, view);
 
     deviceImages_ = std::make_unique<DeviceImages>();
     NamesForm = new TNamesForm(data_, document_, this);
@@ -143,12 +132,12 @@ TfrmMain::TfrmMain(TData& data, Document& document, Prompts& prompts, DocumentSt
     fileDrop_ = new ConfigFileDrop(*this, Open1);
     fileDrop_->OnDrop = [this](const std::string& path) { OpenDocumentFile(path); };
     CommandLock = new TransferCommandLock(this);
-    for (QAction* command : {New1, Open1, Save1, SaveAs1, CompareWithFile1, Print1, SelectSerialPort1,
-                             CompareWithController1})
+    for (QAction* command :
+         {New1, Open1, Save1, SaveAs1, CompareWithFile1, Print1, SelectSerialPort1, CompareWithController1})
         CommandLock->Add(command);
-    for (QWidget* command :
-         std::initializer_list<QWidget*>{btnNew, btnOpen, btnSave, btnSaveAs, btnPrint, btnLoadAllFromPanel,
-                                         btnSaveAllToPanel, btnCompareWithPanel, btnLoadFromPanel, btnSavetoPanel, ConvertButton})
+    for (QWidget* command : std::initializer_list<QWidget*>{
+             btnNew, btnOpen, btnSave, btnSaveAs, btnPrint, btnLoadAllFromPanel, btnSaveAllToPanel,
+             btnCompareWithPanel, btnLoadFromPanel, btnSavetoPanel, ConvertButton})
         CommandLock->Add(command);
     connect(CommandLock, &TransferCommandLock::lockChanged, this, &TfrmMain::HoldBackEditing);
 
@@ -187,14 +176,17 @@ TfrmMain::~TfrmMain() {
 void TfrmMain::BuildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     New1 = AddMenuAction(file, "New1", "&New", QKeySequence(Qt::CTRL | Qt::Key_N), "Create a new file");
-    Open1 = AddMenuAction(file, "Open1", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O), "Open an existing file");
+    Open1 =
+        AddMenuAction(file, "Open1", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O), "Open an existing file");
     Save1 = AddMenuAction(file, "Save1", "&Save", QKeySequence(Qt::CTRL | Qt::Key_S), "Save current file");
-    SaveAs1 = AddMenuAction(file, "SaveAs1", "Save &As...", QKeySequence(), "Save current file under a new name");
+    SaveAs1 =
+        AddMenuAction(file, "SaveAs1", "Save &As...", QKeySequence(), "Save current file under a new name");
     CompareWithFile1 = AddMenuAction(file, "CompareWithFile1", "Compare With &File...", QKeySequence(),
                                      "Compare the open site with another configuration file");
     file->addSeparator();
     Print1 = AddMenuAction(file, "Print1", "&Print", QKeySequence(Qt::CTRL | Qt::Key_P), nullptr);
-    PrinterProperties1 = AddMenuAction(file, "PrinterProperties1", "Printer P&roperties", QKeySequence(), nullptr);
+    PrinterProperties1 =
+        AddMenuAction(file, "PrinterProperties1", "Printer P&roperties", QKeySequence(), nullptr);
     file->addSeparator();
     RecentFiles1 = new RecentFilesMenu(recentFiles_, Open1, file);
     RecentFiles1->OnOpen = [this](const std::string& path) { OpenDocumentFile(path); };
@@ -203,7 +195,8 @@ void TfrmMain::BuildMenus() {
     Exit1 = AddMenuAction(file, "Exit1", "E&xit", QKeySequence(), "Exit this application");
 
     QMenu* settings = menuBar()->addMenu(QStringLiteral("&Settings"));
-    SelectSerialPort1 = AddMenuAction(settings, "SelectSerialPort1", "Select Serial &Port", QKeySequence(), nullptr);
+    SelectSerialPort1 =
+        AddMenuAction(settings, "SelectSerialPort1", "Select Serial &Port", QKeySequence(), nullptr);
 
     QMenu* controller = menuBar()->addMenu(QStringLiteral("&Controller"));
     CompareWithController1 =
@@ -270,8 +263,8 @@ void TfrmMain::BuildToolBar() {
     addSeparator();
 
     // The log buttons take the place of the controller buttons on the event log page.
-    btnLoadFromPanel = AddPushButton(ToolBar1, "btnLoadFromPanel", kSiteCaptions.load);
-    btnSavetoPanel = AddPushButton(ToolBar1, "btnSavetoPanel", kSiteCaptions.save);
+    btnLoadFromPanel = AddPushButton(ToolBar1, "btnLoadFromPanel", kPageTable[kPageSiteConfig].loadCaption);
+    btnSavetoPanel = AddPushButton(ToolBar1, "btnSavetoPanel", kPageTable[kPageSiteConfig].saveCaption);
     ClearLogButton = AddPushButton(ToolBar1, "ClearLogButton", "Clear Display");
     LoadLogButton = AddPushButton(ToolBar1, "LoadLogButton", "Load Log from Disk");
     SaveLogButton = AddPushButton(ToolBar1, "SaveLogButton", "Save Log to Disk");
@@ -312,45 +305,64 @@ void TfrmMain::BuildPages() {
     keepPlace.setRetainSizeWhenHidden(true);
     ConfigPages->setSizePolicy(keepPlace);
 
-    auto addPage = [this](QWidget* page, const char* name, const char* caption) {
-        page->setObjectName(QString::fromLatin1(name));
-        ConfigPages->addTab(page, QString::fromLatin1(caption));
-    };
     tabLoopSummary = new DeviceSummaryTab(data_, document_, prompts_, *deviceImages_, *NamesForm);
-    addPage(tabLoopSummary, "tabLoopSummary", "Device Summary");
+    AddPage(kPageDeviceSummary, tabLoopSummary,
+            {[this] {
+                 tabLoopSummary->RefreshDeviceTable();
+                 tabLoopSummary->RebuildZoneList();
+                 tabLoopSummary->UntickEnableChanges();
+             },
+             [this] {
+                 tabLoopSummary->RebuildZoneList();
+                 tabLoopSummary->RefreshToolbarHints();
+                 tabLoopSummary->RefreshDeviceTable();
+             }});
     tabLoop1 = new DevicesTab(data_, document_, prompts_, *deviceImages_, *NamesForm);
-    addPage(tabLoop1, "tabLoop1", "Devices");
+    const auto refreshDevices = [this] {
+        tabLoop1->RefreshToolbar();
+        tabLoop1->RefreshLayout();
+    };
+    AddPage(kPageDevices, tabLoop1, {refreshDevices, refreshDevices});
     connect(tabLoop1, &DevicesTab::helpRequested, this, &TfrmMain::ShowHelp);
     editors_ = std::make_unique<EquationEditors>(data_, document_, this);
     editors_->RefreshActivePage = [this] { RefreshActivePage(); };
     editors_->RefreshGroupConfig = [this] { tabGroupConfig->RefreshGroupRows(); };
     editors_->SetHelp([this](int topic) { ShowHelp(topic); });
     tabZoneCfg = new ZoneConfigTab(data_, document_, prompts_, *editors_);
-    addPage(tabZoneCfg, "tabZoneCfg", "Zone Config");
+    AddPage(kPageZoneConfig, tabZoneCfg,
+            {[this] {
+                 tabZoneCfg->RefreshZoneRows();
+                 tabGroupConfig->RefreshGroupRows();
+                 tabPlaceNames->RefreshPlaceNameLists();
+                 tabLoopSummary->RefreshDeviceTable();
+             },
+             [this] {
+                 if (!constructing_) tabZoneCfg->RefreshZoneRows();
+             }});
     tabGroupConfig = new GroupConfigTab(data_, *editors_);
-    addPage(tabGroupConfig, "tabGroupConfig", "Group Config");
+    AddPage(kPageGroupConfig, tabGroupConfig, {nullptr, [this] { tabGroupConfig->RefreshGroupRows(); }});
     tabPlaceNames = new PlaceNamesTab(data_, document_, prompts_);
-    addPage(tabPlaceNames, "tabPlaceNames", "Place Names");
+    AddPage(kPagePlaceNames, tabPlaceNames, {nullptr, [this] { tabPlaceNames->RefreshPlaceNameLists(); }});
     tabSiteCfg = new SiteConfigTab(data_, document_, prompts_);
-    tabSiteCfg->setObjectName(QStringLiteral("tabSiteCfg"));
     // The site settings need more room than the other pages: on a small
     // window they scroll rather than hold the whole window up.
     auto* siteScroller = new QScrollArea;
     siteScroller->setFrameShape(QFrame::NoFrame);
     siteScroller->setWidgetResizable(true);
     siteScroller->setWidget(tabSiteCfg);
-    ConfigPages->addTab(siteScroller, QStringLiteral("Site Config"));
+    const auto fillSite = [this] { tabSiteCfg->FillSiteConfigTab(); };
+    AddPage(kPageSiteConfig, tabSiteCfg, {fillSite, fillSite}, siteScroller);
     tabNetworkCfg = new NetworkConfigTab(data_, document_, prompts_);
-    addPage(tabNetworkCfg, "tabNetworkCfg", "Network Config");
+    AddPage(kPageNetworkConfig, tabNetworkCfg, {});
     tabViewLog = new EventLogTab(data_, document_, prompts_, clock_);
     // The log's dialogs start in the last folder used, as the document's do.
     logFileDialogs_ = std::make_unique<QtLogFileDialogs>(this, &settings_);
     tabViewLog->SetFileDialogs(logFileDialogs_.get());
-    addPage(tabViewLog, "tabViewLog", "View Event Log");
+    AddPage(kPageViewEventLog, tabViewLog, {[this] { Call(Hooks.EnteringEventLog); }, nullptr});
     tabComment = new CommentsTab(data_, document_, prompts_);
-    addPage(tabComment, "tabComment", "Comments");
+    AddPage(kPageComments, tabComment, {});
     tabNotUsedNow = new QWidget;
-    addPage(tabNotUsedNow, "tabNotUsedNow", "Set Config");
+    AddPage(kPageSetConfig, tabNotUsedNow, {});
 
     ConfigPages->setTabVisible(kPageNetworkConfig, false);
     ConfigPages->setTabEnabled(kPageNetworkConfig, false);
@@ -370,13 +382,20 @@ void TfrmMain::BuildPages() {
     connect(tabSiteCfg, &SiteConfigTab::connectionStatusClicked, this, &TfrmMain::ConfigPagesChange);
 }
 
+void TfrmMain::AddPage(Page page, QWidget* tab, PageSteps steps, QWidget* shown) {
+    const PageEntry& entry = kPageTable[page];
+    tab->setObjectName(QString::fromLatin1(entry.objectName));
+    ConfigPages->addTab(shown ? shown : tab, QString::fromLatin1(entry.caption));
+    pageSteps_[page] = std::move(steps);
+}
+
 void TfrmMain::KeepToolBarAndTabsWhole() {
     int widest = ConfigPages->tabBar()->sizeHint().width();
-    for (int page : {kPageDeviceSummary, kPageZoneConfig, kPageGroupConfig, kPagePlaceNames, kPageSiteConfig}) {
-        SetControllerCaptions(page);
+    for (const PageEntry& entry : kPageTable) {
+        SetControllerCaptions(entry);
         widest = std::max(widest, ToolBar1->sizeHint().width());
     }
-    SetControllerCaptions(kPageSiteConfig);
+    SetControllerCaptions(kPageTable[kPageSiteConfig]);
     centralWidget()->setMinimumWidth(widest);
 }
 
@@ -384,7 +403,9 @@ QList<QPushButton*> TfrmMain::LogButtons() const {
     return {ClearLogButton, LoadLogButton, SaveLogButton, ConvertButton};
 }
 
-int TfrmMain::ActivePage() const { return ConfigPages->currentIndex(); }
+int TfrmMain::ActivePage() const {
+    return ConfigPages->currentIndex();
+}
 
 // ---- start-up -------------------------------------------------------------
 
@@ -432,77 +453,19 @@ void TfrmMain::UpdateTitle() {
 // ---- document commands ----------------------------------------------------
 
 void TfrmMain::NewDocument() {
-    if (!LetGoOfWork(false)) return;
-    if (prompts_.Ask(PromptKind::Confirmation, kNewQuestion, PromptButtons::YesNo) != PromptAnswer::Yes) return;
-    tabLoopSummary->ResetTableCursor();
-    const int page = ActivePage();
-    document_.Path.clear();
-    data_.ResetToDefaults();
-    // The codes are the new document's own now: no half-typed code is left
-    // for the gate to hold back.
-    document_.CodesValid = true;
-    FillAllTabs();
-    SetModified(false);
-    ConfigPages->setCurrentIndex(page);
+    documents_->New();
 }
-
 void TfrmMain::OpenDocument() {
-    const std::optional<std::string> chosen = fileDialogs_->AskOpenPath();
-    if (chosen) OpenDocumentFile(*chosen);
+    documents_->Open();
 }
-
 void TfrmMain::OpenDocumentFile(const std::string& path) {
-    // The file is tested first, without reading it into the model: a file
-    // that is no configuration file (a disk image, a pipe) is refused before
-    // any question, and the question about modified work comes before the
-    // file takes its place. A cancelled save dialog keeps the work and opens nothing.
-    std::string refusal;
-    if (!store_.IsValid(path, refusal)) {
-        prompts_.Error(refusal.empty() ? kNotValidFileMessage : refusal);
-        return;
-    }
-    if (!LetGoOfWork(false)) return;
-    const int page = ActivePage();
-    ConfigPages->hide();
-    status_.Show();
-    status_.SetCancelVisible(false);
-    status_.SetStatusText(kLoadingFromDiskText);
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-
-    tabLoopSummary->ResetTableCursor();
-    ReadDocument(path);
-
-    ConfigPages->setCurrentIndex(page);
-    ConfigPages->show();
-    status_.Close();
+    documents_->OpenFile(path);
 }
-
-void TfrmMain::ReadDocument(const std::string& path) {
-    document_.Path = path;
-    std::string errorText;
-    if (store_.Read(path, errorText)) {
-        document_.CustomNamesChanged = true;
-        // The codes are the file's now, as for New.
-        document_.CodesValid = true;
-        FillAllTabs();
-        SetModified(false);
-        RecentFiles1->Remember(path);
-        return;
-    }
-    // Reading stopped part-way: the model holds part of the file. Bind the
-    // document to no file and keep it modified, so nothing is lost or
-    // written over without the user choosing a file.
-    document_.Path.clear();
-    FillAllTabs();
-    SetModified(true);
-    prompts_.Error(errorText.empty() ? "Unable to read " + path : errorText);
+void TfrmMain::SaveDocument() {
+    documents_->Save();
 }
-
-void TfrmMain::SaveDocument() { Save(); }
-
 void TfrmMain::SaveDocumentAs() {
-    if (!PassCodeGate()) return;
-    SaveAsAfterGate();
+    documents_->SaveAs();
 }
 
 bool TfrmMain::PassCodeGate() {
@@ -510,35 +473,32 @@ bool TfrmMain::PassCodeGate() {
                                     [this] { ConfigPages->setCurrentIndex(kPageSiteConfig); });
 }
 
-TfrmMain::SaveResult TfrmMain::Save() {
-    if (!PassCodeGate()) return SaveResult::CodeInvalid;
-    if (document_.Path.empty()) return SaveAsAfterGate();
-    return WriteDocument(document_.Path) ? SaveResult::Written : SaveResult::Failed;
+void TfrmMain::ReplacingModel(bool fromDisk) {
+    replacedPage_ = ActivePage();
+    readingFromDisk_ = fromDisk;
+    if (fromDisk) {
+        ConfigPages->hide();
+        status_.Show();
+        status_.SetCancelVisible(false);
+        status_.SetStatusText(kLoadingFromDiskText);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    tabLoopSummary->ResetTableCursor();
 }
 
-TfrmMain::SaveResult TfrmMain::SaveAsAfterGate() {
-    const std::optional<std::string> chosen = fileDialogs_->AskSavePath(document_.Path);
-    if (!chosen) return SaveResult::Cancelled;
-    // The document is bound to the chosen file only once it was written there.
-    std::string previousPath = std::exchange(document_.Path, *chosen);
-    if (!WriteDocument(document_.Path)) {
-        document_.Path = std::move(previousPath);
-        UpdateTitle();
-        return SaveResult::Failed;
-    }
-    UpdateTitle();
-    return SaveResult::Written;
+void TfrmMain::ModelReplaced() {
+    ConfigPages->setCurrentIndex(replacedPage_);
+    if (!readingFromDisk_) return;
+    ConfigPages->show();
+    status_.Close();
 }
 
-bool TfrmMain::WriteDocument(const std::string& path) {
-    std::string errorText;
-    if (!store_.Write(path, errorText)) {
-        prompts_.Error(errorText.empty() ? "Unable to write to " + path : errorText);
-        return false;
-    }
-    SetModified(false);
+void TfrmMain::RememberFile(const std::string& path) {
     RecentFiles1->Remember(path);
-    return true;
+}
+
+void TfrmMain::PathChanged() {
+    UpdateTitle();
 }
 
 bool TfrmMain::CloseQuery() {
@@ -547,23 +507,7 @@ bool TfrmMain::CloseQuery() {
         Call(Hooks.CancelTransfer);
         if (CommandLock->Locked()) return false;
     }
-    return LetGoOfWork(true);
-}
-
-bool TfrmMain::LetGoOfWork(bool cancelledSaveLetsGo) {
-    if (!document_.Modified()) return true;
-    switch (prompts_.Ask(PromptKind::Confirmation, kExitQuestion, PromptButtons::YesNoCancel)) {
-        case PromptAnswer::No: return true;
-        case PromptAnswer::Yes: {
-            // Exit closes whether or not a file was written, except when the
-            // save could not happen against the user's wish: a code the gate
-            // has just reported, or a write the file system refused. Then the
-            // work stays open to be put right and saved.
-            const SaveResult saved = Save();
-            return saved == SaveResult::Written || (saved == SaveResult::Cancelled && cancelledSaveLetsGo);
-        }
-        default: return false;
-    }
+    return documents_->LetGoOfWorkOnExit();
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
@@ -584,7 +528,7 @@ void TfrmMain::btnPrintClick() {
 }
 
 void TfrmMain::btnLoadAllFromPanelClick() {
-    if (PassCodeGate() && LetGoOfWork(false)) Call(Hooks.LoadAllFromController);
+    if (PassCodeGate() && documents_->LetGoOfWork()) Call(Hooks.LoadAllFromController);
 }
 
 void TfrmMain::btnSaveAllToPanelClick() {
@@ -607,10 +551,18 @@ void TfrmMain::btnSavetoPanelClick() {
     if (PassCodeGate() && Hooks.SavePageToController) Hooks.SavePageToController(ActivePage());
 }
 
-void TfrmMain::ClearLogButtonClick() { tabViewLog->ClearDisplay(); }
-void TfrmMain::LoadLogButtonClick() { tabViewLog->LoadLogFromDisk(); }
-void TfrmMain::SaveLogButtonClick() { tabViewLog->SaveLogToDisk(); }
-void TfrmMain::ConvertButtonClick() { tabViewLog->Convert(); }
+void TfrmMain::ClearLogButtonClick() {
+    tabViewLog->ClearDisplay();
+}
+void TfrmMain::LoadLogButtonClick() {
+    tabViewLog->LoadLogFromDisk();
+}
+void TfrmMain::SaveLogButtonClick() {
+    tabViewLog->SaveLogToDisk();
+}
+void TfrmMain::ConvertButtonClick() {
+    tabViewLog->Convert();
+}
 
 // ---- pages ----------------------------------------------------------------
 
@@ -636,100 +588,37 @@ void TfrmMain::ConfigPagesChanging(int leavingPage) {
     if (leavingPage == kPageViewEventLog) Call(Hooks.LeavingEventLog);
 }
 
-void TfrmMain::SetControllerCaptions(int page) {
-    ControllerCaptions captions = kSiteCaptions;
-    switch (page) {
-        case kPageDeviceSummary:
-        case kPageDevices: captions = kDeviceCaptions; break;
-        case kPageZoneConfig: captions = kZoneCaptions; break;
-        case kPageGroupConfig: captions = kGroupCaptions; break;
-        case kPagePlaceNames: captions = kPlaceNameCaptions; break;
-        default: break;
-    }
-    btnLoadFromPanel->setText(QString::fromLatin1(captions.load));
-    btnSavetoPanel->setText(QString::fromLatin1(captions.save));
+void TfrmMain::SetControllerCaptions(const PageEntry& entry) {
+    if (!entry.HasControllerData()) return;
+    btnLoadFromPanel->setText(QString::fromLatin1(entry.loadCaption));
+    btnSavetoPanel->setText(QString::fromLatin1(entry.saveCaption));
 }
 
 void TfrmMain::ConfigPagesChange() {
     const int page = ActivePage();
+    const PageEntry& entry = kPageTable[page];
     tabLoopSummary->UntickEnableChanges();
     tabLoopSummary->ResetTableCursor();
     CommandLock->SetEnabled(btnLoadFromPanel, true);
     CommandLock->SetEnabled(btnSavetoPanel, true);
-    helpContext_ = kDefaultHelpContext;
+    helpContext_ = entry.helpContext;
     Call(Hooks.EndTextOnlyReception);
+    SetControllerCaptions(entry);
+    if (pageSteps_[page].entered) pageSteps_[page].entered();
 
-    switch (page) {
-        case kPageDeviceSummary:
-            SetControllerCaptions(page);
-            tabLoopSummary->RefreshDeviceTable();
-            tabLoopSummary->RebuildZoneList();
-            tabLoopSummary->UntickEnableChanges();
-            helpContext_ = 10;
-            break;
-        case kPageDevices:
-            SetControllerCaptions(page);
-            tabLoop1->RefreshToolbar();
-            tabLoop1->RefreshLayout();
-            helpContext_ = 20;
-            break;
-        case kPageZoneConfig:
-            tabZoneCfg->RefreshZoneRows();
-            tabGroupConfig->RefreshGroupRows();
-            tabPlaceNames->RefreshPlaceNameLists();
-            tabLoopSummary->RefreshDeviceTable();
-            SetControllerCaptions(page);
-            helpContext_ = 30;
-            break;
-        case kPageGroupConfig:
-            SetControllerCaptions(page);
-            helpContext_ = 40;
-            break;
-        case kPagePlaceNames:
-            SetControllerCaptions(page);
-            helpContext_ = 50;
-            break;
-        case kPageSiteConfig:
-            tabSiteCfg->FillSiteConfigTab();
-            SetControllerCaptions(page);
-            helpContext_ = 60;
-            break;
-        case kPageViewEventLog:
-            Call(Hooks.EnteringEventLog);
-            helpContext_ = 80;
-            break;
-        default: break;
-    }
-
-    const bool controllerButtons = page != kPageViewEventLog && page != kPageComments;
-    btnLoadFromPanel->setVisible(controllerButtons);
-    btnSavetoPanel->setVisible(controllerButtons);
+    btnLoadFromPanel->setVisible(entry.HasControllerData());
+    btnSavetoPanel->setVisible(entry.HasControllerData());
     for (QPushButton* log : LogButtons()) log->setVisible(page == kPageViewEventLog);
 
     if (document_.Modified()) RefreshActivePage();
 }
 
-void TfrmMain::RefreshActivePage() { RefreshPage(ActivePage()); }
+void TfrmMain::RefreshActivePage() {
+    RefreshPage(ActivePage());
+}
 
 void TfrmMain::RefreshPage(int page) {
-    switch (page) {
-        case kPageDeviceSummary:
-            tabLoopSummary->RebuildZoneList();
-            tabLoopSummary->RefreshToolbarHints();
-            tabLoopSummary->RefreshDeviceTable();
-            break;
-        case kPageDevices:
-            tabLoop1->RefreshToolbar();
-            tabLoop1->RefreshLayout();
-            break;
-        case kPageZoneConfig:
-            if (!constructing_) tabZoneCfg->RefreshZoneRows();
-            break;
-        case kPageGroupConfig: tabGroupConfig->RefreshGroupRows(); break;
-        case kPagePlaceNames: tabPlaceNames->RefreshPlaceNameLists(); break;
-        case kPageSiteConfig: tabSiteCfg->FillSiteConfigTab(); break;
-        default: break;
-    }
+    if (pageSteps_[page].refresh) pageSteps_[page].refresh();
 }
 
 void TfrmMain::HoldBackEditing(bool held) {
@@ -750,8 +639,9 @@ void TfrmMain::HoldBackEditing(bool held) {
 void TfrmMain::ShowSimulating() {
     auto* simulating = new QLabel(QStringLiteral("Simulated controller"));
     simulating->setObjectName(QStringLiteral("lblSimulating"));
-    simulating->setToolTip(QStringLiteral(
-        "The program was started with --simulate: the built-in simulated controller answers, no serial port is used."));
+    simulating->setToolTip(
+        QStringLiteral("The program was started with --simulate: the built-in simulated controller answers, "
+                       "no serial port is used."));
     statusBar()->addPermanentWidget(simulating);
 }
 
@@ -784,6 +674,8 @@ void TfrmMain::Timer1Timer() {
     Call(Hooks.ClockTick);
 }
 
-void TfrmMain::ShowHelp(int context) { Help->ShowContext(context); }
+void TfrmMain::ShowHelp(int context) {
+    Help->ShowContext(context);
+}
 
 }  // namespace kelvane

@@ -1,17 +1,19 @@
 #pragma once
 #include <QMainWindow>
+#include <array>
+#include <functional>
 #include <memory>
 
 #include "core/Clock.h"
 #include "core/Prompts.h"
 #include "core/UserSettings.h"
 #include "file/Document.h"
-#include "file/DocumentStore.h"
 #include "file/RecentFiles.h"
 #include "model/Data.h"
 #include "transfer/TransferStatus.h"
-#include "ui/platform/FileDialogs.h"
+#include "ui/window/DocumentCommands.h"
 #include "ui/window/MainWindowHooks.h"
+#include "ui/window/PageTable.h"
 #include "ui/window/StartupOptions.h"
 
 class QAction;
@@ -46,18 +48,16 @@ class TfrmStatus;
 class TransferCommandLock;
 class ZoneConfigTab;
 
-inline constexpr const char* kNewQuestion = "This will clear the current setup. Do you wish to continue?";
-inline constexpr const char* kNotValidFileMessage = "The selected file is not a valid Kelvane Programming Tools file";
-inline constexpr const char* kExitQuestion = "Configuration is not saved. Do you wish to save it now?";
 inline constexpr const char* kLoadingFromDiskText = "Loading Data from Disk, Please Wait...";
 inline constexpr const char* kEventLogWaitsText =
     "The event log can be viewed once the controller transfer has ended.";
 
 // The main window: menus, the top tool bar and the tab control whose pages
-// are the editors. It runs the document commands, the page-change steps and
-// the gate in front of saving and the controller transfers; the editors are
-// the tab classes, the controller work is reached through Hooks.
-class TfrmMain : public QMainWindow {
+// are the editors, one entry each in the page table. It runs the page-change
+// steps and the gate in front of saving and the controller transfers; the
+// document commands are a class of their own, the editors are the tab
+// classes, the controller work is reached through Hooks.
+class TfrmMain : public QMainWindow, private DocumentView {
     Q_OBJECT
 public:
     // `fileDialogs` null: the window's own configuration file dialogs.
@@ -108,7 +108,7 @@ public:
     // Fills the active tab from the model.
     void RefreshActivePage();
     // Fills every tab from the model (never marks the document modified).
-    void FillAllTabs();
+    void FillAllTabs() override;
     // While a transfer runs, every page can be looked through but none
     // takes an edit (the transfer command lock calls this).
     void HoldBackEditing(bool held);
@@ -195,13 +195,19 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // Cancelled: the user cancelled the save dialog. CodeInvalid: the code
-    // gate stopped the save. Failed: the file system refused the write.
-    enum class SaveResult { Written, Cancelled, CodeInvalid, Failed };
+    // What a page does as it comes to the front, and to show the model
+    // again while it is in front (either may be empty).
+    struct PageSteps {
+        std::function<void()> entered;
+        std::function<void()> refresh;
+    };
 
     void BuildMenus();
     void BuildToolBar();
     void BuildPages();
+    // Adds `page` as the next tab: `tab` named from the page table, shown
+    // through `shown` where that is not null.
+    void AddPage(Page page, QWidget* tab, PageSteps steps, QWidget* shown = nullptr);
     // The window never gets narrower than its tool bar with the longest page
     // captions or than its row of tabs, so neither is clipped or scrolled.
     void KeepToolBarAndTabsWhole();
@@ -210,17 +216,14 @@ private:
     void UpdateTitle();
     void ConfigPagesCurrentChanged(int page);
     void RefreshPage(int page);
-    void SetControllerCaptions(int page);
-    // Moves the focus off any box being edited so that its exit check runs;
-    // false, with the reason told, while the access level code is not valid.
-    bool PassCodeGate();
-    SaveResult Save();
-    // The exit question on a modified document; true when its work may be
-    // let go. `cancelledSaveLetsGo`: a save dialog cancelled after Yes lets it go.
-    bool LetGoOfWork(bool cancelledSaveLetsGo);
-    SaveResult SaveAsAfterGate();
-    bool WriteDocument(const std::string& path);
-    void ReadDocument(const std::string& path);
+    void SetControllerCaptions(const PageEntry& entry);
+
+    // DocumentView
+    bool PassCodeGate() override;
+    void ReplacingModel(bool fromDisk) override;
+    void ModelReplaced() override;
+    void RememberFile(const std::string& path) override;
+    void PathChanged() override;
 
     TData& data_;
     Document& document_;
@@ -231,6 +234,7 @@ private:
     std::unique_ptr<FileDialogs> ownFileDialogs_;
     FileDialogs* fileDialogs_;
     std::unique_ptr<FileDialogs> logFileDialogs_;
+    std::unique_ptr<DocumentCommands> documents_;
     std::unique_ptr<UserSettings> ownSettings_;
     UserSettings& settings_;
     RecentFiles recentFiles_;
@@ -241,8 +245,13 @@ private:
     // The device pictures of every device editor.
     std::unique_ptr<DeviceImages> deviceImages_;
 
-    int helpContext_ = 60;
+    std::array<PageSteps, kPageCount> pageSteps_;
+
+    int helpContext_ = kHelpSiteConfig;
     int previousPage_ = 0;
+    // The page in front while the model is replaced, and whether it is read from disk.
+    int replacedPage_ = 0;
+    bool readingFromDisk_ = false;
     bool constructing_ = true;
     bool shown_ = false;
 };
