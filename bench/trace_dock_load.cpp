@@ -58,7 +58,7 @@ Timing LoadOnce(TfrmMain& window) {
     QElapsedTimer wall;
     const std::clock_t cpuStart = std::clock();
     wall.start();
-    window.btnLoadAllFromPanel->click();
+    window.btnLoadAllFromPanelClick();
     RunUntil([&] { return !window.Status().Visible(); });
     return {wall.nsecsElapsed() / 1e9, static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC};
 }

@@ -3,6 +3,7 @@
 #include <QListWidget>
 
 #include "MainWindowFixture.h"
+#include "WindowControls.h"
 #include "model/DeviceCatalogue.h"
 #include "model/DeviceSummaryRow.h"
 #include "ui/HelpContexts.h"
@@ -17,15 +18,15 @@ namespace {
 
 TEST_F(MainWindowTest, ShowingTheDeviceSummaryReadsTheLoopAndDisarmsChanges) {
     Show();
-    DeviceSummaryTab* page = window->tabLoopSummary;
-    window->ConfigPages->setCurrentIndex(kPageDeviceSummary);
+    DeviceSummaryTab* page = Child<DeviceSummaryTab>(*window, "tabLoopSummary");
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageDeviceSummary);
     page->chkEnableZoneChanges->setChecked(true);
     page->sgrdLoop->PlaceCursor(40, dcSuffix);
 
-    window->ConfigPages->setCurrentIndex(kPageComments);
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageComments);
     data.Loop.Device(41).DeviceType = dtDoorbell;
     data.SiteConfig.MainVersion = "07B00";
-    window->ConfigPages->setCurrentIndex(kPageDeviceSummary);
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageDeviceSummary);
     EXPECT_FALSE(page->chkEnableZoneChanges->isChecked());
     EXPECT_EQ(page->sgrdLoop->Row(), 0);
     EXPECT_EQ(page->sgrdLoop->Column(), 0);
@@ -38,12 +39,14 @@ TEST_F(MainWindowTest, ShowingTheDeviceSummaryReadsTheLoopAndDisarmsChanges) {
 
 TEST_F(MainWindowTest, ANewDocumentEmptiesTheTable) {
     Show();
-    window->ConfigPages->setCurrentIndex(kPageDeviceSummary);
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageDeviceSummary);
     data.Loop.Device(9).DeviceType = dtCallpoint;
-    window->tabLoopSummary->RefreshDeviceTable();
+    Child<DeviceSummaryTab>(*window, "tabLoopSummary")->RefreshDeviceTable();
     prompts.Queue(PromptAnswer::Yes);
     window->NewDocument();
-    EXPECT_EQ(window->tabLoopSummary->Table().index(8, dcDeviceType).data().toString(), "Not fitted");
+    EXPECT_EQ(
+        Child<DeviceSummaryTab>(*window, "tabLoopSummary")->Table().index(8, dcDeviceType).data().toString(),
+        "Not fitted");
 }
 
 TEST_F(MainWindowTest, ThePickersHelpRequestOpensItsContext) {
@@ -51,9 +54,9 @@ TEST_F(MainWindowTest, ThePickersHelpRequestOpensItsContext) {
     // window answers it. (The offscreen platform keeps the main window
     // active, so a key would go to its own F1.)
     Show();
-    emit window->NamesForm->helpRequested(kHelpPlaceNamesList);
-    EXPECT_EQ(window->Help->CurrentContext(), 12);
-    window->Help->close();
+    emit Child<TNamesForm>(*window, "NamesForm")->helpRequested(kHelpPlaceNamesList);
+    EXPECT_EQ(window->HelpViewer().CurrentContext(), 12);
+    window->HelpViewer().close();
 }
 
 }  // namespace

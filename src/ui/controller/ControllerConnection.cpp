@@ -14,12 +14,7 @@
 #include "ui/controller/ControllerVerifyCommands.h"
 #include "ui/controller/LinkTraceDock.h"
 #include "ui/controller/TCommSelectForm.h"
-#include "ui/devices/DeviceSummaryTab.h"
-#include "ui/eventlog/EventLogTab.h"
-#include "ui/placenames/PlaceNamesTab.h"
-#include "ui/site/SiteConfigTab.h"
 #include "ui/window/MainWindow.h"
-#include "ui/window/TransferCommandLock.h"
 
 namespace kelvane {
 
@@ -57,7 +52,7 @@ ControllerConnection::ControllerConnection(TfrmMain& frmMain, TData& data, Docum
     traceDock_->hide();
     QAction* showTrace = traceDock_->toggleViewAction();
     showTrace->setObjectName(QStringLiteral("LinkTrace1"));
-    frmMain.ViewMenu->addAction(showTrace);
+    frmMain.AddViewCommand(showTrace);
     timer2_.setInterval(TransferSupervisor::kTimer2PeriodMs);
     connect(&timer2_, &QTimer::timeout, this, [this] { session_->Supervisor().Timer2Timer(); });
     timer2_.start();
@@ -72,7 +67,7 @@ ControllerConnection::ControllerConnection(TfrmMain& frmMain, TData& data, Docum
 }
 
 ControllerConnection::~ControllerConnection() {
-    if (simulatedEventLog_) frmMain_.tabViewLog->SetPrintoutRequest(nullptr);
+    if (simulatedEventLog_) frmMain_.PagesView().SetPrintoutRequest(nullptr);
     delete traceDock_;  // it shows the session's trace
     timer2_.stop();
     simulatorTimer_.stop();
@@ -96,7 +91,7 @@ std::unique_ptr<SerialDevice> ControllerConnection::MakeDevice(const Clock& cloc
     events.Seed = static_cast<std::uint32_t>(clock.NowMs());
     simulatedEventLog_ = std::make_unique<sim::EventLogTalker>(*simulatedSite_, clock, events);
     device->Simulator().SetEventLog(simulatedEventLog_.get());
-    frmMain_.tabViewLog->SetPrintoutRequest([this] { simulatedEventLog_->RequestPrintout(); });
+    frmMain_.PagesView().SetPrintoutRequest([this] { simulatedEventLog_->RequestPrintout(); });
     return device;
 }
 
@@ -105,32 +100,38 @@ sim::SimulatedPanelDevice* ControllerConnection::SimulatedDevice() {
 }
 
 void ControllerConnection::WireMainWindow() {
-    MainWindowHooks& hooks = frmMain_.Hooks;
+    TfrmMain* window = &frmMain_;
     TransferChains* chains = &session_->Chains();
     TransferSupervisor* supervisor = &session_->Supervisor();
     TPanelComms* comms = &session_->Comms();
-    hooks.LoadAllFromController = [chains] { chains->LoadAllFromPanel(); };
-    hooks.SaveAllToController = [this] { verifyCommands_->SaveAllToController(); };
-    hooks.CompareWithController = [this] { verifyCommands_->CompareWithController(); };
-    hooks.LoadPageFromController = [chains](int) { chains->LoadFromPanel(); };
-    hooks.SavePageToController = [chains](int) { chains->SaveToPanel(); };
-    hooks.LeavingEventLog = [supervisor] { supervisor->PageChanging(kPageViewEventLog); };
-    hooks.EndTextOnlyReception = [comms] { comms->IsASCIIOnly = false; };
-    hooks.EnteringEventLog = [supervisor] { supervisor->PageChanged(kPageViewEventLog); };
-    hooks.SelectStoredPort = [this, comms](int) { settings_.ApplyStoredPort(*comms); };
-    hooks.SelectSerialPort = [this, &prompts = prompts_] {
+    connect(window, &TfrmMain::loadAllFromControllerRequested, this,
+            [chains] { chains->LoadAllFromPanel(); });
+    connect(window, &TfrmMain::saveAllToControllerRequested, this,
+            [this] { verifyCommands_->SaveAllToController(); });
+    connect(window, &TfrmMain::compareWithControllerRequested, this,
+            [this] { verifyCommands_->CompareWithController(); });
+    connect(window, &TfrmMain::loadPageFromControllerRequested, this, [chains] { chains->LoadFromPanel(); });
+    connect(window, &TfrmMain::savePageToControllerRequested, this, [chains] { chains->SaveToPanel(); });
+    connect(window, &TfrmMain::leavingEventLog, this,
+            [supervisor] { supervisor->PageChanging(kPageViewEventLog); });
+    connect(window, &TfrmMain::textOnlyReceptionEnded, this, [comms] { comms->IsASCIIOnly = false; });
+    connect(window, &TfrmMain::enteringEventLog, this,
+            [supervisor] { supervisor->PageChanged(kPageViewEventLog); });
+    connect(window, &TfrmMain::storedPortSelected, this,
+            [this, comms] { settings_.ApplyStoredPort(*comms); });
+    connect(window, &TfrmMain::selectSerialPortRequested, this, [this] {
         if (frmMain_.Options().Simulate) {
-            prompts.Information(kSimulatingNoPortText);
+            prompts_.Information(kSimulatingNoPortText);
             return;
         }
         commSelectForm_->ShowCurrent();
         commSelectForm_->exec();
-    };
-    hooks.ClockTick = [supervisor] { supervisor->Timer1Timer(); };
-    hooks.CancelTransfer = [supervisor] { supervisor->btnCancelClick(); };
+    });
+    connect(window, &TfrmMain::clockTicked, this, [supervisor] { supervisor->Timer1Timer(); });
+    connect(window, &TfrmMain::cancelTransferRequested, this, [supervisor] { supervisor->btnCancelClick(); });
     supervisor->OnRunningChanged = [this, supervisor, chains](bool running) {
         if (running) notice_.Started(supervisor->State(), chains->VersionModel() != nullptr);
-        frmMain_.CommandLock->SetLocked(running);
+        frmMain_.SetTransferRunning(running);
         if (running) return;
         const TransferSupervisor::Ending& ending = supervisor->LastEnding();
         const std::string text = notice_.Ended(ending.Step, ending.Completed, frmMain_.Status());
@@ -144,24 +145,30 @@ int ControllerConnection::ActivePage() const { return frmMain_.ActivePage(); }
 void ControllerConnection::RefreshActivePage() { frmMain_.RefreshActivePage(); }
 
 void ControllerConnection::ShowMainVersion(const std::string&) {
-    frmMain_.tabSiteCfg->RefreshMainVersion();
-    frmMain_.tabLoopSummary->RefreshDeviceTable();
+    frmMain_.PagesView().ShowMainVersion();
 }
 
 void ControllerConnection::SetConnectionStatusText(const std::string& text) {
-    frmMain_.tabSiteCfg->SetConnectionStatusText(QString::fromLatin1(text.c_str()));
+    frmMain_.PagesView().SetConnectionStatusText(QString::fromLatin1(text.c_str()));
 }
 
 void ControllerConnection::SetDateTimeTexts(const std::string& date, const std::string& time) {
-    frmMain_.tabSiteCfg->SetClock(QString::fromLatin1(date.c_str()), QString::fromLatin1(time.c_str()));
+    frmMain_.PagesView().SetControllerClock(QString::fromLatin1(date.c_str()),
+                                            QString::fromLatin1(time.c_str()));
 }
 
-void ControllerConnection::AppendEventLogLine(const std::string& line) { frmMain_.tabViewLog->AppendLine(line); }
+void ControllerConnection::AppendEventLogLine(const std::string& line) {
+    frmMain_.PagesView().AppendEventLogLine(line);
+}
 
 void ControllerConnection::Beep() { QApplication::beep(); }
 
-bool ControllerConnection::UploadTimeSelected() const { return frmMain_.tabSiteCfg->UploadTimeSelected(); }
+bool ControllerConnection::UploadTimeSelected() const {
+    return frmMain_.PagesView().UploadTimeSelected();
+}
 
-void ControllerConnection::RefreshPlaceNameLists() { frmMain_.tabPlaceNames->RefreshPlaceNameLists(); }
+void ControllerConnection::RefreshPlaceNameLists() {
+    frmMain_.PagesView().RefreshPlaceNameLists();
+}
 
 }  // namespace kelvane

@@ -15,12 +15,13 @@ ControllerVerifyCommands::ControllerVerifyCommands(TfrmMain& frmMain, const TDat
       prompts_(prompts),
       settings_(frmMain.Settings()),
       verify_(session, data) {
-    frmMain_.VerifyAfterSaving1->setChecked(settings_.Flag(kVerifyAfterSavingKey).value_or(true));
-    connect(frmMain_.VerifyAfterSaving1, &QAction::toggled, this,
+    QAction& verifyAfterSaving = frmMain_.VerifyAfterSavingCommand();
+    verifyAfterSaving.setChecked(settings_.Flag(kVerifyAfterSavingKey).value_or(true));
+    connect(&verifyAfterSaving, &QAction::toggled, this,
             [this](bool checked) { settings_.SetFlag(kVerifyAfterSavingKey, checked); });
-    connect(frmMain_.frmDifferences, &TfrmDifferences::saveAgainRequested, this, [this] {
-        if (!frmMain_.frmDifferences->Differences().empty())
-            verify_.ResaveAndVerify(frmMain_.frmDifferences->Differences());
+    connect(&frmMain_.DifferencesWindow(), &TfrmDifferences::saveAgainRequested, this, [this] {
+        if (!frmMain_.DifferencesWindow().Differences().empty())
+            verify_.ResaveAndVerify(frmMain_.DifferencesWindow().Differences());
     });
     verify_.OnFinished = [this](const ControllerVerify::Result& result) {
         QTimer::singleShot(0, this, [this, result] { ShowResult(result); });
@@ -29,7 +30,7 @@ ControllerVerifyCommands::ControllerVerifyCommands(TfrmMain& frmMain, const TDat
 
 void ControllerVerifyCommands::SaveAllToController() {
     if (verify_.Busy()) return;
-    if (frmMain_.VerifyAfterSaving1->isChecked()) {
+    if (frmMain_.VerifyAfterSavingCommand().isChecked()) {
         verify_.SaveAndVerify();
     } else {
         session_.Chains().SaveAllToPanel();
@@ -64,7 +65,7 @@ void ControllerVerifyCommands::ShowDifferences(const ControllerVerify::Result& r
                   .arg(fields, count == 1 ? QStringLiteral("s") : QString())
             : QStringLiteral("The controller holds a configuration that differs from the open site in %1.")
                   .arg(fields);
-    frmMain_.frmDifferences->ShowDifferences(
+    frmMain_.DifferencesWindow().ShowDifferences(
         afterSaving ? QStringLiteral("Verify") : QStringLiteral("Compare with Controller"), heading,
         QStringLiteral("This site"), QStringLiteral("Controller"), result.Differences, true);
 }

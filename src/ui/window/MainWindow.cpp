@@ -4,13 +4,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
-#include <QFrame>
-#include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
-#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTabBar>
@@ -32,18 +29,14 @@
 #include "ui/placenames/PlaceNamesTab.h"
 #include "ui/placenames/TNamesForm.h"
 #include "ui/platform/QtFileDialogs.h"
-#include "ui/platform/QtLogFileDialogs.h"
 #include "ui/platform/QtUserSettings.h"
-#include "ui/routing/EquationEditors.h"
-#include "ui/routing/GroupConfigTab.h"
-#include "ui/routing/ZoneConfigTab.h"
 #include "ui/site/CommentsTab.h"
-#include "ui/site/NetworkConfigTab.h"
 #include "ui/site/SiteConfigTab.h"
 #include "ui/widgets/AppIcons.h"
-#include "ui/window/CompactTabStyle.h"
 #include "ui/window/ConfigFileDrop.h"
 #include "ui/window/HelpWindow.h"
+#include "ui/window/MainWindowMenus.h"
+#include "ui/window/MainWindowPages.h"
 #include "ui/window/RecentFilesMenu.h"
 #include "ui/window/TAboutBox.h"
 #include "ui/window/TransferCommandLock.h"
@@ -55,44 +48,7 @@ namespace {
 
 constexpr int kClientWidth = 792;
 constexpr int kClientHeight = 563;
-constexpr int kToolBarHeight = 33;
 constexpr int kPlaceNameListMargin = 210;
-
-QToolButton* AddToolButton(QWidget* bar, const char* name, ToolIcon icon, const char* hint) {
-    auto* button = new QToolButton(bar);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setIcon(MakeToolIcon(icon));
-    button->setIconSize(QSize(24, 24));
-    button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setToolTip(QString::fromLatin1(hint));
-    button->setStatusTip(QString::fromLatin1(hint));
-    bar->layout()->addWidget(button);
-    return button;
-}
-
-QPushButton* AddPushButton(QWidget* panel, const char* name, const char* caption) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), panel);
-    button->setObjectName(QString::fromLatin1(name));
-    // Clicking a command must not take the focus from a box being edited:
-    // the gate moves it and so runs the box's exit check.
-    button->setFocusPolicy(Qt::NoFocus);
-    panel->layout()->addWidget(button);
-    return button;
-}
-
-QAction* AddMenuAction(QMenu* menu, const char* name, const char* text, const QKeySequence& shortcut,
-                       const char* hint) {
-    QAction* action = menu->addAction(QString::fromLatin1(text));
-    action->setObjectName(QString::fromLatin1(name));
-    if (!shortcut.isEmpty()) action->setShortcut(shortcut);
-    if (hint) action->setStatusTip(QString::fromLatin1(hint));
-    return action;
-}
-
-void Call(const std::function<void()>& hook) {
-    if (hook) hook();
-}
 
 }  // namespace
 
@@ -121,24 +77,18 @@ TfrmMain::TfrmMain(TData& data, Document& document, Prompts& prompts, DocumentSt
     NamesForm = new TNamesForm(data_, document_, this);
     connect(NamesForm, &TNamesForm::helpRequested, this, &TfrmMain::ShowHelp);
 
-    BuildMenus();
-    BuildToolBar();
-    BuildPages();
+    menus_ = std::make_unique<MainWindowMenus>(*this, recentFiles_);
+    BuildClientArea();
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
     // What the last command did stays in view; hints show over it for a while.
     lblStatusMessage = new QLabel;
     lblStatusMessage->setObjectName(QStringLiteral("lblStatusMessage"));
     statusBar()->addWidget(lblStatusMessage, 1);
-    fileDrop_ = new ConfigFileDrop(*this, Open1);
+    fileDrop_ = new ConfigFileDrop(*this, menus_->Open1);
     fileDrop_->OnDrop = [this](const std::string& path) { OpenDocumentFile(path); };
     CommandLock = new TransferCommandLock(this);
-    for (QAction* command :
-         {New1, Open1, Save1, SaveAs1, CompareWithFile1, Print1, SelectSerialPort1, CompareWithController1})
-        CommandLock->Add(command);
-    for (QWidget* command : std::initializer_list<QWidget*>{
-             btnNew, btnOpen, btnSave, btnSaveAs, btnPrint, btnLoadAllFromPanel, btnSaveAllToPanel,
-             btnCompareWithPanel, btnLoadFromPanel, btnSavetoPanel, ConvertButton})
-        CommandLock->Add(command);
+    for (QAction* command : menus_->TransferHeldActions()) CommandLock->Add(command);
+    for (QWidget* command : menus_->TransferHeldButtons()) CommandLock->Add(command);
     connect(CommandLock, &TransferCommandLock::lockChanged, this, &TfrmMain::HoldBackEditing);
 
     frmStatus = new TfrmStatus(status_, this);
@@ -154,15 +104,15 @@ TfrmMain::TfrmMain(TData& data, Document& document, Prompts& prompts, DocumentSt
 
     document_.OnModifiedChanged = [this] { ModifiedChanged(); };
     data_.OnResetViews = [this] {
-        tabComment->LoadFromModel();
-        tabViewLog->ClearDisplay();
+        pages_->tabComment->LoadFromModel();
+        pages_->tabViewLog->ClearDisplay();
     };
-    tabViewLog->OnModelConverted = [this] { FillAllTabs(); };
+    pages_->tabViewLog->OnModelConverted = [this] { FillAllTabs(); };
     ModifiedChanged();
 
     KeepToolBarAndTabsWhole();
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
-    constructing_ = false;
+    pages_->Ready();
 }
 
 TfrmMain::~TfrmMain() {
@@ -173,241 +123,43 @@ TfrmMain::~TfrmMain() {
     data_.OnResetViews = nullptr;
 }
 
-void TfrmMain::BuildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    New1 = AddMenuAction(file, "New1", "&New", QKeySequence(Qt::CTRL | Qt::Key_N), "Create a new file");
-    Open1 =
-        AddMenuAction(file, "Open1", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O), "Open an existing file");
-    Save1 = AddMenuAction(file, "Save1", "&Save", QKeySequence(Qt::CTRL | Qt::Key_S), "Save current file");
-    SaveAs1 =
-        AddMenuAction(file, "SaveAs1", "Save &As...", QKeySequence(), "Save current file under a new name");
-    CompareWithFile1 = AddMenuAction(file, "CompareWithFile1", "Compare With &File...", QKeySequence(),
-                                     "Compare the open site with another configuration file");
-    file->addSeparator();
-    Print1 = AddMenuAction(file, "Print1", "&Print", QKeySequence(Qt::CTRL | Qt::Key_P), nullptr);
-    PrinterProperties1 =
-        AddMenuAction(file, "PrinterProperties1", "Printer P&roperties", QKeySequence(), nullptr);
-    file->addSeparator();
-    RecentFiles1 = new RecentFilesMenu(recentFiles_, Open1, file);
-    RecentFiles1->OnOpen = [this](const std::string& path) { OpenDocumentFile(path); };
-    file->addMenu(RecentFiles1);
-    file->addSeparator();
-    Exit1 = AddMenuAction(file, "Exit1", "E&xit", QKeySequence(), "Exit this application");
-
-    QMenu* settings = menuBar()->addMenu(QStringLiteral("&Settings"));
-    SelectSerialPort1 =
-        AddMenuAction(settings, "SelectSerialPort1", "Select Serial &Port", QKeySequence(), nullptr);
-
-    QMenu* controller = menuBar()->addMenu(QStringLiteral("&Controller"));
-    CompareWithController1 =
-        AddMenuAction(controller, "CompareWithController1", "Compare with &Controller", QKeySequence(),
-                      "Compare the open site with the Network Controller");
-    VerifyAfterSaving1 =
-        AddMenuAction(controller, "VerifyAfterSaving1", "&Verify after saving", QKeySequence(),
-                      "Read the configuration back after saving it to the Network Controller");
-    VerifyAfterSaving1->setCheckable(true);
-    VerifyAfterSaving1->setChecked(true);
-    // Filled by the parts that bring a window to show (the link trace).
-    ViewMenu = menuBar()->addMenu(QStringLiteral("&View"));
-    ViewMenu->setObjectName(QStringLiteral("View1"));
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    Contents1 = AddMenuAction(help, "Contents1", "&Contents", QKeySequence(Qt::Key_F1),
-                              "Display the help contents screen");
-    help->addSeparator();
-    About1 = AddMenuAction(help, "About1", "&About...", QKeySequence(), "Show program information");
-
-    connect(New1, &QAction::triggered, this, &TfrmMain::NewDocument);
-    connect(Open1, &QAction::triggered, this, &TfrmMain::OpenDocument);
-    connect(Save1, &QAction::triggered, this, &TfrmMain::SaveDocument);
-    connect(SaveAs1, &QAction::triggered, this, &TfrmMain::SaveDocumentAs);
-    connect(CompareWithFile1, &QAction::triggered, this, &TfrmMain::CompareWithFileClick);
-    connect(CompareWithController1, &QAction::triggered, this, &TfrmMain::btnCompareWithPanelClick);
-    connect(Print1, &QAction::triggered, this, &TfrmMain::btnPrintClick);
-    connect(PrinterProperties1, &QAction::triggered, this, [this] { Call(Hooks.PrinterProperties); });
-    connect(Exit1, &QAction::triggered, this, &QWidget::close);
-    connect(SelectSerialPort1, &QAction::triggered, this, [this] { Call(Hooks.SelectSerialPort); });
-    connect(Contents1, &QAction::triggered, this, &TfrmMain::HelpContentsClick);
-    connect(About1, &QAction::triggered, this, [this] { AboutBox->exec(); });
-}
-
-void TfrmMain::BuildToolBar() {
-    // A plain strip rather than a QToolBar: a QToolBar moves what does not
-    // fit into an overflow menu, and the page buttons must stay in place.
-    ToolBar1 = new QFrame;
-    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
-    ToolBar1->setFixedHeight(kToolBarHeight);
-    auto* row = new QHBoxLayout(ToolBar1);
-    row->setContentsMargins(2, 2, 2, 2);
-    row->setSpacing(1);
-    auto addSeparator = [this, row] {
-        auto* line = new QFrame(ToolBar1);
-        line->setFrameStyle(QFrame::VLine | QFrame::Sunken);
-        row->addSpacing(3);
-        row->addWidget(line);
-        row->addSpacing(3);
-    };
-
-    btnNew = AddToolButton(ToolBar1, "btnNew", ToolIcon::New, "New");
-    btnOpen = AddToolButton(ToolBar1, "btnOpen", ToolIcon::Open, "Open");
-    btnSave = AddToolButton(ToolBar1, "btnSave", ToolIcon::Save, "Save");
-    btnSaveAs = AddToolButton(ToolBar1, "btnSaveAs", ToolIcon::SaveAs, "Save as");
-    btnPrint = AddToolButton(ToolBar1, "btnPrint", ToolIcon::Print, "Print Setup");
-    addSeparator();
-    btnLoadAllFromPanel = AddToolButton(ToolBar1, "btnLoadAllFromPanel", ToolIcon::LoadFromController,
-                                        "Load data from the Network Controller");
-    btnSaveAllToPanel = AddToolButton(ToolBar1, "btnSaveAllToPanel", ToolIcon::SaveToController,
-                                      "Save data to the Network Controller");
-    btnCompareWithPanel = AddToolButton(ToolBar1, "btnCompareWithPanel", ToolIcon::CompareWithController,
-                                        "Compare with Controller");
-    addSeparator();
-
-    // The log buttons take the place of the controller buttons on the event log page.
-    btnLoadFromPanel = AddPushButton(ToolBar1, "btnLoadFromPanel", kPageTable[kPageSiteConfig].loadCaption);
-    btnSavetoPanel = AddPushButton(ToolBar1, "btnSavetoPanel", kPageTable[kPageSiteConfig].saveCaption);
-    ClearLogButton = AddPushButton(ToolBar1, "ClearLogButton", "Clear Display");
-    LoadLogButton = AddPushButton(ToolBar1, "LoadLogButton", "Load Log from Disk");
-    SaveLogButton = AddPushButton(ToolBar1, "SaveLogButton", "Save Log to Disk");
-    ConvertButton = AddPushButton(ToolBar1, "ConvertButton", "Convert");
-    for (QPushButton* log : LogButtons()) log->hide();
-    row->addStretch();
-
-    connect(btnNew, &QToolButton::clicked, this, &TfrmMain::NewDocument);
-    connect(btnOpen, &QToolButton::clicked, this, &TfrmMain::OpenDocument);
-    connect(btnSave, &QToolButton::clicked, this, &TfrmMain::SaveDocument);
-    connect(btnSaveAs, &QToolButton::clicked, this, &TfrmMain::SaveDocumentAs);
-    connect(btnPrint, &QToolButton::clicked, this, &TfrmMain::btnPrintClick);
-    connect(btnLoadAllFromPanel, &QToolButton::clicked, this, &TfrmMain::btnLoadAllFromPanelClick);
-    connect(btnSaveAllToPanel, &QToolButton::clicked, this, &TfrmMain::btnSaveAllToPanelClick);
-    connect(btnCompareWithPanel, &QToolButton::clicked, this, &TfrmMain::btnCompareWithPanelClick);
-    connect(btnLoadFromPanel, &QPushButton::clicked, this, &TfrmMain::btnLoadFromPanelClick);
-    connect(btnSavetoPanel, &QPushButton::clicked, this, &TfrmMain::btnSavetoPanelClick);
-    connect(ClearLogButton, &QPushButton::clicked, this, &TfrmMain::ClearLogButtonClick);
-    connect(LoadLogButton, &QPushButton::clicked, this, &TfrmMain::LoadLogButtonClick);
-    connect(SaveLogButton, &QPushButton::clicked, this, &TfrmMain::SaveLogButtonClick);
-    connect(ConvertButton, &QPushButton::clicked, this, &TfrmMain::ConvertButtonClick);
-}
-
-void TfrmMain::BuildPages() {
-    ConfigPages = new QTabWidget(this);
-    ConfigPages->setObjectName(QStringLiteral("ConfigPages"));
-    // Tabs that do not fit on one row scroll with arrow buttons; none is elided.
-    ConfigPages->tabBar()->setUsesScrollButtons(true);
-    ConfigPages->tabBar()->setElideMode(Qt::ElideNone);
-    ConfigPages->tabBar()->setExpanding(false);
-    auto* tabStyle = new CompactTabStyle;
-    tabStyle->setParent(ConfigPages->tabBar());
-    ConfigPages->tabBar()->setStyle(tabStyle);
-    ConfigPages->setFocusPolicy(Qt::StrongFocus);
-    // Hidden while a file is read, the tab control keeps its place, so the
-    // tool bar stays where it is under any message shown meanwhile.
-    QSizePolicy keepPlace = ConfigPages->sizePolicy();
-    keepPlace.setRetainSizeWhenHidden(true);
-    ConfigPages->setSizePolicy(keepPlace);
-
-    tabLoopSummary = new DeviceSummaryTab(data_, document_, prompts_, *deviceImages_, *NamesForm);
-    AddPage(kPageDeviceSummary, tabLoopSummary,
-            {[this] {
-                 tabLoopSummary->RefreshDeviceTable();
-                 tabLoopSummary->RebuildZoneList();
-                 tabLoopSummary->UntickEnableChanges();
-             },
-             [this] {
-                 tabLoopSummary->RebuildZoneList();
-                 tabLoopSummary->RefreshToolbarHints();
-                 tabLoopSummary->RefreshDeviceTable();
-             }});
-    tabLoop1 = new DevicesTab(data_, document_, prompts_, *deviceImages_, *NamesForm);
-    const auto refreshDevices = [this] {
-        tabLoop1->RefreshToolbar();
-        tabLoop1->RefreshLayout();
-    };
-    AddPage(kPageDevices, tabLoop1, {refreshDevices, refreshDevices});
-    connect(tabLoop1, &DevicesTab::helpRequested, this, &TfrmMain::ShowHelp);
-    editors_ = std::make_unique<EquationEditors>(data_, document_, this);
-    editors_->RefreshActivePage = [this] { RefreshActivePage(); };
-    editors_->RefreshGroupConfig = [this] { tabGroupConfig->RefreshGroupRows(); };
-    editors_->SetHelp([this](int topic) { ShowHelp(topic); });
-    tabZoneCfg = new ZoneConfigTab(data_, document_, prompts_, *editors_);
-    AddPage(kPageZoneConfig, tabZoneCfg,
-            {[this] {
-                 tabZoneCfg->RefreshZoneRows();
-                 tabGroupConfig->RefreshGroupRows();
-                 tabPlaceNames->RefreshPlaceNameLists();
-                 tabLoopSummary->RefreshDeviceTable();
-             },
-             [this] {
-                 if (!constructing_) tabZoneCfg->RefreshZoneRows();
-             }});
-    tabGroupConfig = new GroupConfigTab(data_, *editors_);
-    AddPage(kPageGroupConfig, tabGroupConfig, {nullptr, [this] { tabGroupConfig->RefreshGroupRows(); }});
-    tabPlaceNames = new PlaceNamesTab(data_, document_, prompts_);
-    AddPage(kPagePlaceNames, tabPlaceNames, {nullptr, [this] { tabPlaceNames->RefreshPlaceNameLists(); }});
-    tabSiteCfg = new SiteConfigTab(data_, document_, prompts_);
-    // The site settings need more room than the other pages: on a small
-    // window they scroll rather than hold the whole window up.
-    auto* siteScroller = new QScrollArea;
-    siteScroller->setFrameShape(QFrame::NoFrame);
-    siteScroller->setWidgetResizable(true);
-    siteScroller->setWidget(tabSiteCfg);
-    const auto fillSite = [this] { tabSiteCfg->FillSiteConfigTab(); };
-    AddPage(kPageSiteConfig, tabSiteCfg, {fillSite, fillSite}, siteScroller);
-    tabNetworkCfg = new NetworkConfigTab(data_, document_, prompts_);
-    AddPage(kPageNetworkConfig, tabNetworkCfg, {});
-    tabViewLog = new EventLogTab(data_, document_, prompts_, clock_);
-    // The log's dialogs start in the last folder used, as the document's do.
-    logFileDialogs_ = std::make_unique<QtLogFileDialogs>(this, &settings_);
-    tabViewLog->SetFileDialogs(logFileDialogs_.get());
-    AddPage(kPageViewEventLog, tabViewLog, {[this] { Call(Hooks.EnteringEventLog); }, nullptr});
-    tabComment = new CommentsTab(data_, document_, prompts_);
-    AddPage(kPageComments, tabComment, {});
-    tabNotUsedNow = new QWidget;
-    AddPage(kPageSetConfig, tabNotUsedNow, {});
-
-    ConfigPages->setTabVisible(kPageNetworkConfig, false);
-    ConfigPages->setTabEnabled(kPageNetworkConfig, false);
-    ConfigPages->setTabVisible(kPageSetConfig, false);
-    ConfigPages->setCurrentIndex(kPageSiteConfig);
+void TfrmMain::BuildClientArea() {
+    pages_ = std::make_unique<MainWindowPages>(*this, data_, document_, prompts_, clock_, settings_,
+                                               *deviceImages_, *NamesForm);
     previousPage_ = kPageSiteConfig;
     auto* client = new QWidget;
     client->setObjectName(QStringLiteral("ClientArea"));
     auto* column = new QVBoxLayout(client);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    column->addWidget(ToolBar1);
-    column->addWidget(ConfigPages);
+    column->addWidget(menus_->ToolBar1);
+    column->addWidget(ConfigPages());
     setCentralWidget(client);
 
-    connect(ConfigPages, &QTabWidget::currentChanged, this, &TfrmMain::ConfigPagesCurrentChanged);
-    connect(tabSiteCfg, &SiteConfigTab::connectionStatusClicked, this, &TfrmMain::ConfigPagesChange);
-}
-
-void TfrmMain::AddPage(Page page, QWidget* tab, PageSteps steps, QWidget* shown) {
-    const PageEntry& entry = kPageTable[page];
-    tab->setObjectName(QString::fromLatin1(entry.objectName));
-    ConfigPages->addTab(shown ? shown : tab, QString::fromLatin1(entry.caption));
-    pageSteps_[page] = std::move(steps);
+    connect(ConfigPages(), &QTabWidget::currentChanged, this, &TfrmMain::ConfigPagesCurrentChanged);
+    connect(pages_->tabSiteCfg, &SiteConfigTab::connectionStatusClicked, this, &TfrmMain::ConfigPagesChange);
 }
 
 void TfrmMain::KeepToolBarAndTabsWhole() {
-    int widest = ConfigPages->tabBar()->sizeHint().width();
-    for (const PageEntry& entry : kPageTable) {
-        SetControllerCaptions(entry);
-        widest = std::max(widest, ToolBar1->sizeHint().width());
-    }
-    SetControllerCaptions(kPageTable[kPageSiteConfig]);
-    centralWidget()->setMinimumWidth(widest);
-}
-
-QList<QPushButton*> TfrmMain::LogButtons() const {
-    return {ClearLogButton, LoadLogButton, SaveLogButton, ConvertButton};
+    centralWidget()->setMinimumWidth(
+        std::max(ConfigPages()->tabBar()->sizeHint().width(), menus_->WidestToolBarWidth()));
 }
 
 int TfrmMain::ActivePage() const {
-    return ConfigPages->currentIndex();
+    return ConfigPages()->currentIndex();
 }
 
-// ---- start-up -------------------------------------------------------------
+QTabWidget* TfrmMain::ConfigPages() const {
+    return pages_->ConfigPages;
+}
+
+EquationEditors& TfrmMain::Editors() {
+    return pages_->Editors();
+}
+
+ControllerPagesView& TfrmMain::PagesView() {
+    return *pages_;
+}
 
 void TfrmMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
@@ -419,16 +171,16 @@ void TfrmMain::showEvent(QShowEvent* event) {
 void TfrmMain::FirstShow() {
     WindowGeometry(settings_).Restore(*this);
     const int port = PortSettings().Port();
-    if (port >= 1 && port <= 4 && Hooks.SelectStoredPort) Hooks.SelectStoredPort(port);
+    if (port >= 1 && port <= 4) emit storedPortSelected(port);
 
-    tabLoopSummary->SelectFirstListEntries();
-    tabLoop1->SetUpLoop();
+    pages_->tabLoopSummary->SelectFirstListEntries();
+    pages_->tabLoop1->SetUpLoop();
     data_.ResetToDefaults();
     document_.CodesValid = true;
     data_.ResetToDefaults();
 
     FillAllTabs();
-    ConfigPages->setCurrentIndex(kPageSiteConfig);
+    ConfigPages()->setCurrentIndex(kPageSiteConfig);
     SetModified(false);
     Timer1->start();
     Timer1Timer();
@@ -437,11 +189,9 @@ void TfrmMain::FirstShow() {
         QTimer::singleShot(0, this, [this] { OpenDocumentFile(options_.OpenPath); });
 }
 
-// ---- title and Save state -------------------------------------------------
-
 void TfrmMain::ModifiedChanged() {
-    CommandLock->SetEnabled(btnSave, document_.Modified());
-    Save1->setEnabled(document_.Modified());
+    CommandLock->SetEnabled(menus_->btnSave, document_.Modified());
+    menus_->Save1->setEnabled(document_.Modified());
     UpdateTitle();
 }
 
@@ -450,61 +200,39 @@ void TfrmMain::UpdateTitle() {
     if (shown_) setWindowTitle(QFile::decodeName(QByteArray::fromStdString(document_.Title())));
 }
 
-// ---- document commands ----------------------------------------------------
-
-void TfrmMain::NewDocument() {
-    documents_->New();
-}
-void TfrmMain::OpenDocument() {
-    documents_->Open();
-}
-void TfrmMain::OpenDocumentFile(const std::string& path) {
-    documents_->OpenFile(path);
-}
-void TfrmMain::SaveDocument() {
-    documents_->Save();
-}
-void TfrmMain::SaveDocumentAs() {
-    documents_->SaveAs();
-}
-
 bool TfrmMain::PassCodeGate() {
-    return tabSiteCfg->PassCodeGate([this] { ConfigPages->setFocus(Qt::OtherFocusReason); },
-                                    [this] { ConfigPages->setCurrentIndex(kPageSiteConfig); });
+    return pages_->tabSiteCfg->PassCodeGate([this] { ConfigPages()->setFocus(Qt::OtherFocusReason); },
+                                            [this] { ConfigPages()->setCurrentIndex(kPageSiteConfig); });
 }
 
 void TfrmMain::ReplacingModel(bool fromDisk) {
     replacedPage_ = ActivePage();
     readingFromDisk_ = fromDisk;
     if (fromDisk) {
-        ConfigPages->hide();
+        ConfigPages()->hide();
         status_.Show();
         status_.SetCancelVisible(false);
         status_.SetStatusText(kLoadingFromDiskText);
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
-    tabLoopSummary->ResetTableCursor();
+    pages_->tabLoopSummary->ResetTableCursor();
 }
 
 void TfrmMain::ModelReplaced() {
-    ConfigPages->setCurrentIndex(replacedPage_);
+    ConfigPages()->setCurrentIndex(replacedPage_);
     if (!readingFromDisk_) return;
-    ConfigPages->show();
+    ConfigPages()->show();
     status_.Close();
 }
 
 void TfrmMain::RememberFile(const std::string& path) {
-    RecentFiles1->Remember(path);
-}
-
-void TfrmMain::PathChanged() {
-    UpdateTitle();
+    menus_->RecentFiles1->Remember(path);
 }
 
 bool TfrmMain::CloseQuery() {
     // A transfer that runs is cancelled first, or the window stays open with it.
     if (CommandLock->Locked()) {
-        Call(Hooks.CancelTransfer);
+        emit cancelTransferRequested();
         if (CommandLock->Locked()) return false;
     }
     return documents_->LetGoOfWorkOnExit();
@@ -521,22 +249,20 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-// ---- print, controller and event log commands -----------------------------
-
 void TfrmMain::btnPrintClick() {
-    if (PassCodeGate()) Call(Hooks.PrintOptions);
+    if (PassCodeGate()) emit printOptionsRequested();
 }
 
 void TfrmMain::btnLoadAllFromPanelClick() {
-    if (PassCodeGate() && documents_->LetGoOfWork()) Call(Hooks.LoadAllFromController);
+    if (PassCodeGate() && documents_->LetGoOfWork()) emit loadAllFromControllerRequested();
 }
 
 void TfrmMain::btnSaveAllToPanelClick() {
-    if (PassCodeGate()) Call(Hooks.SaveAllToController);
+    if (PassCodeGate()) emit saveAllToControllerRequested();
 }
 
 void TfrmMain::btnCompareWithPanelClick() {
-    if (PassCodeGate()) Call(Hooks.CompareWithController);
+    if (PassCodeGate()) emit compareWithControllerRequested();
 }
 
 void TfrmMain::CompareWithFileClick() {
@@ -544,34 +270,35 @@ void TfrmMain::CompareWithFileClick() {
 }
 
 void TfrmMain::btnLoadFromPanelClick() {
-    if (PassCodeGate() && Hooks.LoadPageFromController) Hooks.LoadPageFromController(ActivePage());
+    if (PassCodeGate()) emit loadPageFromControllerRequested(ActivePage());
 }
 
 void TfrmMain::btnSavetoPanelClick() {
-    if (PassCodeGate() && Hooks.SavePageToController) Hooks.SavePageToController(ActivePage());
+    if (PassCodeGate()) emit savePageToControllerRequested(ActivePage());
 }
 
 void TfrmMain::ClearLogButtonClick() {
-    tabViewLog->ClearDisplay();
+    pages_->tabViewLog->ClearDisplay();
 }
 void TfrmMain::LoadLogButtonClick() {
-    tabViewLog->LoadLogFromDisk();
+    pages_->tabViewLog->LoadLogFromDisk();
 }
 void TfrmMain::SaveLogButtonClick() {
-    tabViewLog->SaveLogToDisk();
+    pages_->tabViewLog->SaveLogToDisk();
 }
 void TfrmMain::ConvertButtonClick() {
-    tabViewLog->Convert();
+    pages_->tabViewLog->Convert();
 }
-
-// ---- pages ----------------------------------------------------------------
+void TfrmMain::About1Click() {
+    AboutBox->exec();
+}
 
 void TfrmMain::ConfigPagesCurrentChanged(int page) {
     if (page == kPageViewEventLog && CommandLock->Locked()) {
         // The event log page takes the link over for its text: it waits
         // until the transfer has ended, however it was chosen.
-        const QSignalBlocker blocker(ConfigPages);
-        ConfigPages->setCurrentIndex(previousPage_);
+        const QSignalBlocker blocker(ConfigPages());
+        ConfigPages()->setCurrentIndex(previousPage_);
         SetStatusMessage(QString::fromLatin1(kEventLogWaitsText));
         return;
     }
@@ -583,54 +310,34 @@ void TfrmMain::ConfigPagesCurrentChanged(int page) {
 }
 
 void TfrmMain::ConfigPagesChanging(int leavingPage) {
-    tabLoopSummary->UntickEnableChanges();
-    tabLoopSummary->ResetTableCursor();
-    if (leavingPage == kPageViewEventLog) Call(Hooks.LeavingEventLog);
-}
-
-void TfrmMain::SetControllerCaptions(const PageEntry& entry) {
-    if (!entry.HasControllerData()) return;
-    btnLoadFromPanel->setText(QString::fromLatin1(entry.loadCaption));
-    btnSavetoPanel->setText(QString::fromLatin1(entry.saveCaption));
+    pages_->tabLoopSummary->UntickEnableChanges();
+    pages_->tabLoopSummary->ResetTableCursor();
+    if (leavingPage == kPageViewEventLog) emit leavingEventLog();
 }
 
 void TfrmMain::ConfigPagesChange() {
     const int page = ActivePage();
     const PageEntry& entry = kPageTable[page];
-    tabLoopSummary->UntickEnableChanges();
-    tabLoopSummary->ResetTableCursor();
-    CommandLock->SetEnabled(btnLoadFromPanel, true);
-    CommandLock->SetEnabled(btnSavetoPanel, true);
+    pages_->tabLoopSummary->UntickEnableChanges();
+    pages_->tabLoopSummary->ResetTableCursor();
+    CommandLock->SetEnabled(menus_->btnLoadFromPanel, true);
+    CommandLock->SetEnabled(menus_->btnSavetoPanel, true);
     helpContext_ = entry.helpContext;
-    Call(Hooks.EndTextOnlyReception);
-    SetControllerCaptions(entry);
-    if (pageSteps_[page].entered) pageSteps_[page].entered();
+    emit textOnlyReceptionEnded();
+    pages_->Entered(page);
+    if (page == kPageViewEventLog) emit enteringEventLog();
 
-    btnLoadFromPanel->setVisible(entry.HasControllerData());
-    btnSavetoPanel->setVisible(entry.HasControllerData());
-    for (QPushButton* log : LogButtons()) log->setVisible(page == kPageViewEventLog);
+    menus_->ShowPageCommands(entry, page == kPageViewEventLog);
 
     if (document_.Modified()) RefreshActivePage();
 }
 
 void TfrmMain::RefreshActivePage() {
-    RefreshPage(ActivePage());
-}
-
-void TfrmMain::RefreshPage(int page) {
-    if (pageSteps_[page].refresh) pageSteps_[page].refresh();
+    pages_->Refresh(ActivePage());
 }
 
 void TfrmMain::HoldBackEditing(bool held) {
-    ConfigPages->setTabEnabled(kPageViewEventLog, !held);
-    ConfigPages->setTabToolTip(kPageViewEventLog, held ? QString::fromLatin1(kEventLogWaitsText) : QString());
-    tabLoopSummary->HoldBackEditing(held);
-    tabLoop1->HoldBackEditing(held);
-    tabZoneCfg->HoldBackEditing(held);
-    tabGroupConfig->HoldBackEditing(held);
-    tabPlaceNames->HoldBackEditing(held);
-    tabSiteCfg->HoldBackEditing(held);
-    tabComment->HoldBackEditing(held);
+    pages_->HoldBackEditing(held);
     // A transfer that stopped part-way refreshed nothing: the page shows
     // what its records hold now before it takes an edit again.
     if (!held && document_.Modified()) RefreshActivePage();
@@ -651,11 +358,8 @@ void TfrmMain::SetStatusMessage(const QString& text) {
 }
 
 void TfrmMain::FillAllTabs() {
-    for (int page = kPageDeviceSummary; page <= kPageSiteConfig; ++page) RefreshPage(page);
-    tabComment->LoadFromModel();
+    pages_->FillAll();
 }
-
-// ---- window ---------------------------------------------------------------
 
 void TfrmMain::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
@@ -664,18 +368,30 @@ void TfrmMain::resizeEvent(QResizeEvent* event) {
 
 void TfrmMain::FormResize() {
     const int frameHeight = frameGeometry().height() - geometry().height();
-    tabPlaceNames->SetListHeight(height() + std::max(frameHeight, 0) - kPlaceNameListMargin);
+    pages_->tabPlaceNames->SetListHeight(height() + std::max(frameHeight, 0) - kPlaceNameListMargin);
 }
 
 void TfrmMain::Timer1Timer() {
     const std::tm now = clock_.LocalTime();
-    tabSiteCfg->SetClock(QString::fromStdString(ShortDateText(now)),
-                         QString::fromStdString(LongTimeText(now)));
-    Call(Hooks.ClockTick);
+    pages_->SetControllerClock(QString::fromStdString(ShortDateText(now)),
+                               QString::fromStdString(LongTimeText(now)));
+    emit clockTicked();
 }
 
 void TfrmMain::ShowHelp(int context) {
     Help->ShowContext(context);
+}
+
+QAction& TfrmMain::VerifyAfterSavingCommand() {
+    return *menus_->VerifyAfterSaving1;
+}
+
+void TfrmMain::AddViewCommand(QAction* command) {
+    menus_->ViewMenu->addAction(command);
+}
+
+void TfrmMain::SetTransferRunning(bool running) {
+    CommandLock->SetLocked(running);
 }
 
 }  // namespace kelvane

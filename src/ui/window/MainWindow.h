@@ -1,62 +1,51 @@
 #pragma once
 #include <QMainWindow>
-#include <array>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "core/Clock.h"
 #include "core/Prompts.h"
 #include "core/UserSettings.h"
 #include "file/Document.h"
+#include "file/DocumentStore.h"
 #include "file/RecentFiles.h"
 #include "model/Data.h"
 #include "transfer/TransferStatus.h"
+#include "ui/platform/FileDialogs.h"
+#include "ui/window/ControllerPagesView.h"
 #include "ui/window/DocumentCommands.h"
-#include "ui/window/MainWindowHooks.h"
 #include "ui/window/PageTable.h"
 #include "ui/window/StartupOptions.h"
 
 class QAction;
-class QPushButton;
+class QLabel;
 class QTabWidget;
 class QTimer;
-class QFrame;
-class QLabel;
-class QMenu;
-class QToolButton;
 
 namespace kelvane {
 
-class CommentsTab;
 class ConfigFileDrop;
 class DeviceImages;
-class DeviceSummaryTab;
-class DevicesTab;
 class EquationEditors;
-class EventLogTab;
-class GroupConfigTab;
 class HelpWindow;
-class NetworkConfigTab;
-class PlaceNamesTab;
-class RecentFilesMenu;
-class SiteConfigTab;
+class MainWindowMenus;
+class MainWindowPages;
 class SiteFileComparison;
 class TAboutBox;
 class TfrmDifferences;
 class TNamesForm;
 class TfrmStatus;
 class TransferCommandLock;
-class ZoneConfigTab;
 
 inline constexpr const char* kLoadingFromDiskText = "Loading Data from Disk, Please Wait...";
-inline constexpr const char* kEventLogWaitsText =
-    "The event log can be viewed once the controller transfer has ended.";
 
-// The main window: menus, the top tool bar and the tab control whose pages
-// are the editors, one entry each in the page table. It runs the page-change
-// steps and the gate in front of saving and the controller transfers; the
-// document commands are a class of their own, the editors are the tab
-// classes, the controller work is reached through Hooks.
+// The main window: a frame of menus, the top tool bar and the tab control
+// whose pages are the editors. It runs the page-change steps and the gate
+// in front of saving and the controller transfers; the document commands
+// are their own class, and what belongs to the controller link, the serial
+// port and printing is asked for through the window's signals.
 class TfrmMain : public QMainWindow, private DocumentView {
     Q_OBJECT
 public:
@@ -67,27 +56,35 @@ public:
              UserSettings* settings = nullptr, QWidget* parent = nullptr);
     ~TfrmMain() override;
 
-    MainWindowHooks Hooks;
     const StartupOptions& Options() const { return options_; }
     // The status window's content, shared with the controller transfers.
     TransferStatus& Status() { return status_; }
     // The per-user settings the window and the controller commands keep.
     UserSettings& Settings() { return settings_; }
+    // The three equation editors, shared by the Zone Config and Group Config tabs.
+    EquationEditors& Editors();
+    // The help, a window of its own.
+    HelpWindow& HelpViewer() { return *Help; }
+    // The differences of a comparison, with the controller or with a file.
+    TfrmDifferences& DifferencesWindow() { return *frmDifferences; }
+    // Controller > Verify after saving (checkable).
+    QAction& VerifyAfterSavingCommand();
+    // Adds a command to the View menu (a window to show, such as the link trace).
+    void AddViewCommand(QAction* command);
 
     // Document commands.
-    void NewDocument();
-    void OpenDocument();
-    // What Open does once its dialog has given `path` (also for a recent
-    // file, a dropped file and the file named on the command line): tests
-    // the file, asks to save a modified document, then reads the file.
-    void OpenDocumentFile(const std::string& path);
-    void SaveDocument();
-    void SaveDocumentAs();
+    void NewDocument() { documents_->New(); }
+    void OpenDocument() { documents_->Open(); }
+    // Open for a file already chosen (a recent file, a dropped file, the file
+    // named on the command line).
+    void OpenDocumentFile(const std::string& path) { documents_->OpenFile(path); }
+    void SaveDocument() { documents_->Save(); }
+    void SaveDocumentAs() { documents_->SaveAs(); }
     // Asked before the window closes; true lets it close.
     bool CloseQuery();
     void SetModified(bool modified) { document_.SetModified(modified); }
 
-    // Print options and the controller commands: the code gate, then the hook.
+    // Print options and the controller commands: the code gate, then the signal.
     void btnPrintClick();
     void btnLoadAllFromPanelClick();
     void btnSaveAllToPanelClick();
@@ -101,6 +98,8 @@ public:
     void LoadLogButtonClick();
     void SaveLogButtonClick();
     void ConvertButtonClick();
+    // Help > About...
+    void About1Click();
 
     // The page-change steps (also run when the connection status text is clicked).
     void ConfigPagesChanging(int leavingPage);
@@ -110,8 +109,8 @@ public:
     // Fills every tab from the model (never marks the document modified).
     void FillAllTabs() override;
     // While a transfer runs, every page can be looked through but none
-    // takes an edit (the transfer command lock calls this).
-    void HoldBackEditing(bool held);
+    // takes an edit, and the document, print and transfer commands are held back.
+    void SetTransferRunning(bool running);
     // Says in the status bar what a command has done.
     void SetStatusMessage(const QString& text);
     // Says for as long as the program runs that the built-in simulated
@@ -119,8 +118,11 @@ public:
     void ShowSimulating();
     // The place name lists follow the window's outer height.
     void FormResize();
-    // Writes the clock texts; then the connection text through Hooks.ClockTick.
+    // Writes the clock texts; then asks for the connection text (clockTicked).
     void Timer1Timer();
+
+    // What the controller link and the printout show on the pages and read from them.
+    ControllerPagesView& PagesView();
 
     // Help at the active tab's context, or at any context (for dialogs).
     int HelpContext() const { return helpContext_; }
@@ -128,56 +130,82 @@ public:
     void HelpContentsClick() { ShowHelp(helpContext_); }
 
     int ActivePage() const;
-    QList<QPushButton*> LogButtons() const;
+
+signals:
+    // The tool buttons, past the code gate: everything from or to the controller.
+    void loadAllFromControllerRequested();
+    void saveAllToControllerRequested();
+    // Controller > Compare with Controller and its tool button.
+    void compareWithControllerRequested();
+    // The push buttons: the data of `page` (core/Pages.h) from or to the controller.
+    void loadPageFromControllerRequested(int page);
+    void savePageToControllerRequested(int page);
+    // Page changes. Leaving View Event Log: the next transfer or poll must
+    // shake hands again. Every change: text-only reception ends. Entering
+    // View Event Log: the link switches to event-log reception.
+    void leavingEventLog();
+    void textOnlyReceptionEnded();
+    void enteringEventLog();
+    // First show: the stored port (1..4) selects the link's port.
+    void storedPortSelected(int port);
+    // Settings > Select Serial Port.
+    void selectSerialPortRequested();
+    // The print options (tool button and File > Print, past the code gate)
+    // and File > Printer Properties.
+    void printOptionsRequested();
+    void printerPropertiesRequested();
+    // Exit while a controller transfer runs: asks whether to cancel it first.
+    void cancelTransferRequested();
+    // Every second, after the clock texts were written: the connection text.
+    void clockTicked();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // The client area: the tool bar above the pages.
+    void BuildClientArea();
+    QTabWidget* ConfigPages() const;
+    // The window never gets narrower than its tool bar with the longest page
+    // captions or than its row of tabs, so neither is clipped or scrolled.
+    void KeepToolBarAndTabsWhole();
+    void HoldBackEditing(bool held);
+    void FirstShow();
+    void ModifiedChanged();
+    void UpdateTitle();
+    void ConfigPagesCurrentChanged(int page);
+
+    // DocumentView
+    bool PassCodeGate() override;
+    void ReplacingModel(bool fromDisk) override;
+    void ModelReplaced() override;
+    void RememberFile(const std::string& path) override;
+    void PathChanged() override { UpdateTitle(); }
+
+    TData& data_;
+    Document& document_;
+    Prompts& prompts_;
+    DocumentStore& store_;
+    const Clock& clock_;
+    StartupOptions options_;
+    std::unique_ptr<FileDialogs> ownFileDialogs_;
+    FileDialogs* fileDialogs_;
+    std::unique_ptr<UserSettings> ownSettings_;
+    UserSettings& settings_;
+    RecentFiles recentFiles_;
+    std::unique_ptr<DocumentCommands> documents_;
+    std::unique_ptr<MainWindowMenus> menus_;
+    std::unique_ptr<MainWindowPages> pages_;
+    ConfigFileDrop* fileDrop_;
+    TransferStatus status_;
+    std::unique_ptr<SiteFileComparison> fileComparison_;
+    // The device pictures of every device editor.
+    std::unique_ptr<DeviceImages> deviceImages_;
 
     // Controls, named as the rest of the program knows them.
-    QFrame* ToolBar1;
-    QToolButton* btnNew;
-    QToolButton* btnOpen;
-    QToolButton* btnSave;
-    QToolButton* btnSaveAs;
-    QToolButton* btnPrint;
-    QToolButton* btnLoadAllFromPanel;
-    QToolButton* btnSaveAllToPanel;
-    QToolButton* btnCompareWithPanel;
-    QPushButton* btnLoadFromPanel;
-    QPushButton* btnSavetoPanel;
-    QPushButton* ClearLogButton;
-    QPushButton* LoadLogButton;
-    QPushButton* SaveLogButton;
-    QPushButton* ConvertButton;
-
-    QAction* New1;
-    QAction* Open1;
-    QAction* Save1;
-    QAction* SaveAs1;
-    QAction* CompareWithFile1;
-    QAction* Print1;
-    QAction* PrinterProperties1;
-    RecentFilesMenu* RecentFiles1;
-    QAction* Exit1;
-    QAction* SelectSerialPort1;
-    QAction* CompareWithController1;
-    QAction* VerifyAfterSaving1;  // checkable; the controller's verify keeps its state
-    QAction* Contents1;
-    QAction* About1;
-    QMenu* ViewMenu;
     QLabel* lblStatusMessage;
-
-    QTabWidget* ConfigPages;
-    DeviceSummaryTab* tabLoopSummary;
-    DevicesTab* tabLoop1;
-    ZoneConfigTab* tabZoneCfg;
-    GroupConfigTab* tabGroupConfig;
-    PlaceNamesTab* tabPlaceNames;
-    SiteConfigTab* tabSiteCfg;
-    NetworkConfigTab* tabNetworkCfg;
-    EventLogTab* tabViewLog;
-    CommentsTab* tabComment;
-    QWidget* tabNotUsedNow;
-
-    // The three equation editors, shared by the Zone Config and Group Config tabs.
-    EquationEditors& Editors() { return *editors_; }
 
     TfrmStatus* frmStatus;
     TfrmDifferences* frmDifferences;
@@ -189,70 +217,11 @@ public:
     HelpWindow* Help;
     QTimer* Timer1;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-
-private:
-    // What a page does as it comes to the front, and to show the model
-    // again while it is in front (either may be empty).
-    struct PageSteps {
-        std::function<void()> entered;
-        std::function<void()> refresh;
-    };
-
-    void BuildMenus();
-    void BuildToolBar();
-    void BuildPages();
-    // Adds `page` as the next tab: `tab` named from the page table, shown
-    // through `shown` where that is not null.
-    void AddPage(Page page, QWidget* tab, PageSteps steps, QWidget* shown = nullptr);
-    // The window never gets narrower than its tool bar with the longest page
-    // captions or than its row of tabs, so neither is clipped or scrolled.
-    void KeepToolBarAndTabsWhole();
-    void FirstShow();
-    void ModifiedChanged();
-    void UpdateTitle();
-    void ConfigPagesCurrentChanged(int page);
-    void RefreshPage(int page);
-    void SetControllerCaptions(const PageEntry& entry);
-
-    // DocumentView
-    bool PassCodeGate() override;
-    void ReplacingModel(bool fromDisk) override;
-    void ModelReplaced() override;
-    void RememberFile(const std::string& path) override;
-    void PathChanged() override;
-
-    TData& data_;
-    Document& document_;
-    Prompts& prompts_;
-    DocumentStore& store_;
-    const Clock& clock_;
-    StartupOptions options_;
-    std::unique_ptr<FileDialogs> ownFileDialogs_;
-    FileDialogs* fileDialogs_;
-    std::unique_ptr<FileDialogs> logFileDialogs_;
-    std::unique_ptr<DocumentCommands> documents_;
-    std::unique_ptr<UserSettings> ownSettings_;
-    UserSettings& settings_;
-    RecentFiles recentFiles_;
-    ConfigFileDrop* fileDrop_;
-    TransferStatus status_;
-    std::unique_ptr<EquationEditors> editors_;
-    std::unique_ptr<SiteFileComparison> fileComparison_;
-    // The device pictures of every device editor.
-    std::unique_ptr<DeviceImages> deviceImages_;
-
-    std::array<PageSteps, kPageCount> pageSteps_;
-
     int helpContext_ = kHelpSiteConfig;
     int previousPage_ = 0;
     // The page in front while the model is replaced, and whether it is read from disk.
     int replacedPage_ = 0;
     bool readingFromDisk_ = false;
-    bool constructing_ = true;
     bool shown_ = false;
 };
 

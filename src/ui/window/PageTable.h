@@ -22,6 +22,10 @@ struct PageEntry {
 
 inline constexpr int kPageCount = 10;
 
+// Why the event log page waits while a controller transfer runs.
+inline constexpr const char* kEventLogWaitsText =
+    "The event log can be viewed once the controller transfer has ended.";
+
 // The pages in tab order: the entry of page p (core/Pages.h) is kPageTable[p].
 inline constexpr std::array<PageEntry, kPageCount> kPageTable{{
     {"tabLoopSummary", "Device Summary", "Load Device Data From Controller", "Save Device Data To Controller",
