@@ -136,7 +136,7 @@ TEST_F(MainWindowTest, CommentLinesFollowTheEditor) {
     EXPECT_EQ(data.Comments, (std::vector<std::string>{"Ward 7", "Bay \xe9"}));
 }
 
-TEST_F(MainWindowTest, ControllerHooksRunOnlyPastTheCodeGate) {
+TEST_F(MainWindowTest, ControllerSignalsComeOnlyPastTheCodeGate) {
     Show();
     std::vector<std::string> calls;
     QObject::connect(window.get(), &TfrmMain::loadAllFromControllerRequested,
