@@ -12,12 +12,12 @@
 #include "file/Document.h"
 #include "model/Data.h"
 #include "model/DeviceSummaryOrder.h"
-#include "ui/DeviceImages.h"
-#include "ui/DeviceSummaryGrid.h"
-#include "ui/DeviceSummaryTab.h"
-#include "ui/LoopDrawGrid.h"
-#include "ui/TNamesForm.h"
-#include "ui/TfrmLoop.h"
+#include "ui/devices/DeviceImages.h"
+#include "ui/devices/DeviceSummaryGrid.h"
+#include "ui/devices/DeviceSummaryTab.h"
+#include "ui/devices/LoopDrawGrid.h"
+#include "ui/devices/TfrmLoop.h"
+#include "ui/placenames/TNamesForm.h"
 
 namespace {
 

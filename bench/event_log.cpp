@@ -12,7 +12,7 @@
 #include "core/SystemClock.h"
 #include "log/LogConverter.h"
 #include "log/LogFile.h"
-#include "ui/EventLogTab.h"
+#include "ui/eventlog/EventLogTab.h"
 
 namespace {
 

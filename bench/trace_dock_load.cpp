@@ -18,13 +18,13 @@
 
 #include "core/ScriptedPrompts.h"
 #include "core/SystemClock.h"
+#include "file/ConfigFileStore.h"
 #include "file/Document.h"
 #include "model/Data.h"
 #include "panel-sim/SimulatedPanelDevice.h"
-#include "ui/ConfigFileStore.h"
-#include "ui/ControllerConnection.h"
-#include "ui/LinkTraceDock.h"
-#include "ui/MainWindow.h"
+#include "ui/controller/ControllerConnection.h"
+#include "ui/controller/LinkTraceDock.h"
+#include "ui/window/MainWindow.h"
 
 namespace {
 
@@ -58,7 +58,7 @@ Timing LoadOnce(TfrmMain& window) {
     QElapsedTimer wall;
     const std::clock_t cpuStart = std::clock();
     wall.start();
-    window.btnLoadAllFromPanel->click();
+    window.btnLoadAllFromPanelClick();
     RunUntil([&] { return !window.Status().Visible(); });
     return {wall.nsecsElapsed() / 1e9, static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC};
 }

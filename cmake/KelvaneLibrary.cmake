@@ -2,8 +2,18 @@
 # to a folder needs no change here. A folder of headers only is an interface
 # library.
 function(kelvane_library name dir)
-  file(GLOB _sources CONFIGURE_DEPENDS "${dir}/*.cpp" "${dir}/*.qrc")
-  file(GLOB _headers CONFIGURE_DEPENDS "${dir}/*.h")
+  kelvane_add_library(${name} GLOB "${dir}" ${ARGN})
+endfunction()
+
+# A library whose folder is split into subfolders by subject: made of the
+# files in the folder and in all its subfolders.
+function(kelvane_library_tree name dir)
+  kelvane_add_library(${name} GLOB_RECURSE "${dir}" ${ARGN})
+endfunction()
+
+function(kelvane_add_library name glob dir)
+  file(${glob} _sources CONFIGURE_DEPENDS "${dir}/*.cpp" "${dir}/*.qrc")
+  file(${glob} _headers CONFIGURE_DEPENDS "${dir}/*.h")
   if(_sources)
     add_library(${name} STATIC ${_sources} ${_headers})
     target_include_directories(${name} PUBLIC "${PROJECT_SOURCE_DIR}/src" "${PROJECT_SOURCE_DIR}/tools")

@@ -4,18 +4,18 @@
 #include <memory>
 
 #include "core/SystemClock.h"
+#include "file/ConfigFileStore.h"
 #include "file/Document.h"
 #include "model/Data.h"
 #include "print/QtPrinterPort.h"
 #include "print/ReportPrinting.h"
 #include "transfer/TransferStatus.h"
-#include "ui/AppIcons.h"
-#include "ui/ConfigFileStore.h"
-#include "ui/ControllerConnection.h"
-#include "ui/MainWindow.h"
-#include "ui/QtPrompts.h"
-#include "ui/StartupOptions.h"
-#include "ui/TfrmStatus.h"
+#include "ui/controller/ControllerConnection.h"
+#include "ui/controller/TfrmStatus.h"
+#include "ui/platform/QtPrompts.h"
+#include "ui/widgets/AppIcons.h"
+#include "ui/window/MainWindow.h"
+#include "ui/window/StartupOptions.h"
 
 namespace {
 

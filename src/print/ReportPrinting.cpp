@@ -5,8 +5,7 @@
 #include <QFileInfo>
 
 #include "print/TfrmPrint.h"
-#include "ui/EventLogTab.h"
-#include "ui/MainWindow.h"
+#include "ui/window/MainWindow.h"
 
 namespace kelvane {
 
@@ -22,13 +21,13 @@ TReportPrinting::TReportPrinting(TfrmMain& frmMain, const TData& data, const Doc
     frmPrint->OnPreview = [this](const TReportOptions& options) { PreviewReport(options); };
     frmPrint->OnPrint = [this](const TReportOptions& options) { PrintReport(options); };
     frmPrint->OnProperties = [this] { ShowPrinterProperties(); };
-    frmMain_.Hooks.PrintOptions = [this] { ShowPrintOptions(); };
-    frmMain_.Hooks.PrinterProperties = [this] { ShowPrinterProperties(); };
+    QObject::connect(&frmMain_, &TfrmMain::printOptionsRequested, frmPrint, [this] { ShowPrintOptions(); });
+    QObject::connect(&frmMain_, &TfrmMain::printerPropertiesRequested, frmPrint,
+                     [this] { ShowPrinterProperties(); });
 }
 
 TReportPrinting::~TReportPrinting() {
-    frmMain_.Hooks.PrintOptions = nullptr;
-    frmMain_.Hooks.PrinterProperties = nullptr;
+    QObject::disconnect(&frmMain_, nullptr, frmPrint, nullptr);
 }
 
 void TReportPrinting::ShowPrintOptions() {
@@ -44,7 +43,7 @@ std::unique_ptr<TfrmReports> TReportPrinting::BuildReport(const TReportOptions& 
     auto report = std::make_unique<TfrmReports>(port_, clock_, options.FittedOnly);
     report->ReportPrinter.MessagePrompts = &prompts_;
     std::vector<std::string> logLines;
-    if (options.EventLog) logLines = frmMain_.tabViewLog->Lines();
+    if (options.EventLog) logLines = frmMain_.PagesView().EventLogLines();
     BuildSiteReport(*report, data_, options, logLines);
     return report;
 }

@@ -8,7 +8,7 @@
 
 #include "print/PreviewIcons.h"
 #include "print/TRadioGroup.h"
-#include "ui/AppIcons.h"
+#include "ui/widgets/AppIcons.h"
 
 namespace kelvane {
 namespace {

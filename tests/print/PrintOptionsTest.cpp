@@ -13,8 +13,9 @@
 #include "print/ReportPrinting.h"
 #include "print/TRadioGroup.h"
 #include "print/TfrmPrint.h"
-#include "ui/EventLogTab.h"
 #include "ui/MainWindowFixture.h"
+#include "ui/WindowControls.h"
+#include "ui/eventlog/EventLogTab.h"
 
 namespace kelvane::test {
 namespace {
@@ -73,7 +74,7 @@ protected:
             inside(*dialog);
             if (dialog->isVisible()) dialog->reject();
         });
-        QTest::mouseClick(window->btnPrint, Qt::LeftButton);
+        QTest::mouseClick(Child<QToolButton>(*window, "btnPrint"), Qt::LeftButton);
         EXPECT_TRUE(opened);
     }
 
@@ -86,7 +87,7 @@ TEST_F(DesktopPrintingTest, TheCodeGateComesBeforeThePrintOptions) {
     data.SiteConfig.AL2Code = "121";
     window->FillAllTabs();
     document.CodesValid = false;
-    QTest::mouseClick(window->btnPrint, Qt::LeftButton);
+    QTest::mouseClick(Child<QToolButton>(*window, "btnPrint"), Qt::LeftButton);
     EXPECT_EQ(prompts.LastText(), "Error. Access Level code must have 4 digits");
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     data.SiteConfig.AL2Code = "1212";
@@ -172,15 +173,15 @@ TEST_F(DesktopPrintingTest, AJobThatFailsFromThePreviewIsReportedAsFromTheOption
 }
 
 TEST_F(DesktopPrintingTest, PrinterPropertiesFromTheMenuAndTheDialog) {
-    window->PrinterProperties1->trigger();
+    Child<QAction>(*window, "PrinterProperties1")->trigger();
     EXPECT_EQ(port.setupShown, 1);
     WithPrintOptions([](TfrmPrint& dialog) { QTest::mouseClick(dialog.btnProperties, Qt::LeftButton); });
     EXPECT_EQ(port.setupShown, 2);
 }
 
 TEST_F(DesktopPrintingTest, TheEventLogSectionPrintsTheLogTabsLines) {
-    window->tabViewLog->AppendLine("12:01 CALL Bedroom 101");
-    window->tabViewLog->AppendLine("12:02 RESET Bedroom 101");
+    Child<EventLogTab>(*window, "tabViewLog")->AppendLine("12:01 CALL Bedroom 101");
+    Child<EventLogTab>(*window, "tabViewLog")->AppendLine("12:02 RESET Bedroom 101");
     TReportOptions options;
     options.SiteInformation = options.DeviceInformation = options.ZoneInformation = false;
     options.GroupInformation = options.Comments = false;

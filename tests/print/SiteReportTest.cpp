@@ -1,7 +1,7 @@
 #include "ReportTestSupport.h"
 #include "core/ScriptedPrompts.h"
 #include "print/ReportTexts.h"
-#include "ui/SiteConfigTab.h"
+#include "ui/site/SiteConfigTab.h"
 
 namespace kelvane::test {
 namespace {

@@ -4,9 +4,10 @@
 #include <fstream>
 
 #include "MainWindowFixture.h"
+#include "WindowControls.h"
 #include "file/ConfigFile.h"
-#include "ui/DifferenceTableModel.h"
-#include "ui/TfrmDifferences.h"
+#include "ui/controller/DifferenceTableModel.h"
+#include "ui/controller/TfrmDifferences.h"
 
 namespace kelvane::test {
 namespace {
@@ -21,9 +22,9 @@ protected:
     }
     void Compare(const std::string& path) {
         dialogs.QueueOpen(path);
-        window->CompareWithFile1->trigger();
+        Child<QAction>(*window, "CompareWithFile1")->trigger();
     }
-    TfrmDifferences& Differences() { return *window->frmDifferences; }
+    TfrmDifferences& Differences() { return *Child<TfrmDifferences>(*window, "frmDifferences"); }
 
     QTemporaryDir folder;
 };
@@ -69,7 +70,7 @@ TEST_F(CompareWithFileTest, AnIdenticalFileOrOneThatCannotBeReadIsSaidSo) {
     EXPECT_EQ(prompts.ShownMessages().back().kind, PromptKind::Error);
 
     dialogs.QueueOpen(std::nullopt);
-    window->CompareWithFile1->trigger();
+    Child<QAction>(*window, "CompareWithFile1")->trigger();
     EXPECT_EQ(prompts.ShownMessages().size(), 2u);
 }
 

@@ -19,14 +19,15 @@
 #include <cmath>
 
 #include "MainWindowFixture.h"
+#include "WindowControls.h"
 #include "comms/PanelComms.h"
 #include "comms/SimulatedLine.h"
 #include "comms/qt/PortSettings.h"
 #include "core/ManualClock.h"
-#include "ui/HelpWindow.h"
-#include "ui/TAboutBox.h"
-#include "ui/TCommSelectForm.h"
-#include "ui/TfrmStatus.h"
+#include "ui/controller/TCommSelectForm.h"
+#include "ui/controller/TfrmStatus.h"
+#include "ui/window/HelpWindow.h"
+#include "ui/window/TAboutBox.h"
 
 namespace kelvane::test {
 namespace {
@@ -163,15 +164,15 @@ protected:
 TEST_F(DarkPaletteTest, EveryPageOfTheMainWindow) {
     Show();
     int looked = 0;
-    for (int page = 0; page < window->ConfigPages->count(); ++page) {
-        if (!window->ConfigPages->isTabVisible(page)) continue;
-        window->ConfigPages->setCurrentIndex(page);
-        const std::string caption = window->ConfigPages->tabText(page).toStdString();
+    for (int page = 0; page < Child<QTabWidget>(*window, "ConfigPages")->count(); ++page) {
+        if (!Child<QTabWidget>(*window, "ConfigPages")->isTabVisible(page)) continue;
+        Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(page);
+        const std::string caption = Child<QTabWidget>(*window, "ConfigPages")->tabText(page).toStdString();
         looked += ExpectReadable(window.get(), caption);
-        EXPECT_TRUE(Dark(window->ConfigPages->currentWidget())) << caption;
+        EXPECT_TRUE(Dark(Child<QTabWidget>(*window, "ConfigPages")->currentWidget())) << caption;
     }
-    EXPECT_TRUE(Dark(window->ToolBar1));
-    EXPECT_TRUE(Dark(window->tabComment->CommentsEdit->viewport()));
+    EXPECT_TRUE(Dark(Child<QFrame>(*window, "ToolBar1")));
+    EXPECT_TRUE(Dark(Child<CommentsTab>(*window, "tabComment")->CommentsEdit->viewport()));
     // The Site Config tab alone has dozens of labels, boxes and ticks.
     EXPECT_GT(looked, 40);
 }
@@ -180,14 +181,14 @@ TEST_F(DarkPaletteTest, StatusWindowAboutBoxAndPortDialog) {
     Show();
     window->Status().Show();
     window->Status().SetStatusText("Loading Data from Disk, Please Wait...");
-    EXPECT_GT(ExpectReadable(window->frmStatus, "status window"), 0);
-    EXPECT_TRUE(Dark(window->frmStatus));
+    EXPECT_GT(ExpectReadable(Child<TfrmStatus>(*window, "frmStatus"), "status window"), 0);
+    EXPECT_TRUE(Dark(Child<TfrmStatus>(*window, "frmStatus")));
     window->Status().Close();
 
-    window->AboutBox->show();
-    EXPECT_GE(ExpectReadable(window->AboutBox, "about box"), 5);
-    EXPECT_TRUE(Dark(window->AboutBox));
-    window->AboutBox->hide();
+    Child<TAboutBox>(*window, "AboutBox")->show();
+    EXPECT_GE(ExpectReadable(Child<TAboutBox>(*window, "AboutBox"), "about box"), 5);
+    EXPECT_TRUE(Dark(Child<TAboutBox>(*window, "AboutBox")));
+    Child<TAboutBox>(*window, "AboutBox")->hide();
 
     QTemporaryDir folder;
     ManualClock linkClock;
@@ -203,7 +204,7 @@ TEST_F(DarkPaletteTest, StatusWindowAboutBoxAndPortDialog) {
 
 TEST_F(DarkPaletteTest, HelpPagesDrawTheirTextInThePalettesColours) {
     Show();
-    QTextBrowser* browser = window->Help->Browser;
+    QTextBrowser* browser = window->HelpViewer().Browser;
     const QRgb base = browser->palette().color(QPalette::Base).rgb();
     for (int context : HelpWindow::Contexts()) {
         window->ShowHelp(context);
@@ -220,7 +221,7 @@ TEST_F(DarkPaletteTest, HelpPagesDrawTheirTextInThePalettesColours) {
             }
         }
     }
-    window->Help->close();
+    window->HelpViewer().close();
 }
 
 }  // namespace

@@ -9,8 +9,8 @@
 #include "WindowTestParts.h"
 #include "core/ManualClock.h"
 #include "panel-sim/SimulatedPanelDevice.h"
-#include "ui/ControllerConnection.h"
-#include "ui/MainWindow.h"
+#include "ui/controller/ControllerConnection.h"
+#include "ui/window/MainWindow.h"
 
 namespace kelvane::test {
 

@@ -6,7 +6,7 @@
 #include <QSignalSpy>
 
 #include "LoopFrameFixture.h"
-#include "ui/CaptionBar.h"
+#include "ui/widgets/CaptionBar.h"
 
 namespace kelvane::test {
 namespace {

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <set>
 
-#include "ui/DeviceImages.h"
+#include "ui/devices/DeviceImages.h"
 
 namespace kelvane::test {
 namespace {

@@ -19,12 +19,12 @@
 #include "model/Data.h"
 #include "model/DeviceCatalogue.h"
 #include "model/DeviceSummaryRow.h"
-#include "ui/DeviceImages.h"
-#include "ui/DeviceSummaryGrid.h"
-#include "ui/DeviceSummaryTab.h"
-#include "ui/DeviceTableModel.h"
-#include "ui/DeviceTypeToolBar.h"
-#include "ui/TNamesForm.h"
+#include "ui/devices/DeviceImages.h"
+#include "ui/devices/DeviceSummaryGrid.h"
+#include "ui/devices/DeviceSummaryTab.h"
+#include "ui/devices/DeviceTableModel.h"
+#include "ui/devices/DeviceTypeToolBar.h"
+#include "ui/placenames/TNamesForm.h"
 
 namespace kelvane::test {
 

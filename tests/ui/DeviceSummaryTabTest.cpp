@@ -7,7 +7,8 @@
 #include <QStatusBar>
 
 #include "DeviceSummaryFixture.h"
-#include "ui/ListWidgets.h"
+#include "ui/HelpContexts.h"
+#include "ui/widgets/ListWidgets.h"
 
 namespace kelvane::test {
 namespace {
@@ -208,7 +209,7 @@ TEST_F(DeviceSummaryTest, TypeChangesNeedATickAToolAndAnAddressOtherThanOne) {
     Fit(4, dtCallpoint);
     DoubleClickCell(RowOf(4), dcDeviceType);
     EXPECT_EQ(Messages(), std::vector<std::string>{kEnableChangesMessage});
-    EXPECT_EQ(prompts.ShownMessages().back().helpContext, kDeviceSummaryHelpContext);
+    EXPECT_EQ(prompts.ShownMessages().back().helpContext, kHelpDeviceSummary);
     EXPECT_EQ(prompts.ShownMessages().back().kind, PromptKind::Warning);
     EXPECT_TRUE(document.Modified());  // every double-click marks the document
 

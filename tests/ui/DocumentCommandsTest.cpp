@@ -2,7 +2,8 @@
 #include <QTabWidget>
 
 #include "MainWindowFixture.h"
-#include "ui/TfrmStatus.h"
+#include "WindowControls.h"
+#include "ui/controller/TfrmStatus.h"
 
 namespace kelvane::test {
 namespace {
@@ -15,10 +16,10 @@ TEST_F(MainWindowTest, StartsAsNewUnmodifiedDocumentOnSiteConfig) {
     Show();
     EXPECT_EQ(Title(), kNewFileTitle);
     EXPECT_EQ(window->ActivePage(), kPageSiteConfig);
-    EXPECT_FALSE(window->btnSave->isEnabled());
-    EXPECT_FALSE(window->Save1->isEnabled());
+    EXPECT_FALSE(Child<QToolButton>(*window, "btnSave")->isEnabled());
+    EXPECT_FALSE(Child<QAction>(*window, "Save1")->isEnabled());
     EXPECT_TRUE(document.CodesValid);
-    EXPECT_EQ(window->tabComment->CommentsEdit->toPlainText(), "Comments Page");
+    EXPECT_EQ(Child<CommentsTab>(*window, "tabComment")->CommentsEdit->toPlainText(), "Comments Page");
     EXPECT_TRUE(prompts.ShownMessages().empty());
 }
 
@@ -29,7 +30,7 @@ TEST_F(MainWindowTest, EditThenSaveWithoutPathAsksForFileAndBindsToIt) {
     EXPECT_TRUE(SaveEnabled());
 
     dialogs.QueueSave("/sites/A.KCF");
-    QTest::mouseClick(window->btnSave, Qt::LeftButton);
+    QTest::mouseClick(Child<QToolButton>(*window, "btnSave"), Qt::LeftButton);
     ASSERT_EQ(store.writes.size(), 1u);
     EXPECT_EQ(store.writes[0].path, "/sites/A.KCF");
     EXPECT_EQ(store.writes[0].comments, std::vector<std::string>{"xComments Page"});
@@ -74,7 +75,7 @@ TEST_F(MainWindowTest, SaveAsAlwaysAsksAndCancelChangesNothing) {
     EXPECT_EQ(Title(), kNewFileTitle);
 
     dialogs.QueueSave("/sites/B.KCF");
-    QTest::mouseClick(window->btnSaveAs, Qt::LeftButton);
+    QTest::mouseClick(Child<QToolButton>(*window, "btnSaveAs"), Qt::LeftButton);
     ASSERT_EQ(store.writes.size(), 1u);
     EXPECT_EQ(Title(), "Kelvane Prog Tools 2.3 - /sites/B.KCF");
 }
@@ -96,7 +97,7 @@ TEST_F(MainWindowTest, RefusedWriteKeepsDocumentModifiedAndUnbound) {
 TEST_F(MainWindowTest, NewOffersToSaveUnsavedWorkThenAsksTheClearQuestion) {
     Show();
     TypeComment("draft");
-    window->ConfigPages->setCurrentIndex(kPageGroupConfig);
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageGroupConfig);
 
     prompts.Queue(PromptAnswer::Cancel);  // keep the work
     window->NewDocument();
@@ -108,7 +109,7 @@ TEST_F(MainWindowTest, NewOffersToSaveUnsavedWorkThenAsksTheClearQuestion) {
 
     prompts.Queue(PromptAnswer::No);
     prompts.Queue(PromptAnswer::Yes);
-    QTest::mouseClick(window->btnNew, Qt::LeftButton);
+    QTest::mouseClick(Child<QToolButton>(*window, "btnNew"), Qt::LeftButton);
     ASSERT_EQ(prompts.ShownMessages().size(), 5u);
     for (std::size_t n : {0u, 1u, 3u}) {
         const ScriptedPrompts::Shown& shown = prompts.ShownMessages()[n];
@@ -126,7 +127,7 @@ TEST_F(MainWindowTest, NewOffersToSaveUnsavedWorkThenAsksTheClearQuestion) {
     EXPECT_FALSE(SaveEnabled());
     EXPECT_EQ(window->ActivePage(), kPageGroupConfig);
     EXPECT_EQ(data.Comments, std::vector<std::string>{"Comments Page"});
-    EXPECT_EQ(window->tabComment->CommentsEdit->toPlainText(), "Comments Page");
+    EXPECT_EQ(Child<CommentsTab>(*window, "tabComment")->CommentsEdit->toPlainText(), "Comments Page");
 
     // Yes saves the work first; a document with nothing unsaved is only asked to be cleared.
     TypeComment("notes");
@@ -147,41 +148,41 @@ TEST_F(MainWindowTest, AWholeLoadFromTheControllerOverUnsavedWorkOffersToSaveItF
     Show();
     int wholeLoads = 0;
     int pageLoads = 0;
-    window->Hooks.LoadAllFromController = [&] { ++wholeLoads; };
-    window->Hooks.LoadPageFromController = [&](int) { ++pageLoads; };
-    window->btnLoadAllFromPanel->click();
+    QObject::connect(window.get(), &TfrmMain::loadAllFromControllerRequested, [&] { ++wholeLoads; });
+    QObject::connect(window.get(), &TfrmMain::loadPageFromControllerRequested, [&](int) { ++pageLoads; });
+    Child<QToolButton>(*window, "btnLoadAllFromPanel")->click();
     EXPECT_EQ(wholeLoads, 1);
     EXPECT_TRUE(prompts.ShownMessages().empty());
 
     TypeComment("draft");
-    window->ConfigPages->setCurrentIndex(kPageZoneConfig);
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageZoneConfig);
     prompts.Queue(PromptAnswer::Cancel);
-    window->btnLoadAllFromPanel->click();
+    Child<QToolButton>(*window, "btnLoadAllFromPanel")->click();
     EXPECT_EQ(wholeLoads, 1);
     ASSERT_EQ(prompts.ShownMessages().size(), 1u);
     EXPECT_EQ(prompts.LastText(), "Configuration is not saved. Do you wish to save it now?");
     EXPECT_EQ(prompts.ShownMessages()[0].buttons, PromptButtons::YesNoCancel);
     // A page's load replaces that page's records only, as it always has.
-    window->btnLoadFromPanel->click();
+    Child<QPushButton>(*window, "btnLoadFromPanel")->click();
     EXPECT_EQ(pageLoads, 1);
     EXPECT_EQ(prompts.ShownMessages().size(), 1u);
 
     // A save dialog cancelled after Yes keeps the work and loads nothing.
     prompts.Queue(PromptAnswer::Yes);
     dialogs.QueueSave(std::nullopt);
-    window->btnLoadAllFromPanel->click();
+    Child<QToolButton>(*window, "btnLoadAllFromPanel")->click();
     EXPECT_EQ(wholeLoads, 1);
 
     prompts.Queue(PromptAnswer::Yes);
     dialogs.QueueSave("/sites/Draft.KCF");
-    window->btnLoadAllFromPanel->click();
+    Child<QToolButton>(*window, "btnLoadAllFromPanel")->click();
     EXPECT_EQ(wholeLoads, 2);
     ASSERT_EQ(store.writes.size(), 1u);
     EXPECT_EQ(store.writes[0].path, "/sites/Draft.KCF");
 
     TypeComment("more");
     prompts.Queue(PromptAnswer::No);
-    window->btnLoadAllFromPanel->click();
+    Child<QToolButton>(*window, "btnLoadAllFromPanel")->click();
     EXPECT_EQ(wholeLoads, 3);
     EXPECT_EQ(store.writes.size(), 1u);
     EXPECT_TRUE(dialogs.AllAnswered());
@@ -203,30 +204,32 @@ TEST_F(MainWindowTest, NewAfterSaveForgetsThePath) {
 
 TEST_F(MainWindowTest, OpenShowsLoadingStatusAndBindsToTheFile) {
     Show();
-    window->ConfigPages->setCurrentIndex(kPageComments);
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageComments);
     TypeComment("old");
     store.AddFile("/sites/Ward.KCF", {"Ward 7", "Call points checked"});
     bool sawStatus = false;
     store.OnRead = [&] {
-        EXPECT_TRUE(window->frmStatus->isVisible());
-        EXPECT_EQ(window->frmStatus->pnlStatus->text(), "Loading Data from Disk, Please Wait...");
-        EXPECT_FALSE(window->frmStatus->btnCancel->isVisible());
-        EXPECT_FALSE(window->ConfigPages->isVisible());
+        EXPECT_TRUE(Child<TfrmStatus>(*window, "frmStatus")->isVisible());
+        EXPECT_EQ(Child<TfrmStatus>(*window, "frmStatus")->pnlStatus->text(),
+                  "Loading Data from Disk, Please Wait...");
+        EXPECT_FALSE(Child<TfrmStatus>(*window, "frmStatus")->btnCancel->isVisible());
+        EXPECT_FALSE(Child<QTabWidget>(*window, "ConfigPages")->isVisible());
         sawStatus = true;
     };
     dialogs.QueueOpen("/sites/Ward.KCF");
     prompts.Queue(PromptAnswer::No);  // do not save "old"
-    QTest::mouseClick(window->btnOpen, Qt::LeftButton);
+    QTest::mouseClick(Child<QToolButton>(*window, "btnOpen"), Qt::LeftButton);
 
     EXPECT_TRUE(sawStatus);
-    EXPECT_FALSE(window->frmStatus->isVisible());
-    EXPECT_EQ(window->frmStatus->pnlStatus->text(), "");
-    EXPECT_TRUE(window->ConfigPages->isVisible());
+    EXPECT_FALSE(Child<TfrmStatus>(*window, "frmStatus")->isVisible());
+    EXPECT_EQ(Child<TfrmStatus>(*window, "frmStatus")->pnlStatus->text(), "");
+    EXPECT_TRUE(Child<QTabWidget>(*window, "ConfigPages")->isVisible());
     EXPECT_EQ(window->ActivePage(), kPageComments);
     EXPECT_EQ(Title(), "Kelvane Prog Tools 2.3 - /sites/Ward.KCF");
     EXPECT_FALSE(SaveEnabled());
     EXPECT_TRUE(document.CustomNamesChanged);
-    EXPECT_EQ(window->tabComment->CommentsEdit->toPlainText(), "Ward 7\nCall points checked");
+    EXPECT_EQ(Child<CommentsTab>(*window, "tabComment")->CommentsEdit->toPlainText(),
+              "Ward 7\nCall points checked");
 }
 
 TEST_F(MainWindowTest, CancelledOpenChangesNothing) {
@@ -237,7 +240,7 @@ TEST_F(MainWindowTest, CancelledOpenChangesNothing) {
     EXPECT_EQ(Title(), kNewFileModified);
     EXPECT_TRUE(SaveEnabled());
     EXPECT_EQ(data.Comments, std::vector<std::string>{"xComments Page"});
-    EXPECT_FALSE(window->frmStatus->isVisible());
+    EXPECT_FALSE(Child<TfrmStatus>(*window, "frmStatus")->isVisible());
 }
 
 TEST_F(MainWindowTest, RejectedFileNeverBecomesTheSaveTarget) {
@@ -254,8 +257,8 @@ TEST_F(MainWindowTest, RejectedFileNeverBecomesTheSaveTarget) {
     EXPECT_EQ(prompts.LastText(), "The selected file is not a valid Kelvane Programming Tools file");
     EXPECT_EQ(Title(), "Kelvane Prog Tools 2.3 - /sites/A.KCF - Modified");
     EXPECT_EQ(data.Comments, std::vector<std::string>{"xyComments Page"});
-    EXPECT_FALSE(window->frmStatus->isVisible());
-    EXPECT_TRUE(window->ConfigPages->isVisible());
+    EXPECT_FALSE(Child<TfrmStatus>(*window, "frmStatus")->isVisible());
+    EXPECT_TRUE(Child<QTabWidget>(*window, "ConfigPages")->isVisible());
 
     window->SaveDocument();
     ASSERT_EQ(store.writes.size(), 2u);
@@ -264,21 +267,21 @@ TEST_F(MainWindowTest, RejectedFileNeverBecomesTheSaveTarget) {
 
 TEST_F(MainWindowTest, TheWindowKeepsItsLayoutWhileTheRejectionIsShown) {
     Show();
-    const QRect toolBar = window->ToolBar1->geometry();
-    const QRect pages = window->ConfigPages->geometry();
+    const QRect toolBar = Child<QFrame>(*window, "ToolBar1")->geometry();
+    const QRect pages = Child<QTabWidget>(*window, "ConfigPages")->geometry();
     QRect toolBarWhileShown, pagesWhileShown;
     prompts.OnShown = [&](const ScriptedPrompts::Shown&) {
         // A message box runs the event loop: the layout would follow now.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-        toolBarWhileShown = window->ToolBar1->geometry();
-        pagesWhileShown = window->ConfigPages->geometry();
+        toolBarWhileShown = Child<QFrame>(*window, "ToolBar1")->geometry();
+        pagesWhileShown = Child<QTabWidget>(*window, "ConfigPages")->geometry();
     };
     dialogs.QueueOpen("/downloads/notes.txt");
     window->OpenDocument();
     ASSERT_EQ(prompts.ShownMessages().size(), 1u);
     EXPECT_EQ(toolBarWhileShown, toolBar);
     EXPECT_EQ(pagesWhileShown, pages);
-    EXPECT_TRUE(window->ConfigPages->isVisible());
+    EXPECT_TRUE(Child<QTabWidget>(*window, "ConfigPages")->isVisible());
 }
 
 TEST_F(MainWindowTest, RejectedFileOnNewDocumentLeavesItNew) {
@@ -301,7 +304,7 @@ TEST_F(MainWindowTest, FileThatFailsPartWayLeavesAnUnboundModifiedDocument) {
     EXPECT_EQ(prompts.LastText(), "Unable to read /sites/Broken.KCF");
     EXPECT_TRUE(document.Path.empty());
     EXPECT_EQ(Title(), kNewFileModified);
-    EXPECT_EQ(window->tabComment->CommentsEdit->toPlainText(), "half");
+    EXPECT_EQ(Child<CommentsTab>(*window, "tabComment")->CommentsEdit->toPlainText(), "half");
 }
 
 // A short user code left behind the gate, as a tab switch leaves it.
@@ -345,7 +348,7 @@ TEST_F(MainWindowTest, ExitQuestionCancelKeepsRunningAndNoClosesUnsaved) {
     EXPECT_EQ(prompts.ShownMessages()[0].kind, PromptKind::Confirmation);
 
     prompts.Queue(PromptAnswer::No);
-    window->Exit1->trigger();
+    Child<QAction>(*window, "Exit1")->trigger();
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(store.writes.empty());
 }

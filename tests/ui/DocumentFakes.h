@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "file/DocumentStore.h"
 #include "model/Data.h"
-#include "ui/DocumentStore.h"
-#include "ui/FileDialogs.h"
+#include "ui/platform/FileDialogs.h"
 
 namespace kelvane::test {
 

@@ -11,13 +11,14 @@
 #include <QToolButton>
 
 #include "DesktopLinkFixture.h"
+#include "WindowControls.h"
 #include "core/Pages.h"
-#include "ui/CommentsTab.h"
-#include "ui/DeviceSummaryTab.h"
-#include "ui/DeviceTypeToolBar.h"
-#include "ui/EquationBox.h"
-#include "ui/SiteConfigTab.h"
-#include "ui/ZoneConfigTab.h"
+#include "ui/devices/DeviceSummaryTab.h"
+#include "ui/devices/DeviceTypeToolBar.h"
+#include "ui/routing/EquationBox.h"
+#include "ui/routing/ZoneConfigTab.h"
+#include "ui/site/CommentsTab.h"
+#include "ui/site/SiteConfigTab.h"
 
 namespace kelvane::test {
 namespace {
@@ -37,7 +38,7 @@ bool ClickOpensAModalWindow(QWidget* target) {
 }
 
 QString StatusMessage(const TfrmMain& window) {
-    return window.lblStatusMessage->text();
+    return Child<QLabel>(window, "lblStatusMessage")->text();
 }
 
 TEST_F(DesktopLinkTest, WhileATransferRunsNoEditorTakesAnEditAndTheLoadedValuesStay) {
@@ -46,35 +47,36 @@ TEST_F(DesktopLinkTest, WhileATransferRunsNoEditorTakesAnEditAndTheLoadedValuesS
     data.ZoneList.Zones[15].AreaEquation[1] = 2;  // "C", saved nowhere
     RunFor(6000);
 
-    window->btnLoadAllFromPanel->click();
+    Child<QToolButton>(*window, "btnLoadAllFromPanel")->click();
     RunFor(3000);
     ASSERT_TRUE(window->Status().Visible());
-    window->ConfigPages->setCurrentIndex(kPageZoneConfig);
-    EXPECT_FALSE(ClickOpensAModalWindow(window->tabZoneCfg->AreaBox(15)));
-    EXPECT_FALSE(window->tabZoneCfg->NameLabel(15)->isEnabled());
-    window->ConfigPages->setCurrentIndex(kPageSiteConfig);
-    auto* clientName = window->tabSiteCfg->findChild<QLineEdit*>(QStringLiteral("txtClientName"));
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageZoneConfig);
+    EXPECT_FALSE(ClickOpensAModalWindow(Child<ZoneConfigTab>(*window, "tabZoneCfg")->AreaBox(15)));
+    EXPECT_FALSE(Child<ZoneConfigTab>(*window, "tabZoneCfg")->NameLabel(15)->isEnabled());
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageSiteConfig);
+    auto* clientName =
+        Child<SiteConfigTab>(*window, "tabSiteCfg")->findChild<QLineEdit*>(QStringLiteral("txtClientName"));
     EXPECT_FALSE(clientName->isEnabled());
-    window->ConfigPages->setCurrentIndex(kPageComments);
-    EXPECT_TRUE(window->tabComment->CommentsEdit->isReadOnly());
-    window->ConfigPages->setCurrentIndex(kPageDeviceSummary);
-    EXPECT_FALSE(window->tabLoopSummary->chkEnableZoneChanges->isEnabled());
-    EXPECT_FALSE(window->tabLoopSummary->DeviceToolBar->isEnabled());
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageComments);
+    EXPECT_TRUE(Child<CommentsTab>(*window, "tabComment")->CommentsEdit->isReadOnly());
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageDeviceSummary);
+    EXPECT_FALSE(Child<DeviceSummaryTab>(*window, "tabLoopSummary")->chkEnableZoneChanges->isEnabled());
+    EXPECT_FALSE(Child<DeviceSummaryTab>(*window, "tabLoopSummary")->DeviceToolBar->isEnabled());
 
     ASSERT_TRUE(RunUntil([&] { return !window->Status().Visible(); }, 120000));
     EXPECT_EQ(data.ZoneList.Zones[15].AreaEquation, FilledEquation(kAreaEmpty));
-    EXPECT_TRUE(window->tabLoopSummary->chkEnableZoneChanges->isEnabled());
-    EXPECT_FALSE(window->tabComment->CommentsEdit->isReadOnly());
+    EXPECT_TRUE(Child<DeviceSummaryTab>(*window, "tabLoopSummary")->chkEnableZoneChanges->isEnabled());
+    EXPECT_FALSE(Child<CommentsTab>(*window, "tabComment")->CommentsEdit->isReadOnly());
     EXPECT_TRUE(clientName->isEnabled());
-    window->ConfigPages->setCurrentIndex(kPageZoneConfig);
-    EXPECT_TRUE(window->tabZoneCfg->NameLabel(15)->isEnabled());
-    EXPECT_TRUE(ClickOpensAModalWindow(window->tabZoneCfg->AreaBox(15)));
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageZoneConfig);
+    EXPECT_TRUE(Child<ZoneConfigTab>(*window, "tabZoneCfg")->NameLabel(15)->isEnabled());
+    EXPECT_TRUE(ClickOpensAModalWindow(Child<ZoneConfigTab>(*window, "tabZoneCfg")->AreaBox(15)));
 }
 
 TEST_F(DesktopLinkTest, AStoppedLoadShowsWhatItStoredBeforeThePageTakesAnEdit) {
     const TData& controller = *connection->SimulatedControllerSite();
     RunFor(6000);
-    window->btnLoadAllFromPanel->click();
+    Child<QToolButton>(*window, "btnLoadAllFromPanel")->click();
     // Stopped once the site settings are in, before the custom names.
     ASSERT_TRUE(RunUntil([&] { return window->Status().Checked(TransferStatus::List::Load, 11); }, 120000));
     prompts.Queue(PromptAnswer::Yes);
@@ -82,7 +84,8 @@ TEST_F(DesktopLinkTest, AStoppedLoadShowsWhatItStoredBeforeThePageTakesAnEdit) {
     ASSERT_FALSE(window->Status().Visible());
     // The Site Config tab was active: its boxes show the loaded codes, so
     // that an edit there does not write back the ones they showed before.
-    auto* callCode = window->tabSiteCfg->findChild<QLineEdit*>(QStringLiteral("txtCallCode"));
+    auto* callCode =
+        Child<SiteConfigTab>(*window, "tabSiteCfg")->findChild<QLineEdit*>(QStringLiteral("txtCallCode"));
     ASSERT_FALSE(controller.SiteConfig.CallCode.empty());
     EXPECT_EQ(callCode->text().toStdString(), controller.SiteConfig.CallCode);
     EXPECT_EQ(StatusMessage(*window),
@@ -92,15 +95,15 @@ TEST_F(DesktopLinkTest, AStoppedLoadShowsWhatItStoredBeforeThePageTakesAnEdit) {
 
 TEST_F(DesktopLinkTest, TheStatusBarSaysWhatAWholeLoadAndASaveDid) {
     RunFor(6000);
-    window->btnLoadAllFromPanel->click();
+    Child<QToolButton>(*window, "btnLoadAllFromPanel")->click();
     ASSERT_TRUE(RunUntil([&] { return !window->Status().Visible(); }, 120000));
     EXPECT_TRUE(prompts.ShownMessages().empty()) << prompts.LastText();
     EXPECT_EQ(StatusMessage(*window),
               "Loaded 256 devices, 64 zones, 32 groups, the site settings and 45 custom place names from the "
               "controller 08B14 at 12:00");
 
-    window->ConfigPages->setCurrentIndex(kPageZoneConfig);
-    window->btnSavetoPanel->click();
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageZoneConfig);
+    Child<QPushButton>(*window, "btnSavetoPanel")->click();
     ASSERT_TRUE(RunUntil([&] { return !window->Status().Visible(); }, 120000));
     EXPECT_EQ(StatusMessage(*window), "Saved the zones to the controller 08B14 at 12:00");
 }

@@ -10,12 +10,12 @@
 
 #include "file/Document.h"
 #include "model/Data.h"
-#include "ui/Beeper.h"
-#include "ui/EquationEditor.h"
-#include "ui/EquationEditors.h"
-#include "ui/TfrmAreaEquation.h"
-#include "ui/TfrmDeviceEquation.h"
-#include "ui/TfrmGroupEquation.h"
+#include "ui/routing/Beeper.h"
+#include "ui/routing/EquationEditor.h"
+#include "ui/routing/EquationEditors.h"
+#include "ui/routing/TfrmAreaEquation.h"
+#include "ui/routing/TfrmDeviceEquation.h"
+#include "ui/routing/TfrmGroupEquation.h"
 
 namespace kelvane::test {
 

@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "ui/TOKCustomNameDlg.h"
+#include "ui/placenames/TOKCustomNameDlg.h"
 
 namespace kelvane::test {
 

@@ -11,7 +11,7 @@
 #include "DocumentFakes.h"
 #include "core/ScriptedPrompts.h"
 #include "log/LogFile.h"
-#include "ui/EventLogTab.h"
+#include "ui/eventlog/EventLogTab.h"
 
 namespace kelvane::test {
 namespace {

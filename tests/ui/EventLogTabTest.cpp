@@ -7,10 +7,11 @@
 
 #include "EventLogFixture.h"
 #include "MainWindowFixture.h"
+#include "WindowControls.h"
 #include "log/LogFile.h"
 #include "model/DeviceCatalogue.h"
-#include "ui/EventLogTab.h"
-#include "ui/QtLogFileDialogs.h"
+#include "ui/eventlog/EventLogTab.h"
+#include "ui/platform/QtLogFileDialogs.h"
 
 namespace kelvane::test {
 namespace {
@@ -21,7 +22,7 @@ class EventLogTabTest : public MainWindowTest {
 protected:
     void SetUp() override {
         MainWindowTest::SetUp();
-        log = window->tabViewLog;
+        log = Child<EventLogTab>(*window, "tabViewLog");
         log->SetFileDialogs(&logDialogs);
         ASSERT_TRUE(folder.isValid());
     }
@@ -47,7 +48,7 @@ TEST_F(EventLogTabTest, AReadOnlyFixedPitchViewThatNeitherWrapsNorTakesReturn) {
     EXPECT_TRUE(QFontInfo(view->font()).fixedPitch());
 
     Show();
-    window->ConfigPages->setCurrentIndex(kPageViewEventLog);
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageViewEventLog);
     log->AppendLine("one");
     QTest::keyClick(view, Qt::Key_Return);
     QTest::keyClicks(view, "typed");
@@ -57,8 +58,8 @@ TEST_F(EventLogTabTest, AReadOnlyFixedPitchViewThatNeitherWrapsNorTakesReturn) {
 
 TEST_F(EventLogTabTest, LinesAreKeptAsTheirBytesAndShownOneViewLineEach) {
     Show();
-    window->ConfigPages->setCurrentIndex(kPageViewEventLog);
-    window->ConfigPages->setFocus();
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageViewEventLog);
+    Child<QTabWidget>(*window, "ConfigPages")->setFocus();
     log->AppendLine("12:00:01 CALL Caf\xe9");
     EXPECT_EQ(window->focusWidget(), log->EventLog);
     log->AppendLine("");
@@ -67,7 +68,7 @@ TEST_F(EventLogTabTest, LinesAreKeptAsTheirBytesAndShownOneViewLineEach) {
     EXPECT_EQ(log->EventLog->blockCount(), 3);
     EXPECT_EQ(Shown(), QString::fromLatin1("12:00:01 CALL Caf\xe9\n\nin<LF>side\ttab"));
 
-    window->ClearLogButton->click();
+    Child<QPushButton>(*window, "ClearLogButton")->click();
     EXPECT_TRUE(log->Lines().empty());
     EXPECT_TRUE(Shown().isEmpty());
 }
@@ -76,27 +77,27 @@ TEST_F(EventLogTabTest, SavedLogLoadsBackAndCancelChangesNothing) {
     const Lines lines{"12:00:01 CALL Bedroom 101", "", "  5 | Z |  |  | 12 | Lounge | 4", "\\{}\xe9"};
     log->SetLines(lines);
     logDialogs.QueueSave(PathOf("night.log"));
-    window->SaveLogButton->click();
+    Child<QPushButton>(*window, "SaveLogButton")->click();
     EXPECT_EQ(ReadLogFile(PathOf("night.log")).Lines, lines);
 
-    window->ClearLogButton->click();
+    Child<QPushButton>(*window, "ClearLogButton")->click();
     logDialogs.QueueOpen(std::nullopt);
-    window->LoadLogButton->click();
+    Child<QPushButton>(*window, "LoadLogButton")->click();
     EXPECT_TRUE(log->Lines().empty());
     logDialogs.QueueOpen(PathOf("night.log"));
-    window->LoadLogButton->click();
+    Child<QPushButton>(*window, "LoadLogButton")->click();
     EXPECT_EQ(log->Lines(), lines);
     EXPECT_EQ(log->EventLog->blockCount(), 4);
 
     // Loading replaces the whole log; saving over a file asks nothing.
     std::ofstream(PathOf("plain.log"), std::ios::binary) << "first\r\nsecond";
     logDialogs.QueueOpen(PathOf("plain.log"));
-    window->LoadLogButton->click();
+    Child<QPushButton>(*window, "LoadLogButton")->click();
     EXPECT_EQ(log->Lines(), (Lines{"first", "second"}));
     logDialogs.QueueSave(std::nullopt);
-    window->SaveLogButton->click();
+    Child<QPushButton>(*window, "SaveLogButton")->click();
     logDialogs.QueueSave(PathOf("night.log"));
-    window->SaveLogButton->click();
+    Child<QPushButton>(*window, "SaveLogButton")->click();
     EXPECT_EQ(ReadLogFile(PathOf("night.log")).Lines, (Lines{"first", "second"}));
     EXPECT_TRUE(prompts.ShownMessages().empty());
     EXPECT_TRUE(logDialogs.AllAnswered());
@@ -106,14 +107,14 @@ TEST_F(EventLogTabTest, SavedLogLoadsBackAndCancelChangesNothing) {
 TEST_F(EventLogTabTest, FileErrorsNameTheFileAndTheLogKeepsItsContent) {
     log->SetLines({"kept"});
     logDialogs.QueueOpen(PathOf("missing.log"));
-    window->LoadLogButton->click();
+    Child<QPushButton>(*window, "LoadLogButton")->click();
     EXPECT_EQ(prompts.LastText(), "Unable to read " + PathOf("missing.log") + ": No such file or directory");
     EXPECT_EQ(prompts.ShownMessages().back().kind, PromptKind::Error);
     EXPECT_EQ(log->Lines(), Lines{"kept"});
 
     std::filesystem::create_directory(PathOf("folder.log"));
     logDialogs.QueueSave(PathOf("folder.log"));
-    window->SaveLogButton->click();
+    Child<QPushButton>(*window, "SaveLogButton")->click();
     EXPECT_EQ(prompts.LastText(), "Unable to write to " + PathOf("folder.log") + ": Is a directory");
     EXPECT_EQ(log->Lines(), Lines{"kept"});
 }
@@ -152,13 +153,13 @@ TEST_F(EventLogTabTest, TheCustomNameQuestion) {
     // Cancel converts nothing; each Convert starts with the box unticked.
     log->SetLines({"2|C|A|||Snug|1"});
     AnswerCustomNameDialog(true, false);
-    window->ConvertButton->click();
+    Child<QPushButton>(*window, "ConvertButton")->click();
     EXPECT_EQ(data.Loop.Device(2).DeviceType, dtNotFitted);
     EXPECT_TRUE(prompts.ShownMessages().empty());
     EXPECT_FALSE(document.Modified());
     bool tickedOnShow = true;
     AnswerCustomNameDialog(true, true, &tickedOnShow);
-    window->ConvertButton->click();
+    Child<QPushButton>(*window, "ConvertButton")->click();
     EXPECT_FALSE(tickedOnShow);
     EXPECT_EQ(data.Loop.Device(2).PlaceNameIndex, 41);
     EXPECT_EQ(data.CustomNames.Item(0).Name, "Snug");
@@ -171,7 +172,7 @@ TEST_F(EventLogTabTest, ConvertRefillsThePagesMarksTheDocumentAndSaysSo) {
     data.Comments = {"refilled"};
     log->SetLines({"DEVICES", " 5 | Z |  |  | 12 | Lounge | 4", "GROUPS", "3|B,C|!|2", "ZONES", "12|A|5"});
     AnswerCustomNameDialog(false, true);
-    window->ConvertButton->click();
+    Child<QPushButton>(*window, "ConvertButton")->click();
     EXPECT_EQ(prompts.LastText(), "The data has been converted");
     EXPECT_EQ(prompts.ShownMessages().back().kind, PromptKind::Information);
     EXPECT_TRUE(document.Modified());
@@ -179,7 +180,7 @@ TEST_F(EventLogTabTest, ConvertRefillsThePagesMarksTheDocumentAndSaysSo) {
     EXPECT_EQ(data.Loop.Device(5).PlaceNameIndex, 25);
     EXPECT_EQ(data.GroupList.Groups[3].PrimaryAreaEquation[2], 2);
     EXPECT_EQ(data.ZoneList.Zones[12].DeviceEquation[1], 4);
-    EXPECT_EQ(window->tabComment->CommentsEdit->toPlainText(), "refilled");
+    EXPECT_EQ(Child<CommentsTab>(*window, "tabComment")->CommentsEdit->toPlainText(), "refilled");
 }
 
 TEST_F(EventLogTabTest, NothingToConvertWarnsAndChangesNothing) {
@@ -210,7 +211,7 @@ TEST_F(EventLogTabTest, AConversionThatStopsStillShowsWhatItConvertedAndMarksThe
 
     log->SetLines({"7|C|A|||Lounge|1", "300|C|A|||Lounge|2"});
     AnswerCustomNameDialog(false, true);
-    window->ConvertButton->click();
+    Child<QPushButton>(*window, "ConvertButton")->click();
     EXPECT_EQ(prompts.ShownMessages().back().kind, PromptKind::Error);
     EXPECT_NE(prompts.LastText().find("line 2"), std::string::npos);
     EXPECT_NE(prompts.LastText().find("300|C|A|||Lounge|2"), std::string::npos);
@@ -221,7 +222,7 @@ TEST_F(EventLogTabTest, AConversionThatStopsStillShowsWhatItConvertedAndMarksThe
     document.SetModified(false);
     log->SetLines({"0|C|A|||Lounge|1"});
     AnswerCustomNameDialog(false, true);
-    window->ConvertButton->click();
+    Child<QPushButton>(*window, "ConvertButton")->click();
     EXPECT_EQ(refills, 1);
     EXPECT_FALSE(document.Modified());
 }
@@ -243,12 +244,12 @@ TEST_F(EventLogTabTest, CtrlShiftPAsksForThePrintoutAsSoonAsTheTabIsShown) {
     Show();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    window->ConfigPages->setCurrentIndex(kPageViewEventLog);
-    window->ConfigPages->setFocus(Qt::MouseFocusReason);  // the page's tab was clicked
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageViewEventLog);
+    Child<QTabWidget>(*window, "ConfigPages")->setFocus(Qt::MouseFocusReason);  // the page's tab was clicked
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(asked, 1);
 
-    window->ConfigPages->setCurrentIndex(kPageComments);
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageComments);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(asked, 1) << "only while the log is shown";
 }

@@ -11,11 +11,11 @@
 #include "core/MemorySettings.h"
 #include "core/ScriptedPrompts.h"
 #include "core/SystemClock.h"
+#include "file/ConfigFileStore.h"
 #include "file/Document.h"
 #include "model/Data.h"
-#include "ui/ConfigFileStore.h"
-#include "ui/MainWindow.h"
-#include "ui/StartupOptions.h"
+#include "ui/window/MainWindow.h"
+#include "ui/window/StartupOptions.h"
 
 namespace kelvane::test {
 

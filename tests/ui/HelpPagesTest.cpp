@@ -8,7 +8,7 @@
 #include <QTest>
 #include <QTextBrowser>
 
-#include "ui/HelpWindow.h"
+#include "ui/window/HelpWindow.h"
 
 namespace kelvane::test {
 namespace {

@@ -2,26 +2,30 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QPlainTextEdit>
 #include <QToolButton>
 
 #include "DesktopLinkFixture.h"
+#include "WindowControls.h"
 #include "compare/ControllerVerify.h"
 #include "core/Pages.h"
-#include "ui/LinkTraceDock.h"
-#include "ui/SiteConfigTab.h"
+#include "ui/controller/LinkTraceDock.h"
+#include "ui/site/SiteConfigTab.h"
 
 namespace kelvane::test {
 namespace {
 
 QString SiteLabel(const TfrmMain& window, const char* name) {
-    auto* label = window.tabSiteCfg->findChild<QLabel*>(QString::fromLatin1(name));
+    auto* label = Child<SiteConfigTab>(window, "tabSiteCfg")->findChild<QLabel*>(QString::fromLatin1(name));
     return label ? label->text() : QString();
 }
 
-bool SaveEnabled(const TfrmMain& frmMain) { return frmMain.btnSave->isEnabled() && frmMain.Save1->isEnabled(); }
+bool SaveEnabled(const TfrmMain& frmMain) {
+    return Child<QToolButton>(frmMain, "btnSave")->isEnabled() &&
+           Child<QAction>(frmMain, "Save1")->isEnabled();
+}
 
 TEST_F(DesktopLinkTest, ConnectsByItselfAndShowsTheControllersVersion) {
     const TData& controller = *connection->SimulatedControllerSite();
@@ -40,7 +44,7 @@ TEST_F(DesktopLinkTest, ToolBarLoadsTheWholeSiteAndSaveSendsEdits) {
     const TData& controller = *connection->SimulatedControllerSite();
     RunFor(6000);
 
-    window->btnLoadAllFromPanel->click();
+    Child<QToolButton>(*window, "btnLoadAllFromPanel")->click();
     EXPECT_TRUE(window->Status().Visible());
     EXPECT_EQ(window->Status().ShownList(), TransferStatus::List::Load);
     ASSERT_TRUE(RunUntil([&] { return !window->Status().Visible(); }, 120000));
@@ -65,7 +69,7 @@ TEST_F(DesktopLinkTest, ToolBarLoadsTheWholeSiteAndSaveSendsEdits) {
     data.Loop.Device(200).Allocation = 11;
     data.Loop.Device(200).Enabled = 1;
     data.GroupList.Groups[30].DivertEquation[1] = 4;
-    window->btnSaveAllToPanel->click();
+    Child<QToolButton>(*window, "btnSaveAllToPanel")->click();
     EXPECT_EQ(window->Status().ShownList(), TransferStatus::List::Save);
     // The save is read back to verify it ("Verify after saving" is on by default).
     ASSERT_TRUE(RunUntil([&] { return !window->Status().Visible(); }, 120000));
@@ -80,17 +84,19 @@ TEST_F(DesktopLinkTest, ToolBarLoadsTheWholeSiteAndSaveSendsEdits) {
 
 TEST_F(DesktopLinkTest, WhileATransferRunsTheDocumentPrintAndTransferCommandsAreHeldBack) {
     RunFor(6000);
-    const std::vector<QAction*> actions{window->New1,    window->Open1,  window->Save1,
-                                        window->SaveAs1, window->Print1, window->SelectSerialPort1};
-    const std::vector<QWidget*> buttons{window->btnNew,
-                                        window->btnOpen,
-                                        window->btnSave,
-                                        window->btnSaveAs,
-                                        window->btnPrint,
-                                        window->btnLoadAllFromPanel,
-                                        window->btnSaveAllToPanel,
-                                        window->btnLoadFromPanel,
-                                        window->btnSavetoPanel};
+    const std::vector<QAction*> actions{
+        Child<QAction>(*window, "New1"),   Child<QAction>(*window, "Open1"),
+        Child<QAction>(*window, "Save1"),  Child<QAction>(*window, "SaveAs1"),
+        Child<QAction>(*window, "Print1"), Child<QAction>(*window, "SelectSerialPort1")};
+    const std::vector<QWidget*> buttons{Child<QToolButton>(*window, "btnNew"),
+                                        Child<QToolButton>(*window, "btnOpen"),
+                                        Child<QToolButton>(*window, "btnSave"),
+                                        Child<QToolButton>(*window, "btnSaveAs"),
+                                        Child<QToolButton>(*window, "btnPrint"),
+                                        Child<QToolButton>(*window, "btnLoadAllFromPanel"),
+                                        Child<QToolButton>(*window, "btnSaveAllToPanel"),
+                                        Child<QPushButton>(*window, "btnLoadFromPanel"),
+                                        Child<QPushButton>(*window, "btnSavetoPanel")};
     const auto noneEnabled = [&] {
         for (QAction* action : actions)
             if (action->isEnabled()) return false;
@@ -99,14 +105,14 @@ TEST_F(DesktopLinkTest, WhileATransferRunsTheDocumentPrintAndTransferCommandsAre
         return true;
     };
 
-    window->btnLoadAllFromPanel->click();
+    Child<QToolButton>(*window, "btnLoadAllFromPanel")->click();
     RunFor(3000);
     ASSERT_TRUE(window->Status().Visible());
     EXPECT_TRUE(noneEnabled());
     // The load marks the document modified, and page changes enable the page
     // buttons: neither gives a command back while the load runs.
     EXPECT_TRUE(document.Modified());
-    window->ConfigPages->setCurrentIndex(kPageZoneConfig);
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageZoneConfig);
     EXPECT_TRUE(noneEnabled());
     // The short cuts are held back too: New would ask its question.
     QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
@@ -128,7 +134,7 @@ TEST_F(DesktopLinkTest, WhileATransferRunsTheDocumentPrintAndTransferCommandsAre
 
 TEST_F(DesktopLinkTest, ExitDuringATransferCancelsItThenAsksToSave) {
     RunFor(6000);
-    window->btnLoadAllFromPanel->click();
+    Child<QToolButton>(*window, "btnLoadAllFromPanel")->click();
     RunFor(3000);
     prompts.Queue(PromptAnswer::Yes);  // cancel the load
     prompts.Queue(PromptAnswer::No);   // and leave without saving
@@ -151,7 +157,7 @@ TEST_F(DesktopLinkTest, ViewLinkTraceShowsTheWholeExchangeRecordedFromTheStart) 
     EXPECT_TRUE(connected.contains("-> none       SOH frame 'A' len 0 sum 41 ok")) << connected.toStdString();
     EXPECT_TRUE(connected.contains("<- none       frame '\\' len 5 data "));
 
-    window->btnLoadAllFromPanel->click();
+    Child<QToolButton>(*window, "btnLoadAllFromPanel")->click();
     ASSERT_TRUE(RunUntil([&] { return !window->Status().Visible(); }, 120000));
     dock->RefreshView();
     const QString loaded = dock->txtTrace->toPlainText();

@@ -13,16 +13,18 @@
 #include "DocumentFakes.h"
 #include "FileWindowFixture.h"
 #include "LoopFrameFixture.h"
+#include "WindowControls.h"
 #include "core/MemorySettings.h"
 #include "core/Pages.h"
 #include "core/SystemClock.h"
+#include "file/ConfigFileStore.h"
 #include "model/DeviceSummaryRow.h"
-#include "ui/ConfigFileStore.h"
-#include "ui/DeviceSummaryTab.h"
-#include "ui/DeviceTableModel.h"
-#include "ui/DevicesTab.h"
-#include "ui/HelpWindow.h"
-#include "ui/MainWindow.h"
+#include "ui/HelpContexts.h"
+#include "ui/devices/DeviceSummaryTab.h"
+#include "ui/devices/DeviceTableModel.h"
+#include "ui/devices/DevicesTab.h"
+#include "ui/window/HelpWindow.h"
+#include "ui/window/MainWindow.h"
 
 namespace kelvane::test {
 namespace {
@@ -34,7 +36,7 @@ protected:
         window->resize(900, 760);
     }
 
-    TfrmLoop& Loop() const { return *window->tabLoop1->frmLoop1; }
+    TfrmLoop& Loop() const { return *Child<DevicesTab>(*window, "tabLoop1")->frmLoop1; }
     QWidget* Viewport() const { return Loop().dwgLoop->viewport(); }
     QPoint ShownCentre(int address) const {
         Loop().dwgLoop->SetSelectedAddress(address);
@@ -59,7 +61,12 @@ protected:
         QTest::mouseClick(tag == dtNotFitted ? tools.ToolButtonRemove : tools.ToolButton(tag), Qt::LeftButton);
     }
     std::string SummaryCell(int n, int column) const {
-        return window->tabLoopSummary->Table().index(n - 1, column).data().toString().toStdString();
+        return Child<DeviceSummaryTab>(*window, "tabLoopSummary")
+            ->Table()
+            .index(n - 1, column)
+            .data()
+            .toString()
+            .toStdString();
     }
 };
 
@@ -69,10 +76,10 @@ TEST_F(IntegrationDevicesTabTest, EveryChangeMadeHereIsListedByTheSummaryAndWrit
     data.Loop.Device(9) = {dtOverDoorLight, 5, 14, "X", 1};
     window->FillAllTabs();
 
-    window->ConfigPages->setCurrentIndex(kPageDevices);
-    EXPECT_EQ(window->btnLoadFromPanel->text(), "Load Device Data From Controller");
-    EXPECT_EQ(window->btnSavetoPanel->text(), "Save Device Data To Controller");
-    EXPECT_TRUE(window->btnLoadFromPanel->isVisible());
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageDevices);
+    EXPECT_EQ(Child<QPushButton>(*window, "btnLoadFromPanel")->text(), "Load Device Data From Controller");
+    EXPECT_EQ(Child<QPushButton>(*window, "btnSavetoPanel")->text(), "Save Device Data To Controller");
+    EXPECT_TRUE(Child<QPushButton>(*window, "btnLoadFromPanel")->isVisible());
     EXPECT_EQ(window->HelpContext(), 20);
     EXPECT_GE(Loop().dwgLoop->ColCount(), 10);
     EXPECT_EQ(Loop().DeviceToolBar->ToolButtonRemove->toolTip(), "Remove device");
@@ -101,7 +108,7 @@ TEST_F(IntegrationDevicesTabTest, EveryChangeMadeHereIsListedByTheSummaryAndWrit
     EXPECT_TRUE(document.Modified());
     EXPECT_EQ(prompts.PendingAnswers(), 0u);
 
-    window->ConfigPages->setCurrentIndex(kPageDeviceSummary);
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageDeviceSummary);
     EXPECT_EQ(SummaryCell(7, dcDeviceType), "Display");
     EXPECT_EQ(SummaryCell(7, dcAllocation), "Group 3");
     EXPECT_EQ(SummaryCell(7, dcSuffix), "7");
@@ -138,9 +145,9 @@ TEST_F(IntegrationDevicesTabTest, EveryChangeMadeHereIsListedByTheSummaryAndWrit
 }
 
 TEST_F(IntegrationDevicesTabTest, HelpFromTheDeviceDialogOpensItsContext) {
-    emit Loop().DeviceConfig->helpRequested(kDeviceConfigHelpContext);
-    EXPECT_EQ(window->Help->CurrentContext(), 22);
-    window->Help->close();
+    emit Loop().DeviceConfig->helpRequested(kHelpDeviceConfig);
+    EXPECT_EQ(window->HelpViewer().CurrentContext(), 22);
+    window->HelpViewer().close();
 }
 
 }  // namespace

@@ -5,12 +5,13 @@
 
 #include "DesktopLinkFixture.h"
 #include "EventLogFixture.h"
+#include "WindowControls.h"
 #include "core/Pages.h"
 #include "log/LogFile.h"
 #include "model/DeviceCatalogue.h"
 #include "panel-sim/ConfigurationPrintout.h"
-#include "ui/EventLogTab.h"
-#include "ui/SiteConfigTab.h"
+#include "ui/eventlog/EventLogTab.h"
+#include "ui/site/SiteConfigTab.h"
 
 namespace kelvane::test {
 namespace {
@@ -20,10 +21,11 @@ using Lines = std::vector<std::string>;
 class DesktopEventLogTest : public DesktopLinkTest {
 protected:
     bool Connected() const {
-        auto* label = window->tabSiteCfg->findChild<QLabel*>(QStringLiteral("stxtConnectedStatus"));
+        auto* label = Child<SiteConfigTab>(*window, "tabSiteCfg")
+                          ->findChild<QLabel*>(QStringLiteral("stxtConnectedStatus"));
         return label && label->text() == "Connected";
     }
-    EventLogTab& Log() { return *window->tabViewLog; }
+    EventLogTab& Log() { return *Child<EventLogTab>(*window, "tabViewLog"); }
     bool LogHas(const std::string& text) {
         for (const std::string& line : Log().Lines())
             if (line.find(text) != std::string::npos) return true;
@@ -33,11 +35,11 @@ protected:
 
 TEST_F(DesktopEventLogTest, TheLogFillsOnlyWhileItsPageIsShown) {
     ASSERT_TRUE(RunUntil([&] { return Connected(); }, 10000));
-    window->ConfigPages->setCurrentIndex(kPageDevices);
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageDevices);
     RunFor(30000);
     EXPECT_TRUE(Log().Lines().empty());
 
-    window->ConfigPages->setCurrentIndex(kPageViewEventLog);
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageViewEventLog);
     EXPECT_TRUE(connection->PanelComms().IsASCIIOnly);
     RunFor(30000);
     const Lines events = Log().Lines();
@@ -50,7 +52,7 @@ TEST_F(DesktopEventLogTest, TheLogFillsOnlyWhileItsPageIsShown) {
     }
     EXPECT_TRUE(LogHas("CALL"));
 
-    window->ConfigPages->setCurrentIndex(kPageDevices);
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageDevices);
     EXPECT_FALSE(connection->PanelComms().IsASCIIOnly);
     RunFor(30000);
     EXPECT_EQ(Log().Lines(), events);
@@ -60,19 +62,19 @@ TEST_F(DesktopEventLogTest, TheLogFillsOnlyWhileItsPageIsShown) {
 }
 
 TEST_F(DesktopEventLogTest, APageOpenedBeforeTheLinkConnectedStillFills) {
-    window->ConfigPages->setCurrentIndex(kPageViewEventLog);
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageViewEventLog);
     RunFor(30000);
     EXPECT_GE(Log().Lines().size(), 3u);
     EXPECT_EQ(connection->PanelComms().LinkMode, 1);
     EXPECT_FALSE(connection->PanelComms().HandshakeFailed);
-    window->ConfigPages->setCurrentIndex(kPageSiteConfig);
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageSiteConfig);
     ASSERT_TRUE(RunUntil([&] { return Connected(); }, 10000));
 }
 
 TEST_F(DesktopEventLogTest, ThePrintoutArrivesWholeAndConvertsIntoTheSite) {
     const TData& controller = *connection->SimulatedControllerSite();
     RunFor(4000);
-    window->ConfigPages->setCurrentIndex(kPageViewEventLog);
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageViewEventLog);
     ASSERT_TRUE(Log().PrintoutAction->isEnabled());
     Log().PrintoutAction->trigger();
     ASSERT_TRUE(RunUntil([&] { return LogHas("END OF PRINTOUT"); }, 60000));
@@ -82,7 +84,7 @@ TEST_F(DesktopEventLogTest, ThePrintoutArrivesWholeAndConvertsIntoTheSite) {
               received.end());
 
     AnswerCustomNameDialog(true, true);
-    window->ConvertButton->click();
+    Child<QPushButton>(*window, "ConvertButton")->click();
     EXPECT_EQ(prompts.LastText(), "The data has been converted");
     EXPECT_TRUE(document.Modified());
     for (int n : {1, 2, 7, 9, 10, 36, 37}) {

@@ -12,20 +12,21 @@
 
 #include "DocumentFakes.h"
 #include "FileWindowFixture.h"
+#include "WindowControls.h"
 #include "core/MemorySettings.h"
 #include "core/Pages.h"
 #include "core/ScriptedPrompts.h"
 #include "core/SystemClock.h"
 #include "file/ConfigFile.h"
+#include "file/ConfigFileStore.h"
 #include "file/IniFile.h"
 #include "file/RecentFiles.h"
 #include "panel-sim/DemoSite.h"
-#include "ui/CommentsTab.h"
-#include "ui/ConfigFileStore.h"
-#include "ui/MainWindow.h"
-#include "ui/SiteConfigTab.h"
-#include "ui/StartupOptions.h"
-#include "ui/TfrmStatus.h"
+#include "ui/controller/TfrmStatus.h"
+#include "ui/site/CommentsTab.h"
+#include "ui/site/SiteConfigTab.h"
+#include "ui/window/MainWindow.h"
+#include "ui/window/StartupOptions.h"
 
 namespace kelvane::test {
 namespace {
@@ -36,7 +37,7 @@ class IntegrationKcfRoundTripTest : public FileWindowTest {
 protected:
     std::string Title() const { return window->windowTitle().toStdString(); }
     QLineEdit* SiteBox(const char* name) const {
-        return window->tabSiteCfg->findChild<QLineEdit*>(QString::fromLatin1(name));
+        return Child<SiteConfigTab>(*window, "tabSiteCfg")->findChild<QLineEdit*>(QString::fromLatin1(name));
     }
 
     // Every field the file keeps, as the writer would put it into a fresh file.
@@ -54,9 +55,9 @@ protected:
         client->selectAll();
         QTest::keyClicks(client, "St Anne's ");
         QTest::sendKeyEvent(QTest::Click, client, Qt::Key_Eacute, QString(QChar(0xe9)), Qt::NoModifier);
-        window->ConfigPages->setCurrentIndex(kPageComments);
-        window->tabComment->CommentsEdit->setPlainText(
-            QStringLiteral("Wing A checked\n\nCall points 2-9 \u00e9"));
+        Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageComments);
+        Child<CommentsTab>(*window, "tabComment")
+            ->CommentsEdit->setPlainText(QStringLiteral("Wing A checked\n\nCall points 2-9 \u00e9"));
     }
 };
 
@@ -81,7 +82,7 @@ TEST_F(IntegrationKcfRoundTripTest, OpeningASavedFileReproducesTheModelAndTheCom
     window->OpenDocument();
     EXPECT_EQ(Stored(data), saved);
     EXPECT_EQ(data.Comments, comments);
-    EXPECT_EQ(window->tabComment->CommentsEdit->toPlainText(),
+    EXPECT_EQ(Child<CommentsTab>(*window, "tabComment")->CommentsEdit->toPlainText(),
               QStringLiteral("Wing A checked\n\nCall points 2-9 \u00e9"));
     EXPECT_EQ(SiteBox("txtClientName")->text(), QStringLiteral("St Anne's \u00e9"));
     EXPECT_EQ(Title(), kTitlePrefixText + path);
@@ -97,7 +98,7 @@ TEST_F(IntegrationKcfRoundTripTest, ARejectedFileKeepsEverythingAsItWas) {
     const std::string path = PathOf("Rowan House.KCF");
     dialogs.QueueSave(path);
     window->SaveDocumentAs();
-    QTest::keyClicks(window->tabComment->CommentsEdit, "draft ");
+    QTest::keyClicks(Child<CommentsTab>(*window, "tabComment")->CommentsEdit, "draft ");
     const std::string model = Stored(data);
     const std::vector<std::string> comments = data.Comments;
     const std::string title = Title();
@@ -305,8 +306,8 @@ TEST_F(FileArgumentTest, AFileThatIsNotASiteIsRejectedWithOpensMessage) {
         EXPECT_TRUE(windowShowingAtMessage);
         EXPECT_EQ(window->windowTitle(), "Kelvane Prog Tools 2.3 - New file");
         EXPECT_TRUE(document.Path.empty());
-        EXPECT_FALSE(window->frmStatus->isVisible());
-        EXPECT_TRUE(window->ConfigPages->isVisible());
+        EXPECT_FALSE(Child<TfrmStatus>(*window, "frmStatus")->isVisible());
+        EXPECT_TRUE(Child<QTabWidget>(*window, "ConfigPages")->isVisible());
         EXPECT_TRUE(RecentFiles(settings).Paths().empty());
         window.reset();
     }
@@ -314,9 +315,9 @@ TEST_F(FileArgumentTest, AFileThatIsNotASiteIsRejectedWithOpensMessage) {
 
 TEST_F(IntegrationKcfRoundTripTest, EmptiedCommentsGiveAnEmptyCommentsFile) {
     EditASite();
-    window->tabComment->CommentsEdit->selectAll();
-    QTest::keyClick(window->tabComment->CommentsEdit, Qt::Key_Delete);
-    ASSERT_TRUE(window->tabComment->CommentsEdit->toPlainText().isEmpty());
+    Child<CommentsTab>(*window, "tabComment")->CommentsEdit->selectAll();
+    QTest::keyClick(Child<CommentsTab>(*window, "tabComment")->CommentsEdit, Qt::Key_Delete);
+    ASSERT_TRUE(Child<CommentsTab>(*window, "tabComment")->CommentsEdit->toPlainText().isEmpty());
     EXPECT_TRUE(document.Modified());
     const std::string path = PathOf("Rowan House.KCF");
     dialogs.QueueSave(path);
@@ -327,7 +328,7 @@ TEST_F(IntegrationKcfRoundTripTest, EmptiedCommentsGiveAnEmptyCommentsFile) {
 
     dialogs.QueueOpen(path);
     window->OpenDocument();
-    EXPECT_TRUE(window->tabComment->CommentsEdit->toPlainText().isEmpty());
+    EXPECT_TRUE(Child<CommentsTab>(*window, "tabComment")->CommentsEdit->toPlainText().isEmpty());
     EXPECT_TRUE(data.Comments.empty());
 }
 

@@ -4,11 +4,12 @@
 
 #include "DesktopLinkFixture.h"
 #include "EquationEditorFixture.h"
+#include "WindowControls.h"
 #include "core/Pages.h"
-#include "ui/ConfigFileStore.h"
-#include "ui/EquationBox.h"
-#include "ui/GroupConfigTab.h"
-#include "ui/ZoneConfigTab.h"
+#include "file/ConfigFileStore.h"
+#include "ui/routing/EquationBox.h"
+#include "ui/routing/GroupConfigTab.h"
+#include "ui/routing/ZoneConfigTab.h"
 
 namespace kelvane::test {
 namespace {
@@ -81,7 +82,7 @@ protected:
         ASSERT_TRUE(prompts.ShownMessages().empty()) << prompts.LastText();
     }
 
-    void Show(int page) { window->ConfigPages->setCurrentIndex(page); }
+    void Show(int page) { Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(page); }
 
     template <typename Editor>
     void Accept(Editor& editor) {
@@ -92,11 +93,11 @@ protected:
     RoutingTexts Texts() const {
         RoutingTexts texts;
         for (int z = 1; z <= kZoneCount; ++z) {
-            texts.zones.push_back(window->tabZoneCfg->AreaBox(z)->text() + "|" +
-                                  window->tabZoneCfg->DeviceBox(z)->text());
+            texts.zones.push_back(Child<ZoneConfigTab>(*window, "tabZoneCfg")->AreaBox(z)->text() + "|" +
+                                  Child<ZoneConfigTab>(*window, "tabZoneCfg")->DeviceBox(z)->text());
         }
         for (int g = 1; g <= kGroupCount; ++g) {
-            const GroupConfigTab& tab = *window->tabGroupConfig;
+            const GroupConfigTab& tab = *Child<GroupConfigTab>(*window, "tabGroupConfig");
             texts.groups.push_back(tab.PrimaryAreaBox(g)->text() + "|" + tab.NightAreaBox(g)->text() + "|" +
                                    tab.DivertBox(g)->text());
         }
@@ -111,12 +112,12 @@ protected:
 TEST_F(IntegrationRoutingRoundTripTest, EditedRoutingSurvivesTheFileAndTheController) {
     const TData& controller = *connection->SimulatedControllerSite();
     RunFor(6000);
-    Transfer(window->btnLoadAllFromPanel);
+    Transfer(Child<QToolButton>(*window, "btnLoadAllFromPanel"));
     ASSERT_TRUE(data.Supports64Zones());
 
     // Zone 3: areas D and B instead of C; two of its devices cleared, one added.
     Show(kPageZoneConfig);
-    ZoneConfigTab& zones = *window->tabZoneCfg;
+    ZoneConfigTab& zones = *Child<ZoneConfigTab>(*window, "tabZoneCfg");
     ASSERT_EQ(zones.AreaBox(3)->text(), "C  ");
     QTest::mouseClick(zones.AreaBox(3), Qt::LeftButton);
     TfrmAreaEquation& areas = *window->Editors().frmAreaEquation;
@@ -140,7 +141,7 @@ TEST_F(IntegrationRoutingRoundTripTest, EditedRoutingSurvivesTheFileAndTheContro
 
     // Group 2 diverts to 9 and 4 instead of 3; group 5 beeps at night for F.
     Show(kPageGroupConfig);
-    GroupConfigTab& groups = *window->tabGroupConfig;
+    GroupConfigTab& groups = *Child<GroupConfigTab>(*window, "tabGroupConfig");
     QTest::mouseClick(groups.DivertBox(2), Qt::LeftButton);
     TfrmGroupEquation& diverts = *window->Editors().frmGroupEquation;
     ASSERT_TRUE(diverts.isVisible());
@@ -171,9 +172,9 @@ TEST_F(IntegrationRoutingRoundTripTest, EditedRoutingSurvivesTheFileAndTheContro
     window->SaveDocumentAs();
     ASSERT_FALSE(document.Modified());
     Show(kPageZoneConfig);
-    Transfer(window->btnSavetoPanel);
+    Transfer(Child<QPushButton>(*window, "btnSavetoPanel"));
     Show(kPageGroupConfig);
-    Transfer(window->btnSavetoPanel);
+    Transfer(Child<QPushButton>(*window, "btnSavetoPanel"));
     ExpectSameRouting(RoutingOf(controller), routing, true);
 
     // A new site, then the routing back from the controller: unchanged.
@@ -182,9 +183,9 @@ TEST_F(IntegrationRoutingRoundTripTest, EditedRoutingSurvivesTheFileAndTheContro
     prompts.Clear();
     ASSERT_NE(Texts(), edited);
     Show(kPageZoneConfig);
-    Transfer(window->btnLoadFromPanel);
+    Transfer(Child<QPushButton>(*window, "btnLoadFromPanel"));
     Show(kPageGroupConfig);
-    Transfer(window->btnLoadFromPanel);
+    Transfer(Child<QPushButton>(*window, "btnLoadFromPanel"));
     Show(kPageZoneConfig);
     EXPECT_EQ(Texts(), edited);
     ExpectSameRouting(RoutingOf(data), routing, true);

@@ -4,7 +4,8 @@
 #include <functional>
 
 #include "MainWindowFixture.h"
-#include "ui/SiteConfigTab.h"
+#include "WindowControls.h"
+#include "ui/site/SiteConfigTab.h"
 
 namespace kelvane::test {
 namespace {
@@ -23,7 +24,8 @@ protected:
     }
 
     QLineEdit* Box(const char* name) {
-        auto* box = window->tabSiteCfg->findChild<QLineEdit*>(QString::fromLatin1(name));
+        auto* box =
+            Child<SiteConfigTab>(*window, "tabSiteCfg")->findChild<QLineEdit*>(QString::fromLatin1(name));
         if (box == nullptr) ADD_FAILURE() << "no box " << name;
         return box;
     }
@@ -52,7 +54,7 @@ TEST_F(IntegrationSiteConfigTest, SaveWithAThreeDigitUserCodeReportsItReturnsThe
     QLineEdit* userCode = LeaveThreeDigitUserCode();
     ASSERT_TRUE(SaveEnabled());
 
-    QTest::mouseClick(window->btnSave, Qt::LeftButton);
+    QTest::mouseClick(Child<QToolButton>(*window, "btnSave"), Qt::LeftButton);
     ExpectOneShortCodeError("Save button");
     EXPECT_EQ(QApplication::focusWidget(), userCode);
     EXPECT_FALSE(document.CodesValid);
@@ -62,7 +64,7 @@ TEST_F(IntegrationSiteConfigTest, SaveWithAThreeDigitUserCodeReportsItReturnsThe
     // Four digits again: the same click saves.
     QTest::keyClicks(userCode, "3");
     dialogs.QueueSave("/sites/A.KCF");
-    QTest::mouseClick(window->btnSave, Qt::LeftButton);
+    QTest::mouseClick(Child<QToolButton>(*window, "btnSave"), Qt::LeftButton);
     ASSERT_EQ(store.writes.size(), 1u);
     EXPECT_EQ(data.SiteConfig.AL2Code.size(), 4u);
 
@@ -70,7 +72,7 @@ TEST_F(IntegrationSiteConfigTest, SaveWithAThreeDigitUserCodeReportsItReturnsThe
     // from the menu item as well.
     prompts.Clear();
     LeaveThreeDigitUserCode();
-    window->Save1->trigger();
+    Child<QAction>(*window, "Save1")->trigger();
     ExpectOneShortCodeError("File > Save");
     EXPECT_EQ(QApplication::focusWidget(), userCode);
     EXPECT_EQ(store.writes.size(), 1u);
@@ -84,7 +86,8 @@ TEST_F(IntegrationSiteConfigTest, TheMenuOpensFromAThreeDigitUserCodeAndSaveInIt
     ASSERT_NE(file, nullptr) << "Alt+F opens the File menu";
     EXPECT_TRUE(prompts.ShownMessages().empty());
 
-    QTest::mouseClick(file, Qt::LeftButton, {}, file->actionGeometry(window->Save1).center());
+    QTest::mouseClick(file, Qt::LeftButton, {},
+                      file->actionGeometry(Child<QAction>(*window, "Save1")).center());
     ExpectOneShortCodeError("File > Save from the menu");
     EXPECT_EQ(QApplication::focusWidget(), userCode);
     EXPECT_EQ(dialogs.shown, 0);
@@ -100,18 +103,22 @@ TEST_F(IntegrationSiteConfigTest, TheMenuOpensFromAThreeDigitUserCodeAndSaveInIt
 
 TEST_F(IntegrationSiteConfigTest, SaveAsPrintAndTheFourControllerCommandsStopAtAThreeDigitUserCode) {
     std::vector<std::string> calls;
-    window->Hooks.LoadAllFromController = [&] { calls.push_back("load all"); };
-    window->Hooks.SaveAllToController = [&] { calls.push_back("save all"); };
-    window->Hooks.LoadPageFromController = [&](int) { calls.push_back("load page"); };
-    window->Hooks.SavePageToController = [&](int) { calls.push_back("save page"); };
-    window->Hooks.PrintOptions = [&] { calls.push_back("print"); };
+    QObject::connect(window.get(), &TfrmMain::loadAllFromControllerRequested,
+                     [&] { calls.push_back("load all"); });
+    QObject::connect(window.get(), &TfrmMain::saveAllToControllerRequested,
+                     [&] { calls.push_back("save all"); });
+    QObject::connect(window.get(), &TfrmMain::loadPageFromControllerRequested,
+                     [&](int) { calls.push_back("load page"); });
+    QObject::connect(window.get(), &TfrmMain::savePageToControllerRequested,
+                     [&](int) { calls.push_back("save page"); });
+    QObject::connect(window.get(), &TfrmMain::printOptionsRequested, [&] { calls.push_back("print"); });
     const std::pair<const char*, QAbstractButton*> commands[] = {
-        {"Save As", window->btnSaveAs},
-        {"Print", window->btnPrint},
-        {"Load all", window->btnLoadAllFromPanel},
-        {"Save all", window->btnSaveAllToPanel},
-        {"Load page", window->btnLoadFromPanel},
-        {"Save page", window->btnSavetoPanel},
+        {"Save As", Child<QToolButton>(*window, "btnSaveAs")},
+        {"Print", Child<QToolButton>(*window, "btnPrint")},
+        {"Load all", Child<QToolButton>(*window, "btnLoadAllFromPanel")},
+        {"Save all", Child<QToolButton>(*window, "btnSaveAllToPanel")},
+        {"Load page", Child<QPushButton>(*window, "btnLoadFromPanel")},
+        {"Save page", Child<QPushButton>(*window, "btnSavetoPanel")},
     };
 
     QLineEdit* userCode = LeaveThreeDigitUserCode();
@@ -122,7 +129,7 @@ TEST_F(IntegrationSiteConfigTest, SaveAsPrintAndTheFourControllerCommandsStopAtA
         EXPECT_EQ(QApplication::focusWidget(), userCode) << name;
     }
     prompts.Clear();
-    window->Print1->trigger();
+    Child<QAction>(*window, "Print1")->trigger();
     ExpectOneShortCodeError("File > Print");
     EXPECT_TRUE(calls.empty());
     EXPECT_EQ(dialogs.shown, 0);
@@ -156,20 +163,23 @@ TEST_F(IntegrationSiteConfigTest, ExitAnsweredYesWithAThreeDigitUserCodeKeepsThe
 
 TEST_F(IntegrationSiteConfigTest, AfterATabSwitchWithAShortCodeEveryCommandSaysWhyItStops) {
     std::vector<std::string> calls;
-    window->Hooks.LoadAllFromController = [&] { calls.push_back("load all"); };
-    window->Hooks.PrintOptions = [&] { calls.push_back("print"); };
+    QObject::connect(window.get(), &TfrmMain::loadAllFromControllerRequested,
+                     [&] { calls.push_back("load all"); });
+    QObject::connect(window.get(), &TfrmMain::printOptionsRequested, [&] { calls.push_back("print"); });
     QLineEdit* userCode = LeaveThreeDigitUserCode();
-    window->ConfigPages->setCurrentIndex(kPageZoneConfig);  // leaving the page reports once
+    Child<QTabWidget>(*window, "ConfigPages")
+        ->setCurrentIndex(kPageZoneConfig);  // leaving the page reports once
     ExpectOneShortCodeError("tab switch");
     ASSERT_FALSE(document.CodesValid);
     ASSERT_NE(QApplication::focusWidget(), userCode);
 
-    const std::pair<const char*, QAbstractButton*> commands[] = {{"Save", window->btnSave},
-                                                                 {"Save As", window->btnSaveAs},
-                                                                 {"Print", window->btnPrint},
-                                                                 {"Load all", window->btnLoadAllFromPanel}};
+    const std::pair<const char*, QAbstractButton*> commands[] = {
+        {"Save", Child<QToolButton>(*window, "btnSave")},
+        {"Save As", Child<QToolButton>(*window, "btnSaveAs")},
+        {"Print", Child<QToolButton>(*window, "btnPrint")},
+        {"Load all", Child<QToolButton>(*window, "btnLoadAllFromPanel")}};
     for (const auto& [name, button] : commands) {
-        window->ConfigPages->setCurrentIndex(kPageGroupConfig);
+        Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageGroupConfig);
         prompts.Clear();
         QTest::mouseClick(button, Qt::LeftButton);
         ExpectOneShortCodeError(name);
@@ -180,7 +190,7 @@ TEST_F(IntegrationSiteConfigTest, AfterATabSwitchWithAShortCodeEveryCommandSaysW
     EXPECT_EQ(dialogs.shown, 0);
     EXPECT_TRUE(store.writes.empty());
 
-    window->ConfigPages->setCurrentIndex(kPageComments);
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageComments);
     prompts.Clear();
     prompts.Queue(PromptAnswer::Yes);
     EXPECT_FALSE(window->close());
@@ -197,11 +207,11 @@ TEST_F(IntegrationSiteConfigTest, ACompleteUserCodeWithAnEmptyEngineerCodeFromAF
     QTest::keyClick(userCode, Qt::Key_End);
     QTest::keyClick(userCode, Qt::Key_Backspace);
     QTest::keyClicks(userCode, "1");
-    window->ConfigPages->setFocus(Qt::MouseFocusReason);
+    Child<QTabWidget>(*window, "ConfigPages")->setFocus(Qt::MouseFocusReason);
     ASSERT_TRUE(prompts.ShownMessages().empty());
     ASSERT_FALSE(document.CodesValid);
 
-    QTest::mouseClick(window->btnSave, Qt::LeftButton);
+    QTest::mouseClick(Child<QToolButton>(*window, "btnSave"), Qt::LeftButton);
     ExpectOneShortCodeError("Save");
     EXPECT_EQ(QApplication::focusWidget(), Box("txtLvl3"));
     EXPECT_EQ(dialogs.shown, 0);
@@ -209,8 +219,8 @@ TEST_F(IntegrationSiteConfigTest, ACompleteUserCodeWithAnEmptyEngineerCodeFromAF
 
 TEST_F(IntegrationSiteConfigTest, TheGatePassesWhenEveryCodeIsWholeAgain) {
     document.CodesValid = false;  // as a focus lost to another window can leave it
-    window->Hooks.PrintOptions = [&] { prompts.Information("print"); };
-    QTest::mouseClick(window->btnPrint, Qt::LeftButton);
+    QObject::connect(window.get(), &TfrmMain::printOptionsRequested, [&] { prompts.Information("print"); });
+    QTest::mouseClick(Child<QToolButton>(*window, "btnPrint"), Qt::LeftButton);
     ASSERT_EQ(prompts.ShownMessages().size(), 1u);
     EXPECT_EQ(prompts.LastText(), "print");
     EXPECT_TRUE(document.CodesValid);

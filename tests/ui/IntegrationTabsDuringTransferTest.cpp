@@ -8,9 +8,10 @@
 #include <algorithm>
 
 #include "DesktopLinkFixture.h"
+#include "WindowControls.h"
 #include "compare/ControllerVerify.h"
 #include "core/Pages.h"
-#include "ui/LinkTraceDock.h"
+#include "ui/controller/LinkTraceDock.h"
 
 namespace kelvane::test {
 namespace {
@@ -26,11 +27,12 @@ protected:
         while (window->Status().Visible() && next < 2000) {
             RunFor(400);
             const int page = kEveryPage[next++ % kEveryPage.size()];
-            window->ConfigPages->setCurrentIndex(page);
+            Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(page);
             if (page == kPageViewEventLog && window->Status().Visible()) {
                 EXPECT_NE(window->ActivePage(), kPageViewEventLog);
-                EXPECT_FALSE(window->ConfigPages->isTabEnabled(kPageViewEventLog));
-                EXPECT_EQ(window->lblStatusMessage->text().toStdString(), kEventLogWaitsText);
+                EXPECT_FALSE(Child<QTabWidget>(*window, "ConfigPages")->isTabEnabled(kPageViewEventLog));
+                EXPECT_EQ(Child<QLabel>(*window, "lblStatusMessage")->text().toStdString(),
+                          kEventLogWaitsText);
             }
         }
         QCoreApplication::processEvents();
@@ -42,19 +44,19 @@ protected:
 TEST_F(TabsDuringTransfer, AWholeLoadAndSaveGoOnUndisturbedWhateverTabIsChosen) {
     const TData& controller = *connection->SimulatedControllerSite();
     RunFor(6000);
-    window->btnLoadAllFromPanel->click();
+    Child<QToolButton>(*window, "btnLoadAllFromPanel")->click();
     RunChoosingPages();
     EXPECT_TRUE(prompts.ShownMessages().empty()) << prompts.LastText();
     for (int n = 1; n < kLoopDeviceCount; ++n) ASSERT_EQ(data.Loop.Device(n).Suffix, controller.Loop.Device(n).Suffix) << n;
     for (int z = 1; z <= kZoneCount; ++z) ASSERT_EQ(data.ZoneList.Zones[z].AreaEquation, controller.ZoneList.Zones[z].AreaEquation) << z;
     EXPECT_EQ(data.CustomNames.Item(44).Name, controller.CustomNames.Item(44).Name);
-    EXPECT_TRUE(window->ConfigPages->isTabEnabled(kPageViewEventLog));
-    window->ConfigPages->setCurrentIndex(kPageViewEventLog);
+    EXPECT_TRUE(Child<QTabWidget>(*window, "ConfigPages")->isTabEnabled(kPageViewEventLog));
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageViewEventLog);
     EXPECT_EQ(window->ActivePage(), kPageViewEventLog);
 
-    window->ConfigPages->setCurrentIndex(kPageDeviceSummary);
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageDeviceSummary);
     data.Loop.Device(77).Suffix = "77B";
-    window->btnSaveAllToPanel->click();
+    Child<QToolButton>(*window, "btnSaveAllToPanel")->click();
     RunChoosingPages();
     ASSERT_EQ(prompts.ShownMessages().size(), 1u) << prompts.LastText();
     EXPECT_EQ(prompts.LastText(), ControllerVerify::kHoldsSavedText);
@@ -67,10 +69,10 @@ TEST_F(TabsDuringTransfer, TheDeviceSummaryButtonLoadsTheZonesWhicheverPageIsSho
     TData& controller = *connection->SimulatedControllerSite();
     controller.ZoneList.Zones[5].AreaEquation[1] = 3;
     RunFor(6000);
-    window->ConfigPages->setCurrentIndex(kPageDeviceSummary);
-    window->btnLoadFromPanel->click();
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageDeviceSummary);
+    Child<QPushButton>(*window, "btnLoadFromPanel")->click();
     RunFor(1000);
-    window->ConfigPages->setCurrentIndex(kPageDevices);
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageDevices);
     ASSERT_TRUE(RunUntil([&] { return !window->Status().Visible(); }));
     EXPECT_EQ(data.ZoneList.Zones[5].AreaEquation[1], 3);
 }
@@ -88,7 +90,7 @@ TEST_F(DesktopLinkTest, TheBuiltInSimulatedControllerIsNamedAndNoPortIsPretended
     ASSERT_NE(opened, entries.end());
     EXPECT_EQ(opened->Detail, "the built-in simulated controller");
 
-    window->SelectSerialPort1->trigger();
+    Child<QAction>(*window, "SelectSerialPort1")->trigger();
     ASSERT_EQ(prompts.ShownMessages().size(), 1u);
     EXPECT_EQ(prompts.ShownMessages()[0].kind, PromptKind::Information);
     EXPECT_NE(prompts.LastText().find("no serial port is used"), std::string::npos) << prompts.LastText();

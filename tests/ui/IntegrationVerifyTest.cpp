@@ -9,14 +9,15 @@
 #include <fstream>
 
 #include "DesktopLinkFixture.h"
+#include "WindowControls.h"
 #include "compare/ControllerVerify.h"
 #include "model/DeviceCatalogue.h"
 #include "panel-sim/StoreFaults.h"
-#include "ui/ControllerVerifyCommands.h"
-#include "ui/DifferenceTableModel.h"
-#include "ui/TfrmDifferences.h"
-#include "ui/TfrmStatus.h"
-#include "ui/QtUserSettings.h"
+#include "ui/controller/ControllerVerifyCommands.h"
+#include "ui/controller/DifferenceTableModel.h"
+#include "ui/controller/TfrmDifferences.h"
+#include "ui/controller/TfrmStatus.h"
+#include "ui/platform/QtUserSettings.h"
 
 namespace kelvane::test {
 namespace {
@@ -44,35 +45,42 @@ protected:
         return ended;
     }
     const TData& Controller() { return *connection->SimulatedControllerSite(); }
-    TfrmDifferences& Differences() { return *window->frmDifferences; }
+    TfrmDifferences& Differences() { return *Child<TfrmDifferences>(*window, "frmDifferences"); }
 };
 
 TEST_F(DesktopVerifyTest, SavingReadsBackAsASecondPhaseAndSaysTheControllerHoldsIt) {
-    EXPECT_TRUE(window->VerifyAfterSaving1->isChecked());
+    EXPECT_TRUE(Child<QAction>(*window, "VerifyAfterSaving1")->isChecked());
     data.Loop.Device(90).DeviceType = dtCallpoint;
     data.Loop.Device(90).Enabled = 1;
-    window->btnSaveAllToPanel->click();
-    EXPECT_EQ(window->frmStatus->lblPhase->text().toStdString(), ControllerVerify::kSavePhase);
+    Child<QToolButton>(*window, "btnSaveAllToPanel")->click();
+    EXPECT_EQ(Child<TfrmStatus>(*window, "frmStatus")->lblPhase->text().toStdString(),
+              ControllerVerify::kSavePhase);
     ASSERT_TRUE(RunUntil([&] { return window->Status().Phase() == ControllerVerify::kVerifyPhase; }));
-    EXPECT_TRUE(window->frmStatus->isVisible());
-    EXPECT_TRUE(window->frmStatus->lblPhase->isVisible());
-    EXPECT_TRUE(window->frmStatus->StatusList->isVisible());  // the load check list
+    EXPECT_TRUE(Child<TfrmStatus>(*window, "frmStatus")->isVisible());
+    EXPECT_TRUE(Child<TfrmStatus>(*window, "frmStatus")->lblPhase->isVisible());
+    EXPECT_TRUE(Child<TfrmStatus>(*window, "frmStatus")->StatusList->isVisible());  // the load check list
     ASSERT_TRUE(RunCommand());
 
     ASSERT_EQ(prompts.ShownMessages().size(), 1u) << prompts.LastText();
     EXPECT_EQ(prompts.LastText(), ControllerVerify::kHoldsSavedText);
     EXPECT_EQ(prompts.ShownMessages().back().kind, PromptKind::Information);
-    EXPECT_FALSE(window->frmStatus->isVisible());
+    EXPECT_FALSE(Child<TfrmStatus>(*window, "frmStatus")->isVisible());
     EXPECT_EQ(Heard('I'), 256);  // the whole read-back
     EXPECT_EQ(Controller().Loop.Device(90).DeviceType, dtCallpoint);
     EXPECT_FALSE(Differences().isVisible());
 }
 
 TEST_F(DesktopVerifyTest, TheCommandsStayHeldBackFromTheSaveThroughTheReadBack) {
-    const std::vector<QAction*> actions{window->New1, window->Open1, window->SaveAs1, window->Print1,
-                                        window->CompareWithController1, window->CompareWithFile1};
-    const std::vector<QWidget*> buttons{window->btnNew, window->btnOpen, window->btnSaveAllToPanel,
-                                        window->btnLoadAllFromPanel, window->btnCompareWithPanel};
+    const std::vector<QAction*> actions{Child<QAction>(*window, "New1"),
+                                        Child<QAction>(*window, "Open1"),
+                                        Child<QAction>(*window, "SaveAs1"),
+                                        Child<QAction>(*window, "Print1"),
+                                        Child<QAction>(*window, "CompareWithController1"),
+                                        Child<QAction>(*window, "CompareWithFile1")};
+    const std::vector<QWidget*> buttons{
+        Child<QToolButton>(*window, "btnNew"), Child<QToolButton>(*window, "btnOpen"),
+        Child<QToolButton>(*window, "btnSaveAllToPanel"), Child<QToolButton>(*window, "btnLoadAllFromPanel"),
+        Child<QToolButton>(*window, "btnCompareWithPanel")};
     const auto anyEnabled = [&] {
         for (QAction* action : actions)
             if (action->isEnabled()) return true;
@@ -81,7 +89,7 @@ TEST_F(DesktopVerifyTest, TheCommandsStayHeldBackFromTheSaveThroughTheReadBack) 
         return false;
     };
     bool enabledBetweenPhases = false;
-    window->btnSaveAllToPanel->click();
+    Child<QToolButton>(*window, "btnSaveAllToPanel")->click();
     EXPECT_FALSE(anyEnabled());
     ASSERT_TRUE(RunUntil([&] {
         if (window->Status().Phase() == ControllerVerify::kSavePhase) enabledBetweenPhases |= anyEnabled();
@@ -95,9 +103,9 @@ TEST_F(DesktopVerifyTest, TheCommandsStayHeldBackFromTheSaveThroughTheReadBack) 
 }
 
 TEST_F(DesktopVerifyTest, WithoutTheOptionTheSaveIsNotReadBackAndTheChoiceIsKept) {
-    window->VerifyAfterSaving1->trigger();
+    Child<QAction>(*window, "VerifyAfterSaving1")->trigger();
     EXPECT_EQ(QtUserSettings().Flag(ControllerVerifyCommands::kVerifyAfterSavingKey), false);
-    window->btnSaveAllToPanel->click();
+    Child<QToolButton>(*window, "btnSaveAllToPanel")->click();
     ASSERT_TRUE(RunUntil([&] { return !window->Status().Visible(); }));
     QCoreApplication::processEvents();
     EXPECT_EQ(Heard('J'), 255);
@@ -105,12 +113,12 @@ TEST_F(DesktopVerifyTest, WithoutTheOptionTheSaveIsNotReadBackAndTheChoiceIsKept
     EXPECT_TRUE(prompts.ShownMessages().empty()) << prompts.LastText();
 
     Restart(0.0);
-    EXPECT_FALSE(window->VerifyAfterSaving1->isChecked());
+    EXPECT_FALSE(Child<QAction>(*window, "VerifyAfterSaving1")->isChecked());
 }
 
 TEST_F(DesktopVerifyTest, AControllerThatStoresRecordsWronglyIsCaughtAndSavingAgainPutsItRight) {
     Restart(0.04);
-    window->btnSaveAllToPanel->click();
+    Child<QToolButton>(*window, "btnSaveAllToPanel")->click();
     ASSERT_TRUE(RunCommand());
     EXPECT_TRUE(prompts.ShownMessages().empty()) << prompts.LastText();
     ASSERT_TRUE(Differences().isVisible());
@@ -146,7 +154,7 @@ TEST_F(DesktopVerifyTest, AControllerThatStoresRecordsWronglyIsCaughtAndSavingAg
 
 TEST_F(DesktopVerifyTest, CompareWithControllerListsTheDifferencesAndTouchesNothing) {
     const int heardSaves = Heard('J');
-    window->btnCompareWithPanel->click();
+    Child<QToolButton>(*window, "btnCompareWithPanel")->click();
     EXPECT_EQ(window->Status().Phase(), ControllerVerify::kComparePhase);
     ASSERT_TRUE(RunCommand());
     EXPECT_EQ(Heard('J'), heardSaves);

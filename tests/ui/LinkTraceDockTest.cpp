@@ -11,7 +11,7 @@
 #include "core/ManualClock.h"
 #include "core/ScriptedPrompts.h"
 #include "file/FileBytes.h"
-#include "ui/LinkTraceDock.h"
+#include "ui/controller/LinkTraceDock.h"
 
 namespace kelvane::test {
 namespace {

@@ -12,19 +12,19 @@
 #include <functional>
 #include <memory>
 
-#include "FittedDevice.h"
 #include "DeviceSummaryFixture.h"
+#include "FittedDevice.h"
 #include "core/ScriptedPrompts.h"
 #include "file/Document.h"
 #include "model/Data.h"
 #include "model/DeviceCatalogue.h"
-#include "ui/DeviceImages.h"
-#include "ui/DeviceTypeToolBar.h"
-#include "ui/LoopDrawGrid.h"
-#include "ui/LoopInfoBar.h"
-#include "ui/TDeviceConfig.h"
-#include "ui/TNamesForm.h"
-#include "ui/TfrmLoop.h"
+#include "ui/devices/DeviceImages.h"
+#include "ui/devices/DeviceTypeToolBar.h"
+#include "ui/devices/LoopDrawGrid.h"
+#include "ui/devices/LoopInfoBar.h"
+#include "ui/devices/TDeviceConfig.h"
+#include "ui/devices/TfrmLoop.h"
+#include "ui/placenames/TNamesForm.h"
 
 namespace kelvane::test {
 

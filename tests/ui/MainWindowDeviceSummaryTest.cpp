@@ -3,28 +3,30 @@
 #include <QListWidget>
 
 #include "MainWindowFixture.h"
+#include "WindowControls.h"
 #include "model/DeviceCatalogue.h"
 #include "model/DeviceSummaryRow.h"
-#include "ui/DeviceSummaryGrid.h"
-#include "ui/DeviceSummaryTab.h"
-#include "ui/DeviceTableModel.h"
-#include "ui/HelpWindow.h"
-#include "ui/TNamesForm.h"
+#include "ui/HelpContexts.h"
+#include "ui/devices/DeviceSummaryGrid.h"
+#include "ui/devices/DeviceSummaryTab.h"
+#include "ui/devices/DeviceTableModel.h"
+#include "ui/placenames/TNamesForm.h"
+#include "ui/window/HelpWindow.h"
 
 namespace kelvane::test {
 namespace {
 
 TEST_F(MainWindowTest, ShowingTheDeviceSummaryReadsTheLoopAndDisarmsChanges) {
     Show();
-    DeviceSummaryTab* page = window->tabLoopSummary;
-    window->ConfigPages->setCurrentIndex(kPageDeviceSummary);
+    DeviceSummaryTab* page = Child<DeviceSummaryTab>(*window, "tabLoopSummary");
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageDeviceSummary);
     page->chkEnableZoneChanges->setChecked(true);
     page->sgrdLoop->PlaceCursor(40, dcSuffix);
 
-    window->ConfigPages->setCurrentIndex(kPageComments);
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageComments);
     data.Loop.Device(41).DeviceType = dtDoorbell;
     data.SiteConfig.MainVersion = "07B00";
-    window->ConfigPages->setCurrentIndex(kPageDeviceSummary);
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageDeviceSummary);
     EXPECT_FALSE(page->chkEnableZoneChanges->isChecked());
     EXPECT_EQ(page->sgrdLoop->Row(), 0);
     EXPECT_EQ(page->sgrdLoop->Column(), 0);
@@ -37,12 +39,14 @@ TEST_F(MainWindowTest, ShowingTheDeviceSummaryReadsTheLoopAndDisarmsChanges) {
 
 TEST_F(MainWindowTest, ANewDocumentEmptiesTheTable) {
     Show();
-    window->ConfigPages->setCurrentIndex(kPageDeviceSummary);
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageDeviceSummary);
     data.Loop.Device(9).DeviceType = dtCallpoint;
-    window->tabLoopSummary->RefreshDeviceTable();
+    Child<DeviceSummaryTab>(*window, "tabLoopSummary")->RefreshDeviceTable();
     prompts.Queue(PromptAnswer::Yes);
     window->NewDocument();
-    EXPECT_EQ(window->tabLoopSummary->Table().index(8, dcDeviceType).data().toString(), "Not fitted");
+    EXPECT_EQ(
+        Child<DeviceSummaryTab>(*window, "tabLoopSummary")->Table().index(8, dcDeviceType).data().toString(),
+        "Not fitted");
 }
 
 TEST_F(MainWindowTest, ThePickersHelpRequestOpensItsContext) {
@@ -50,9 +54,9 @@ TEST_F(MainWindowTest, ThePickersHelpRequestOpensItsContext) {
     // window answers it. (The offscreen platform keeps the main window
     // active, so a key would go to its own F1.)
     Show();
-    emit window->NamesForm->helpRequested(kNamesFormHelpContext);
-    EXPECT_EQ(window->Help->CurrentContext(), 12);
-    window->Help->close();
+    emit Child<TNamesForm>(*window, "NamesForm")->helpRequested(kHelpPlaceNamesList);
+    EXPECT_EQ(window->HelpViewer().CurrentContext(), 12);
+    window->HelpViewer().close();
 }
 
 }  // namespace

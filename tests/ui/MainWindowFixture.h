@@ -9,12 +9,13 @@
 #include <memory>
 #include <utility>
 
+#include "WindowControls.h"
 #include "WindowTestParts.h"
 #include "core/MemorySettings.h"
 #include "core/Pages.h"
 #include "core/SystemClock.h"
-#include "ui/CommentsTab.h"
-#include "ui/MainWindow.h"
+#include "ui/site/CommentsTab.h"
+#include "ui/window/MainWindow.h"
 
 namespace kelvane::test {
 
@@ -42,12 +43,15 @@ protected:
     }
 
     void TypeComment(const QString& text) {
-        window->ConfigPages->setCurrentIndex(kPageComments);
-        QTest::keyClicks(window->tabComment->CommentsEdit, text);
+        Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageComments);
+        QTest::keyClicks(Child<CommentsTab>(*window, "tabComment")->CommentsEdit, text);
     }
 
     std::string Title() const { return window->windowTitle().toStdString(); }
-    bool SaveEnabled() const { return window->btnSave->isEnabled() && window->Save1->isEnabled(); }
+    bool SaveEnabled() const {
+        return Child<QToolButton>(*window, "btnSave")->isEnabled() &&
+               Child<QAction>(*window, "Save1")->isEnabled();
+    }
 
     MemorySettings settings;
     SystemClock clock;

@@ -1,13 +1,14 @@
+#include <QFrame>
 #include <QListWidget>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QFrame>
 #include <QTextBrowser>
 
 #include "MainWindowFixture.h"
-#include "ui/HelpWindow.h"
-#include "ui/PlaceNamesTab.h"
+#include "WindowControls.h"
 #include "comms/qt/PortSettings.h"
+#include "ui/placenames/PlaceNamesTab.h"
+#include "ui/window/HelpWindow.h"
 
 namespace kelvane::test {
 namespace {
@@ -35,22 +36,23 @@ const PageExpectation kPages[] = {
 
 TEST_F(MainWindowTest, PagesInOrderWithNetworkAndSetConfigHidden) {
     Show();
-    ASSERT_EQ(window->ConfigPages->count(), 10);
+    ASSERT_EQ(Child<QTabWidget>(*window, "ConfigPages")->count(), 10);
     for (const PageExpectation& expected : kPages) {
-        EXPECT_EQ(window->ConfigPages->tabText(expected.page), expected.caption);
-        EXPECT_TRUE(window->ConfigPages->isTabVisible(expected.page)) << expected.caption;
+        EXPECT_EQ(Child<QTabWidget>(*window, "ConfigPages")->tabText(expected.page), expected.caption);
+        EXPECT_TRUE(Child<QTabWidget>(*window, "ConfigPages")->isTabVisible(expected.page))
+            << expected.caption;
     }
-    EXPECT_EQ(window->ConfigPages->tabText(kPageNetworkConfig), "Network Config");
-    EXPECT_FALSE(window->ConfigPages->isTabVisible(kPageNetworkConfig));
-    EXPECT_FALSE(window->ConfigPages->isTabEnabled(kPageNetworkConfig));
-    EXPECT_EQ(window->ConfigPages->tabText(kPageSetConfig), "Set Config");
-    EXPECT_FALSE(window->ConfigPages->isTabVisible(kPageSetConfig));
-    EXPECT_TRUE(window->ConfigPages->tabBar()->usesScrollButtons());
+    EXPECT_EQ(Child<QTabWidget>(*window, "ConfigPages")->tabText(kPageNetworkConfig), "Network Config");
+    EXPECT_FALSE(Child<QTabWidget>(*window, "ConfigPages")->isTabVisible(kPageNetworkConfig));
+    EXPECT_FALSE(Child<QTabWidget>(*window, "ConfigPages")->isTabEnabled(kPageNetworkConfig));
+    EXPECT_EQ(Child<QTabWidget>(*window, "ConfigPages")->tabText(kPageSetConfig), "Set Config");
+    EXPECT_FALSE(Child<QTabWidget>(*window, "ConfigPages")->isTabVisible(kPageSetConfig));
+    EXPECT_TRUE(Child<QTabWidget>(*window, "ConfigPages")->tabBar()->usesScrollButtons());
 }
 
 TEST_F(MainWindowTest, EveryShownTabFitsInOneRowAtTheStandardWidth) {
     Show();
-    const QTabBar* bar = window->ConfigPages->tabBar();
+    const QTabBar* bar = Child<QTabWidget>(*window, "ConfigPages")->tabBar();
     for (const PageExpectation& expected : kPages) {
         const QRect tab = bar->tabRect(expected.page);
         EXPECT_GE(tab.left(), 0) << expected.caption;
@@ -62,26 +64,27 @@ TEST_F(MainWindowTest, ANarrowWindowStillShowsWholeCaptionsAndEveryTab) {
     Show();
     window->resize(400, 563);
     QCoreApplication::sendPostedEvents();
-    const QTabBar* bar = window->ConfigPages->tabBar();
+    const QTabBar* bar = Child<QTabWidget>(*window, "ConfigPages")->tabBar();
     for (const PageExpectation& expected : kPages) {
         EXPECT_GE(bar->tabRect(expected.page).left(), 0) << expected.caption;
         EXPECT_LT(bar->tabRect(expected.page).right(), bar->width()) << expected.caption;
     }
     const int width = window->width();
-    window->ConfigPages->setCurrentIndex(kPageZoneConfig);
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageZoneConfig);
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(window->width(), width);  // the longest captions had room already
-    for (QPushButton* button : {window->btnLoadFromPanel, window->btnSavetoPanel})
+    for (QPushButton* button :
+         {Child<QPushButton>(*window, "btnLoadFromPanel"), Child<QPushButton>(*window, "btnSavetoPanel")})
         EXPECT_GE(button->width(), button->sizeHint().width()) << button->text().toStdString();
 }
 
 TEST_F(MainWindowTest, StartsWithSiteCaptionsAndHelpContext60) {
     Show();
-    EXPECT_EQ(window->btnLoadFromPanel->text(), "Load Site Config From Controller");
-    EXPECT_EQ(window->btnSavetoPanel->text(), "Save Site Config To Controller");
+    EXPECT_EQ(Child<QPushButton>(*window, "btnLoadFromPanel")->text(), "Load Site Config From Controller");
+    EXPECT_EQ(Child<QPushButton>(*window, "btnSavetoPanel")->text(), "Save Site Config To Controller");
     EXPECT_EQ(window->HelpContext(), 60);
-    EXPECT_TRUE(window->btnLoadFromPanel->isVisible());
-    EXPECT_FALSE(window->ClearLogButton->isVisible());
+    EXPECT_TRUE(Child<QPushButton>(*window, "btnLoadFromPanel")->isVisible());
+    EXPECT_FALSE(Child<QPushButton>(*window, "ClearLogButton")->isVisible());
 }
 
 TEST_F(MainWindowTest, EachPageShowsItsButtonsCaptionsAndHelpContext) {
@@ -91,59 +94,64 @@ TEST_F(MainWindowTest, EachPageShowsItsButtonsCaptionsAndHelpContext) {
     std::vector<PageExpectation> reversed(order.rbegin(), order.rend());
     for (const auto& sequence : {order, reversed}) {
         for (const PageExpectation& expected : sequence) {
-            window->ConfigPages->setCurrentIndex(expected.page);
+            Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(expected.page);
             SCOPED_TRACE(expected.caption);
-            EXPECT_EQ(window->btnLoadFromPanel->isVisible(), expected.load != nullptr);
-            EXPECT_EQ(window->btnSavetoPanel->isVisible(), expected.load != nullptr);
+            EXPECT_EQ(Child<QPushButton>(*window, "btnLoadFromPanel")->isVisible(), expected.load != nullptr);
+            EXPECT_EQ(Child<QPushButton>(*window, "btnSavetoPanel")->isVisible(), expected.load != nullptr);
             if (expected.load) {
-                EXPECT_EQ(window->btnLoadFromPanel->text(), expected.load);
-                EXPECT_EQ(window->btnSavetoPanel->text(), expected.save);
-                EXPECT_TRUE(window->btnLoadFromPanel->isEnabled());
+                EXPECT_EQ(Child<QPushButton>(*window, "btnLoadFromPanel")->text(), expected.load);
+                EXPECT_EQ(Child<QPushButton>(*window, "btnSavetoPanel")->text(), expected.save);
+                EXPECT_TRUE(Child<QPushButton>(*window, "btnLoadFromPanel")->isEnabled());
             }
-            for (QPushButton* log : window->LogButtons())
-                EXPECT_EQ(log->isVisible(), expected.logButtons);
+            for (const char* log : {"ClearLogButton", "LoadLogButton", "SaveLogButton", "ConvertButton"})
+                EXPECT_EQ(Child<QPushButton>(*window, log)->isVisible(), expected.logButtons);
             EXPECT_EQ(window->HelpContext(), expected.helpContext);
         }
     }
-    EXPECT_EQ(window->ClearLogButton->text(), "Clear Display");
-    EXPECT_EQ(window->LoadLogButton->text(), "Load Log from Disk");
-    EXPECT_EQ(window->SaveLogButton->text(), "Save Log to Disk");
-    EXPECT_EQ(window->ConvertButton->text(), "Convert");
+    EXPECT_EQ(Child<QPushButton>(*window, "ClearLogButton")->text(), "Clear Display");
+    EXPECT_EQ(Child<QPushButton>(*window, "LoadLogButton")->text(), "Load Log from Disk");
+    EXPECT_EQ(Child<QPushButton>(*window, "SaveLogButton")->text(), "Save Log to Disk");
+    EXPECT_EQ(Child<QPushButton>(*window, "ConvertButton")->text(), "Convert");
 }
 
 TEST_F(MainWindowTest, SwitchingTabsMarksNothingButTypingCommentsDoes) {
     Show();
-    for (const PageExpectation& expected : kPages) window->ConfigPages->setCurrentIndex(expected.page);
+    for (const PageExpectation& expected : kPages)
+        Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(expected.page);
     EXPECT_FALSE(document.Modified());
-    QTest::keyClick(window->tabComment->CommentsEdit, Qt::Key_Right);
+    QTest::keyClick(Child<CommentsTab>(*window, "tabComment")->CommentsEdit, Qt::Key_Right);
     EXPECT_FALSE(document.Modified());
-    QTest::keyClick(window->tabComment->CommentsEdit, Qt::Key_A);
+    QTest::keyClick(Child<CommentsTab>(*window, "tabComment")->CommentsEdit, Qt::Key_A);
     EXPECT_TRUE(document.Modified());
     EXPECT_EQ(data.Comments.front().substr(0, 1), "C");
 }
 
 TEST_F(MainWindowTest, CommentLinesFollowTheEditor) {
     Show();
-    window->ConfigPages->setCurrentIndex(kPageComments);
-    window->tabComment->CommentsEdit->selectAll();
-    QTest::keyClicks(window->tabComment->CommentsEdit, "Ward 7");
-    QTest::keyClick(window->tabComment->CommentsEdit, Qt::Key_Return);
-    window->tabComment->CommentsEdit->insertPlainText(QString::fromLatin1("Bay \xe9"));
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageComments);
+    Child<CommentsTab>(*window, "tabComment")->CommentsEdit->selectAll();
+    QTest::keyClicks(Child<CommentsTab>(*window, "tabComment")->CommentsEdit, "Ward 7");
+    QTest::keyClick(Child<CommentsTab>(*window, "tabComment")->CommentsEdit, Qt::Key_Return);
+    Child<CommentsTab>(*window, "tabComment")->CommentsEdit->insertPlainText(QString::fromLatin1("Bay \xe9"));
     EXPECT_EQ(data.Comments, (std::vector<std::string>{"Ward 7", "Bay \xe9"}));
 }
 
-TEST_F(MainWindowTest, ControllerHooksRunOnlyPastTheCodeGate) {
+TEST_F(MainWindowTest, ControllerSignalsComeOnlyPastTheCodeGate) {
     Show();
     std::vector<std::string> calls;
-    window->Hooks.LoadAllFromController = [&] { calls.push_back("load all"); };
-    window->Hooks.SaveAllToController = [&] { calls.push_back("save all"); };
-    window->Hooks.LoadPageFromController = [&](int page) { calls.push_back("load " + std::to_string(page)); };
-    window->Hooks.SavePageToController = [&](int page) { calls.push_back("save " + std::to_string(page)); };
+    QObject::connect(window.get(), &TfrmMain::loadAllFromControllerRequested,
+                     [&] { calls.push_back("load all"); });
+    QObject::connect(window.get(), &TfrmMain::saveAllToControllerRequested,
+                     [&] { calls.push_back("save all"); });
+    QObject::connect(window.get(), &TfrmMain::loadPageFromControllerRequested,
+                     [&](int page) { calls.push_back("load " + std::to_string(page)); });
+    QObject::connect(window.get(), &TfrmMain::savePageToControllerRequested,
+                     [&](int page) { calls.push_back("save " + std::to_string(page)); });
     auto clickAll = [&] {
-        QTest::mouseClick(window->btnLoadAllFromPanel, Qt::LeftButton);
-        QTest::mouseClick(window->btnSaveAllToPanel, Qt::LeftButton);
-        QTest::mouseClick(window->btnLoadFromPanel, Qt::LeftButton);
-        QTest::mouseClick(window->btnSavetoPanel, Qt::LeftButton);
+        QTest::mouseClick(Child<QToolButton>(*window, "btnLoadAllFromPanel"), Qt::LeftButton);
+        QTest::mouseClick(Child<QToolButton>(*window, "btnSaveAllToPanel"), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(*window, "btnLoadFromPanel"), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(*window, "btnSavetoPanel"), Qt::LeftButton);
     };
     data.SiteConfig.AL2Code = "12";  // a short code left behind the gate
     window->FillAllTabs();
@@ -154,21 +162,21 @@ TEST_F(MainWindowTest, ControllerHooksRunOnlyPastTheCodeGate) {
     data.SiteConfig.AL2Code = "1212";
     window->FillAllTabs();
     document.CodesValid = true;
-    window->ConfigPages->setCurrentIndex(kPageGroupConfig);
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageGroupConfig);
     clickAll();
     EXPECT_EQ(calls, (std::vector<std::string>{"load all", "save all", "load 3", "save 3"}));
 }
 
 TEST_F(MainWindowTest, PageChangesTellTheControllerLink) {
     std::vector<std::string> calls;
-    window->Hooks.LeavingEventLog = [&] { calls.push_back("leave log"); };
-    window->Hooks.EnteringEventLog = [&] { calls.push_back("enter log"); };
-    window->Hooks.EndTextOnlyReception = [&] { calls.push_back("text off"); };
+    QObject::connect(window.get(), &TfrmMain::leavingEventLog, [&] { calls.push_back("leave log"); });
+    QObject::connect(window.get(), &TfrmMain::enteringEventLog, [&] { calls.push_back("enter log"); });
+    QObject::connect(window.get(), &TfrmMain::textOnlyReceptionEnded, [&] { calls.push_back("text off"); });
     Show();
     calls.clear();
-    window->ConfigPages->setCurrentIndex(kPageViewEventLog);
-    window->ConfigPages->setCurrentIndex(kPageComments);
-    window->ConfigPages->setCurrentIndex(kPageZoneConfig);
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageViewEventLog);
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageComments);
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageZoneConfig);
     EXPECT_EQ(calls, (std::vector<std::string>{"text off", "enter log", "leave log", "text off", "text off"}));
 }
 
@@ -176,61 +184,63 @@ TEST_F(MainWindowTest, F1OpensHelpAtTheActiveTabsContext) {
     Show();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    window->ConfigPages->setCurrentIndex(kPageGroupConfig);
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageGroupConfig);
     QTest::keyClick(window.get(), Qt::Key_F1);
-    EXPECT_TRUE(window->Help->isVisible());
-    EXPECT_EQ(window->Help->CurrentContext(), 40);
-    EXPECT_EQ(window->Help->Browser->source(), HelpWindow::PageFor(40));
+    EXPECT_TRUE(window->HelpViewer().isVisible());
+    EXPECT_EQ(window->HelpViewer().CurrentContext(), 40);
+    EXPECT_EQ(window->HelpViewer().Browser->source(), HelpWindow::PageFor(40));
 
-    window->ConfigPages->setCurrentIndex(kPageComments);
-    window->Contents1->trigger();
-    EXPECT_EQ(window->Help->CurrentContext(), 90);
-    window->Help->close();
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageComments);
+    Child<QAction>(*window, "Contents1")->trigger();
+    EXPECT_EQ(window->HelpViewer().CurrentContext(), 90);
+    window->HelpViewer().close();
 }
 
 TEST_F(MainWindowTest, PlaceNameListsFollowTheWindowHeight) {
     Show();
     window->resize(792, 510);
     const int frame = window->frameGeometry().height() - window->geometry().height();
-    EXPECT_EQ(window->tabPlaceNames->ListBox1->height(), 300 + frame);
-    EXPECT_EQ(window->tabPlaceNames->ListBox2->height(), 300 + frame);
+    EXPECT_EQ(Child<PlaceNamesTab>(*window, "tabPlaceNames")->ListBox1->height(), 300 + frame);
+    EXPECT_EQ(Child<PlaceNamesTab>(*window, "tabPlaceNames")->ListBox2->height(), 300 + frame);
     window->resize(792, 100);
-    EXPECT_GE(window->tabPlaceNames->ListBox1->height(), 0);
+    EXPECT_GE(Child<PlaceNamesTab>(*window, "tabPlaceNames")->ListBox1->height(), 0);
 }
 
 TEST_F(MainWindowTest, ClientAreaIs792By563) {
     Show();
     EXPECT_EQ(window->centralWidget()->width(), 792);
     EXPECT_EQ(window->centralWidget()->height(), 563);
-    EXPECT_EQ(window->ToolBar1->height(), 33);
-    EXPECT_EQ(window->ToolBar1->width(), 792);
+    EXPECT_EQ(Child<QFrame>(*window, "ToolBar1")->height(), 33);
+    EXPECT_EQ(Child<QFrame>(*window, "ToolBar1")->width(), 792);
 }
 
 TEST_F(MainWindowTest, MenusCarryTheirShortcutsAndHints) {
-    EXPECT_EQ(window->New1->text(), "&New");
-    EXPECT_EQ(window->New1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
-    EXPECT_EQ(window->New1->statusTip(), "Create a new file");
-    EXPECT_EQ(window->Open1->text(), "&Open...");
-    EXPECT_EQ(window->Open1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
-    EXPECT_EQ(window->Save1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
-    EXPECT_EQ(window->SaveAs1->text(), "Save &As...");
-    EXPECT_EQ(window->SaveAs1->statusTip(), "Save current file under a new name");
-    EXPECT_EQ(window->Print1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
-    EXPECT_EQ(window->PrinterProperties1->text(), "Printer P&roperties");
-    EXPECT_EQ(window->Exit1->text(), "E&xit");
-    EXPECT_EQ(window->SelectSerialPort1->text(), "Select Serial &Port");
-    EXPECT_EQ(window->Contents1->shortcut(), QKeySequence(Qt::Key_F1));
-    EXPECT_EQ(window->About1->statusTip(), "Show program information");
-    EXPECT_EQ(window->btnSaveAs->toolTip(), "Save as");
-    EXPECT_EQ(window->btnPrint->statusTip(), "Print Setup");
-    EXPECT_EQ(window->btnLoadAllFromPanel->toolTip(), "Load data from the Network Controller");
-    EXPECT_EQ(window->btnSaveAllToPanel->toolTip(), "Save data to the Network Controller");
+    EXPECT_EQ(Child<QAction>(*window, "New1")->text(), "&New");
+    EXPECT_EQ(Child<QAction>(*window, "New1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+    EXPECT_EQ(Child<QAction>(*window, "New1")->statusTip(), "Create a new file");
+    EXPECT_EQ(Child<QAction>(*window, "Open1")->text(), "&Open...");
+    EXPECT_EQ(Child<QAction>(*window, "Open1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    EXPECT_EQ(Child<QAction>(*window, "Save1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_EQ(Child<QAction>(*window, "SaveAs1")->text(), "Save &As...");
+    EXPECT_EQ(Child<QAction>(*window, "SaveAs1")->statusTip(), "Save current file under a new name");
+    EXPECT_EQ(Child<QAction>(*window, "Print1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    EXPECT_EQ(Child<QAction>(*window, "PrinterProperties1")->text(), "Printer P&roperties");
+    EXPECT_EQ(Child<QAction>(*window, "Exit1")->text(), "E&xit");
+    EXPECT_EQ(Child<QAction>(*window, "SelectSerialPort1")->text(), "Select Serial &Port");
+    EXPECT_EQ(Child<QAction>(*window, "Contents1")->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_EQ(Child<QAction>(*window, "About1")->statusTip(), "Show program information");
+    EXPECT_EQ(Child<QToolButton>(*window, "btnSaveAs")->toolTip(), "Save as");
+    EXPECT_EQ(Child<QToolButton>(*window, "btnPrint")->statusTip(), "Print Setup");
+    EXPECT_EQ(Child<QToolButton>(*window, "btnLoadAllFromPanel")->toolTip(),
+              "Load data from the Network Controller");
+    EXPECT_EQ(Child<QToolButton>(*window, "btnSaveAllToPanel")->toolTip(),
+              "Save data to the Network Controller");
 }
 
 TEST_F(MainWindowTest, StoredPortIsOfferedAtFirstShowOnly) {
     PortSettings().SetPort(3);
     std::vector<int> ports;
-    window->Hooks.SelectStoredPort = [&](int port) { ports.push_back(port); };
+    QObject::connect(window.get(), &TfrmMain::storedPortSelected, [&](int port) { ports.push_back(port); });
     Show();
     window->hide();
     window->show();
@@ -240,7 +250,7 @@ TEST_F(MainWindowTest, StoredPortIsOfferedAtFirstShowOnly) {
 TEST_F(MainWindowTest, OutOfRangeStoredPortIsIgnored) {
     QSettings(QStringLiteral("Nisk"), QStringLiteral("Kelvane Tools")).setValue(QStringLiteral("Port"), 7);
     bool called = false;
-    window->Hooks.SelectStoredPort = [&](int) { called = true; };
+    QObject::connect(window.get(), &TfrmMain::storedPortSelected, [&](int) { called = true; });
     Show();
     EXPECT_FALSE(called);
 }

@@ -16,17 +16,17 @@
 #include <QTimer>
 #include <functional>
 
-#include "core/MemorySettings.h"
 #include "TypeText.h"
+#include "core/MemorySettings.h"
 #include "core/ScriptedPrompts.h"
-#include "ui/CaptionBar.h"
-#include "ui/CommentsTab.h"
-#include "ui/QtFileDialogs.h"
-#include "ui/QtLogFileDialogs.h"
-#include "ui/QtPrompts.h"
-#include "ui/StartupOptions.h"
-#include "ui/TAboutBox.h"
-#include "ui/TransferCommandLock.h"
+#include "ui/platform/QtFileDialogs.h"
+#include "ui/platform/QtLogFileDialogs.h"
+#include "ui/platform/QtPrompts.h"
+#include "ui/site/CommentsTab.h"
+#include "ui/widgets/CaptionBar.h"
+#include "ui/window/StartupOptions.h"
+#include "ui/window/TAboutBox.h"
+#include "ui/window/TransferCommandLock.h"
 
 namespace kelvane::test {
 namespace {

@@ -6,8 +6,9 @@
 #include <QUrl>
 
 #include "MainWindowFixture.h"
-#include "ui/RecentFilesMenu.h"
-#include "ui/TfrmStatus.h"
+#include "WindowControls.h"
+#include "ui/controller/TfrmStatus.h"
+#include "ui/window/RecentFilesMenu.h"
 
 namespace kelvane::test {
 namespace {
@@ -54,8 +55,8 @@ TEST_F(OpenOverModifiedWorkTest, CancelOpensNothing) {
     ExpectOnlyTheExitQuestion();
     EXPECT_TRUE(StillDraft());
     EXPECT_EQ(Title(), "Kelvane Prog Tools 2.3 - New file - Modified");
-    EXPECT_TRUE(window->ConfigPages->isVisible());
-    EXPECT_FALSE(window->frmStatus->isVisible());
+    EXPECT_TRUE(Child<QTabWidget>(*window, "ConfigPages")->isVisible());
+    EXPECT_FALSE(Child<TfrmStatus>(*window, "frmStatus")->isVisible());
 }
 
 TEST_F(OpenOverModifiedWorkTest, YesSavesTheWorkThenOpens) {
@@ -113,7 +114,7 @@ TEST_F(OpenOverModifiedWorkTest, AFileThatWouldBeRejectedAsksNothingFirst) {
 }
 
 TEST_F(OpenOverModifiedWorkTest, ARecentFileAsksTheSameQuestion) {
-    window->RecentFiles1->Remember(kWard);
+    Child<RecentFilesMenu>(*window, "RecentFiles1")->Remember(kWard);
     prompts.Queue(PromptAnswer::Cancel);
     window->OpenDocumentFile(kWard);
     ExpectOnlyTheExitQuestion();
@@ -123,7 +124,7 @@ TEST_F(OpenOverModifiedWorkTest, ARecentFileAsksTheSameQuestion) {
 TEST_F(OpenOverModifiedWorkTest, ADroppedFileAsksTheSameQuestion) {
     QMimeData dragged;
     dragged.setUrls({QUrl::fromLocalFile(kWard)});
-    QWidget* target = window->tabComment->CommentsEdit->viewport();
+    QWidget* target = Child<CommentsTab>(*window, "tabComment")->CommentsEdit->viewport();
     QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &enter);
     QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);

@@ -6,8 +6,9 @@
 
 #include "DeviceSummaryFixture.h"
 #include "MainWindowFixture.h"
-#include "ui/PlaceNamesTab.h"
-#include "ui/TfrmEditBox.h"
+#include "WindowControls.h"
+#include "ui/placenames/PlaceNamesTab.h"
+#include "ui/placenames/TfrmEditBox.h"
 
 namespace kelvane::test {
 namespace {
@@ -129,8 +130,8 @@ protected:
     void SetUp() override {
         MainWindowTest::SetUp();
         Show();
-        window->ConfigPages->setCurrentIndex(kPagePlaceNames);
-        page = window->tabPlaceNames;
+        Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPagePlaceNames);
+        page = Child<PlaceNamesTab>(*window, "tabPlaceNames");
     }
 
     // Renames custom name `row` through the entry box, as the user does.
@@ -188,8 +189,8 @@ TEST_F(PlaceNamesTabTest, RenamingTheThirdCustomNameShowsInEveryDeviceUsingIt) {
     EXPECT_LE((shownAt - window->frameGeometry().center()).manhattanLength(),
               2);  // centred on the main window
 
-    window->ConfigPages->setCurrentIndex(kPageDeviceSummary);
-    const QAbstractItemModel& table = window->tabLoopSummary->Table();
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageDeviceSummary);
+    const QAbstractItemModel& table = Child<DeviceSummaryTab>(*window, "tabLoopSummary")->Table();
     EXPECT_EQ(table.index(9, dcPlaceName).data().toString(), "Sun Lounge");
     EXPECT_EQ(table.index(10, dcPlaceName).data().toString(), "Sun Lounge");
 }

@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <vector>
 
-#include "ui/QtPrompts.h"
+#include "ui/platform/QtPrompts.h"
 
 namespace kelvane::test {
 namespace {

@@ -4,7 +4,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "ui/QtUserSettings.h"
+#include "ui/platform/QtUserSettings.h"
 
 namespace kelvane::test {
 namespace {

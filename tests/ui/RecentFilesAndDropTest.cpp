@@ -9,11 +9,12 @@
 #include <QUrl>
 
 #include "MainWindowFixture.h"
+#include "WindowControls.h"
 #include "file/RecentFiles.h"
-#include "ui/ConfigFileDrop.h"
-#include "ui/RecentFilesMenu.h"
-#include "ui/SiteConfigTab.h"
-#include "ui/TfrmStatus.h"
+#include "ui/controller/TfrmStatus.h"
+#include "ui/site/SiteConfigTab.h"
+#include "ui/window/ConfigFileDrop.h"
+#include "ui/window/RecentFilesMenu.h"
 
 namespace kelvane::test {
 namespace {
@@ -38,8 +39,8 @@ protected:
     }
 
     QList<QAction*> Entries() const {
-        window->RecentFiles1->Rebuild();
-        return window->RecentFiles1->actions();
+        Child<RecentFilesMenu>(*window, "RecentFiles1")->Rebuild();
+        return Child<RecentFilesMenu>(*window, "RecentFiles1")->actions();
     }
     static QString Hint(const std::string& path) {
         return QFile::decodeName(QByteArray::fromStdString(path));
@@ -69,12 +70,12 @@ protected:
 TEST_F(RecentFilesAndDropTest, TheSubmenuSitsAboveExitAndStartsUnavailable) {
     Show();
     const QList<QAction*> file = window->menuBar()->actions().first()->menu()->actions();
-    const auto exit = file.indexOf(window->Exit1);
+    const auto exit = file.indexOf(Child<QAction>(*window, "Exit1"));
     ASSERT_GE(exit, 2);
     EXPECT_TRUE(file[exit - 1]->isSeparator());
-    EXPECT_EQ(file[exit - 2], window->RecentFiles1->menuAction());
-    EXPECT_EQ(window->RecentFiles1->title(), "Recent Files");
-    EXPECT_FALSE(window->RecentFiles1->menuAction()->isEnabled());
+    EXPECT_EQ(file[exit - 2], Child<RecentFilesMenu>(*window, "RecentFiles1")->menuAction());
+    EXPECT_EQ(Child<RecentFilesMenu>(*window, "RecentFiles1")->title(), "Recent Files");
+    EXPECT_FALSE(Child<RecentFilesMenu>(*window, "RecentFiles1")->menuAction()->isEnabled());
 }
 
 TEST_F(RecentFilesAndDropTest, OpenedAndSavedFilesAreListedMostRecentFirst) {
@@ -91,7 +92,7 @@ TEST_F(RecentFilesAndDropTest, OpenedAndSavedFilesAreListedMostRecentFirst) {
     window->SaveDocumentAs();
     QFile(Hint(copy)).open(QIODevice::WriteOnly);  // the fake store writes in memory only
 
-    EXPECT_TRUE(window->RecentFiles1->menuAction()->isEnabled());
+    EXPECT_TRUE(Child<RecentFilesMenu>(*window, "RecentFiles1")->menuAction()->isEnabled());
     const QList<QAction*> entries = Entries();
     ASSERT_EQ(entries.size(), 3);
     EXPECT_EQ(entries[0]->text(), "&1 Copy && Paste.KCF");
@@ -119,30 +120,30 @@ TEST_F(RecentFilesAndDropTest, AFileThatIsGoneIsShownDisabledWithItsPath) {
     Show();
     const std::string ward = SiteFile("Ward.KCF", "Ward 7");
     const std::string gone = SiteFile("Gone.KCF", "Gone");
-    window->RecentFiles1->Remember(ward);
-    window->RecentFiles1->Remember(gone);
+    Child<RecentFilesMenu>(*window, "RecentFiles1")->Remember(ward);
+    Child<RecentFilesMenu>(*window, "RecentFiles1")->Remember(gone);
     ASSERT_TRUE(QFile::remove(Hint(gone)));
     const QList<QAction*> entries = Entries();
     ASSERT_EQ(entries.size(), 2);
     EXPECT_FALSE(entries[0]->isEnabled());
     EXPECT_EQ(entries[0]->toolTip(), Hint(gone));
     EXPECT_TRUE(entries[1]->isEnabled());
-    EXPECT_TRUE(window->RecentFiles1->toolTipsVisible());
+    EXPECT_TRUE(Child<RecentFilesMenu>(*window, "RecentFiles1")->toolTipsVisible());
 }
 
 TEST_F(RecentFilesAndDropTest, ChoosingAnEntryOpensItAsOpenWould) {
     Show();
     const std::string ward = SiteFile("Ward.KCF", "Ward 7");
     const std::string annex = SiteFile("Annex.KCF", "Annex");
-    window->RecentFiles1->Remember(ward);
-    window->RecentFiles1->Remember(annex);
-    window->ConfigPages->setCurrentIndex(kPageGroupConfig);
+    Child<RecentFilesMenu>(*window, "RecentFiles1")->Remember(ward);
+    Child<RecentFilesMenu>(*window, "RecentFiles1")->Remember(annex);
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageGroupConfig);
     Entries()[1]->trigger();
     ASSERT_TRUE(QTest::qWaitFor([&] { return document.Path == ward; }, 2000));
     EXPECT_EQ(data.Comments, std::vector<std::string>{"Ward 7"});
     EXPECT_EQ(Title(), "Kelvane Prog Tools 2.3 - " + ward);
     EXPECT_EQ(window->ActivePage(), kPageGroupConfig);
-    EXPECT_FALSE(window->frmStatus->isVisible());
+    EXPECT_FALSE(Child<TfrmStatus>(*window, "frmStatus")->isVisible());
     // It heads the list now.
     EXPECT_EQ(Entries()[0]->toolTip(), Hint(ward));
     EXPECT_EQ(dialogs.shown, 0);
@@ -152,8 +153,8 @@ TEST_F(RecentFilesAndDropTest, EntriesWithTheSameNameShowTheirPaths) {
     Show();
     const std::string first = SiteFile("Site.KCF", "a", "north");
     const std::string second = SiteFile("Site.KCF", "b", "south");
-    window->RecentFiles1->Remember(first);
-    window->RecentFiles1->Remember(second);
+    Child<RecentFilesMenu>(*window, "RecentFiles1")->Remember(first);
+    Child<RecentFilesMenu>(*window, "RecentFiles1")->Remember(second);
     EXPECT_EQ(Entries()[0]->text(), "&1 " + Hint(second));
     EXPECT_EQ(Entries()[1]->text(), "&2 " + Hint(first));
 }
@@ -163,37 +164,37 @@ TEST_F(RecentFilesAndDropTest, ASiteFileDroppedAnywhereOnTheWindowOpens) {
     const std::string ward = SiteFile("Ward.KCF", "Ward 7");
     const std::string annex = SiteFile("annex.kcf", "Annex");
     std::unique_ptr<QMimeData> wardDrag(Files({Hint(ward)}));
-    ASSERT_TRUE(DragAndDrop(window->ConfigPages, *wardDrag));
+    ASSERT_TRUE(DragAndDrop(Child<QTabWidget>(*window, "ConfigPages"), *wardDrag));
     // Opened once the drop has finished.
     EXPECT_TRUE(document.Path.empty());
     ASSERT_TRUE(QTest::qWaitFor([&] { return document.Path == ward; }, 2000));
-    EXPECT_EQ(window->tabComment->CommentsEdit->toPlainText(), "Ward 7");
+    EXPECT_EQ(Child<CommentsTab>(*window, "tabComment")->CommentsEdit->toPlainText(), "Ward 7");
 
     // Onto a box that takes dropped text itself, among other files.
-    window->ConfigPages->setCurrentIndex(kPageSiteConfig);
-    auto* client = window->tabSiteCfg->findChild<QLineEdit*>("txtClientName");
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageSiteConfig);
+    auto* client = Child<SiteConfigTab>(*window, "tabSiteCfg")->findChild<QLineEdit*>("txtClientName");
     std::unique_ptr<QMimeData> mixed(Files({folder.filePath("readme.txt"), Hint(annex), Hint(ward)}));
     ASSERT_TRUE(DragAndDrop(client, *mixed));
     ASSERT_TRUE(QTest::qWaitFor([&] { return document.Path == annex; }, 2000));
     EXPECT_TRUE(client->text().isEmpty());
-    EXPECT_EQ(window->RecentFiles1->actions().size(), 2);
+    EXPECT_EQ(Child<RecentFilesMenu>(*window, "RecentFiles1")->actions().size(), 2);
 }
 
 TEST_F(RecentFilesAndDropTest, OtherDropsAreLeftAlone) {
     Show();
     const std::string ward = SiteFile("Ward.KCF", "Ward 7");
     std::unique_ptr<QMimeData> text(Files({folder.filePath("readme.txt")}));
-    EXPECT_FALSE(DragAndDrop(window->ConfigPages, *text));
+    EXPECT_FALSE(DragAndDrop(Child<QTabWidget>(*window, "ConfigPages"), *text));
     QMimeData remote;
     remote.setUrls({QUrl(QStringLiteral("https://example.com/Ward.KCF"))});
-    EXPECT_FALSE(DragAndDrop(window->ConfigPages, remote));
+    EXPECT_FALSE(DragAndDrop(Child<QTabWidget>(*window, "ConfigPages"), remote));
     // A drag that may only move the file is not taken: the source would delete it.
     std::unique_ptr<QMimeData> moved(Files({Hint(ward)}));
-    EXPECT_FALSE(DragAndDrop(window->ConfigPages, *moved, Qt::MoveAction));
+    EXPECT_FALSE(DragAndDrop(Child<QTabWidget>(*window, "ConfigPages"), *moved, Qt::MoveAction));
     // Nor while Open is not available.
-    window->Open1->setEnabled(false);
-    EXPECT_FALSE(DragAndDrop(window->ConfigPages, *moved));
-    EXPECT_FALSE(window->RecentFiles1->menuAction()->isEnabled());
+    Child<QAction>(*window, "Open1")->setEnabled(false);
+    EXPECT_FALSE(DragAndDrop(Child<QTabWidget>(*window, "ConfigPages"), *moved));
+    EXPECT_FALSE(Child<RecentFilesMenu>(*window, "RecentFiles1")->menuAction()->isEnabled());
     QCoreApplication::processEvents();
     EXPECT_TRUE(document.Path.empty());
     EXPECT_EQ(ConfigFileDrop::DroppedConfigFile(nullptr), std::nullopt);

@@ -6,10 +6,11 @@
 #include "EquationEditorFixture.h"
 #include "MainWindowFixture.h"
 #include "TypeText.h"
-#include "ui/EquationBox.h"
-#include "ui/GroupConfigTab.h"
-#include "ui/TfrmEditBox.h"
-#include "ui/ZoneConfigTab.h"
+#include "WindowControls.h"
+#include "ui/placenames/TfrmEditBox.h"
+#include "ui/routing/EquationBox.h"
+#include "ui/routing/GroupConfigTab.h"
+#include "ui/routing/ZoneConfigTab.h"
 
 namespace kelvane::test {
 namespace {
@@ -35,8 +36,8 @@ protected:
     }
 
     EquationEditors& Editors() { return window->Editors(); }
-    ZoneConfigTab& Zones() { return *window->tabZoneCfg; }
-    GroupConfigTab& Groups() { return *window->tabGroupConfig; }
+    ZoneConfigTab& Zones() { return *Child<ZoneConfigTab>(*window, "tabZoneCfg"); }
+    GroupConfigTab& Groups() { return *Child<GroupConfigTab>(*window, "tabGroupConfig"); }
 
     static QColor Background(const QLineEdit* box) {
         return box->palette().color(box->isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Base);
@@ -91,7 +92,7 @@ TEST_F(RoutingTabsTest, ZoneRowsAreBuiltOnceWithTheirNamesTagsAndPlaces) {
 TEST_F(RoutingTabsTest, EachZoneShowsItsNameBesideItsNumberAndIsRenamedByADoubleClick) {
     data.ZoneList.Zones[3].Name = "Rowan Wing";
     window->FillAllTabs();
-    window->ConfigPages->setCurrentIndex(kPageZoneConfig);
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageZoneConfig);
     QLabel* name = Zones().NameLabel(3);
     EXPECT_EQ(name->text(), "Rowan Wing");
     EXPECT_EQ(Zones().NameLabel(64)->text(), "Zone 64");
@@ -148,7 +149,7 @@ TEST_F(RoutingTabsTest, GroupRowsShowANewSitesGroupsOnAreasAToH) {
 
 TEST_F(RoutingTabsTest, ZonesAbove32AreGreyAndShutOnA32ZoneSite) {
     data.SiteConfig.MainVersion = "07B12";
-    window->ConfigPages->setCurrentIndex(kPageZoneConfig);
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageZoneConfig);
     for (int n : {1, 32}) {
         EXPECT_TRUE(Zones().AreaBox(n)->isEnabled());
         EXPECT_EQ(Background(Zones().AreaBox(n)), kWhite);
@@ -183,7 +184,7 @@ TEST_F(RoutingTabsTest, ZonesAbove32AreGreyAndShutOnA32ZoneSite) {
 }
 
 TEST_F(RoutingTabsTest, AnAcceptedZoneEditShowsOnTheTabAndMarksTheDocument) {
-    window->ConfigPages->setCurrentIndex(kPageZoneConfig);
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageZoneConfig);
     ASSERT_FALSE(document.Modified());
     QTest::mouseClick(Zones().AreaBox(3), Qt::LeftButton);
     TfrmAreaEquation& areas = *Editors().frmAreaEquation;
@@ -208,7 +209,7 @@ TEST_F(RoutingTabsTest, AnAcceptedZoneEditShowsOnTheTabAndMarksTheDocument) {
 }
 
 TEST_F(RoutingTabsTest, GroupEditsRefreshTheGroupRows) {
-    window->ConfigPages->setCurrentIndex(kPageGroupConfig);
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageGroupConfig);
     QTest::mouseClick(Groups().DivertBox(2), Qt::LeftButton);
     TfrmGroupEquation& diverts = *Editors().frmGroupEquation;
     ASSERT_TRUE(diverts.isVisible());
@@ -241,18 +242,18 @@ TEST_F(RoutingTabsTest, TheRowsFollowNewAndTheTabsBeingShown) {
     data.ZoneList.Zones[2].AreaEquation[1] = 3;
     data.GroupList.Groups[4].DivertEquation[1] = 0;
     // The Zone Config tab refreshes both tabs whenever it is shown.
-    window->ConfigPages->setCurrentIndex(kPageZoneConfig);
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageZoneConfig);
     EXPECT_EQ(Zones().AreaBox(2)->text(), "D  ");
     EXPECT_EQ(Groups().DivertBox(4)->text(), " 1 ");
     EXPECT_FALSE(document.Modified());
 
     // The Group Config tab refreshes when shown on a modified document only.
     data.GroupList.Groups[4].DivertEquation[2] = 1;
-    window->ConfigPages->setCurrentIndex(kPageGroupConfig);
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageGroupConfig);
     EXPECT_EQ(Groups().DivertBox(4)->text(), " 1 ");
-    window->ConfigPages->setCurrentIndex(kPageSiteConfig);
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageSiteConfig);
     document.SetModified(true);
-    window->ConfigPages->setCurrentIndex(kPageGroupConfig);
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageGroupConfig);
     EXPECT_EQ(Groups().DivertBox(4)->text(), " 1  2 ");
 
     prompts.Queue(PromptAnswer::No);  // the unsaved work is not kept

@@ -10,7 +10,7 @@
 #include "core/ScriptedPrompts.h"
 #include "file/Document.h"
 #include "model/Data.h"
-#include "ui/SiteConfigTab.h"
+#include "ui/site/SiteConfigTab.h"
 
 namespace kelvane {
 

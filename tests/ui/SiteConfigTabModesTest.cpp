@@ -5,7 +5,7 @@
 #include <QToolButton>
 
 #include "SiteConfigTabFixture.h"
-#include "ui/SiteConfigUpDown.h"
+#include "ui/site/SiteConfigUpDown.h"
 
 namespace kelvane {
 namespace {

@@ -10,8 +10,8 @@
 #include <QTest>
 
 #include "transfer/TransferStatus.h"
-#include "ui/CaptionBar.h"
-#include "ui/TfrmStatus.h"
+#include "ui/controller/TfrmStatus.h"
+#include "ui/widgets/CaptionBar.h"
 
 namespace kelvane::test {
 namespace {

@@ -9,8 +9,8 @@
 #include "comms/PanelComms.h"
 #include "comms/SimulatedLine.h"
 #include "core/ManualClock.h"
-#include "ui/CaptionBar.h"
-#include "ui/TCommSelectForm.h"
+#include "ui/controller/TCommSelectForm.h"
+#include "ui/widgets/CaptionBar.h"
 
 namespace kelvane {
 namespace {

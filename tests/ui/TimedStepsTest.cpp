@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "ui/TimedSteps.h"
+#include "ui/routing/TimedSteps.h"
 
 namespace kelvane {
 namespace {

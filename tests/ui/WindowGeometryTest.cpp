@@ -4,7 +4,7 @@
 #include <QScreen>
 
 #include "MainWindowFixture.h"
-#include "ui/WindowGeometry.h"
+#include "ui/window/WindowGeometry.h"
 
 namespace kelvane::test {
 namespace {

@@ -1,8 +1,0 @@
-#include "ui/NetworkConfigTab.h"
-
-namespace kelvane {
-
-NetworkConfigTab::NetworkConfigTab(TData& data, Document& document, Prompts& prompts, QWidget* parent)
-    : QWidget(parent), data_(data), document_(document), prompts_(prompts) {}
-
-}  // namespace kelvane

@@ -1,0 +1,89 @@
+#include "ui/window/HelpWindow.h"
+
+#include <QScreen>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "ui/HelpContexts.h"
+
+namespace {
+constexpr QSize kPreferredSize(640, 560);
+
+// The window manager's frame around a window that is showing.
+QMargins FrameOf(const QWidget& window) {
+    const QRect outer = window.frameGeometry();
+    const QRect inner = window.geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+}  // namespace
+
+// Resources of a static library must be registered by hand.
+static void InitHelpResources() { Q_INIT_RESOURCE(help); }
+
+namespace kelvane {
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    InitHelpResources();
+    setObjectName(QStringLiteral("HelpWindow"));
+    setWindowTitle(QStringLiteral("Kelvane Tools Help"));
+    Browser = new QTextBrowser(this);
+    Browser->setObjectName(QStringLiteral("Browser"));
+    Browser->setOpenLinks(true);
+    Browser->setOpenExternalLinks(false);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(Browser);
+    resize(kPreferredSize);
+    connect(Browser, &QTextBrowser::sourceChanged, this, [this](const QUrl& url) {
+        context_ = 0;
+        for (int context : Contexts())
+            if (url == PageFor(context)) context_ = context;
+    });
+}
+
+const QList<int>& HelpWindow::Contexts() {
+    static const QList<int> contexts(kHelpContexts.begin(), kHelpContexts.end());
+    return contexts;
+}
+
+QUrl HelpWindow::PageFor(int context) {
+    if (!Contexts().contains(context)) return ContentsPage();
+    return QUrl(QStringLiteral("qrc:/help/context-%1.html").arg(context));
+}
+
+QUrl HelpWindow::ContentsPage() { return QUrl(QStringLiteral("qrc:/help/index.html")); }
+
+QRect HelpWindow::Placement(QSize preferred, QMargins frame, QRect owner, QRect area) {
+    const QSize frameSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+    QRect outer(QPoint(), (preferred + frameSize).boundedTo(area.size()));
+    outer.moveCenter(owner.center());
+    outer.moveLeft(std::clamp(outer.left(), area.left(), area.right() + 1 - outer.width()));
+    outer.moveTop(std::clamp(outer.top(), area.top(), area.bottom() + 1 - outer.height()));
+    return outer;
+}
+
+void HelpWindow::PlaceOverOwner() {
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    const QScreen* display = owner ? owner->screen() : screen();
+    if (!display) return;
+    const QRect area = display->availableGeometry();
+    // Before its first show the window's own frame is not known: it gets
+    // the same window manager's frame as its owner.
+    const bool ownerShown = owner && owner->isVisible();
+    const QMargins frame = ownerShown ? FrameOf(*owner) : QMargins();
+    const QRect outer = Placement(kPreferredSize, frame, ownerShown ? owner->frameGeometry() : area, area);
+    resize(outer.size().shrunkBy(frame));
+    move(outer.topLeft());
+}
+
+void HelpWindow::ShowContext(int context) {
+    Browser->setSource(PageFor(context));
+    if (!isVisible()) PlaceOverOwner();
+    show();
+    raise();
+    activateWindow();
+}
+
+}  // namespace kelvane
