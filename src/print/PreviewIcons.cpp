@@ -4,7 +4,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 
-#include "ui/PaintedIconEngine.h"
+#include "ui/widgets/PaintedIconEngine.h"
 
 namespace kelvane {
 namespace {

@@ -5,7 +5,7 @@
 #include <QSvgRenderer>
 #include <memory>
 
-#include "ui/PaintedIconEngine.h"
+#include "ui/widgets/PaintedIconEngine.h"
 
 namespace kelvane {
 

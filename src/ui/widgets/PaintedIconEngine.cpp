@@ -1,4 +1,4 @@
-#include "ui/PaintedIconEngine.h"
+#include "ui/widgets/PaintedIconEngine.h"
 
 #include <QApplication>
 #include <QPainter>
