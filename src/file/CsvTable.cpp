@@ -29,6 +29,7 @@ public:
 private:
     CsvRecord Record(std::vector<CsvSyntaxError>& errors) {
         CsvRecord record;
+        const std::size_t errorsBefore = errors.size();
         for (;;) {
             CsvField field{"", line_, static_cast<int>(record.Fields.size()) + 1};
             if (Peek() == '"') {
@@ -43,6 +44,7 @@ private:
             ++at_;
         }
         SkipLineBreak();
+        record.Faulty = errors.size() > errorsBefore;
         return record;
     }
 

@@ -17,6 +17,8 @@ struct CsvField {
 
 struct CsvRecord {
     std::vector<CsvField> Fields;
+    // A syntax error was found in it (see CsvTable::Errors).
+    bool Faulty = false;
     int Line() const { return Fields.front().Line; }
     // True when every field is empty: a spreadsheet's empty row.
     bool Blank() const;

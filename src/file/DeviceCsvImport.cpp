@@ -83,7 +83,8 @@ void DeviceCsvImport::CheckHeader(const CsvRecord& header) {
 }
 
 void DeviceCsvImport::ReadRow(const CsvRecord& record, const TData& data, std::vector<int>& addressLines) {
-    if (record.Blank()) return;
+    // A row with a syntax error has been reported already.
+    if (record.Blank() || record.Faulty) return;
     const int line = record.Line();
     const int fieldCount = static_cast<int>(record.Fields.size());
     if (fieldCount != kColumnCount) {
