@@ -95,29 +95,27 @@ void DeviceCsvImport::ReadRow(const CsvRecord& record, const TData& data, std::v
                  : "the row has more than " + std::to_string(kColumnCount) + " columns");
         return;
     }
-    // Each field as the site's Latin-1 text.
-    std::vector<std::string> texts;
-    for (const CsvField& field : record.Fields) {
-        const std::optional<std::u32string> characters = Utf8Characters(field.Bytes);
-        if (!characters) {
-            Fail(field.Line, field.Column, "the text is not UTF-8");
-            continue;
-        }
-        Latin1Text text = ToLatin1Text(*characters);
-        if (text.Refused) {
-            Fail(field.Line, field.Column,
-                 "the character " + CharacterName(*text.Refused) + " is not in Latin-1");
-            continue;
-        }
-        texts.push_back(std::move(text.Bytes));
+    // Each field as the site's Latin-1 text, or why it cannot be one.
+    std::vector<std::string> texts(record.Fields.size());
+    std::vector<std::string> unreadable(record.Fields.size());
+    for (std::size_t column = 0; column < record.Fields.size(); ++column) {
+        const std::optional<std::u32string> characters = Utf8Characters(record.Fields[column].Bytes);
+        Latin1Text text = characters ? ToLatin1Text(*characters) : Latin1Text{};
+        if (!characters)
+            unreadable[column] = "the text is not UTF-8";
+        else if (text.Refused)
+            unreadable[column] = "the character " + CharacterName(*text.Refused) + " is not in Latin-1";
+        else
+            texts[column] = std::move(text.Bytes);
     }
-    if (static_cast<int>(texts.size()) != kColumnCount) return;
 
     const DeviceCsvFields fields(data);
+    // Reports the field's fault, if it has one; true when it has none.
     const auto check = [&](int column, const std::string& error) {
-        if (error.empty()) return true;
-        const CsvField& field = record.Fields[static_cast<std::size_t>(column)];
-        Fail(field.Line, field.Column, error);
+        const auto index = static_cast<std::size_t>(column);
+        const std::string& fault = unreadable[index].empty() ? error : unreadable[index];
+        if (fault.empty()) return true;
+        Fail(record.Fields[index].Line, record.Fields[index].Column, fault);
         return false;
     };
     int address = 0;
@@ -136,9 +134,9 @@ void DeviceCsvImport::ReadRow(const CsvRecord& record, const TData& data, std::v
     if (good)
         good =
             check(dcAllocation, fields.Allocation(texts[dcAllocation], device.DeviceType, device.Allocation));
-    good = check(dcEnabled, fields.Enabled(texts[dcEnabled], device.DeviceType, device.Enabled)) && good;
     good = check(dcPlaceName, fields.PlaceName(texts[dcPlaceName], device.PlaceNameIndex)) && good;
     good = check(dcSuffix, fields.Suffix(texts[dcSuffix], device.Suffix)) && good;
+    good = check(dcEnabled, fields.Enabled(texts[dcEnabled], device.DeviceType, device.Enabled)) && good;
     if (good) rows_.push_back({address, device});
 }
 

@@ -13,8 +13,6 @@ namespace kelvane {
 inline constexpr std::array<std::string_view, kDeviceSummaryColumnCount> kDeviceCsvHeadings{
     "Address", "Type", "Allocation", "Place Name", "Suffix", "Enabled"};
 
-inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
-
 // The device list as a spreadsheet opens it: the header row, then one row
 // for each address 1..256 with the device summary table's texts ("Callpoint",
 // "Area C", "Bedroom", "4", "YES"). UTF-8 behind a byte-order mark (which

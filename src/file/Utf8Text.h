@@ -6,6 +6,9 @@
 
 namespace kelvane {
 
+// What may stand before UTF-8 text to say that it is UTF-8.
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
 // The UTF-8 form of the site's 8-bit Latin-1 texts, for files that other
 // programs read.
 std::string Latin1ToUtf8(std::string_view latin1);

@@ -197,7 +197,15 @@ TEST(DeviceCsv, EachFaultIsNamedByLineAndColumn) {
     EXPECT_EQ(OnlyError("5,Callpoint,A,,\xE2\x82\xAC,\n"),
               "line 2, column 5 (Suffix): the character U+20AC is not in Latin-1");
     EXPECT_EQ(OnlyError("5,Callpoint,A,Caf\xE9,,\n"), "line 2, column 4 (Place Name): the text is not UTF-8");
-    EXPECT_EQ(OnlyError("5,Callpoint,A,,\xC0\xAF,\n"), "line 2, column 5 (Suffix): the text is not UTF-8");
+    // Over-long, surrogate, beyond U+10FFFF, cut off, stray continuation.
+    for (const char* bad :
+         {"\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE2\x82", "\x80"}) {
+        EXPECT_EQ(OnlyError(std::string("5,Callpoint,A,,") + bad + ",\n"),
+                  "line 2, column 5 (Suffix): the text is not UTF-8")
+            << bad;
+    }
+    EXPECT_EQ(OnlyError("5,Callpoint,A,,\xF0\x9F\x98\x80,\n"),
+              "line 2, column 5 (Suffix): the character U+1F600 is not in Latin-1");
     EXPECT_EQ(OnlyError("5,Callpoint,A,,\n"), "line 2, column 6 (Enabled): the row ends before this column");
     EXPECT_EQ(OnlyError("5,Callpoint,A,,,,\n"), "line 2, column 7: the row has more than 6 columns");
     EXPECT_EQ(OnlyError("5,Callpoint,A,\"Bed\"room,,\n"),
@@ -207,16 +215,24 @@ TEST(DeviceCsv, EachFaultIsNamedByLineAndColumn) {
     // A field's line is where it starts, after a line break in a quoted field.
     EXPECT_EQ(OnlyError("5,Callpoint,A,,\"a\nb\",\n6,Display,1,,\"c\nd\",x\n"),
               "line 5, column 6 (Enabled): enabled \"x\" is not YES or NO");
-    // One row may have several faults.
+    // One row may have several faults, each field's in column order, and a
+    // field that cannot be read leaves the others checked.
     TData data;
     NamedSite(data);
+    EXPECT_EQ(
+        ErrorTexts(
+            DeviceCsvImport(std::string(kHeader) + "5,Display,40,,\xE2\x82\xAC,\n5,Display,1,,,\n", data)),
+        (std::vector<std::string>{
+            "line 2, column 3 (Allocation): allocation \"40\" is not one of Group 1 to Group 32 (Display)",
+            "line 2, column 5 (Suffix): the character U+20AC is not in Latin-1",
+            "line 3, column 1 (Address): address 5 is also on line 2"}));
     EXPECT_EQ(ErrorTexts(DeviceCsvImport(std::string(kHeader) + "5,Smoke,A,Nowhere,12345,maybe\n", data)),
               (std::vector<std::string>{
                   "line 2, column 2 (Type): device type \"Smoke\" is not one of the device types",
-                  "line 2, column 6 (Enabled): enabled \"maybe\" is not YES or NO",
                   "line 2, column 4 (Place Name): place name \"Nowhere\" is neither a standard nor a custom "
                   "place name",
-                  "line 2, column 5 (Suffix): suffix \"12345\" is longer than 4 characters"}));
+                  "line 2, column 5 (Suffix): suffix \"12345\" is longer than 4 characters",
+                  "line 2, column 6 (Enabled): enabled \"maybe\" is not YES or NO"}));
 }
 
 TEST(DeviceCsv, AWrongHeaderIsRefusedBeforeAnyRow) {
