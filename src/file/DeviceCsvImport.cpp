@@ -38,6 +38,17 @@ bool SameDevice(const TKDeviceType& a, const TKDeviceType& b) {
            a.PlaceNameIndex == b.PlaceNameIndex && a.Suffix == b.Suffix && a.Enabled == b.Enabled;
 }
 
+// `bytes` as the site's Latin-1 text in `text`; returns why they cannot be
+// one, empty when they can.
+std::string ReadLatin1(const std::string& bytes, std::string& text) {
+    const std::optional<std::u32string> characters = Utf8Characters(bytes);
+    if (!characters) return "the text is not UTF-8";
+    Latin1Text latin1 = ToLatin1Text(*characters);
+    if (latin1.Refused) return "the character " + CharacterName(*latin1.Refused) + " is not in Latin-1";
+    text = std::move(latin1.Bytes);
+    return "";
+}
+
 constexpr int kColumnCount = static_cast<int>(kDeviceCsvHeadings.size());
 
 }  // namespace
@@ -73,8 +84,12 @@ void DeviceCsvImport::CheckHeader(const CsvRecord& header) {
                      ")");
             return;
         }
-        const std::string& text = header.Fields[static_cast<std::size_t>(column - 1)].Bytes;
-        if (!DeviceCsvFields::SameText(text, heading))
+        std::string text;
+        if (const std::string fault =
+                ReadLatin1(header.Fields[static_cast<std::size_t>(column - 1)].Bytes, text);
+            !fault.empty())
+            Fail(1, column, fault);
+        else if (!DeviceCsvFields::SameText(text, heading))
             Fail(1, column,
                  "the header reads \"" + text + "\" where " + std::string(heading) + " is expected");
     }
@@ -98,16 +113,8 @@ void DeviceCsvImport::ReadRow(const CsvRecord& record, const TData& data, std::v
     // Each field as the site's Latin-1 text, or why it cannot be one.
     std::vector<std::string> texts(record.Fields.size());
     std::vector<std::string> unreadable(record.Fields.size());
-    for (std::size_t column = 0; column < record.Fields.size(); ++column) {
-        const std::optional<std::u32string> characters = Utf8Characters(record.Fields[column].Bytes);
-        Latin1Text text = characters ? ToLatin1Text(*characters) : Latin1Text{};
-        if (!characters)
-            unreadable[column] = "the text is not UTF-8";
-        else if (text.Refused)
-            unreadable[column] = "the character " + CharacterName(*text.Refused) + " is not in Latin-1";
-        else
-            texts[column] = std::move(text.Bytes);
-    }
+    for (std::size_t column = 0; column < record.Fields.size(); ++column)
+        unreadable[column] = ReadLatin1(record.Fields[column].Bytes, texts[column]);
 
     const DeviceCsvFields fields(data);
     // Reports the field's fault, if it has one; true when it has none.

@@ -246,6 +246,9 @@ TEST(DeviceCsv, AWrongHeaderIsRefusedBeforeAnyRow) {
         ErrorTexts(DeviceCsvImport("Address,Type,Zone,Place Name,Suffix,Enabled\n5,Smoke,A,,,\n", data)),
         std::vector<std::string>{
             "line 1, column 3 (Allocation): the header reads \"Zone\" where Allocation is expected"});
+    EXPECT_EQ(ErrorTexts(DeviceCsvImport("Address,Typ\xC3\xA9,Allocation,Place Name,Suffix,Enabled\n", data)),
+              std::vector<std::string>{
+                  "line 1, column 2 (Type): the header reads \"Typ\xE9\" where Type is expected"});
     EXPECT_EQ(
         ErrorTexts(DeviceCsvImport("Address;Type;Allocation\n", data)),
         std::vector<std::string>{"line 1, column 4 (Place Name): the header has no column Place Name (the "
