@@ -30,5 +30,6 @@ void LoadAnswers(const std::uint8_t* data, std::size_t size);
 void SimulatorPackets(const std::uint8_t* data, std::size_t size);
 void LogConverterLines(const std::uint8_t* data, std::size_t size);
 void RtfReaderDocument(const std::uint8_t* data, std::size_t size);
+void DeviceCsvText(const std::uint8_t* data, std::size_t size);
 
 }  // namespace kelvane::fuzz

@@ -13,6 +13,7 @@ const std::vector<Target>& Targets() {
         {"simulator_packets", SimulatorPackets},
         {"log_converter", LogConverterLines},
         {"rtf_reader", RtfReaderDocument},
+        {"device_csv", DeviceCsvText},
     };
     return targets;
 }

@@ -4,6 +4,7 @@
 
 #include "file/AtomicWriter.h"
 #include "file/FileBytes.h"
+#include "file/Utf8Text.h"
 #include "log/RtfReader.h"
 #include "log/RtfWriter.h"
 
@@ -26,36 +27,14 @@ std::vector<std::string> SplitPlainTextLines(std::string_view bytes, Progress* p
 
 namespace {
 
-constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
-
-// The number of bytes of the UTF-8 sequence that begins with `lead`; 0 when
-// no sequence begins with it.
-std::size_t Utf8SequenceLength(unsigned char lead) {
-    if (lead < 0x80) return 1;
-    if (lead < 0xC2) return 0;
-    if (lead < 0xE0) return 2;
-    if (lead < 0xF0) return 3;
-    return lead < 0xF5 ? 4 : 0;
-}
-
 // The characters of UTF-8 `text` as Latin-1 bytes, "?" for those that
 // Latin-1 does not have; nothing when `text` is not UTF-8.
 std::optional<std::string> Utf8ToLatin1(std::string_view text) {
+    const std::optional<std::u32string> characters = Utf8Characters(text);
+    if (!characters) return std::nullopt;
     std::string latin1;
-    latin1.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = Utf8SequenceLength(lead);
-        if (length == 0 || i + length > text.size()) return std::nullopt;
-        char32_t code = length == 1 ? lead : lead & (0x7F >> length);
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80) return std::nullopt;
-            code = (code << 6) | (next & 0x3F);
-        }
-        latin1 += code <= 0xFF ? static_cast<char>(code) : '?';
-        i += length;
-    }
+    latin1.reserve(characters->size());
+    for (const char32_t code : *characters) latin1 += code <= 0xFF ? static_cast<char>(code) : '?';
     return latin1;
 }
 
