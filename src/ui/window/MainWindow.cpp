@@ -33,6 +33,7 @@
 #include "ui/site/CommentsTab.h"
 #include "ui/site/SiteConfigTab.h"
 #include "ui/widgets/AppIcons.h"
+#include "ui/widgets/HeldTabNotice.h"
 #include "ui/window/ConfigFileDrop.h"
 #include "ui/window/HelpWindow.h"
 #include "ui/window/MainWindowMenus.h"
@@ -137,6 +138,7 @@ void TfrmMain::BuildClientArea() {
     setCentralWidget(client);
 
     connect(ConfigPages(), &QTabWidget::currentChanged, this, &TfrmMain::ConfigPagesCurrentChanged);
+    new HeldTabNotice(ConfigPages()->tabBar(), [this](const QString& reason) { SetStatusMessage(reason); });
     connect(pages_->tabSiteCfg, &SiteConfigTab::connectionStatusClicked, this, &TfrmMain::ConfigPagesChange);
 }
 
