@@ -8,10 +8,10 @@
 #include <memory>
 
 #include "WidgetBenchmarks.h"
-#include "core/ScriptedPrompts.h"
 #include "file/Document.h"
 #include "model/Data.h"
 #include "model/DeviceSummaryOrder.h"
+#include "support/ScriptedPrompts.h"
 #include "ui/DeviceImages.h"
 #include "ui/DeviceSummaryGrid.h"
 #include "ui/DeviceSummaryTab.h"

@@ -16,11 +16,11 @@
 #include <ctime>
 #include <vector>
 
-#include "core/ScriptedPrompts.h"
 #include "core/SystemClock.h"
 #include "file/Document.h"
 #include "model/Data.h"
-#include "panel-sim/SimulatedPanelDevice.h"
+#include "sim/SimulatedPanelDevice.h"
+#include "support/ScriptedPrompts.h"
 #include "ui/ConfigFileStore.h"
 #include "ui/ControllerConnection.h"
 #include "ui/LinkTraceDock.h"

@@ -22,7 +22,6 @@
 
 #include "comms/qt/PortSettings.h"
 #include "core/ClockTexts.h"
-#include "core/Pages.h"
 #include "ui/AppIcons.h"
 #include "ui/CommentsTab.h"
 #include "ui/CompactTabStyle.h"
@@ -35,6 +34,7 @@
 #include "ui/GroupConfigTab.h"
 #include "ui/HelpWindow.h"
 #include "ui/NetworkConfigTab.h"
+#include "ui/Pages.h"
 #include "ui/PlaceNamesTab.h"
 #include "ui/QtFileDialogs.h"
 #include "ui/QtLogFileDialogs.h"
@@ -43,11 +43,11 @@
 #include "ui/SiteConfigTab.h"
 #include "ui/SiteFileComparison.h"
 #include "ui/TAboutBox.h"
-#include "ui/TfrmDifferences.h"
 #include "ui/TNamesForm.h"
+#include "ui/TfrmDifferences.h"
 #include "ui/TfrmStatus.h"
-#include "ui/WindowGeometry.h"
 #include "ui/TransferCommandLock.h"
+#include "ui/WindowGeometry.h"
 #include "ui/ZoneConfigTab.h"
 
 namespace kelvane {

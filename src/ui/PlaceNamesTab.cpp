@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "ui/Latin1.h"
+#include "qt/Latin1.h"
 #include "ui/ListWidgets.h"
 #include "ui/PlaceNameLists.h"
 #include "ui/TfrmEditBox.h"

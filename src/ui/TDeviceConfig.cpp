@@ -10,9 +10,9 @@
 #include <QVBoxLayout>
 
 #include "model/DeviceCatalogue.h"
+#include "qt/Latin1.h"
 #include "ui/CaptionBar.h"
 #include "ui/DeviceImages.h"
-#include "ui/Latin1.h"
 #include "ui/ListWidgets.h"
 #include "ui/TNamesForm.h"
 #include "ui/TypedLengthLimit.h"

@@ -4,9 +4,9 @@
 #include <QLabel>
 #include <QScrollArea>
 
+#include "qt/Latin1.h"
 #include "ui/EquationBox.h"
 #include "ui/EquationEditors.h"
-#include "ui/Latin1.h"
 #include "ui/TfrmEditBox.h"
 
 namespace kelvane {

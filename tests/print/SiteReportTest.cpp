@@ -1,6 +1,6 @@
 #include "ReportTestSupport.h"
-#include "core/ScriptedPrompts.h"
-#include "print/ReportTexts.h"
+#include "report/ReportTexts.h"
+#include "support/ScriptedPrompts.h"
 #include "ui/SiteConfigTab.h"
 
 namespace kelvane::test {

@@ -11,7 +11,7 @@
 #include <QToolButton>
 
 #include "DesktopLinkFixture.h"
-#include "core/Pages.h"
+#include "ui/Pages.h"
 #include "ui/CommentsTab.h"
 #include "ui/DeviceSummaryTab.h"
 #include "ui/DeviceTypeToolBar.h"

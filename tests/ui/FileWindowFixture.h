@@ -9,7 +9,7 @@
 
 #include "DocumentFakes.h"
 #include "core/MemorySettings.h"
-#include "core/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 #include "core/SystemClock.h"
 #include "file/Document.h"
 #include "model/Data.h"

@@ -9,7 +9,7 @@
 
 #include "DesktopLinkFixture.h"
 #include "compare/ControllerVerify.h"
-#include "core/Pages.h"
+#include "ui/Pages.h"
 #include "ui/LinkTraceDock.h"
 #include "ui/SiteConfigTab.h"
 

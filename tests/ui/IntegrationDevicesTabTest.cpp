@@ -14,7 +14,7 @@
 #include "FileWindowFixture.h"
 #include "LoopFrameFixture.h"
 #include "core/MemorySettings.h"
-#include "core/Pages.h"
+#include "ui/Pages.h"
 #include "core/SystemClock.h"
 #include "model/DeviceSummaryRow.h"
 #include "ui/ConfigFileStore.h"

@@ -5,10 +5,10 @@
 
 #include "DesktopLinkFixture.h"
 #include "EventLogFixture.h"
-#include "core/Pages.h"
+#include "ui/Pages.h"
 #include "log/LogFile.h"
 #include "model/DeviceCatalogue.h"
-#include "panel-sim/ConfigurationPrintout.h"
+#include "sim/ConfigurationPrintout.h"
 #include "ui/EventLogTab.h"
 #include "ui/SiteConfigTab.h"
 

@@ -4,7 +4,7 @@
 
 #include "DesktopLinkFixture.h"
 #include "EquationEditorFixture.h"
-#include "core/Pages.h"
+#include "ui/Pages.h"
 #include "ui/ConfigFileStore.h"
 #include "ui/EquationBox.h"
 #include "ui/GroupConfigTab.h"

@@ -11,7 +11,7 @@
 #include "DesktopLinkFixture.h"
 #include "compare/ControllerVerify.h"
 #include "model/DeviceCatalogue.h"
-#include "panel-sim/StoreFaults.h"
+#include "sim/StoreFaults.h"
 #include "ui/ControllerVerifyCommands.h"
 #include "ui/DifferenceTableModel.h"
 #include "ui/TfrmDifferences.h"

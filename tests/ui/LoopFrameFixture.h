@@ -14,7 +14,7 @@
 
 #include "FittedDevice.h"
 #include "DeviceSummaryFixture.h"
-#include "core/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 #include "file/Document.h"
 #include "model/Data.h"
 #include "model/DeviceCatalogue.h"

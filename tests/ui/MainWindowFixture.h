@@ -11,7 +11,7 @@
 
 #include "WindowTestParts.h"
 #include "core/MemorySettings.h"
-#include "core/Pages.h"
+#include "ui/Pages.h"
 #include "core/SystemClock.h"
 #include "ui/CommentsTab.h"
 #include "ui/MainWindow.h"

@@ -18,7 +18,7 @@
 
 #include "core/MemorySettings.h"
 #include "TypeText.h"
-#include "core/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 #include "ui/CaptionBar.h"
 #include "ui/CommentsTab.h"
 #include "ui/QtFileDialogs.h"

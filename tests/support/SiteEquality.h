@@ -1,0 +1,11 @@
+#pragma once
+#include "model/Data.h"
+
+namespace kelvane::testing {
+
+// Expects two models to hold the same site, field by field: the version, the
+// site settings, every device, zone and group, the custom names, the network
+// and the comments. Each field that differs is named.
+void ExpectSameSite(const TData& a, const TData& b);
+
+}  // namespace kelvane::testing
