@@ -23,6 +23,12 @@ public:
     }
     void SetFlag(const std::string& key, bool value) override { flags_[key] = value; }
 
+    std::string Text(const std::string& key) const override {
+        const auto found = texts_.find(key);
+        return found == texts_.end() ? std::string() : found->second;
+    }
+    void SetText(const std::string& key, const std::string& value) override { texts_[key] = value; }
+
     std::vector<std::string> List(const std::string& key) const override {
         const auto found = lists_.find(key);
         return found == lists_.end() ? std::vector<std::string>{} : found->second;
@@ -34,6 +40,7 @@ public:
 private:
     std::map<std::string, int> numbers_;
     std::map<std::string, bool> flags_;
+    std::map<std::string, std::string> texts_;
     std::map<std::string, std::vector<std::string>> lists_;
 };
 

@@ -30,7 +30,7 @@ constexpr const char* kSimulatingNoPortText =
 
 ControllerConnection::ControllerConnection(TfrmMain& frmMain, TData& data, Document& document, Prompts& prompts,
                                            const Clock& clock)
-    : frmMain_(frmMain), prompts_(prompts), notice_(data, clock) {
+    : frmMain_(frmMain), prompts_(prompts), notice_(data, clock), settings_(frmMain.Settings()) {
     settings_.LoadPaths(paths_);
     const StartupOptions& options = frmMain.Options();
     if (!options.PortDevice.empty()) paths_.SetOverride(options.PortDevice);

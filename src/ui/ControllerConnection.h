@@ -5,7 +5,7 @@
 
 #include "comms/PanelComms.h"
 #include "comms/PortPaths.h"
-#include "comms/qt/PortSettings.h"
+#include "comms/PortSettings.h"
 #include "comms/qt/QtPollTimer.h"
 #include "core/Clock.h"
 #include "core/Prompts.h"

@@ -15,9 +15,9 @@ ControllerVerifyCommands::ControllerVerifyCommands(TfrmMain& frmMain, const TDat
       prompts_(prompts),
       settings_(frmMain.Settings()),
       verify_(session, data) {
-    frmMain_.VerifyAfterSaving1->setChecked(settings_.Flag(kVerifyAfterSavingKey).value_or(true));
+    frmMain_.VerifyAfterSaving1->setChecked(settings_.VerifyAfterSaving());
     connect(frmMain_.VerifyAfterSaving1, &QAction::toggled, this,
-            [this](bool checked) { settings_.SetFlag(kVerifyAfterSavingKey, checked); });
+            [this](bool checked) { settings_.SetVerifyAfterSaving(checked); });
     connect(frmMain_.frmDifferences, &TfrmDifferences::saveAgainRequested, this, [this] {
         if (!frmMain_.frmDifferences->Differences().empty())
             verify_.ResaveAndVerify(frmMain_.frmDifferences->Differences());

@@ -20,8 +20,8 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "comms/qt/PortSettings.h"
 #include "core/ClockTexts.h"
+#include "core/ProgramSettings.h"
 #include "ui/AppIcons.h"
 #include "ui/CommentsTab.h"
 #include "ui/CompactTabStyle.h"
@@ -397,7 +397,7 @@ void TfrmMain::showEvent(QShowEvent* event) {
 
 void TfrmMain::FirstShow() {
     WindowGeometry(settings_).Restore(*this);
-    const int port = PortSettings().Port();
+    const int port = ProgramSettings(settings_).Port();
     if (port >= 1 && port <= 4 && Hooks.SelectStoredPort) Hooks.SelectStoredPort(port);
 
     tabLoopSummary->SelectFirstListEntries();

@@ -20,10 +20,11 @@
 
 #include "MainWindowFixture.h"
 #include "comms/PanelComms.h"
+#include "comms/PortSettings.h"
 #include "comms/SimulatedLine.h"
-#include "comms/qt/PortSettings.h"
 #include "core/ManualClock.h"
 #include "ui/HelpWindow.h"
+#include "ui/QtUserSettings.h"
 #include "ui/TAboutBox.h"
 #include "ui/TCommSelectForm.h"
 #include "ui/TfrmStatus.h"
@@ -194,7 +195,8 @@ TEST_F(DarkPaletteTest, StatusWindowAboutBoxAndPortDialog) {
     SimulatedLine line;
     PortPaths paths;
     TPanelComms link{line.A(), linkClock, paths};
-    PortSettings ports(folder.filePath("ports.ini"));
+    QtUserSettings store(folder.filePath("ports.ini"));
+    PortSettings ports(store);
     TCommSelectForm form(link, paths, ports);
     form.show();
     EXPECT_GE(ExpectReadable(&form, "port dialog"), 6);

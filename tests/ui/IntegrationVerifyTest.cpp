@@ -26,7 +26,7 @@ namespace {
 class DesktopVerifyTest : public DesktopLinkTest {
 protected:
     void SetUp() override {
-        QtUserSettings().SetFlag(ControllerVerifyCommands::kVerifyAfterSavingKey, true);
+        QtUserSettings().SetFlag(ProgramSettings::kVerifyAfterSavingKey, true);
         Restart(0.0);
     }
     // A fresh program whose simulated controller stores `corruptRate` of the records wrongly or not at all.
@@ -96,7 +96,7 @@ TEST_F(DesktopVerifyTest, TheCommandsStayHeldBackFromTheSaveThroughTheReadBack) 
 
 TEST_F(DesktopVerifyTest, WithoutTheOptionTheSaveIsNotReadBackAndTheChoiceIsKept) {
     window->VerifyAfterSaving1->trigger();
-    EXPECT_EQ(QtUserSettings().Flag(ControllerVerifyCommands::kVerifyAfterSavingKey), false);
+    EXPECT_EQ(QtUserSettings().Flag(ProgramSettings::kVerifyAfterSavingKey), false);
     window->btnSaveAllToPanel->click();
     ASSERT_TRUE(RunUntil([&] { return !window->Status().Visible(); }));
     QCoreApplication::processEvents();

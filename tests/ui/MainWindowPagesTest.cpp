@@ -5,9 +5,9 @@
 #include <QTextBrowser>
 
 #include "MainWindowFixture.h"
+#include "core/ProgramSettings.h"
 #include "ui/HelpWindow.h"
 #include "ui/PlaceNamesTab.h"
-#include "comms/qt/PortSettings.h"
 
 namespace kelvane::test {
 namespace {
@@ -228,7 +228,7 @@ TEST_F(MainWindowTest, MenusCarryTheirShortcutsAndHints) {
 }
 
 TEST_F(MainWindowTest, StoredPortIsOfferedAtFirstShowOnly) {
-    PortSettings().SetPort(3);
+    ProgramSettings(settings).SetPort(3);
     std::vector<int> ports;
     window->Hooks.SelectStoredPort = [&](int port) { ports.push_back(port); };
     Show();
@@ -238,7 +238,7 @@ TEST_F(MainWindowTest, StoredPortIsOfferedAtFirstShowOnly) {
 }
 
 TEST_F(MainWindowTest, OutOfRangeStoredPortIsIgnored) {
-    QSettings(QStringLiteral("Nisk"), QStringLiteral("Kelvane Tools")).setValue(QStringLiteral("Port"), 7);
+    ProgramSettings(settings).SetPort(7);
     bool called = false;
     window->Hooks.SelectStoredPort = [&](int) { called = true; };
     Show();

@@ -1,26 +1,19 @@
 #pragma once
-#include <QSettings>
-#include <QString>
-#include <memory>
-
 #include "comms/PortPaths.h"
 #include "comms/commspanel.h"
+#include "core/ProgramSettings.h"
 
 namespace kelvane {
 
-// The user's serial port choice: the integer "Port" (1..4) and the device
-// each COMn opens, kept in the per-user settings of organisation "Nisk",
-// application "Kelvane Tools".
+// The user's serial port choice in the per-user settings: the port chosen
+// ("Port", 1..4) and the device each COMn opens.
 class PortSettings {
 public:
-    // The user's own settings store.
-    PortSettings();
-    // A settings file of its own (tests, portable set-ups).
-    explicit PortSettings(const QString& iniFile);
+    explicit PortSettings(UserSettings& store) : settings_(store) {}
 
     // The stored "Port" value; 1 when none is stored.
-    int Port() const;
-    void SetPort(int port);
+    int Port() const { return settings_.Port(); }
+    void SetPort(int port) { settings_.SetPort(port); }
 
     // Fills `paths` from the store (COMn -> /dev/ttyS(n-1) when not stored).
     void LoadPaths(PortPaths& paths) const;
@@ -31,10 +24,8 @@ public:
     // other value leaves the link's port as it is.
     void ApplyStoredPort(TCommPanel& link) const;
 
-    static QString PathKey(TComPortNumber port);
-
 private:
-    std::unique_ptr<QSettings> settings_;
+    ProgramSettings settings_;
 };
 
 }  // namespace kelvane
