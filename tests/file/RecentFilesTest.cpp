@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "core/MemorySettings.h"
 #include "core/ProgramSettings.h"
 #include "file/RecentFiles.h"
+#include "support/MemorySettings.h"
 
 namespace kelvane::test {
 namespace {

@@ -8,11 +8,11 @@
 #include <string>
 
 #include "DocumentFakes.h"
-#include "core/MemorySettings.h"
-#include "support/ScriptedPrompts.h"
 #include "core/SystemClock.h"
 #include "file/Document.h"
 #include "model/Data.h"
+#include "support/MemorySettings.h"
+#include "support/ScriptedPrompts.h"
 #include "ui/ConfigFileStore.h"
 #include "ui/MainWindow.h"
 #include "ui/StartupOptions.h"

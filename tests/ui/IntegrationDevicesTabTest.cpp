@@ -13,16 +13,16 @@
 #include "DocumentFakes.h"
 #include "FileWindowFixture.h"
 #include "LoopFrameFixture.h"
-#include "core/MemorySettings.h"
-#include "ui/Pages.h"
 #include "core/SystemClock.h"
 #include "model/DeviceSummaryRow.h"
+#include "support/MemorySettings.h"
 #include "ui/ConfigFileStore.h"
 #include "ui/DeviceSummaryTab.h"
 #include "ui/DeviceTableModel.h"
 #include "ui/DevicesTab.h"
 #include "ui/HelpWindow.h"
 #include "ui/MainWindow.h"
+#include "ui/Pages.h"
 
 namespace kelvane::test {
 namespace {

@@ -10,11 +10,11 @@
 #include <utility>
 
 #include "WindowTestParts.h"
-#include "core/MemorySettings.h"
-#include "ui/Pages.h"
 #include "core/SystemClock.h"
+#include "support/MemorySettings.h"
 #include "ui/CommentsTab.h"
 #include "ui/MainWindow.h"
+#include "ui/Pages.h"
 
 namespace kelvane::test {
 

@@ -16,8 +16,8 @@
 #include <QTimer>
 #include <functional>
 
-#include "core/MemorySettings.h"
 #include "TypeText.h"
+#include "support/MemorySettings.h"
 #include "support/ScriptedPrompts.h"
 #include "ui/CaptionBar.h"
 #include "ui/CommentsTab.h"

@@ -5,8 +5,8 @@
 
 namespace kelvane {
 
-// Per-user settings held in memory, for tests and for runs that must leave
-// the user's own settings alone.
+// Per-user settings held in memory, for tests: the user's own settings are
+// left alone.
 class MemorySettings : public UserSettings {
 public:
     std::optional<int> Number(const std::string& key) const override {
