@@ -46,17 +46,19 @@ void ExpectSameRouting(const TData& a, const TData& b) {
 
 }  // namespace
 
+void ExpectSameDevice(const TKDeviceType& expected, const TKDeviceType& actual, int n,
+                      const std::string& suffix) {
+    EXPECT_EQ(actual.DeviceType, expected.DeviceType) << "device " << n;
+    EXPECT_EQ(actual.Allocation, expected.Allocation) << "device " << n;
+    EXPECT_EQ(actual.Enabled, expected.Enabled) << "device " << n;
+    EXPECT_EQ(actual.PlaceNameIndex, expected.PlaceNameIndex) << "device " << n;
+    EXPECT_EQ(actual.Suffix, suffix) << "device " << n;
+}
+
 void ExpectSameSite(const TData& a, const TData& b) {
     ExpectSameSettings(a.SiteConfig, b.SiteConfig);
-    for (int n = 1; n <= kLoopDeviceCount; ++n) {
-        const TKDeviceType& deviceA = a.Loop.Device(n);
-        const TKDeviceType& deviceB = b.Loop.Device(n);
-        EXPECT_EQ(deviceA.DeviceType, deviceB.DeviceType) << "device " << n;
-        EXPECT_EQ(deviceA.Allocation, deviceB.Allocation) << "device " << n;
-        EXPECT_EQ(deviceA.PlaceNameIndex, deviceB.PlaceNameIndex) << "device " << n;
-        EXPECT_EQ(deviceA.Suffix, deviceB.Suffix) << "device " << n;
-        EXPECT_EQ(deviceA.Enabled, deviceB.Enabled) << "device " << n;
-    }
+    for (int n = 1; n <= kLoopDeviceCount; ++n)
+        ExpectSameDevice(a.Loop.Device(n), b.Loop.Device(n), n, a.Loop.Device(n).Suffix);
     ExpectSameRouting(a, b);
     ASSERT_EQ(a.CustomNames.Count(), b.CustomNames.Count());
     for (int i = 0; i < a.CustomNames.Count(); ++i)

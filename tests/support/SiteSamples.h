@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/Data.h"
+#include "support/SiteEquality.h"
 
 namespace kelvane::testing {
 
@@ -102,13 +103,8 @@ inline std::string LoadedSuffix(std::string suffix) {
 // blanks the controller pads them with.
 inline void ExpectTravellingFieldsEqual(const TData& original, const TData& loaded) {
     for (int n = 1; n <= 255; ++n) {
-        const TKDeviceType& a = original.Loop.Device(n);
-        const TKDeviceType& b = loaded.Loop.Device(n);
-        EXPECT_EQ(b.DeviceType, a.DeviceType) << "device " << n;
-        EXPECT_EQ(b.Allocation, a.Allocation) << "device " << n;
-        EXPECT_EQ(b.Enabled, a.Enabled) << "device " << n;
-        EXPECT_EQ(b.PlaceNameIndex, a.PlaceNameIndex) << "device " << n;
-        EXPECT_EQ(b.Suffix, LoadedSuffix(a.Suffix)) << "device " << n;
+        const TKDeviceType& device = original.Loop.Device(n);
+        ExpectSameDevice(device, loaded.Loop.Device(n), n, LoadedSuffix(device.Suffix));
     }
     EXPECT_EQ(loaded.Loop.Device(256).DeviceType, 0);  // device 256 is never saved
 
