@@ -43,11 +43,11 @@
 #include "ui/SiteConfigTab.h"
 #include "ui/SiteFileComparison.h"
 #include "ui/TAboutBox.h"
-#include "ui/TNamesForm.h"
 #include "ui/TfrmDifferences.h"
+#include "ui/TNamesForm.h"
 #include "ui/TfrmStatus.h"
-#include "ui/TransferCommandLock.h"
 #include "ui/WindowGeometry.h"
+#include "ui/TransferCommandLock.h"
 #include "ui/ZoneConfigTab.h"
 
 namespace kelvane {
