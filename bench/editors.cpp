@@ -8,10 +8,10 @@
 #include <memory>
 
 #include "WidgetBenchmarks.h"
-#include "core/ScriptedPrompts.h"
 #include "file/Document.h"
 #include "model/Data.h"
 #include "model/DeviceSummaryOrder.h"
+#include "support/ScriptedPrompts.h"
 #include "ui/devices/DeviceImages.h"
 #include "ui/devices/DeviceSummaryGrid.h"
 #include "ui/devices/DeviceSummaryTab.h"

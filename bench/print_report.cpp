@@ -8,10 +8,10 @@
 
 #include "WidgetBenchmarks.h"
 #include "core/ManualClock.h"
-#include "print/PaperPort.h"
 #include "print/PrevForm.h"
 #include "print/PreviewPageArea.h"
-#include "print/SiteReport.h"
+#include "report/PaperPort.h"
+#include "report/SiteReport.h"
 
 namespace {
 

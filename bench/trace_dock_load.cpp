@@ -16,12 +16,13 @@
 #include <ctime>
 #include <vector>
 
-#include "core/ScriptedPrompts.h"
 #include "core/SystemClock.h"
 #include "file/ConfigFileStore.h"
 #include "file/Document.h"
 #include "model/Data.h"
-#include "panel-sim/SimulatedPanelDevice.h"
+#include "sim/SimulatedPanelDevice.h"
+#include "support/ScriptedPrompts.h"
+#include "file/ConfigFileStore.h"
 #include "ui/controller/ControllerConnection.h"
 #include "ui/controller/LinkTraceDock.h"
 #include "ui/window/MainWindow.h"

@@ -13,12 +13,12 @@
 #include "comms/PortPaths.h"
 #include "compare/ControllerVerify.h"
 #include "core/ManualClock.h"
-#include "core/ScriptedPrompts.h"
 #include "file/Document.h"
 #include "model/Data.h"
-#include "panel-sim/ControllerRecords.h"
-#include "panel-sim/DemoSite.h"
-#include "panel-sim/SimulatedPanelDevice.h"
+#include "sim/ControllerRecords.h"
+#include "sim/DemoSite.h"
+#include "sim/SimulatedPanelDevice.h"
+#include "support/ScriptedPrompts.h"
 #include "transfer/TransferSession.h"
 
 namespace {

@@ -16,12 +16,12 @@
 #include "comms/PortPaths.h"
 #include "compare/SiteComparison.h"
 #include "core/ManualClock.h"
-#include "core/ScriptedPrompts.h"
 #include "file/Document.h"
 #include "model/Data.h"
 #include "model/DeviceCatalogue.h"
-#include "panel-sim/ControllerRecords.h"
-#include "panel-sim/SimulatedPanelDevice.h"
+#include "sim/ControllerRecords.h"
+#include "sim/SimulatedPanelDevice.h"
+#include "support/ScriptedPrompts.h"
 #include "transfer/TransferSession.h"
 
 namespace {

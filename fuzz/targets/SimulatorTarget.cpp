@@ -3,9 +3,9 @@
 #include "fuzz/targets/FuzzInput.h"
 #include "fuzz/targets/FuzzTargets.h"
 #include "fuzz/targets/ModelConsumers.h"
-#include "panel-sim/ControllerRecords.h"
-#include "panel-sim/PanelSimulator.h"
-#include "panel-sim/SimPort.h"
+#include "sim/ControllerRecords.h"
+#include "sim/PanelSimulator.h"
+#include "sim/SimPort.h"
 
 namespace kelvane::fuzz {
 

@@ -1,18 +1,18 @@
 #include "file/LastFolder.h"
 
 #include <filesystem>
-#include <vector>
+
+#include "core/ProgramSettings.h"
 
 namespace kelvane {
 
 std::string LastFolder::Path() const {
-    const std::vector<std::string> stored = settings_.List(kLastFolderKey);
-    return stored.empty() ? std::string() : stored.front();
+    return ProgramSettings(settings_).LastFolder();
 }
 
 void LastFolder::RememberFolderOf(const std::string& file) {
     const std::string folder = std::filesystem::path(file).parent_path().string();
-    if (!folder.empty()) settings_.SetList(kLastFolderKey, {folder});
+    if (!folder.empty()) ProgramSettings(settings_).SetLastFolder(folder);
 }
 
 }  // namespace kelvane

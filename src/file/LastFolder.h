@@ -5,8 +5,6 @@
 
 namespace kelvane {
 
-inline constexpr const char* kLastFolderKey = "LastFolder";
-
 // The folder in which the user last chose a file in one of the program's
 // file dialogs, kept in the per-user settings so that the next dialog, in
 // this run or the next, opens there.

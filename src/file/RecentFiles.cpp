@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/ProgramSettings.h"
+
 namespace kelvane {
 
 namespace {
@@ -15,15 +17,16 @@ void AddOnce(std::vector<std::string>& paths, const std::string& path) {
 
 std::vector<std::string> RecentFiles::Paths() const {
     std::vector<std::string> paths;
-    for (const std::string& stored : settings_.List(kRecentFilesKey)) AddOnce(paths, stored);
+    for (const std::string& stored : ProgramSettings(settings_).RecentFiles()) AddOnce(paths, stored);
     return paths;
 }
 
 void RecentFiles::Remember(const std::string& path) {
     if (path.empty()) return;
     std::vector<std::string> paths{path};
-    for (const std::string& stored : settings_.List(kRecentFilesKey)) AddOnce(paths, stored);
-    settings_.SetList(kRecentFilesKey, paths);
+    ProgramSettings settings(settings_);
+    for (const std::string& stored : settings.RecentFiles()) AddOnce(paths, stored);
+    settings.SetRecentFiles(paths);
 }
 
 }  // namespace kelvane

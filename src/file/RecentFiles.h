@@ -7,8 +7,6 @@
 
 namespace kelvane {
 
-inline constexpr const char* kRecentFilesKey = "RecentFiles";
-
 // The site files last opened or saved, most recent first, kept in the
 // per-user settings. The list is read from the store each time, so that two
 // copies of the program running side by side add to one list.

@@ -18,11 +18,11 @@
 #include <QVBoxLayout>
 
 #include "core/Prompts.h"
-#include "print/PrevPrinter.h"
 #include "print/PreviewIcons.h"
 #include "print/PreviewLayout.h"
 #include "print/PreviewPageArea.h"
 #include "print/TGoPageForm.h"
+#include "report/PrevPrinter.h"
 
 namespace kelvane {
 namespace {

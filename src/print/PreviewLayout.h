@@ -3,7 +3,7 @@
 #include <QSize>
 #include <QStringList>
 
-#include "print/PageMetrics.h"
+#include "report/PageMetrics.h"
 
 namespace kelvane {
 

@@ -3,8 +3,8 @@
 #include <QPainter>
 #include <QPicture>
 
-#include "print/PageReplay.h"
-#include "print/PrevPrinter.h"
+#include "report/PageReplay.h"
+#include "report/PrevPrinter.h"
 
 namespace kelvane {
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <QWidget>
 
-#include "print/PageMetrics.h"
+#include "report/PageMetrics.h"
 
 namespace kelvane {
 

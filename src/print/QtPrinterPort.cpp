@@ -6,7 +6,8 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "print/PageMetrics.h"
+#include "print/PrevForm.h"
+#include "report/PageMetrics.h"
 
 namespace kelvane {
 
@@ -85,6 +86,11 @@ void TQtPrinterPort::ShowPrinterSetup(QWidget* parent) {
     if (dialog.exec() != QDialog::Accepted) return;
     printer_.setCopyCount(1);
     printer_.setPrintRange(QPrinter::AllPages);
+}
+
+void TQtPrinterPort::ShowPreview(TPreviewPrinter& printer, QWidget* parent) {
+    TPreviewForm form(printer, parent);
+    form.ShowModal();
 }
 
 }  // namespace kelvane

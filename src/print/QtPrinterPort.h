@@ -1,11 +1,11 @@
 #pragma once
 #include <QPrinter>
 
-#include "print/PrinterPort.h"
+#include "report/PrinterPort.h"
 
 namespace kelvane {
 
-// The printers the platform knows of, through one QPrinter kept for the
+// The printers the platform knows of and the preview window, through one QPrinter kept for the
 // whole run, so that what the set-up dialog chose stays chosen. With no
 // printer installed it holds the locale's default paper and prints only to
 // a file that the print dialog names. Margins that a dialog sets are not
@@ -21,6 +21,7 @@ public:
     void EndJob() override {}
     bool AskPrintRange(QWidget* parent, int pageCount, TPrintRange& range) override;
     void ShowPrinterSetup(QWidget* parent) override;
+    void ShowPreview(TPreviewPrinter& printer, QWidget* parent) override;
 
     QPrinter& Printer() { return printer_; }
 

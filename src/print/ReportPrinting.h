@@ -8,8 +8,8 @@
 #include "core/Prompts.h"
 #include "file/Document.h"
 #include "model/Data.h"
-#include "print/PrinterPort.h"
-#include "print/SiteReport.h"
+#include "report/PrinterPort.h"
+#include "report/SiteReport.h"
 
 namespace kelvane {
 

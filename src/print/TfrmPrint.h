@@ -2,7 +2,7 @@
 #include <QDialog>
 #include <functional>
 
-#include "print/SiteReport.h"
+#include "report/SiteReport.h"
 
 class QCheckBox;
 class QPushButton;

@@ -7,15 +7,14 @@
 namespace kelvane {
 
 // The transfer supervision's view where there is no window (the command
-// line, tests, benchmarks). No page is active, so the page buttons have
-// nothing to transfer and only the whole-configuration commands run; the
-// window's labels and refreshes have nothing to draw. What the controller
-// reports of itself is kept for the caller.
+// line, tests, benchmarks). No section is active, so only the
+// whole-configuration commands run; the window's labels and refreshes have
+// nothing to draw. What the controller reports of itself is kept for the
+// caller.
 class HeadlessTransferView : public TransferView {
 public:
-    static constexpr int kNoPage = -1;
-
-    int ActivePage() const override { return Page; }
+    TransferSection ActiveSection() const override { return TransferSection::None; }
+    bool ListeningToEventLog() const override { return Listening; }
     void RefreshActivePage() override {}
     void ShowMainVersion(const std::string& version) override { MainVersion = version; }
     void SetConnectionStatusText(const std::string& text) override { ConnectionStatus = text; }
@@ -27,12 +26,13 @@ public:
     bool UploadTimeSelected() const override { return UploadTime; }
     void RefreshPlaceNameLists() override {}
 
-    int Page = kNoPage;
+    // Listening to the event log: the lines go to OnEventLogLine.
+    bool Listening = false;
     // "Copy PC Time to Panel on Program:": whether a save sends the time packet.
     bool UploadTime = false;
     std::string MainVersion;
     std::string ConnectionStatus;
-    // A line for the event log (only with Page set to the event log page).
+    // A line for the event log (only while Listening).
     std::function<void(const std::string&)> OnEventLogLine;
 };
 

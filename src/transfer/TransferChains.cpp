@@ -1,34 +1,35 @@
 #include "transfer/TransferChains.h"
 
-#include "core/Pages.h"
 #include "transfer/SaveCheck.h"
 
 namespace kelvane {
 
 namespace {
 
-std::uint8_t LoadStepForPage(int page) {
-    switch (page) {
-    case kPageDeviceSummary:
-    case kPageDevices: return kStepLoadDevices;
-    case kPageZoneConfig: return kStepLoadZones;
-    case kPageGroupConfig: return kStepLoadGroups;
-    case kPagePlaceNames: return kStepLoadPlaceNames;
-    case kPageSiteConfig: return kStepLoadSite;
-    default: return kStepIdle;
+std::uint8_t LoadStepFor(TransferSection section) {
+    switch (section) {
+    case TransferSection::Devices:
+    case TransferSection::DevicesAndZones: return kStepLoadDevices;
+    case TransferSection::Zones: return kStepLoadZones;
+    case TransferSection::Groups: return kStepLoadGroups;
+    case TransferSection::PlaceNames: return kStepLoadPlaceNames;
+    case TransferSection::Site: return kStepLoadSite;
+    case TransferSection::None: break;
     }
+    return kStepIdle;
 }
 
-std::uint8_t SaveStepForPage(int page) {
-    switch (page) {
-    case kPageDeviceSummary:
-    case kPageDevices: return kStepSaveDevices;
-    case kPageZoneConfig: return kStepSaveZones;
-    case kPageGroupConfig: return kStepSaveGroups;
-    case kPagePlaceNames: return kStepSavePlaceNames;
-    case kPageSiteConfig: return kStepSaveSite;
-    default: return kStepIdle;
+std::uint8_t SaveStepFor(TransferSection section) {
+    switch (section) {
+    case TransferSection::Devices:
+    case TransferSection::DevicesAndZones: return kStepSaveDevices;
+    case TransferSection::Zones: return kStepSaveZones;
+    case TransferSection::Groups: return kStepSaveGroups;
+    case TransferSection::PlaceNames: return kStepSavePlaceNames;
+    case TransferSection::Site: return kStepSaveSite;
+    case TransferSection::None: break;
     }
+    return kStepIdle;
 }
 
 }  // namespace
@@ -37,7 +38,7 @@ TransferChains::TransferChains(TransferHost& host, TData& data, Document& docume
     : host_(host), data_(data), load_(host, data, document), save_(host, data, document) {}
 
 bool TransferChains::LoadAllFromPanel() {
-    if (host_.ActivePage() == kPageViewEventLog) return false;
+    if (host_.ListeningToEventLog()) return false;
     UseDocumentLoad();
     TransferState& state = host_.State();
     state.LoadAll = true;
@@ -49,20 +50,20 @@ bool TransferChains::LoadAllFromPanel() {
 }
 
 bool TransferChains::LoadFromPanel() {
-    const int page = host_.ActivePage();
-    const std::uint8_t step = LoadStepForPage(page);
+    const TransferSection section = host_.ActiveSection();
+    const std::uint8_t step = LoadStepFor(section);
     if (step == kStepIdle) return false;
     UseDocumentLoad();
     TransferState& state = host_.State();
     state.LoadAll = false;
-    state.FromDeviceSummary = page == kPageDeviceSummary;
+    state.FromDeviceSummary = section == TransferSection::DevicesAndZones;
     state.Step = step;
     host_.StartTransfer();
     return true;
 }
 
 bool TransferChains::SaveAllToPanel() {
-    if (host_.ActivePage() == kPageViewEventLog || !SaveMayStart(WholeSaveRecords())) return false;
+    if (host_.ListeningToEventLog() || !SaveMayStart(WholeSaveRecords())) return false;
     UseDocumentLoad();
     TransferState& state = host_.State();
     state.SaveAll = true;
@@ -75,11 +76,11 @@ bool TransferChains::SaveAllToPanel() {
 }
 
 bool TransferChains::SaveToPanel() {
-    const int page = host_.ActivePage();
-    const std::uint8_t step = SaveStepForPage(page);
+    const TransferSection section = host_.ActiveSection();
+    const std::uint8_t step = SaveStepFor(section);
     if (step == kStepIdle || !SaveMayStart(SectionSaveRecords(step))) return false;
     UseDocumentLoad();
-    host_.State().FromDeviceSummary = page == kPageDeviceSummary;
+    host_.State().FromDeviceSummary = section == TransferSection::DevicesAndZones;
     save_.StartSectionSave(step);
     return true;
 }

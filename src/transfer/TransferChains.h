@@ -15,7 +15,7 @@ namespace kelvane {
 // (or the command line) calls a command after moving the focus off the code
 // boxes and checking `Document::CodesValid`; the transfer supervision then
 // runs the chain through `TransferSteps`. Each command returns false when no
-// transfer started: on the event log page nothing at all is touched, and a
+// transfer started: while the event log is shown nothing at all is touched, and a
 // save that would send a value the controller refuses (or that cannot
 // travel) says so and sends nothing.
 class TransferChains : public TransferSteps {
@@ -24,12 +24,12 @@ public:
 
     // `btnLoadAllFromPanel`: devices, zones, groups, site and custom names.
     bool LoadAllFromPanel();
-    // `btnLoadFromPanel`: the section of the active page. False when the
-    // page has nothing to load (no transfer starts).
+    // `btnLoadFromPanel`: the active section. False when there is none (no
+    // transfer starts).
     bool LoadFromPanel();
     // `btnSaveAllToPanel`: devices, zones, groups, site and custom names.
     bool SaveAllToPanel();
-    // `btnSavetoPanel`: the section of the active page; false as above.
+    // `btnSavetoPanel`: the active section; false as above.
     bool SaveToPanel();
     // A whole load into `target`, a model apart from the open document, which
     // neither it nor the controller's version touches (a verify's read-back).

@@ -2,6 +2,7 @@
 #include <ctime>
 #include <string>
 
+#include "transfer/TransferSection.h"
 #include "transfer/TransferState.h"
 #include "transfer/TransferStatus.h"
 
@@ -37,8 +38,10 @@ public:
     // Tells the user why a transfer cannot start (an error box with OK).
     virtual void ShowError(const std::string& text) = 0;
 
-    // Index of the main window's active page (core/Pages.h).
-    virtual int ActivePage() const = 0;
+    // What the window shows: the section of the single-section commands, and
+    // whether the link listens to the event log.
+    virtual TransferSection ActiveSection() const = 0;
+    virtual bool ListeningToEventLog() const = 0;
     // The Site Config tab's "Copy PC Time to Panel on Program:" box.
     virtual bool UploadTimeSelected() const = 0;
     // Refills the place name lists after custom names were loaded.

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "core/Pages.h"
 
 namespace kelvane {
 
@@ -121,7 +120,7 @@ void TransferSupervisor::SetRunning(bool running) {
 }
 
 void TransferSupervisor::StartTransfer() {
-    if (view_.ActivePage() == kPageViewEventLog) return;
+    if (view_.ListeningToEventLog()) return;
     SetRunning(true);
     lastHeardMs_ = clock_.NowMs();
     comms_.Suspended = false;
@@ -180,7 +179,7 @@ void TransferSupervisor::Retry() {
 }
 
 void TransferSupervisor::PanelCommsTick(TCommPanel&) {
-    if (comms_.Suspended || view_.ActivePage() == kPageViewEventLog || !comms_.Connected() ||
+    if (comms_.Suspended || view_.ListeningToEventLog() || !comms_.Connected() ||
         state_.Step == kStepIdle)
         return;
     ShowWaiting();
@@ -343,7 +342,7 @@ void TransferSupervisor::PanelCommsPortGone(TCommPanel&) {
 
 void TransferSupervisor::PanelCommsInput(TCommPanel&, const std::string& convertedString) {
     if (state_.Step != kStepIdle || convertedString.find('\0') != std::string::npos ||
-        view_.ActivePage() != kPageViewEventLog)
+        !view_.ListeningToEventLog())
         return;
     const std::size_t keep = convertedString.size() > 2 ? convertedString.size() - 2 : 0;
     view_.AppendEventLogLine(convertedString.substr(0, keep));
@@ -376,9 +375,9 @@ void TransferSupervisor::Timer2Timer() {
         comms_.HandshakeFailed = false;
         comms_.HandshakeDone = false;
     }
-    // A port found again (after its device went away) on the event log page
-    // takes that page's text reception again.
-    if (reopened && view_.ActivePage() == kPageViewEventLog) PageChanged(kPageViewEventLog);
+    // A port found again (after its device went away) while the event log is
+    // shown takes its text reception again.
+    if (reopened && view_.ListeningToEventLog()) ListenToEventLog();
     // "Connected" stays while the keep-alive is answered; only one that got
     // no answer by the next makes the link one being connected again.
     if (!keepAliveAnswered_) {
@@ -386,7 +385,7 @@ void TransferSupervisor::Timer2Timer() {
         view_.SetConnectionStatusText("Attempting to connect...");
     }
     keepAliveAnswered_ = false;
-    comms_.SendPacket(view_.ActivePage() == kPageViewEventLog ? kLogKeepAlive : kKeepAlive);
+    comms_.SendPacket(view_.ListeningToEventLog() ? kLogKeepAlive : kKeepAlive);
     indicatorCountdown_ = 2;
 }
 
@@ -405,18 +404,18 @@ void TransferSupervisor::btnCancelClick() {
     prompts_.Warning(kCancelled);
 }
 
-void TransferSupervisor::PageChanging(int leavingPage) {
-    if (leavingPage == kPageViewEventLog) comms_.HandshakeDone = false;
+void TransferSupervisor::StopListeningToEventLog() {
+    comms_.HandshakeDone = false;
+    comms_.IsASCIIOnly = false;
 }
 
-void TransferSupervisor::PageChanged(int activePage) {
+void TransferSupervisor::ListenToEventLog() {
     comms_.IsASCIIOnly = false;
-    if (activePage != kPageViewEventLog) return;
     if (comms_.LinkMode != 1) {
         // A link that has no discipline yet takes the plain one the port is
         // reopened in, so that the event log keep-alive reaches the line; its
-        // handshake waits until the page is left (text-only reception cannot
-        // read the answer).
+        // handshake waits until the event log is left (text-only reception
+        // cannot read the answer).
         if (comms_.LinkMode == 0) {
             comms_.LinkMode = 1;
             comms_.RetriesLeft = 10;

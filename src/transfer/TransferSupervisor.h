@@ -51,7 +51,8 @@ public:
     void StartTransfer() override;
     void FinishTransfer(bool refresh) override;
     void ShowError(const std::string& text) override { prompts_.Error(text); }
-    int ActivePage() const override { return view_.ActivePage(); }
+    TransferSection ActiveSection() const override { return view_.ActiveSection(); }
+    bool ListeningToEventLog() const override { return view_.ListeningToEventLog(); }
     bool UploadTimeSelected() const override { return view_.UploadTimeSelected(); }
     void RefreshPlaceNameLists() override { view_.RefreshPlaceNameLists(); }
     std::tm LocalTime() const override { return clock_.LocalTime(); }
@@ -77,10 +78,12 @@ public:
     // transfer while the question is open; Yes aborts it, No lets it go on.
     void btnCancelClick();
 
-    // Page changes of the main window: before (with the page being left)
-    // and after (with the page now active).
-    void PageChanging(int leavingPage);
-    void PageChanged(int activePage);
+    // The event log is shown: the port reopens in the plain discipline and
+    // receives text only, both receive buffers emptied.
+    void ListenToEventLog();
+    // The event log is left: reception is framed again, and the next
+    // transfer shakes hands first.
+    void StopListeningToEventLog();
 
     // Fired once at the end of every transfer that was running: true when
     // its chain finished, false when an error, an abort or a cancel ended it.

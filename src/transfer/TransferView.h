@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "transfer/TransferSection.h"
+
 namespace kelvane {
 
 // What the transfer supervision asks of the main window.
@@ -8,8 +10,12 @@ class TransferView {
 public:
     virtual ~TransferView() = default;
 
-    // Index of the active page (core/Pages.h).
-    virtual int ActivePage() const = 0;
+    // The section the single-section commands transfer; None when what is
+    // shown has nothing to transfer.
+    virtual TransferSection ActiveSection() const = 0;
+    // True while the event log is shown: the link listens to the
+    // controller's text lines, and no transfer starts.
+    virtual bool ListeningToEventLog() const = 0;
     // Fills the active page's controls from the model.
     virtual void RefreshActivePage() = 0;
     // Shows the controller's version in stxtMain and refreshes the device

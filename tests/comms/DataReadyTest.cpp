@@ -3,7 +3,7 @@
 #include "comms/PanelComms.h"
 #include "comms/SimulatedLine.h"
 #include "core/ManualClock.h"
-#include "panel-sim/PanelSimulator.h"
+#include "sim/PanelSimulator.h"
 
 namespace kelvane {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "comms/LinkHarness.h"
-#include "panel-sim/SimulatedPanelDevice.h"
+#include "sim/SimulatedPanelDevice.h"
 
 namespace kelvane {
 namespace {

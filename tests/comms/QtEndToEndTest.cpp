@@ -8,8 +8,8 @@
 #include "comms/qt/QtPollTimer.h"
 #include "comms/qt/QtSerialDevice.h"
 #include "core/SystemClock.h"
-#include "panel-sim/PanelSimulator.h"
-#include "panel-sim/PtyPort.h"
+#include "sim/PanelSimulator.h"
+#include "sim/PtyPort.h"
 
 namespace kelvane {
 namespace {

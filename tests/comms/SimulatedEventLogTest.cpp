@@ -8,10 +8,10 @@
 #include "log/LogConverter.h"
 #include "log/LogFields.h"
 #include "model/DeviceCatalogue.h"
-#include "panel-sim/ConfigurationPrintout.h"
-#include "panel-sim/DemoSite.h"
-#include "panel-sim/EventLogTalker.h"
-#include "panel-sim/PanelSimulator.h"
+#include "sim/ConfigurationPrintout.h"
+#include "sim/DemoSite.h"
+#include "sim/EventLogTalker.h"
+#include "sim/PanelSimulator.h"
 
 namespace kelvane {
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "FileTestSupport.h"
 #include "file/AtomicWriter.h"
 #include "file/ConfigFile.h"
+#include "support/FileTestSupport.h"
 
 namespace kelvane {
 namespace {

@@ -3,11 +3,12 @@
 
 #include <filesystem>
 
-#include "FileTestSupport.h"
-#include "app/cli/SiteJson.h"
 #include "file/CommentsFile.h"
 #include "file/ConfigFile.h"
 #include "file/IniFile.h"
+#include "support/FileTestSupport.h"
+#include "support/SiteEquality.h"
+#include "support/SiteSamples.h"
 
 namespace kelvane {
 namespace {
@@ -17,11 +18,6 @@ using test::TempDir;
 using test::WriteText;
 
 constexpr const char* kHeaderOnly = "[Kelvane Header]\r\nFileType=Prog Tools\r\n";
-
-// Every field of two models, through their JSON form.
-void ExpectSameSite(const TData& a, const TData& b) {
-    EXPECT_EQ(cli::SiteToJson(a), cli::SiteToJson(b));
-}
 
 class ConfigFileTest : public ::testing::Test {
 protected:
@@ -247,7 +243,7 @@ TEST_F(ConfigFileTest, AFreshFileHasItsSectionsAndKeysInWritingOrder) {
 }
 
 TEST_F(ConfigFileTest, ModelToFileToModelKeepsEverythingTheFileStores) {
-    test::FillSite(data, 7);
+    testing::FillSite(data, 7);
     document.SetModified(true);
     ASSERT_TRUE(Write().saved);
     EXPECT_FALSE(document.Modified());
@@ -256,7 +252,7 @@ TEST_F(ConfigFileTest, ModelToFileToModelKeepsEverythingTheFileStores) {
     Document readDocument;
     ASSERT_TRUE(OpenConfigFile(path, reread, readDocument).Read());
     reread.SiteConfig.CopyTime = data.SiteConfig.CopyTime;  // not stored: false after an open
-    ExpectSameSite(data, reread);
+    testing::ExpectSameSite(data, reread);
     EXPECT_EQ(reread.Loop.Device(256).Suffix, data.Loop.Device(256).Suffix);
     const Equation& divert = reread.GroupList.Groups[32].DivertEquation;
     EXPECT_TRUE(

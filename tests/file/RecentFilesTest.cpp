@@ -3,8 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "core/MemorySettings.h"
+#include "core/ProgramSettings.h"
 #include "file/RecentFiles.h"
+#include "support/MemorySettings.h"
 
 namespace kelvane::test {
 namespace {
@@ -41,7 +42,7 @@ TEST(RecentFiles, KeepsTheLastEightAndDropsTheOldest) {
     ASSERT_EQ(paths.size(), RecentFiles::kLimit);
     EXPECT_EQ(paths.front(), "/sites/10.KCF");
     EXPECT_EQ(paths.back(), "/sites/3.KCF");
-    EXPECT_EQ(settings.List(kRecentFilesKey).size(), 8u);
+    EXPECT_EQ(settings.List(ProgramSettings::kRecentFilesKey).size(), 8u);
 
     // A listed file coming back to the top pushes nothing out.
     recent.Remember("/sites/3.KCF");
@@ -66,14 +67,14 @@ TEST(RecentFiles, AStoreEditedByHandIsReadSafely) {
     MemorySettings settings;
     Paths stored{"", "/sites/A.KCF", "/sites/A.KCF"};
     for (int n = 1; n <= 12; ++n) stored.push_back("/old/" + std::to_string(n) + ".KCF");
-    settings.SetList(kRecentFilesKey, stored);
+    settings.SetList(ProgramSettings::kRecentFilesKey, stored);
     RecentFiles recent(settings);
     const Paths paths = recent.Paths();
     ASSERT_EQ(paths.size(), 8u);
     EXPECT_EQ(paths[0], "/sites/A.KCF");
     EXPECT_EQ(paths[1], "/old/1.KCF");
     recent.Remember("/sites/B.KCF");
-    EXPECT_EQ(settings.List(kRecentFilesKey).size(), 8u);
+    EXPECT_EQ(settings.List(ProgramSettings::kRecentFilesKey).size(), 8u);
     EXPECT_EQ(recent.Paths()[1], "/sites/A.KCF");
 }
 

@@ -7,8 +7,8 @@
 #include <iterator>
 #include <optional>
 
-#include "file/FileTestSupport.h"
 #include "log/LogFile.h"
+#include "support/FileTestSupport.h"
 
 namespace kelvane {
 namespace {

@@ -16,11 +16,11 @@
 #include <QToolButton>
 
 #include "PrintTestSupport.h"
-#include "core/ScriptedPrompts.h"
 #include "print/PrevForm.h"
 #include "print/PreviewLayout.h"
 #include "print/PreviewPageArea.h"
 #include "print/TGoPageForm.h"
+#include "support/ScriptedPrompts.h"
 
 namespace kelvane::test {
 namespace {

@@ -10,10 +10,10 @@
 #include <stdexcept>
 
 #include "PrintTestSupport.h"
-#include "core/ScriptedPrompts.h"
-#include "print/PageMetrics.h"
-#include "print/PaperPort.h"
 #include "print/QtPrinterPort.h"
+#include "report/PageMetrics.h"
+#include "report/PaperPort.h"
+#include "support/ScriptedPrompts.h"
 
 namespace kelvane::test {
 namespace {

@@ -7,17 +7,16 @@
 #include <QPainterPath>
 #include <QPdfWriter>
 #include <QPicture>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTextItem>
 #include <memory>
 #include <optional>
 #include <vector>
 
-#include "print/PageReplay.h"
-#include "print/PrevPrinter.h"
-#include "print/PrinterPort.h"
+#include "print/PrevForm.h"
+#include "report/PageReplay.h"
+#include "report/PrevPrinter.h"
+#include "report/PrinterPort.h"
+#include "support/PdfFiles.h"
 
 namespace kelvane::test {
 
@@ -140,24 +139,6 @@ inline std::vector<DrawnPage> ReplayAll(const TPreviewPrinter& printer) {
     return pages;
 }
 
-inline int CountPdfPages(const QByteArray& pdf) {
-    static const QRegularExpression kPage(QStringLiteral("/Type\\s*/Page(?![s\\w])"));
-    int pages = 0;
-    for (auto match = kPage.globalMatch(QString::fromLatin1(pdf)); match.hasNext(); match.next()) ++pages;
-    return pages;
-}
-
-// The text of the PDF file at `path` as pdftotext reads it; nullopt when
-// pdftotext is not installed.
-inline std::optional<QString> PdfText(const QString& path) {
-    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (pdftotext.isEmpty()) return std::nullopt;
-    QProcess reader;
-    reader.start(pdftotext, {path, QStringLiteral("-")});
-    reader.waitForFinished(10000);
-    return QString::fromUtf8(reader.readAllStandardOutput());
-}
-
 // A printer port with one printer whose jobs are written to PDFs in memory.
 class FakePrinterPort : public TPrinterPort {
 public:
@@ -207,6 +188,10 @@ public:
         return true;
     }
     void ShowPrinterSetup(QWidget*) override { ++setupShown; }
+    void ShowPreview(TPreviewPrinter& printer, QWidget* parent) override {
+        TPreviewForm form(printer, parent);
+        form.ShowModal();
+    }
 
 private:
     std::unique_ptr<QBuffer> buffer_;

@@ -7,8 +7,8 @@
 
 #include "PrintTestSupport.h"
 #include "core/ManualClock.h"
-#include "print/Canvas.h"
-#include "print/SiteReport.h"
+#include "report/Canvas.h"
+#include "report/SiteReport.h"
 
 namespace kelvane::test {
 

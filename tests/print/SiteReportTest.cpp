@@ -1,6 +1,6 @@
 #include "ReportTestSupport.h"
-#include "core/ScriptedPrompts.h"
-#include "print/ReportTexts.h"
+#include "support/ScriptedPrompts.h"
+#include "report/ReportTexts.h"
 #include "ui/site/SiteConfigTab.h"
 
 namespace kelvane::test {

@@ -13,12 +13,13 @@ TEST(ChainsCommands, PageButtonsPickTheSectionOfTheActivePage) {
     FakeHost host;
     Document document;
     TransferChains chains(host, data, document);
-    const std::pair<int, std::uint8_t> loads[] = {
-        {kPageDeviceSummary, kStepLoadDevices}, {kPageDevices, kStepLoadDevices},   {kPageZoneConfig, kStepLoadZones},
-        {kPageGroupConfig, kStepLoadGroups},     {kPagePlaceNames, kStepLoadPlaceNames}, {kPageSiteConfig, kStepLoadSite},
+    const std::pair<TransferSection, std::uint8_t> loads[] = {
+        {TransferSection::DevicesAndZones, kStepLoadDevices}, {TransferSection::Devices, kStepLoadDevices},
+        {TransferSection::Zones, kStepLoadZones},             {TransferSection::Groups, kStepLoadGroups},
+        {TransferSection::PlaceNames, kStepLoadPlaceNames},   {TransferSection::Site, kStepLoadSite},
     };
-    for (const auto& [page, step] : loads) {
-        host.page = page;
+    for (const auto& [section, step] : loads) {
+        host.section = section;
         host.state.LoadAll = true;
         ASSERT_TRUE(chains.LoadFromPanel());
         EXPECT_EQ(host.state.Step, step);
@@ -26,12 +27,14 @@ TEST(ChainsCommands, PageButtonsPickTheSectionOfTheActivePage) {
         EXPECT_EQ(host.status.ShownList(), List::None);
     }
     const int starts = host.starts;
-    for (int page : {kPageNetworkConfig, kPageViewEventLog, kPageComments, kPageSetConfig}) {
-        host.page = page;
+    for (bool listening : {false, true}) {
+        host.section = TransferSection::None;
+        host.listening = listening;
         EXPECT_FALSE(chains.LoadFromPanel());
         EXPECT_FALSE(chains.SaveToPanel());
     }
     EXPECT_EQ(host.starts, starts);
+    host.listening = false;
 
     chains.SaveAllToPanel();
     EXPECT_TRUE(host.state.SaveAll);
@@ -47,7 +50,7 @@ TEST(ChainsCommands, OnTheEventLogPageTheWholeSiteCommandsTouchNothing) {
     FakeHost host;
     Document document;
     TransferChains chains(host, data, document);
-    host.page = kPageViewEventLog;
+    host.listening = true;
     EXPECT_FALSE(chains.LoadAllFromPanel());
     EXPECT_FALSE(chains.SaveAllToPanel());
     EXPECT_EQ(host.state.Step, kStepIdle);
@@ -76,8 +79,8 @@ TEST(ChainsCommands, AModeTimeThatDoesNotReadStopsTheSaveBeforeItsFirstPacket) {
             field == "NightModeTime" ? data.SiteConfig.NightModeTime : data.SiteConfig.DayModeTime;
         time = text;
         const char* label = field == "NightModeTime" ? "Night Mode starts at" : "Night Mode ends at";
-        for (int page : {kPageSiteConfig, kPageZoneConfig}) {
-            host.page = page;
+        for (TransferSection section : {TransferSection::Site, TransferSection::Zones}) {
+            host.section = section;
             host.errors.clear();
             EXPECT_FALSE(chains.SaveAllToPanel()) << text;
             ASSERT_EQ(host.errors.size(), 1u) << text;
@@ -85,7 +88,7 @@ TEST(ChainsCommands, AModeTimeThatDoesNotReadStopsTheSaveBeforeItsFirstPacket) {
                 << host.errors[0];
             EXPECT_NE(host.errors[0].find("\"" + text + "\""), std::string::npos) << host.errors[0];
         }
-        host.page = kPageSiteConfig;
+        host.section = TransferSection::Site;
         EXPECT_FALSE(chains.SaveToPanel()) << text;
         EXPECT_EQ(host.errors.size(), 2u);
         EXPECT_EQ(host.starts, 0) << text;
@@ -93,7 +96,7 @@ TEST(ChainsCommands, AModeTimeThatDoesNotReadStopsTheSaveBeforeItsFirstPacket) {
         EXPECT_EQ(host.status.ShownList(), List::None);
         EXPECT_TRUE(host.sent.empty());
         // The pages that send no mode time save as before.
-        host.page = kPageZoneConfig;
+        host.section = TransferSection::Zones;
         EXPECT_TRUE(chains.SaveToPanel());
         host.FinishTransfer(false);
         host.starts = 0;
@@ -102,7 +105,7 @@ TEST(ChainsCommands, AModeTimeThatDoesNotReadStopsTheSaveBeforeItsFirstPacket) {
     data.ResetToDefaults();
     data.SiteConfig.DayModeTime = "6:15";
     host.errors.clear();
-    host.page = kPageSiteConfig;
+    host.section = TransferSection::Site;
     EXPECT_TRUE(chains.SaveToPanel());
     EXPECT_TRUE(host.errors.empty());
 }
@@ -140,10 +143,10 @@ TEST(ChainsCommands, ValuesTheControllerRefusesStopTheSaveBeforeItsFirstPacket) 
     EXPECT_TRUE(host.sent.empty());
 
     // A section save checks what it sends: the zones hold nothing refused.
-    host.page = kPageZoneConfig;
+    host.section = TransferSection::Zones;
     EXPECT_TRUE(chains.SaveToPanel());
     host.FinishTransfer(false);
-    host.page = kPageDevices;
+    host.section = TransferSection::Devices;
     EXPECT_FALSE(chains.SaveToPanel());
     EXPECT_EQ(host.errors.back().find("Cannot save to the Network Controller. Nothing has been sent, because:\nDevice 17"), 0u);
     EXPECT_FALSE(chains.SaveRecords({{SaveRecordKind::Pager, 0}}));

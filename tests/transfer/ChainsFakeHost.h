@@ -5,9 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "core/Pages.h"
 #include "model/Data.h"
-#include "panel-sim/ControllerRecords.h"
+#include "sim/ControllerRecords.h"
 #include "transfer/TransferChains.h"
 #include "transfer/TransferHost.h"
 
@@ -51,7 +50,8 @@ public:
     std::vector<std::string> errors;  // the messages of transfers that could not start
     bool failed = false;  // the retry limit was reached
     bool startPending = false;
-    int page = kPageSiteConfig;
+    TransferSection section = TransferSection::Site;
+    bool listening = false;
     bool uploadTime = false;
     std::tm now = JanuarySecond2026();
 
@@ -88,7 +88,8 @@ public:
         state.Step = kStepIdle;
     }
     void ShowError(const std::string& text) override { errors.push_back(text); }
-    int ActivePage() const override { return page; }
+    TransferSection ActiveSection() const override { return section; }
+    bool ListeningToEventLog() const override { return listening; }
     bool UploadTimeSelected() const override { return uploadTime; }
     void RefreshPlaceNameLists() override { ++placeNameRefreshes; }
     std::tm LocalTime() const override { return now; }

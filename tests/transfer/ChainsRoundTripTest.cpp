@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ChainsFakeHost.h"
-#include "SiteSamples.h"
+#include "support/SiteSamples.h"
 
 namespace kelvane::chains_test {
 namespace {
@@ -44,12 +44,12 @@ TEST(RoundTrip, EverySettingOfTheSiteListsSurvives) {
             tool.SiteConfig.LoggerSetting = logger;
             tool.SiteConfig.PagerLevel = pager;
             ChainsLoop save(tool, controller);
-            save.host.page = kPageSiteConfig;
+            save.host.section = TransferSection::Site;
             save.chains.SaveToPanel();
             save.Run();
             tool.ResetToDefaults();
             ChainsLoop load(tool, controller);
-            load.host.page = kPageSiteConfig;
+            load.host.section = TransferSection::Site;
             load.chains.LoadFromPanel();
             load.Run();
             EXPECT_EQ(tool.SiteConfig.LoggerSetting, logger);

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "EndToEndRig.h"
-#include "SiteSamples.h"
+#include "support/SiteSamples.h"
 
 namespace kelvane::testing {
 namespace {

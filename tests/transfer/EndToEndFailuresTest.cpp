@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "EndToEndRig.h"
-#include "SiteSamples.h"
-#include "panel-sim/DemoSite.h"
+#include "sim/DemoSite.h"
+#include "support/SiteSamples.h"
 
 namespace kelvane::testing {
 namespace {

@@ -4,11 +4,11 @@
 
 #include "comms/PortPaths.h"
 #include "core/ManualClock.h"
-#include "core/ScriptedPrompts.h"
 #include "file/Document.h"
 #include "model/Data.h"
-#include "panel-sim/ControllerRecords.h"
-#include "panel-sim/SimulatedPanelDevice.h"
+#include "sim/ControllerRecords.h"
+#include "sim/SimulatedPanelDevice.h"
+#include "support/ScriptedPrompts.h"
 #include "transfer/TransferSession.h"
 
 namespace kelvane::testing {

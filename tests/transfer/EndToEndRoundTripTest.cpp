@@ -3,7 +3,7 @@
 #include <tuple>
 
 #include "EndToEndRig.h"
-#include "SiteSamples.h"
+#include "support/SiteSamples.h"
 
 namespace kelvane::testing {
 namespace {

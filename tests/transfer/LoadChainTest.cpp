@@ -69,7 +69,7 @@ TEST_F(LoadFixture, DevicesAreStoredByCounterWithTheControllersTypeCodes) {
 }
 
 TEST_F(LoadFixture, DeviceSummaryPageLoadsZonesAfterDevices) {
-    host.page = kPageDeviceSummary;
+    host.section = TransferSection::DevicesAndZones;
     ASSERT_TRUE(chains.LoadFromPanel());
     chains.DispatchFirst();
     for (int n = 1; n <= 256; ++n) Answer('I', DeviceAnswer(0xFF));

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ChainsFakeHost.h"
-#include "panel-sim/DemoSite.h"
+#include "sim/DemoSite.h"
 
 namespace kelvane::chains_test {
 namespace {

@@ -84,7 +84,7 @@ TEST_F(SaveFixture, EveryPacketResetsTheRetryCountAndTicksItsItem) {
 }
 
 TEST_F(SaveFixture, DeviceSummaryPageCascadesDevicesZonesAndChangedNames) {
-    host.page = kPageDeviceSummary;
+    host.section = TransferSection::DevicesAndZones;
     loop.document.CustomNamesChanged = true;
     ASSERT_TRUE(loop.chains.SaveToPanel());
     EXPECT_EQ(host.status.ShownList(), List::None);
@@ -106,37 +106,37 @@ TEST_F(SaveFixture, DeviceSummaryPageCascadesDevicesZonesAndChangedNames) {
 
 TEST_F(SaveFixture, SingleSectionSavesFinishWithOrWithoutRefresh) {
     struct Case {
-        int page;
+        TransferSection section;
         std::string commands;
         bool refresh;
     };
     const Case cases[] = {
-        {kPageDevices, std::string(255, 'J'), true},
-        {kPageZoneConfig, std::string(64, 'u'), false},
-        {kPageGroupConfig, std::string(32, 's'), false},
-        {kPagePlaceNames, std::string(45, 'q'), false},
-        {kPageSiteConfig, "RTPy\x81{}\x7F", true},
+        {TransferSection::Devices, std::string(255, 'J'), true},
+        {TransferSection::Zones, std::string(64, 'u'), false},
+        {TransferSection::Groups, std::string(32, 's'), false},
+        {TransferSection::PlaceNames, std::string(45, 'q'), false},
+        {TransferSection::Site, "RTPy\x81{}\x7F", true},
     };
     for (const Case& c : cases) {
         host.sent.clear();
         host.finishes.clear();
-        host.page = c.page;
+        host.section = c.section;
         ASSERT_TRUE(loop.chains.SaveToPanel());
         EXPECT_TRUE(host.nvmCheckAtStart.back());
         EXPECT_FALSE(host.state.SaveAll);
         loop.Run();
-        EXPECT_EQ(Commands(), c.commands) << c.page;
-        EXPECT_EQ(host.finishes, std::vector<bool>{c.refresh}) << c.page;
+        EXPECT_EQ(Commands(), c.commands) << static_cast<int>(c.section);
+        EXPECT_EQ(host.finishes, std::vector<bool>{c.refresh}) << static_cast<int>(c.section);
     }
-    host.page = kPageComments;
+    host.section = TransferSection::None;
     EXPECT_FALSE(loop.chains.SaveToPanel());
-    host.page = kPageNetworkConfig;
+    host.section = TransferSection::None;
     EXPECT_FALSE(loop.chains.LoadFromPanel());
 }
 
 TEST_F(SaveFixture, OlderControllerGetsThirtyTwoZones) {
     controller.SiteConfig.MainVersion = "07B12";
-    host.page = kPageZoneConfig;
+    host.section = TransferSection::Zones;
     loop.chains.SaveToPanel();
     loop.Run();
     EXPECT_EQ(Commands(), std::string(32, 'u'));
@@ -147,7 +147,7 @@ TEST_F(SaveFixture, RefusedPacketIsResentUntilTheRetryLimit) {
     host.uploadTime = true;
     host.now.tm_mon = 12;  // a PC clock the controller takes for no date: month 13
     tool.SiteConfig.AttackCode = "UUDA";
-    host.page = kPageSiteConfig;
+    host.section = TransferSection::Site;
     loop.chains.SaveToPanel();
     loop.Run();
     EXPECT_TRUE(host.failed);

@@ -3,10 +3,10 @@
 #include <filesystem>
 
 #include "EndToEndRig.h"
-#include "app/cli/SiteFiles.h"
 #include "core/ManualClock.h"
-#include "file/FileTestSupport.h"
-#include "panel-sim/SiteStore.h"
+#include "file/ConfigFile.h"
+#include "sim/SiteStore.h"
+#include "support/FileTestSupport.h"
 
 namespace kelvane::sim {
 namespace {
@@ -23,8 +23,8 @@ TEST(SiteStore, StartsFromTheDemoSiteOrAFile) {
     site.ResetToDefaults();
     site.SiteConfig.MainVersion = "07B12";
     site.Loop.Device(9).Suffix = "B9";
-    std::ostringstream err;
-    ASSERT_EQ(cli::WriteSite(dir.File("site.KCF"), site, err), 0);
+    Document document;
+    ASSERT_TRUE(WriteConfigFile(dir.File("site.KCF"), site, document).saved);
     SiteStore fromFile(clock);
     ASSERT_TRUE(fromFile.Load(dir.File("site.KCF"), error));
     EXPECT_EQ(fromFile.Site().Loop.Device(9).Suffix, "B9");
@@ -59,8 +59,9 @@ TEST(SiteStore, WritesWhatWasSavedOnceSavingHasSettled) {
     EXPECT_FALSE(store.Unwritten());
 
     TData written;
-    std::ostringstream err;
-    ASSERT_EQ(cli::ReadSite(dir.File("store.KCF"), written, err), 0) << err.str();
+    Document document;
+    const ConfigOpenResult opened = OpenConfigFile(dir.File("store.KCF"), written, document);
+    ASSERT_TRUE(opened.Read()) << opened.message;
     EXPECT_EQ(written.Loop.Device(200).Suffix, "X1");
     EXPECT_EQ(written.SiteConfig.ClientName, "Rowan House Care Home");  // never sent: the controller's own
 }

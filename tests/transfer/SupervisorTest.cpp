@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "comms/LinkHarness.h"
-#include "core/Pages.h"
-#include "core/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 #include "transfer/TransferSupervisor.h"
 
 namespace kelvane {
@@ -10,7 +9,8 @@ namespace {
 
 class FakeView : public TransferView {
 public:
-    int ActivePage() const override { return page; }
+    TransferSection ActiveSection() const override { return TransferSection::Site; }
+    bool ListeningToEventLog() const override { return listening; }
     void RefreshActivePage() override { ++refreshes; }
     void ShowMainVersion(const std::string& version) override { shownVersion = version; }
     void SetConnectionStatusText(const std::string& text) override {
@@ -26,7 +26,7 @@ public:
     bool UploadTimeSelected() const override { return false; }
     void RefreshPlaceNameLists() override {}
 
-    int page = kPageSiteConfig;
+    bool listening = false;
     int refreshes = 0;
     int beeps = 0;
     std::string shownVersion, connectionStatus, date, time;
@@ -235,7 +235,7 @@ TEST_F(SupervisorFixture, PortThatCannotOpen) {
 }
 
 TEST_F(SupervisorFixture, NoTransferStartsOnTheEventLogPage) {
-    view.page = kPageViewEventLog;
+    view.listening = true;
     StartLoad();
     EXPECT_FALSE(status.Visible());
     EXPECT_FALSE(h.comms.Connected());
@@ -360,7 +360,7 @@ TEST_F(SupervisorFixture, KeepAlivePacketsOnTheWire) {
     std::vector<std::string> sent;
     h.comms.OnOutput = [&](TCommPanel&, const std::string& text) { sent.push_back(text); };
     supervisor.Timer2Timer();
-    view.page = kPageViewEventLog;
+    view.listening = true;
     supervisor.Timer2Timer();
     EXPECT_EQ(sent, (std::vector<std::string>{"<SOH>A<NUL>A\x82", "<SOH>V<NUL>V\xac"}));
     supervisor.State().Step = kStepLoadZones;
@@ -370,7 +370,7 @@ TEST_F(SupervisorFixture, KeepAlivePacketsOnTheWire) {
 
 TEST_F(SupervisorFixture, TextLinesGoToTheEventLogOnlyWhenIdleOnItsPage) {
     supervisor.PanelCommsInput(h.comms, "FIRE ZONE 1\n\r");
-    view.page = kPageViewEventLog;
+    view.listening = true;
     supervisor.PanelCommsInput(h.comms, "CALL ROOM 12\n\r");
     supervisor.PanelCommsInput(h.comms, std::string("v\0v\r", 4));
     supervisor.PanelCommsInput(h.comms, "\r");
@@ -390,15 +390,13 @@ TEST_F(SupervisorFixture, EventLogPageSwitchesTheLinkToText) {
     h.comms.HandshakeDone = true;
     h.comms.ReopenForMode();
     ASSERT_EQ(h.line.A().Settings().Parity, ptMARK);
-    supervisor.PageChanging(kPageSiteConfig);
-    supervisor.PageChanged(kPageViewEventLog);
+    supervisor.ListenToEventLog();
     EXPECT_TRUE(h.comms.IsASCIIOnly);
     EXPECT_TRUE(h.comms.Connected());
     EXPECT_EQ(h.line.A().Settings().Parity, ptNONE);
 
-    supervisor.PageChanging(kPageViewEventLog);
+    supervisor.StopListeningToEventLog();
     EXPECT_FALSE(h.comms.HandshakeDone);
-    supervisor.PageChanged(kPageComments);
     EXPECT_FALSE(h.comms.IsASCIIOnly);
 }
 
@@ -410,7 +408,7 @@ TEST_F(SupervisorFixture, TheLogPageEmptiesBothReceiveBuffers) {
     h.comms.OnInput = [&](TCommPanel&, const std::string& text) { lines.push_back(text); };
     testing::ReceiveAtNextPoll(h.line, h.comms.Port(), "I\x05" "half");
     ASSERT_GT(h.comms.DCharsReceived, 0);
-    supervisor.PageChanged(kPageViewEventLog);
+    supervisor.ListenToEventLog();
     EXPECT_EQ(h.comms.DCharsReceived, 0);
     EXPECT_TRUE(h.comms.RxBuffer.empty());
     testing::ReceiveAtNextPoll(h.line, h.comms.Port(), "CALL\n\r");
@@ -423,8 +421,8 @@ TEST_F(SupervisorFixture, TheLogPageEmptiesBothReceiveBuffers) {
 // time out and move the port to the marked disciplines.
 TEST_F(SupervisorFixture, TheLogPageHoldsTheHandshakeUntilItIsLeft) {
     h.simulator.Options().Silent = true;
-    view.page = kPageViewEventLog;
-    supervisor.PageChanged(kPageViewEventLog);
+    view.listening = true;
+    supervisor.ListenToEventLog();
     EXPECT_EQ(h.comms.LinkMode, 1);
     EXPECT_TRUE(h.comms.Connected());
     EXPECT_EQ(h.line.A().Settings().Parity, ptNONE);
@@ -438,9 +436,8 @@ TEST_F(SupervisorFixture, TheLogPageHoldsTheHandshakeUntilItIsLeft) {
     EXPECT_EQ(h.simulator.CommandsHeard(), std::string(60, 'V'));
     EXPECT_TRUE(prompts.ShownMessages().empty());
 
-    supervisor.PageChanging(kPageViewEventLog);
-    view.page = kPageSiteConfig;
-    supervisor.PageChanged(kPageSiteConfig);
+    supervisor.StopListeningToEventLog();
+    view.listening = false;
     h.simulator.Options().Silent = false;
     supervisor.Timer2Timer();
     ASSERT_TRUE(h.RunUntil([&] { return h.comms.HandshakeDone; }, 10000));

@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "EndToEndRig.h"
-#include "SiteSamples.h"
 #include "comms/LinkTrace.h"
-#include "panel-sim/DemoSite.h"
+#include "sim/DemoSite.h"
+#include "support/SiteSamples.h"
 
 namespace kelvane::testing {
 namespace {

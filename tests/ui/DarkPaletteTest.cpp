@@ -21,11 +21,12 @@
 #include "MainWindowFixture.h"
 #include "WindowControls.h"
 #include "comms/PanelComms.h"
+#include "comms/PortSettings.h"
 #include "comms/SimulatedLine.h"
-#include "comms/qt/PortSettings.h"
 #include "core/ManualClock.h"
 #include "ui/controller/TCommSelectForm.h"
 #include "ui/controller/TfrmStatus.h"
+#include "ui/platform/QtUserSettings.h"
 #include "ui/window/HelpWindow.h"
 #include "ui/window/TAboutBox.h"
 
@@ -195,7 +196,8 @@ TEST_F(DarkPaletteTest, StatusWindowAboutBoxAndPortDialog) {
     SimulatedLine line;
     PortPaths paths;
     TPanelComms link{line.A(), linkClock, paths};
-    PortSettings ports(folder.filePath("ports.ini"));
+    QtUserSettings store(folder.filePath("ports.ini"));
+    PortSettings ports(store);
     TCommSelectForm form(link, paths, ports);
     form.show();
     EXPECT_GE(ExpectReadable(&form, "port dialog"), 6);

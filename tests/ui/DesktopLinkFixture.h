@@ -8,7 +8,7 @@
 
 #include "WindowTestParts.h"
 #include "core/ManualClock.h"
-#include "panel-sim/SimulatedPanelDevice.h"
+#include "sim/SimulatedPanelDevice.h"
 #include "ui/controller/ControllerConnection.h"
 #include "ui/window/MainWindow.h"
 

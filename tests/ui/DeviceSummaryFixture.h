@@ -14,7 +14,7 @@
 #include <memory>
 
 #include "FittedDevice.h"
-#include "core/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 #include "file/Document.h"
 #include "model/Data.h"
 #include "model/DeviceCatalogue.h"

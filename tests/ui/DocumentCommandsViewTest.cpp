@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "DocumentFakes.h"
-#include "core/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 #include "file/Document.h"
 #include "model/Data.h"
 #include "ui/window/DocumentCommands.h"

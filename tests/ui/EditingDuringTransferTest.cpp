@@ -12,7 +12,7 @@
 
 #include "DesktopLinkFixture.h"
 #include "WindowControls.h"
-#include "core/Pages.h"
+#include "ui/Pages.h"
 #include "ui/devices/DeviceSummaryTab.h"
 #include "ui/devices/DeviceTypeToolBar.h"
 #include "ui/routing/EquationBox.h"

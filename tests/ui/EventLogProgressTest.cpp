@@ -9,7 +9,7 @@
 #include <functional>
 
 #include "DocumentFakes.h"
-#include "core/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 #include "log/LogFile.h"
 #include "ui/eventlog/EventLogTab.h"
 

@@ -8,12 +8,13 @@
 #include <string>
 
 #include "DocumentFakes.h"
-#include "core/MemorySettings.h"
-#include "core/ScriptedPrompts.h"
 #include "core/SystemClock.h"
 #include "file/ConfigFileStore.h"
 #include "file/Document.h"
 #include "model/Data.h"
+#include "support/MemorySettings.h"
+#include "support/ScriptedPrompts.h"
+#include "file/ConfigFileStore.h"
 #include "ui/window/MainWindow.h"
 #include "ui/window/StartupOptions.h"
 

@@ -12,7 +12,7 @@
 #include "DesktopLinkFixture.h"
 #include "WindowControls.h"
 #include "compare/ControllerVerify.h"
-#include "core/Pages.h"
+#include "ui/Pages.h"
 #include "ui/controller/LinkTraceDock.h"
 
 namespace kelvane::test {

@@ -12,7 +12,7 @@
 #include "WindowControls.h"
 #include "compare/ControllerVerify.h"
 #include "model/DeviceCatalogue.h"
-#include "panel-sim/StoreFaults.h"
+#include "sim/StoreFaults.h"
 #include "ui/controller/ControllerVerifyCommands.h"
 #include "ui/controller/DifferenceTableModel.h"
 #include "ui/controller/TfrmDifferences.h"
@@ -27,7 +27,7 @@ namespace {
 class DesktopVerifyTest : public DesktopLinkTest {
 protected:
     void SetUp() override {
-        QtUserSettings().SetFlag(ControllerVerifyCommands::kVerifyAfterSavingKey, true);
+        QtUserSettings().SetFlag(ProgramSettings::kVerifyAfterSavingKey, true);
         Restart(0.0);
     }
     // A fresh program whose simulated controller stores `corruptRate` of the records wrongly or not at all.
@@ -104,7 +104,7 @@ TEST_F(DesktopVerifyTest, TheCommandsStayHeldBackFromTheSaveThroughTheReadBack) 
 
 TEST_F(DesktopVerifyTest, WithoutTheOptionTheSaveIsNotReadBackAndTheChoiceIsKept) {
     Child<QAction>(*window, "VerifyAfterSaving1")->trigger();
-    EXPECT_EQ(QtUserSettings().Flag(ControllerVerifyCommands::kVerifyAfterSavingKey), false);
+    EXPECT_EQ(QtUserSettings().Flag(ProgramSettings::kVerifyAfterSavingKey), false);
     Child<QToolButton>(*window, "btnSaveAllToPanel")->click();
     ASSERT_TRUE(RunUntil([&] { return !window->Status().Visible(); }));
     QCoreApplication::processEvents();

@@ -9,7 +9,7 @@
 
 #include "comms/LinkTrace.h"
 #include "core/ManualClock.h"
-#include "core/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 #include "file/FileBytes.h"
 #include "ui/controller/LinkTraceDock.h"
 

@@ -11,9 +11,9 @@
 
 #include "WindowControls.h"
 #include "WindowTestParts.h"
-#include "core/MemorySettings.h"
-#include "core/Pages.h"
 #include "core/SystemClock.h"
+#include "support/MemorySettings.h"
+#include "ui/Pages.h"
 #include "ui/site/CommentsTab.h"
 #include "ui/window/MainWindow.h"
 

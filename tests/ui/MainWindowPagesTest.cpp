@@ -6,7 +6,8 @@
 
 #include "MainWindowFixture.h"
 #include "WindowControls.h"
-#include "comms/qt/PortSettings.h"
+#include "comms/PortSettings.h"
+#include "core/ProgramSettings.h"
 #include "ui/placenames/PlaceNamesTab.h"
 #include "ui/window/HelpWindow.h"
 
@@ -238,7 +239,7 @@ TEST_F(MainWindowTest, MenusCarryTheirShortcutsAndHints) {
 }
 
 TEST_F(MainWindowTest, StoredPortIsOfferedAtFirstShowOnly) {
-    PortSettings().SetPort(3);
+    ProgramSettings(settings).SetPort(3);
     std::vector<int> ports;
     QObject::connect(window.get(), &TfrmMain::storedPortSelected, [&](int port) { ports.push_back(port); });
     Show();
@@ -248,7 +249,7 @@ TEST_F(MainWindowTest, StoredPortIsOfferedAtFirstShowOnly) {
 }
 
 TEST_F(MainWindowTest, OutOfRangeStoredPortIsIgnored) {
-    QSettings(QStringLiteral("Nisk"), QStringLiteral("Kelvane Tools")).setValue(QStringLiteral("Port"), 7);
+    ProgramSettings(settings).SetPort(7);
     bool called = false;
     QObject::connect(window.get(), &TfrmMain::storedPortSelected, [&](int) { called = true; });
     Show();

@@ -17,8 +17,8 @@
 #include <functional>
 
 #include "TypeText.h"
-#include "core/MemorySettings.h"
-#include "core/ScriptedPrompts.h"
+#include "support/MemorySettings.h"
+#include "support/ScriptedPrompts.h"
 #include "ui/platform/QtFileDialogs.h"
 #include "ui/platform/QtLogFileDialogs.h"
 #include "ui/platform/QtPrompts.h"

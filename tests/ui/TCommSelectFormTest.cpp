@@ -10,6 +10,7 @@
 #include "comms/SimulatedLine.h"
 #include "core/ManualClock.h"
 #include "ui/controller/TCommSelectForm.h"
+#include "ui/platform/QtUserSettings.h"
 #include "ui/widgets/CaptionBar.h"
 
 namespace kelvane {
@@ -22,7 +23,8 @@ struct CommSelectFixture : ::testing::Test {
     SimulatedLine line;
     PortPaths paths;
     TPanelComms link{line.A(), clock, paths};
-    std::unique_ptr<PortSettings> settings = std::make_unique<PortSettings>(iniFile);
+    std::unique_ptr<QtUserSettings> store = std::make_unique<QtUserSettings>(iniFile);
+    std::unique_ptr<PortSettings> settings = std::make_unique<PortSettings>(*store);
 };
 
 TEST_F(CommSelectFixture, ShowsItsItemsAndTheDeviceEachOpens) {
@@ -61,7 +63,9 @@ TEST_F(CommSelectFixture, AcceptClosesTheLinkAndStoresTheChoice) {
     EXPECT_EQ(paths.Path(pnCOM3), "/dev/ttyUSB0");
 
     // A fresh start reads the choice back.
-    settings = std::make_unique<PortSettings>(iniFile);
+    settings.reset();
+    store = std::make_unique<QtUserSettings>(iniFile);
+    settings = std::make_unique<PortSettings>(*store);
     EXPECT_EQ(settings->Port(), 3);
     PortPaths reloaded;
     settings->LoadPaths(reloaded);

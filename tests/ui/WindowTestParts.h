@@ -5,7 +5,7 @@
 
 #include "DocumentFakes.h"
 #include "ScratchSettings.h"
-#include "core/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 #include "file/Document.h"
 #include "model/Data.h"
 

@@ -9,11 +9,11 @@
 #include <string>
 
 #include "core/SystemClock.h"
-#include "panel-sim/EventLogTalker.h"
-#include "panel-sim/PanelSimulator.h"
-#include "panel-sim/PtyPort.h"
-#include "panel-sim/SiteStore.h"
-#include "panel-sim/StoreFaults.h"
+#include "sim/EventLogTalker.h"
+#include "sim/PanelSimulator.h"
+#include "sim/PtyPort.h"
+#include "sim/SiteStore.h"
+#include "sim/StoreFaults.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "app/cli/TraceFile.h"
 #include "core/ManualClock.h"
 #include "core/SystemClock.h"
-#include "panel-sim/DemoController.h"
+#include "sim/DemoController.h"
 #include "transfer/TransferSession.h"
 
 namespace kelvane::cli {

@@ -15,9 +15,6 @@ class QCoreApplication;
 
 namespace kelvane::cli {
 
-// The controller transfer did not complete (the output file is not written).
-inline constexpr int kExitTransferFailed = 3;
-
 // Where the user is: a progress line is drawn and questions are asked only
 // on a terminal.
 struct Console {

@@ -5,14 +5,11 @@
 #include <QJsonObject>
 
 #include "app/cli/ControllerTransfer.h"
+#include "qt/Latin1.h"
 
 namespace kelvane::cli {
 
 namespace {
-
-QString Latin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::string Counted(std::size_t count) {
     return std::to_string(count) + (count == 1 ? " difference" : " differences");

@@ -7,9 +7,6 @@ namespace kelvane::cli {
 
 class Cli;
 
-// The log held no configuration printout that could be converted.
-inline constexpr int kExitNotConverted = 4;
-
 // The commands of the controller's event log: watch it, and convert a
 // configuration printout held in a log file into a site.
 std::unique_ptr<Command> MakeConvertCommand();

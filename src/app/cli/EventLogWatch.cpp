@@ -14,9 +14,8 @@
 #include "app/cli/PortSession.h"
 #include "app/cli/TraceFile.h"
 #include "core/ManualClock.h"
-#include "core/Pages.h"
 #include "core/SystemClock.h"
-#include "panel-sim/DemoController.h"
+#include "sim/DemoController.h"
 #include "transfer/TransferSession.h"
 
 namespace kelvane::cli {
@@ -49,7 +48,7 @@ private:
 class Listener {
 public:
     Listener(TransferSession& session, CommandIo& io) : session_(session), io_(io) {
-        session_.Headless()->Page = kPageViewEventLog;
+        session_.Headless()->Listening = true;
         session_.Headless()->OnEventLogLine = [this](const std::string& line) {
             lines_.push_back(line);
             io_.out << io_.text.Text(line) << "\n";
@@ -60,9 +59,9 @@ public:
     Listener(const Listener&) = delete;
     Listener& operator=(const Listener&) = delete;
 
-    // The tab's activation: the port reopened plain, text-only reception.
+    // The port reopened plain, text-only reception.
     bool Start() {
-        session_.Supervisor().PageChanged(kPageViewEventLog);
+        session_.Supervisor().ListenToEventLog();
         return session_.Comms().Connected();
     }
     void KeepAlive() { session_.Supervisor().Timer2Timer(); }

@@ -7,8 +7,8 @@
 #include "app/cli/SiteFiles.h"
 #include "core/SystemClock.h"
 #include "log/LogFile.h"
-#include "print/PaperPort.h"
-#include "print/SiteReport.h"
+#include "report/PaperPort.h"
+#include "report/SiteReport.h"
 
 namespace kelvane::cli {
 namespace {

@@ -7,13 +7,10 @@
 
 #include "file/SiteFields.h"
 #include "model/Latin1Text.h"
+#include "qt/Latin1.h"
 
 namespace kelvane::cli {
 namespace {
-
-QString Latin1(const std::string& bytes) {
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
 
 QJsonArray EquationJson(const Equation& equation) {
     QJsonArray entries;

@@ -5,16 +5,23 @@
 #include <QMenu>
 
 #include "comms/qt/QtSerialDevice.h"
-#include "core/Pages.h"
-#include "panel-sim/ControllerRecords.h"
-#include "panel-sim/DemoSite.h"
-#include "panel-sim/EventLogTalker.h"
-#include "panel-sim/SimulatedPanelDevice.h"
-#include "panel-sim/StoreFaults.h"
+#include "ui/Pages.h"
+#include "sim/ControllerRecords.h"
+#include "sim/DemoSite.h"
+#include "sim/EventLogTalker.h"
+#include "sim/SimulatedPanelDevice.h"
+#include "sim/StoreFaults.h"
+#include "qt/Latin1.h"
+#include "sim/DemoController.h"
 #include "ui/controller/ControllerVerifyCommands.h"
 #include "ui/controller/LinkTraceDock.h"
 #include "ui/controller/TCommSelectForm.h"
+#include "ui/devices/DeviceSummaryTab.h"
+#include "ui/eventlog/EventLogTab.h"
+#include "ui/placenames/PlaceNamesTab.h"
+#include "ui/site/SiteConfigTab.h"
 #include "ui/window/MainWindow.h"
+#include "ui/window/TransferCommandLock.h"
 
 namespace kelvane {
 
@@ -28,7 +35,7 @@ constexpr const char* kSimulatingNoPortText =
 
 ControllerConnection::ControllerConnection(TfrmMain& frmMain, TData& data, Document& document, Prompts& prompts,
                                            const Clock& clock)
-    : frmMain_(frmMain), prompts_(prompts), notice_(data, clock) {
+    : frmMain_(frmMain), prompts_(prompts), notice_(data, clock), settings_(frmMain.Settings()) {
     settings_.LoadPaths(paths_);
     const StartupOptions& options = frmMain.Options();
     if (!options.PortDevice.empty()) paths_.SetOverride(options.PortDevice);
@@ -36,8 +43,8 @@ ControllerConnection::ControllerConnection(TfrmMain& frmMain, TData& data, Docum
     // messages name the simulated controller instead.
     if (options.Simulate) paths_.SetOverride(kSimulatedControllerName);
 
-    device_ = MakeDevice(clock);
-    session_ = std::make_unique<TransferSession>(*device_, clock, paths_, data, document, prompts, frmMain.Status(),
+    SerialDevice& device = MakeDevice(clock);
+    session_ = std::make_unique<TransferSession>(device, clock, paths_, data, document, prompts, frmMain.Status(),
                                                  *this);
     TPanelComms& comms = session_->Comms();
     comms.ProcessPendingEvents = [] { ProcessPendingEvents(); };
@@ -67,7 +74,7 @@ ControllerConnection::ControllerConnection(TfrmMain& frmMain, TData& data, Docum
 }
 
 ControllerConnection::~ControllerConnection() {
-    if (simulatedEventLog_) frmMain_.PagesView().SetPrintoutRequest(nullptr);
+    if (simulated_) frmMain_.PagesView().SetPrintoutRequest(nullptr);
     delete traceDock_;  // it shows the session's trace
     timer2_.stop();
     simulatorTimer_.stop();
@@ -75,29 +82,27 @@ ControllerConnection::~ControllerConnection() {
     session_->Comms().Port().SetPollTimer(nullptr);
 }
 
-std::unique_ptr<SerialDevice> ControllerConnection::MakeDevice(const Clock& clock) {
-    if (!frmMain_.Options().Simulate) return std::make_unique<QtSerialDevice>();
-    simulatedSite_ = std::make_unique<TData>();
-    sim::BuildDemoSite(*simulatedSite_);
-    simulatedRecords_ = std::make_unique<sim::ControllerRecords>(*simulatedSite_);
-    sim::SimulatorOptions options;
-    options.Version = simulatedSite_->SiteConfig.MainVersion;
-    simulatedFaults_ = std::make_unique<sim::StoreFaults>(*simulatedRecords_,
-                                                          frmMain_.Options().CorruptStoreRate, options.Seed);
-    auto device = std::make_unique<sim::SimulatedPanelDevice>(clock, options, simulatedFaults_.get());
-    // It prints events on the event log page, and its configuration when asked there.
-    // Other events each run.
-    sim::EventLogTalker::Options events;
-    events.Seed = static_cast<std::uint32_t>(clock.NowMs());
-    simulatedEventLog_ = std::make_unique<sim::EventLogTalker>(*simulatedSite_, clock, events);
-    device->Simulator().SetEventLog(simulatedEventLog_.get());
-    frmMain_.PagesView().SetPrintoutRequest([this] { simulatedEventLog_->RequestPrintout(); });
-    return device;
+SerialDevice& ControllerConnection::MakeDevice(const Clock& clock) {
+    const StartupOptions& options = frmMain_.Options();
+    if (!options.Simulate) {
+        serialPort_ = std::make_unique<QtSerialDevice>();
+        return *serialPort_;
+    }
+    // Its event log prints other events each run.
+    simulated_ = std::make_unique<sim::DemoController>(clock, options.CorruptStoreRate,
+                                                       static_cast<std::uint32_t>(clock.NowMs()));
+    // It prints its configuration when asked on the event log page.
+    frmMain_.PagesView().SetPrintoutRequest([this] { simulated_->EventLog().RequestPrintout(); });
+    return simulated_->Device();
 }
 
+TData* ControllerConnection::SimulatedControllerSite() { return simulated_ ? &simulated_->Site() : nullptr; }
+
 sim::SimulatedPanelDevice* ControllerConnection::SimulatedDevice() {
-    return dynamic_cast<sim::SimulatedPanelDevice*>(device_.get());
+    return simulated_ ? &simulated_->Device() : nullptr;
 }
+
+sim::StoreFaults* ControllerConnection::SimulatedStoreFaults() { return simulated_ ? &simulated_->Faults() : nullptr; }
 
 void ControllerConnection::WireMainWindow() {
     TfrmMain* window = &frmMain_;
@@ -112,11 +117,9 @@ void ControllerConnection::WireMainWindow() {
             [this] { verifyCommands_->CompareWithController(); });
     connect(window, &TfrmMain::loadPageFromControllerRequested, this, [chains] { chains->LoadFromPanel(); });
     connect(window, &TfrmMain::savePageToControllerRequested, this, [chains] { chains->SaveToPanel(); });
-    connect(window, &TfrmMain::leavingEventLog, this,
-            [supervisor] { supervisor->PageChanging(kPageViewEventLog); });
+    connect(window, &TfrmMain::leavingEventLog, this, [supervisor] { supervisor->StopListeningToEventLog(); });
     connect(window, &TfrmMain::textOnlyReceptionEnded, this, [comms] { comms->IsASCIIOnly = false; });
-    connect(window, &TfrmMain::enteringEventLog, this,
-            [supervisor] { supervisor->PageChanged(kPageViewEventLog); });
+    connect(window, &TfrmMain::enteringEventLog, this, [supervisor] { supervisor->ListenToEventLog(); });
     connect(window, &TfrmMain::storedPortSelected, this,
             [this, comms] { settings_.ApplyStoredPort(*comms); });
     connect(window, &TfrmMain::selectSerialPortRequested, this, [this] {
@@ -136,11 +139,23 @@ void ControllerConnection::WireMainWindow() {
         const TransferSupervisor::Ending& ending = supervisor->LastEnding();
         const std::string text = notice_.Ended(ending.Step, ending.Completed, frmMain_.Status());
         if (!text.empty())
-            frmMain_.SetStatusMessage(QString::fromLatin1(text.data(), qsizetype(text.size())));
+            frmMain_.SetStatusMessage(Latin1(text));
     };
 }
 
-int ControllerConnection::ActivePage() const { return frmMain_.ActivePage(); }
+TransferSection ControllerConnection::ActiveSection() const {
+    switch (frmMain_.ActivePage()) {
+        case kPageDevices: return TransferSection::Devices;
+        case kPageDeviceSummary: return TransferSection::DevicesAndZones;
+        case kPageZoneConfig: return TransferSection::Zones;
+        case kPageGroupConfig: return TransferSection::Groups;
+        case kPagePlaceNames: return TransferSection::PlaceNames;
+        case kPageSiteConfig: return TransferSection::Site;
+        default: return TransferSection::None;
+    }
+}
+
+bool ControllerConnection::ListeningToEventLog() const { return frmMain_.ActivePage() == kPageViewEventLog; }
 
 void ControllerConnection::RefreshActivePage() { frmMain_.RefreshActivePage(); }
 

@@ -5,7 +5,7 @@
 
 #include "comms/PanelComms.h"
 #include "comms/PortPaths.h"
-#include "comms/qt/PortSettings.h"
+#include "comms/PortSettings.h"
 #include "comms/qt/QtPollTimer.h"
 #include "core/Clock.h"
 #include "core/Prompts.h"
@@ -18,8 +18,7 @@
 namespace kelvane {
 
 namespace sim {
-class ControllerRecords;
-class EventLogTalker;
+class DemoController;
 class SimulatedPanelDevice;
 class StoreFaults;
 }
@@ -48,14 +47,15 @@ public:
     // View > Link Trace: the link's trace, recorded from the start.
     LinkTraceDock* TraceDock() { return traceDock_; }
     // With --simulate: the simulated controller's own configuration memory.
-    TData* SimulatedControllerSite() { return simulatedSite_.get(); }
+    TData* SimulatedControllerSite();
     // With --simulate: the device with the simulated controller on its far end.
     sim::SimulatedPanelDevice* SimulatedDevice();
     // With --simulate: the simulated controller's store faults (--corrupt-store).
-    sim::StoreFaults* SimulatedStoreFaults() { return simulatedFaults_.get(); }
+    sim::StoreFaults* SimulatedStoreFaults();
 
     // TransferView
-    int ActivePage() const override;
+    TransferSection ActiveSection() const override;
+    bool ListeningToEventLog() const override;
     void RefreshActivePage() override;
     void ShowMainVersion(const std::string& version) override;
     void SetConnectionStatusText(const std::string& text) override;
@@ -66,7 +66,7 @@ public:
     void RefreshPlaceNameLists() override;
 
 private:
-    std::unique_ptr<SerialDevice> MakeDevice(const Clock& clock);
+    SerialDevice& MakeDevice(const Clock& clock);
     void WireMainWindow();
 
     TfrmMain& frmMain_;
@@ -75,11 +75,9 @@ private:
     TransferNotice notice_;
     PortPaths paths_;
     PortSettings settings_;
-    std::unique_ptr<TData> simulatedSite_;
-    std::unique_ptr<sim::ControllerRecords> simulatedRecords_;
-    std::unique_ptr<sim::StoreFaults> simulatedFaults_;
-    std::unique_ptr<sim::EventLogTalker> simulatedEventLog_;
-    std::unique_ptr<SerialDevice> device_;
+    // The serial port, or with --simulate the simulated controller.
+    std::unique_ptr<SerialDevice> serialPort_;
+    std::unique_ptr<sim::DemoController> simulated_;
     std::unique_ptr<TransferSession> session_;
     std::unique_ptr<ControllerVerifyCommands> verifyCommands_;
     std::unique_ptr<QtPollTimer> pollTimer_;

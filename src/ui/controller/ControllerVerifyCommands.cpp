@@ -16,9 +16,9 @@ ControllerVerifyCommands::ControllerVerifyCommands(TfrmMain& frmMain, const TDat
       settings_(frmMain.Settings()),
       verify_(session, data) {
     QAction& verifyAfterSaving = frmMain_.VerifyAfterSavingCommand();
-    verifyAfterSaving.setChecked(settings_.Flag(kVerifyAfterSavingKey).value_or(true));
+    verifyAfterSaving.setChecked(settings_.VerifyAfterSaving());
     connect(&verifyAfterSaving, &QAction::toggled, this,
-            [this](bool checked) { settings_.SetFlag(kVerifyAfterSavingKey, checked); });
+            [this](bool checked) { settings_.SetVerifyAfterSaving(checked); });
     connect(&frmMain_.DifferencesWindow(), &TfrmDifferences::saveAgainRequested, this, [this] {
         if (!frmMain_.DifferencesWindow().Differences().empty())
             verify_.ResaveAndVerify(frmMain_.DifferencesWindow().Differences());

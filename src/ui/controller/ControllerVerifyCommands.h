@@ -2,10 +2,10 @@
 #include <QObject>
 
 #include "compare/ControllerVerify.h"
+#include "core/ProgramSettings.h"
 #include "core/Prompts.h"
 #include "model/Data.h"
 #include "transfer/TransferSession.h"
-#include "core/UserSettings.h"
 
 namespace kelvane {
 
@@ -22,7 +22,6 @@ class ControllerVerifyCommands : public QObject {
 public:
     static constexpr const char* kHoldsOpenSiteText =
         "The controller holds the same configuration as the open site.";
-    static constexpr const char* kVerifyAfterSavingKey = "Verify After Saving";
 
     ControllerVerifyCommands(TfrmMain& frmMain, const TData& data, TransferSession& session,
                              Prompts& prompts);
@@ -42,7 +41,7 @@ private:
     TfrmMain& frmMain_;
     TransferSession& session_;
     Prompts& prompts_;
-    UserSettings& settings_;
+    ProgramSettings settings_;
     ControllerVerify verify_;
 };
 

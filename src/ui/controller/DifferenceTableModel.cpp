@@ -1,14 +1,8 @@
 #include "ui/controller/DifferenceTableModel.h"
 
+#include "qt/Latin1.h"
+
 namespace kelvane {
-
-namespace {
-
-QString Latin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 void DifferenceTableModel::SetDifferences(std::vector<SiteDifference> differences, const QString& headingA,
                                           const QString& headingB) {

@@ -3,8 +3,8 @@
 #include <array>
 
 #include "comms/PortPaths.h"
+#include "comms/PortSettings.h"
 #include "comms/commspanel.h"
-#include "comms/qt/PortSettings.h"
 
 class QButtonGroup;
 class QComboBox;

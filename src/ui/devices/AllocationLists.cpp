@@ -10,7 +10,7 @@
 
 #include "model/DeviceCatalogue.h"
 #include "model/GroupList.h"
-#include "ui/Latin1.h"
+#include "qt/Latin1.h"
 #include "ui/widgets/ListWidgets.h"
 
 namespace kelvane {

@@ -1,7 +1,7 @@
 #include "ui/devices/DeviceTableModel.h"
 
 #include "model/DeviceSummaryRow.h"
-#include "ui/Latin1.h"
+#include "qt/Latin1.h"
 
 namespace kelvane {
 

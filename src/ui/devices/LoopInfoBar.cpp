@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <algorithm>
 
-#include "ui/Latin1.h"
+#include "qt/Latin1.h"
 
 namespace kelvane {
 

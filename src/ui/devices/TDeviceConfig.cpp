@@ -10,8 +10,8 @@
 #include <QVBoxLayout>
 
 #include "model/DeviceCatalogue.h"
+#include "qt/Latin1.h"
 #include "ui/HelpContexts.h"
-#include "ui/Latin1.h"
 #include "ui/devices/DeviceImages.h"
 #include "ui/placenames/TNamesForm.h"
 #include "ui/widgets/CaptionBar.h"

@@ -1,7 +1,7 @@
 #include "ui/placenames/PlaceNameLists.h"
 
 #include "model/DeviceCatalogue.h"
-#include "ui/Latin1.h"
+#include "qt/Latin1.h"
 
 namespace kelvane {
 

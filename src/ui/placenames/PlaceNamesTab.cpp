@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "ui/Latin1.h"
+#include "qt/Latin1.h"
 #include "ui/placenames/PlaceNameLists.h"
 #include "ui/placenames/TfrmEditBox.h"
 #include "ui/widgets/ListWidgets.h"

@@ -1,8 +1,8 @@
 #include "ui/platform/QtLogFileDialogs.h"
 
-#include "core/MemorySettings.h"
 #include "ui/platform/FileDialogStart.h"
 #include "ui/platform/QtFileDialogs.h"
+#include "ui/platform/QtUserSettings.h"
 
 namespace kelvane {
 
@@ -21,7 +21,7 @@ std::unique_ptr<QFileDialog> MakeLogDialog(QWidget* parent, const char* name, co
 
 QtLogFileDialogs::QtLogFileDialogs(QWidget* parent, UserSettings* settings)
     : parent_(parent),
-      ownSettings_(settings ? nullptr : std::make_unique<MemorySettings>()),
+      ownSettings_(settings ? nullptr : std::make_unique<QtUserSettings>()),
       lastFolder_(settings ? *settings : *ownSettings_) {}
 
 std::unique_ptr<QFileDialog> QtLogFileDialogs::OpenLogDialog() const {

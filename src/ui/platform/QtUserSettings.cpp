@@ -41,6 +41,15 @@ void QtUserSettings::SetFlag(const std::string& key, bool value) {
     settings_->sync();
 }
 
+std::string QtUserSettings::Text(const std::string& key) const {
+    return settings_->value(Key(key)).toString().toLocal8Bit().toStdString();
+}
+
+void QtUserSettings::SetText(const std::string& key, const std::string& value) {
+    settings_->setValue(Key(key), QString::fromLocal8Bit(value.c_str()));
+    settings_->sync();
+}
+
 std::vector<std::string> QtUserSettings::List(const std::string& key) const {
     // Another copy of the program may have written since: read the store again.
     settings_->sync();

@@ -8,7 +8,7 @@
 namespace kelvane {
 
 // The desktop program's per-user settings: the user's own settings store of
-// organisation "Nisk", application "Kelvane Tools" (where "Port" is kept too).
+// organisation "Nisk", application "Kelvane Tools".
 // Lists are kept as numbered entries, so that no text needs quoting.
 class QtUserSettings : public UserSettings {
 public:
@@ -20,6 +20,8 @@ public:
     void SetNumber(const std::string& key, int value) override;
     std::optional<bool> Flag(const std::string& key) const override;
     void SetFlag(const std::string& key, bool value) override;
+    std::string Text(const std::string& key) const override;
+    void SetText(const std::string& key, const std::string& value) override;
     std::vector<std::string> List(const std::string& key) const override;
     void SetList(const std::string& key, const std::vector<std::string>& values) override;
 

@@ -5,6 +5,7 @@
 #include <QTableWidget>
 
 #include "model/DeviceSummaryRow.h"
+#include "qt/Latin1.h"
 #include "ui/HelpContexts.h"
 
 namespace kelvane {
@@ -23,10 +24,6 @@ constexpr EquationEditorTexts kDeviceTexts{
 
 constexpr std::array<int, kDeviceSummaryColumnCount> kColumnWidths{42, 71, 91, 62, 35, 46};
 constexpr double kCompactFontScale = 0.8;
-
-QString Latin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
-}
 
 }  // namespace
 

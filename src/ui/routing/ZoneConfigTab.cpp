@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QScrollArea>
 
-#include "ui/Latin1.h"
+#include "qt/Latin1.h"
 #include "ui/placenames/TfrmEditBox.h"
 #include "ui/routing/EquationBox.h"
 #include "ui/routing/EquationEditors.h"

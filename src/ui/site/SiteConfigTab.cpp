@@ -15,6 +15,7 @@
 
 #include "model/SiteSettingRules.h"
 #include "model/SiteSettingTexts.h"
+#include "qt/Latin1.h"
 #include "ui/site/SiteConfigCodeEdit.h"
 #include "ui/site/SiteConfigReturnChain.h"
 #include "ui/site/SiteConfigTimeText.h"
@@ -32,9 +33,6 @@ constexpr const char* kResetCodeLetters = "UDAuda";
 constexpr const char* kAccessLevelError = "Error. Access Level code must have 4 digits";
 constexpr const char* kCallCodeError = "Error. Call Accept code must have 4 characters";
 constexpr const char* kAttackCodeError = "Error. Attack Accept code must have 4 characters";
-
-QString Latin1(const std::string& text) { return QString::fromLatin1(text.data(), qsizetype(text.size())); }
-std::string Bytes(const QString& text) { return text.toLatin1().toStdString(); }
 
 QGroupBox* MakeGroup(const char* title, QLayout* layout) {
     auto* group = new QGroupBox(QString::fromLatin1(title));
@@ -121,7 +119,7 @@ SiteConfigCodeEdit* SiteConfigTab::AddCodeBox(QGridLayout* grid, int row, const 
     AddLabel(grid, row, 0, label, box);
     grid->addWidget(box, row, 1);
     connect(box, &QLineEdit::textEdited, this, [this, field, upperCase](const QString& text) {
-        Site().*field = Bytes(upperCase ? text.toUpper() : text);
+        Site().*field = ToLatin1(upperCase ? text.toUpper() : text);
         MarkModified();
     });
     return box;
@@ -303,7 +301,7 @@ QLineEdit* SiteConfigTab::AddTimeBox(QGridLayout* grid, int row, const char* lab
     minutes->setToolTip(QStringLiteral("Minute"));
 
     auto step = [this, box, field](int hourSteps, int minuteSteps) {
-        const std::string time = StepTimeText(Bytes(box->text()), hourSteps, minuteSteps);
+        const std::string time = StepTimeText(ToLatin1(box->text()), hourSteps, minuteSteps);
         box->setText(Latin1(time));
         Site().*field = time;
         MarkModified();
@@ -415,7 +413,7 @@ QLineEdit* SiteConfigTab::MakeDetailBox(const char* name, TextField field) {
     // The displayed text keeps a mask's blanks, which the stored dates need.
     // A masked box reports a key past its end as an edit that changed nothing.
     connect(box, &QLineEdit::textEdited, this, [this, box, field] {
-        std::string text = Bytes(box->displayText());
+        std::string text = ToLatin1(box->displayText());
         if (text == Site().*field) return;
         Site().*field = std::move(text);
         MarkModified();

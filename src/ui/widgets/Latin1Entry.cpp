@@ -1,7 +1,7 @@
 #include "ui/widgets/Latin1Entry.h"
 
 #include "model/Latin1Text.h"
-#include "ui/Latin1.h"
+#include "qt/Latin1.h"
 
 namespace kelvane {
 

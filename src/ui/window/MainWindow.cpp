@@ -17,7 +17,7 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "comms/qt/PortSettings.h"
+#include "core/ProgramSettings.h"
 #include "core/ClockTexts.h"
 #include "ui/controller/SiteFileComparison.h"
 #include "ui/controller/TfrmDifferences.h"
@@ -172,7 +172,7 @@ void TfrmMain::showEvent(QShowEvent* event) {
 
 void TfrmMain::FirstShow() {
     WindowGeometry(settings_).Restore(*this);
-    const int port = PortSettings().Port();
+    const int port = ProgramSettings(settings_).Port();
     if (port >= 1 && port <= 4) emit storedPortSelected(port);
 
     pages_->tabLoopSummary->SelectFirstListEntries();

@@ -1,7 +1,7 @@
 #pragma once
 #include <array>
 
-#include "core/Pages.h"
+#include "ui/Pages.h"
 #include "ui/HelpContexts.h"
 
 namespace kelvane {

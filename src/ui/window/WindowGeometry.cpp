@@ -4,15 +4,11 @@
 #include <QScreen>
 #include <QWidget>
 
+#include "core/ProgramSettings.h"
+
 namespace kelvane {
 
 namespace {
-
-constexpr const char* kLeftKey = "Window/Left";
-constexpr const char* kTopKey = "Window/Top";
-constexpr const char* kWidthKey = "Window/Width";
-constexpr const char* kHeightKey = "Window/Height";
-constexpr const char* kMaximisedKey = "Window/Maximised";
 
 void Centre(QWidget& window) {
     const QScreen* display = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
@@ -25,21 +21,16 @@ void Centre(QWidget& window) {
 }  // namespace
 
 std::optional<WindowPlacement> WindowGeometry::Stored() const {
-    const auto left = settings_.Number(kLeftKey);
-    const auto top = settings_.Number(kTopKey);
-    const auto width = settings_.Number(kWidthKey);
-    const auto height = settings_.Number(kHeightKey);
+    const ProgramSettings::StoredWindow stored = ProgramSettings(settings_).Window();
+    const auto& [left, top, width, height, maximised] = stored;
     if (!left || !top || !width || !height || *width <= 0 || *height <= 0) return std::nullopt;
-    return WindowPlacement{QRect(*left, *top, *width, *height),
-                           settings_.Number(kMaximisedKey).value_or(0) != 0};
+    return WindowPlacement{QRect(*left, *top, *width, *height), maximised};
 }
 
 void WindowGeometry::Store(const WindowPlacement& placement) {
-    settings_.SetNumber(kLeftKey, placement.Normal.x());
-    settings_.SetNumber(kTopKey, placement.Normal.y());
-    settings_.SetNumber(kWidthKey, placement.Normal.width());
-    settings_.SetNumber(kHeightKey, placement.Normal.height());
-    settings_.SetNumber(kMaximisedKey, placement.Maximised ? 1 : 0);
+    const QRect& normal = placement.Normal;
+    ProgramSettings(settings_).SetWindow(normal.x(), normal.y(), normal.width(), normal.height(),
+                                         placement.Maximised);
 }
 
 void WindowGeometry::StoreFrom(const QWidget& window) {
