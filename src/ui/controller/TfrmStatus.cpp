@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "ui/widgets/CaptionBar.h"
+#include "qt/Latin1.h"
 
 namespace kelvane {
 
@@ -28,7 +29,7 @@ QListWidget* MakeCheckList(QWidget* parent, const char* name, const std::vector<
     list->setSelectionMode(QAbstractItemView::NoSelection);
     list->setFocusPolicy(Qt::NoFocus);
     for (const std::string& text : items) {
-        auto* item = new QListWidgetItem(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())), list);
+        auto* item = new QListWidgetItem(Latin1(text), list);
         // Ticked by the transfer only, never by a click.
         item->setFlags(Qt::ItemIsEnabled);
         item->setCheckState(Qt::Unchecked);
@@ -110,16 +111,16 @@ void TfrmStatus::SetTextPointSize(int points) {
 
 void TfrmStatus::StatusChanged() {
     const std::string& text = status_.StatusText();
-    pnlStatus->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    pnlStatus->setText(Latin1(text));
     Progress->setMaximum(status_.ProgressMax());
     // A position past the maximum shows a full bar (the bar itself would ignore it).
     Progress->setValue(std::clamp(status_.ProgressPosition(), 0, status_.ProgressMax()));
     btnCancel->setVisible(status_.CancelVisible());
     const std::string& phase = status_.Phase();
-    lblPhase->setText(QString::fromLatin1(phase.data(), static_cast<qsizetype>(phase.size())));
+    lblPhase->setText(Latin1(phase));
     lblPhase->setVisible(!phase.empty());
     const std::string& waiting = status_.Waiting();
-    lblWaiting->setText(QString::fromLatin1(waiting.data(), static_cast<qsizetype>(waiting.size())));
+    lblWaiting->setText(Latin1(waiting));
     StatusList->setVisible(status_.ShownList() == TransferStatus::List::Load);
     StatusList1->setVisible(status_.ShownList() == TransferStatus::List::Save);
     ShowTicks(StatusList, status_, TransferStatus::List::Load);

@@ -17,6 +17,7 @@
 #include "ui/eventlog/ProgressWindow.h"
 #include "ui/placenames/TOKCustomNameDlg.h"
 #include "ui/platform/QtLogFileDialogs.h"
+#include "qt/Latin1.h"
 
 namespace kelvane {
 
@@ -61,7 +62,7 @@ bool HasControlBytes(const std::string& line) {
 // A line as the view shows it: Latin-1, with control bytes other than the
 // tab named (<LF>), so that a line is always one line of the view.
 QString DisplayText(const std::string& line) {
-    if (!HasControlBytes(line)) return QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size()));
+    if (!HasControlBytes(line)) return Latin1(line);
     QString text;
     for (const char c : line) {
         if (c == '\t' || static_cast<unsigned char>(c) >= 0x20) text += QChar::fromLatin1(c);

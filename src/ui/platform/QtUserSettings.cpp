@@ -1,4 +1,5 @@
 #include "ui/platform/QtUserSettings.h"
+#include "qt/Latin1.h"
 
 namespace kelvane {
 
@@ -7,7 +8,7 @@ namespace {
 constexpr const char* kListEntryKey = "Entry";
 
 QString Key(const std::string& key) {
-    return QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size()));
+    return Latin1(key);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "model/EquationText.h"
+#include "qt/Latin1.h"
 
 namespace kelvane {
 
@@ -31,7 +32,7 @@ EquationBox::EquationBox(const QString& name, int tag, QWidget* parent) : QLineE
 
 void EquationBox::ShowEquation(EquationKind kind, const Equation& equation) {
     const std::string text = EquationText(kind, equation);
-    setText(QString::fromLatin1(text.data(), static_cast<int>(text.size())));
+    setText(Latin1(text));
 }
 
 void EquationBox::SetAvailable(bool available) {

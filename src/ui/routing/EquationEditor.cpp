@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "ui/routing/Beeper.h"
+#include "qt/Latin1.h"
 
 namespace kelvane {
 
@@ -290,7 +291,7 @@ void EquationEditor::SlotOtherKey() {
 void EquationEditor::SlotExit(int slot) {
     if (!active_) return;
     const QString text = SlotBoxes[static_cast<std::size_t>(slot - 1)]->text();
-    if (const int holder = slots_.DuplicateOnLeaving(slot, text.toLatin1().toStdString())) {
+    if (const int holder = slots_.DuplicateOnLeaving(slot, ToLatin1(text))) {
         StartDuplicateWarning(holder, {});
     }
 }
@@ -322,7 +323,7 @@ void EquationEditor::ListRowClick(int row) {
     const QTableWidgetItem* cell = List->item(row, 0);
     if (!cell) return;
     busy_ = true;
-    const std::string rowText = cell->text().toLatin1().toStdString();
+    const std::string rowText = ToLatin1(cell->text());
     const EquationSlots::Pick pick = slots_.PickMember(ReadMember(Kind(), rowText));
     if (pick.duplicate) {
         StartDuplicateWarning(pick.duplicate, [this] { busy_ = false; });

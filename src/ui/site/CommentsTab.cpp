@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "ui/widgets/Latin1PlainTextEdit.h"
+#include "qt/Latin1.h"
 
 namespace kelvane {
 
@@ -37,7 +38,7 @@ CommentsTab::CommentsTab(TData& data, Document& document, Prompts& prompts, QWid
 void CommentsTab::LoadFromModel() {
     QStringList lines;
     for (const std::string& line : data_.Comments)
-        lines << QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size()));
+        lines << Latin1(line);
     loading_ = true;
     CommentsEdit->setPlainText(lines.join(QLatin1Char('\n')));
     loading_ = false;
@@ -54,7 +55,7 @@ void CommentsTab::CommentsEditChange() {
     const QString text = CommentsEdit->toPlainText();
     if (!text.isEmpty()) {
         for (const QString& line : text.split(QLatin1Char('\n')))
-            data_.Comments.push_back(line.toLatin1().toStdString());
+            data_.Comments.push_back(ToLatin1(line));
     }
     document_.SetModified(true);
 }

@@ -137,7 +137,7 @@ signals:
     void saveAllToControllerRequested();
     // Controller > Compare with Controller and its tool button.
     void compareWithControllerRequested();
-    // The push buttons: the data of `page` (core/Pages.h) from or to the controller.
+    // The push buttons: the data of `page` (ui/Pages.h) from or to the controller.
     void loadPageFromControllerRequested(int page);
     void savePageToControllerRequested(int page);
     // Page changes. Leaving View Event Log: the next transfer or poll must

@@ -26,7 +26,7 @@ inline constexpr int kPageCount = 10;
 inline constexpr const char* kEventLogWaitsText =
     "The event log can be viewed once the controller transfer has ended.";
 
-// The pages in tab order: the entry of page p (core/Pages.h) is kPageTable[p].
+// The pages in tab order: the entry of page p (ui/Pages.h) is kPageTable[p].
 inline constexpr std::array<PageEntry, kPageCount> kPageTable{{
     {"tabLoopSummary", "Device Summary", "Load Device Data From Controller", "Save Device Data To Controller",
      kHelpDeviceSummary},
