@@ -139,4 +139,6 @@ BENCHMARK(ShowLoadedLog)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) { return kelvane::bench::RunWidgetBenchmarks(argc, argv); }
+int main(int argc, char** argv) {
+    return kelvane::bench::RunWidgetBenchmarks(argc, argv);
+}

@@ -101,4 +101,6 @@ BENCHMARK(BM_TurnPreviewPage)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) { return kelvane::bench::RunWidgetBenchmarks(argc, argv); }
+int main(int argc, char** argv) {
+    return kelvane::bench::RunWidgetBenchmarks(argc, argv);
+}

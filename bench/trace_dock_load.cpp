@@ -22,7 +22,6 @@
 #include "model/Data.h"
 #include "sim/SimulatedPanelDevice.h"
 #include "support/ScriptedPrompts.h"
-#include "file/ConfigFileStore.h"
 #include "ui/controller/ControllerConnection.h"
 #include "ui/controller/LinkTraceDock.h"
 #include "ui/window/MainWindow.h"
@@ -30,7 +29,6 @@
 namespace {
 
 using namespace kelvane;
-
 
 struct Timing {
     double wallS = 0;
@@ -80,7 +78,8 @@ int main(int argc, char** argv) {
     options.Simulate = true;
     TfrmMain window(data, document, prompts, store, clock, options);
     ControllerConnection connection(window, data, document, prompts, clock);
-    connection.SimulatedDevice()->Simulator().Options().TurnaroundMs = static_cast<std::uint32_t>(turnaroundMs);
+    connection.SimulatedDevice()->Simulator().Options().TurnaroundMs =
+        static_cast<std::uint32_t>(turnaroundMs);
     window.show();
     RunUntil([&] { return connection.PanelComms().HandshakeDone && !data.SiteConfig.MainVersion.empty(); });
 

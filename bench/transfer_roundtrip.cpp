@@ -32,13 +32,16 @@ constexpr std::uint64_t kStepMs = 1;
 constexpr std::uint64_t kLimitMs = 3'600'000;
 
 struct Rig {
-    explicit Rig(int linkMode) : records(controller), device(clock, Options(linkMode), &records),
-                                 session(device, clock, paths, tool, document, prompts) {
+    explicit Rig(int linkMode)
+        : records(controller),
+          device(clock, Options(linkMode), &records),
+          session(device, clock, paths, tool, document, prompts) {
         controller.ResetToDefaults();
         controller.SiteConfig.MainVersion = "08A00";
         sim::BuildDemoSite(tool);
         device.Line().EmulateWire(clock, kBitRate, kBitsPerCharacter);
-        session.DriveWith(clock, [this] { device.Service(); }, kStepMs);
+        session.DriveWith(
+            clock, [this] { device.Service(); }, kStepMs);
     }
     static sim::SimulatorOptions Options(int linkMode) {
         sim::SimulatorOptions options;
@@ -79,7 +82,8 @@ void Measure(Rig& rig, const char* what, int linkMode, const std::function<bool(
     const double totalS = static_cast<double>(rig.clock.NowMs() - startMs) / 1000.0;
     const auto bytes = rig.device.Line().BytesCarried() - startBytes;
     const int answers = rig.device.Simulator().Statistics().Answers - startAnswers;
-    const double boundS = static_cast<double>(bytes) * kBitsPerCharacter / kBitRate + answers * kTurnaroundMs / 1000.0;
+    const double boundS =
+        static_cast<double>(bytes) * kBitsPerCharacter / kBitRate + answers * kTurnaroundMs / 1000.0;
     std::printf("%-12s mode %d  %-9s total %8.3f s  bound %7.3f s (%6llu bytes, %4d answers)  ratio %5.2f\n",
                 what, linkMode, completed ? "completed" : "FAILED", totalS, boundS,
                 static_cast<unsigned long long>(bytes), answers, totalS / boundS);

@@ -59,7 +59,8 @@ void BuildFullSite(TData& data, unsigned variant) {
         }
     }
     for (int k = 0; k < kCustomPlaceNameCount; ++k)
-        data.CustomNames.Item(k).Name = "Room " + std::to_string(100 + k * 7 + static_cast<int>(variant % 50));
+        data.CustomNames.Item(k).Name =
+            "Room " + std::to_string(100 + k * 7 + static_cast<int>(variant % 50));
     data.SiteConfig.AccTimeout = static_cast<int>(variant % 9);
     data.SiteConfig.DivTimeout = static_cast<int>((variant + 4) % 9);
 }
@@ -97,10 +98,12 @@ int WrongRecords(const TData& expected, const TData& actual) {
 class Run {
 public:
     Run(TData& controller, std::uint32_t seed)
-        : records_(controller), device_(clock_, FaultyLine(seed), &records_),
+        : records_(controller),
+          device_(clock_, FaultyLine(seed), &records_),
           session_(device_, clock_, paths_, tool_, document_, prompts_) {
         tool_.ResetToDefaults();
-        session_.DriveWith(clock_, [this] { device_.Service(); }, kStepMs);
+        session_.DriveWith(
+            clock_, [this] { device_.Service(); }, kStepMs);
     }
     TData& Tool() { return tool_; }
     Outcome Load() {
@@ -142,10 +145,11 @@ void Count(Tally& tally, Outcome outcome, int wrong, Run& run) {
 }
 
 void Print(const char* what, const Tally& tally) {
-    std::printf("%-6s runs %4d  completed %4d  failed %3d  wrong records %d (in %d runs)  faults %6d  "
-                "simulated %.1f s per run\n",
-                what, tally.runs, tally.completed, tally.failed, tally.wrongRecords, tally.runsWithWrongRecords,
-                tally.faults, tally.runs ? static_cast<double>(tally.simulatedMs) / 1000.0 / tally.runs : 0.0);
+    std::printf(
+        "%-6s runs %4d  completed %4d  failed %3d  wrong records %d (in %d runs)  faults %6d  "
+        "simulated %.1f s per run\n",
+        what, tally.runs, tally.completed, tally.failed, tally.wrongRecords, tally.runsWithWrongRecords,
+        tally.faults, tally.runs ? static_cast<double>(tally.simulatedMs) / 1000.0 / tally.runs : 0.0);
 }
 
 }  // namespace

@@ -8,8 +8,19 @@ namespace kelvane {
 enum TComPortNumber { pnCOM1, pnCOM2, pnCOM3, pnCOM4, pnCOM5, pnCOM6, pnCOM7, pnCOM8 };
 
 enum TComPortBaudRate {
-    br110, br300, br600, br1200, br2400, br4800, br9600,
-    br14400, br19200, br38400, br56000, br57600, br115200
+    br110,
+    br300,
+    br600,
+    br1200,
+    br2400,
+    br4800,
+    br9600,
+    br14400,
+    br19200,
+    br38400,
+    br56000,
+    br57600,
+    br115200
 };
 
 enum TComPortDataBits { db5BITS, db6BITS, db7BITS, db8BITS };
@@ -38,8 +49,8 @@ struct LineSettings {
     TComPortParity Parity = ptNONE;
     TComPortStopBits StopBits = sb1BITS;
     bool Dtr = true;
-    bool RtsCts = false;     // CTS output flow control, RTS in handshake mode
-    bool XonXoff = false;    // both directions
+    bool RtsCts = false;   // CTS output flow control, RTS in handshake mode
+    bool XonXoff = false;  // both directions
     std::uint16_t XonLimit = 512;
     std::uint16_t XoffLimit = 1;
     char XonChar = 0x11;

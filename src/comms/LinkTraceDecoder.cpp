@@ -240,9 +240,13 @@ void LinkTraceDecoder::OpenFailed(const std::string& path, const std::string& er
     Port(TraceKind::OpenFailed, error.empty() ? path : path + ": " + error);
 }
 
-void LinkTraceDecoder::Closed() { EndPort(TraceKind::Close, {}); }
+void LinkTraceDecoder::Closed() {
+    EndPort(TraceKind::Close, {});
+}
 
-void LinkTraceDecoder::Gone(const std::string& error) { EndPort(TraceKind::Gone, error); }
+void LinkTraceDecoder::Gone(const std::string& error) {
+    EndPort(TraceKind::Gone, error);
+}
 
 void LinkTraceDecoder::EndPort(TraceKind kind, const std::string& detail) {
     EndStraySent();

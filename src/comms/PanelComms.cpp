@@ -37,9 +37,15 @@ void TPanelComms::SendPacket(const std::string& packet) {
     RxBuffer.clear();
     const std::string frame = packet + static_cast<char>(PacketChecksum(packet));
     switch (LinkMode) {
-        case 1: Send(static_cast<char>(kSOH) + frame); break;
-        case 2: SendWithParity(frame, ptSPACE, ptMARK); break;
-        default: SendWithParity(frame, ptMARK, ptSPACE); break;
+        case 1:
+            Send(static_cast<char>(kSOH) + frame);
+            break;
+        case 2:
+            SendWithParity(frame, ptSPACE, ptMARK);
+            break;
+        default:
+            SendWithParity(frame, ptMARK, ptSPACE);
+            break;
     }
 }
 
@@ -64,10 +70,17 @@ void TPanelComms::ReopenForMode() {
     DCharsReceived = 0;
     RxBuffer.clear();
     switch (LinkMode) {
-        case 1: SetComPortParity(ptNONE); break;
-        case 2: SetComPortParity(ptSPACE); break;
-        case 3: SetComPortParity(ptMARK); break;
-        default: return;
+        case 1:
+            SetComPortParity(ptNONE);
+            break;
+        case 2:
+            SetComPortParity(ptSPACE);
+            break;
+        case 3:
+            SetComPortParity(ptMARK);
+            break;
+        default:
+            return;
     }
     Open();
 }
@@ -164,8 +177,10 @@ bool TPanelComms::AssembleFrame(std::uint8_t b) {
         RxBuffer += static_cast<char>(b);
         ++DCharsReceived;
     }
-    if (DCharsReceived == 2) PacketLength = b;
-    else if (DCharsReceived >= PacketLength + 3) FrameComplete();
+    if (DCharsReceived == 2)
+        PacketLength = b;
+    else if (DCharsReceived >= PacketLength + 3)
+        FrameComplete();
     return taken;
 }
 

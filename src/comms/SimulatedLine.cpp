@@ -12,7 +12,8 @@ SimulatedLine::SimulatedLine() {
     b_.line_ = this;
 }
 
-void SimulatedLine::EmulateWire(const Clock& clock, std::uint32_t bitsPerSecond, std::uint32_t bitsPerCharacter) {
+void SimulatedLine::EmulateWire(const Clock& clock, std::uint32_t bitsPerSecond,
+                                std::uint32_t bitsPerCharacter) {
     clock_ = &clock;
     characterNs_ = bitsPerSecond == 0 ? 0 : std::uint64_t{bitsPerCharacter} * 1'000'000'000 / bitsPerSecond;
 }
@@ -113,10 +114,14 @@ std::vector<LineByte> SimulatedLine::End::ReadMarked(std::size_t max) {
 
 std::string SimulatedLine::End::LastErrorText() const {
     switch (lastError_) {
-        case 0: return {};
-        case EBUSY: return "the simulated device cannot be opened";
-        case ENODEV: return "the simulated device has gone";
-        default: return "the simulated device is closed";
+        case 0:
+            return {};
+        case EBUSY:
+            return "the simulated device cannot be opened";
+        case ENODEV:
+            return "the simulated device has gone";
+        default:
+            return "the simulated device is closed";
     }
 }
 
@@ -125,7 +130,9 @@ void SimulatedLine::End::SetHeld(bool held) {
     if (!held_) Release();
 }
 
-bool SimulatedLine::End::Wired() const { return line_->WireEmulated(); }
+bool SimulatedLine::End::Wired() const {
+    return line_->WireEmulated();
+}
 
 void SimulatedLine::End::Release() {
     if (held_) return;

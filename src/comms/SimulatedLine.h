@@ -82,7 +82,7 @@ public:
         std::deque<std::uint64_t> arrivalNs_;  // with a wire: when each transmit_ byte reaches the far end
         std::uint64_t wireFreeNs_ = 0;         // with a wire: when the last byte written has crossed
         std::deque<LineByte> receive_;
-        bool arrived_ = false;    // bytes came in since data-ready was last signalled
+        bool arrived_ = false;  // bytes came in since data-ready was last signalled
         bool signalling_ = false;
         std::uint64_t bytesCarried_ = 0;
         std::uint32_t lastError_ = 0;
@@ -101,7 +101,8 @@ public:
 
     // Emulates a wire of `bitsPerSecond` with `bitsPerCharacter` per byte
     // (10 for 8N1) on `clock`.
-    void EmulateWire(const Clock& clock, std::uint32_t bitsPerSecond = 9600, std::uint32_t bitsPerCharacter = 10);
+    void EmulateWire(const Clock& clock, std::uint32_t bitsPerSecond = 9600,
+                     std::uint32_t bitsPerCharacter = 10);
     bool WireEmulated() const { return clock_ != nullptr; }
     // Time one byte takes on the emulated wire, in nanoseconds.
     std::uint64_t CharacterTimeNs() const { return characterNs_; }

@@ -19,7 +19,9 @@ std::string Upper(std::string text) {
     return text;
 }
 
-bool IsSeparator(char c) { return c == ',' || c == ' '; }
+bool IsSeparator(char c) {
+    return c == ',' || c == ' ';
+}
 
 // Splits at commas and blanks, a run of them counting as one separator. At
 // most five fields; false for a sixth.
@@ -41,9 +43,12 @@ bool SplitSetupFields(const std::string& setup, std::array<std::string, 5>& fiel
 
 const char* TerminatorName(std::uint8_t b) {
     switch (b) {
-        case kACK: return "<ACK>";
-        case kNAK: return "<NAK>";
-        default: return "<CR>";
+        case kACK:
+            return "<ACK>";
+        case kNAK:
+            return "<NAK>";
+        default:
+            return "<CR>";
     }
 }
 
@@ -81,16 +86,23 @@ void TCommPanel::SetSetupString(const std::string& setup) {
             SetComPortSpeed(static_cast<TComPortBaudRate>(rate));
     }
     const std::string parity = Lower(fields[2]);
-    if (parity == "n" || parity == "none") SetComPortParity(ptNONE);
-    else if (parity == "o" || parity == "odd") SetComPortParity(ptODD);
-    else if (parity == "e" || parity == "even") SetComPortParity(ptEVEN);
-    else if (parity == "m" || parity == "mark") SetComPortParity(ptMARK);
-    else if (parity == "s" || parity == "space") SetComPortParity(ptSPACE);
+    if (parity == "n" || parity == "none")
+        SetComPortParity(ptNONE);
+    else if (parity == "o" || parity == "odd")
+        SetComPortParity(ptODD);
+    else if (parity == "e" || parity == "even")
+        SetComPortParity(ptEVEN);
+    else if (parity == "m" || parity == "mark")
+        SetComPortParity(ptMARK);
+    else if (parity == "s" || parity == "space")
+        SetComPortParity(ptSPACE);
     for (int bits = db5BITS; bits <= db8BITS; ++bits) {
         if (fields[3] == std::to_string(bits + 5)) SetComPortDataBits(static_cast<TComPortDataBits>(bits));
     }
-    if (fields[4] == "1") SetComPortStopBits(sb1BITS);
-    else if (fields[4] == "2") SetComPortStopBits(sb2BITS);
+    if (fields[4] == "1")
+        SetComPortStopBits(sb1BITS);
+    else if (fields[4] == "2")
+        SetComPortStopBits(sb2BITS);
 }
 
 bool TCommPanel::SetSendBufferSize(int size) {
@@ -109,7 +121,9 @@ std::uint32_t TCommPanel::TimeOut() const {
     return TickInterval() == 0 ? 0 : InputTimeOut() / TickInterval();
 }
 
-void TCommPanel::SetTimeOut(std::uint32_t ticks) { SetInputTimeOut(ticks * TickInterval()); }
+void TCommPanel::SetTimeOut(std::uint32_t ticks) {
+    SetInputTimeOut(ticks * TickInterval());
+}
 
 void TCommPanel::Close() {
     port_.Disconnect();

@@ -23,12 +23,15 @@ void TData::ResetToDefaults() {
 }
 
 std::string TData::PlaceName(int placeNameIndex) const {
-    if (placeNameIndex >= 0 && placeNameIndex < kStandardPlaceNameCount) return StandardPlaceName(placeNameIndex);
+    if (placeNameIndex >= 0 && placeNameIndex < kStandardPlaceNameCount)
+        return StandardPlaceName(placeNameIndex);
     const int custom = placeNameIndex - kFirstCustomPlaceNameIndex;
     if (custom >= 0 && custom < CustomNames.Count()) return CustomNames.Item(custom).Name;
     return "";
 }
 
-std::string TData::DevicePlaceName(int n) const { return PlaceName(Loop.Device(n).PlaceNameIndex); }
+std::string TData::DevicePlaceName(int n) const {
+    return PlaceName(Loop.Device(n).PlaceNameIndex);
+}
 
 }  // namespace kelvane

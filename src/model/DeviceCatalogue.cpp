@@ -27,13 +27,12 @@ constexpr std::array<DeviceTypeEntry, kDeviceTypeCount> kDeviceTypes{{
 }};
 
 constexpr std::array<const char*, kStandardPlaceNameCount> kStandardPlaceNames{
-    "Unnamed",    "Annexe",      "Area",       "Bathroom",   "Bedroom",   "Conservtry",
-    "Corridor",   "Dining Room", "Disable WC", "Display",    "Door",      "DoorBell",
-    "Drugs Cab",  "Entrance",    "ESMIUnit",   "Exit",       "Fire Exit", "Flat",
-    "Floor",      "Gents WC",    "HairDresser", "Kitchen",   "Ladies WC", "Laundry",
-    "Lift",       "Lounge",      "Meeting Rm", "OD Light",   "Phone",     "Quiet Room",
-    "Reception",  "Room",        "Shower",     "Sluice",     "Special",   "Staff Room",
-    "Toilet",     "Treat Room",  "TV Room",    "Ward",       "Zone",
+    "Unnamed",     "Annexe",     "Area",       "Bathroom", "Bedroom",  "Conservtry", "Corridor",
+    "Dining Room", "Disable WC", "Display",    "Door",     "DoorBell", "Drugs Cab",  "Entrance",
+    "ESMIUnit",    "Exit",       "Fire Exit",  "Flat",     "Floor",    "Gents WC",   "HairDresser",
+    "Kitchen",     "Ladies WC",  "Laundry",    "Lift",     "Lounge",   "Meeting Rm", "OD Light",
+    "Phone",       "Quiet Room", "Reception",  "Room",     "Shower",   "Sluice",     "Special",
+    "Staff Room",  "Toilet",     "Treat Room", "TV Room",  "Ward",     "Zone",
 };
 
 const DeviceTypeEntry* FindDeviceType(int code) {
@@ -81,8 +80,14 @@ std::string OneBasedNumber(int value) {
     return std::to_string(static_cast<long long>(value) + 1);
 }
 
-std::string AreaListName(int value) { return "Area " + AreaLetter(value); }
-std::string ZoneListName(int value) { return "Zone " + OneBasedNumber(value); }
-std::string GroupListName(int value) { return "Group " + OneBasedNumber(value); }
+std::string AreaListName(int value) {
+    return "Area " + AreaLetter(value);
+}
+std::string ZoneListName(int value) {
+    return "Zone " + OneBasedNumber(value);
+}
+std::string GroupListName(int value) {
+    return "Group " + OneBasedNumber(value);
+}
 
 }  // namespace kelvane

@@ -5,9 +5,9 @@ namespace kelvane {
 
 // Fixed tables that give the model's small integers their names.
 
-inline constexpr int kDeviceTypeCount = 10;          // codes 0..9
-inline constexpr int kStandardPlaceNameCount = 41;   // indices 0..40
-inline constexpr int kCustomPlaceNameCount = 45;     // indices 41..85
+inline constexpr int kDeviceTypeCount = 10;         // codes 0..9
+inline constexpr int kStandardPlaceNameCount = 41;  // indices 0..40
+inline constexpr int kCustomPlaceNameCount = 45;    // indices 41..85
 inline constexpr int kFirstCustomPlaceNameIndex = kStandardPlaceNameCount;
 inline constexpr int kAreaCount = 26;
 

@@ -5,7 +5,7 @@
 namespace kelvane {
 
 const DeviceSummaryTexts& DeviceSummaryHeadings() {
-    static const DeviceSummaryTexts kHeadings{"Dev No", "Device Type", "Zone/Group/Area",
+    static const DeviceSummaryTexts kHeadings{"Dev No",     "Device Type", "Zone/Group/Area",
                                               "Place Name", "Suffix",      "Enabled"};
     return kHeadings;
 }

@@ -4,9 +4,13 @@
 
 namespace kelvane {
 
-std::string TKLoop::DeviceTypeName(int code) { return DeviceTypeLongName(code); }
+std::string TKLoop::DeviceTypeName(int code) {
+    return DeviceTypeLongName(code);
+}
 
-std::string TKLoop::DeviceTypeShortName(int code) { return kelvane::DeviceTypeShortName(code); }
+std::string TKLoop::DeviceTypeShortName(int code) {
+    return kelvane::DeviceTypeShortName(code);
+}
 
 bool TKLoop::IsGroupDevice(int n) const {
     return DeviceAllocationClass(Device(n).DeviceType) == AllocationClass::Group;

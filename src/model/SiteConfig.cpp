@@ -11,6 +11,8 @@ bool TSiteConfig::Supports64Zones() const {
     return GetMainVersion().compare(kFirst64ZoneVersion) >= 0;
 }
 
-void TKSiteConfig1::ResetToDefaults() { *this = TKSiteConfig1{}; }
+void TKSiteConfig1::ResetToDefaults() {
+    *this = TKSiteConfig1{};
+}
 
 }  // namespace kelvane

@@ -14,9 +14,13 @@ constexpr int kHighestPagerLevelByte = 5;
 constexpr std::size_t kEquationRecordBytes = 25;
 constexpr std::size_t kResetCodeLength = 4;
 
-int At(const std::string& payload, std::size_t i) { return static_cast<unsigned char>(payload[i]); }
+int At(const std::string& payload, std::size_t i) {
+    return static_cast<unsigned char>(payload[i]);
+}
 
-char Byte(int value) { return static_cast<char>(std::clamp(value, 0, 255)); }
+char Byte(int value) {
+    return static_cast<char>(std::clamp(value, 0, 255));
+}
 
 std::string Packet(unsigned char command, const std::string& payload) {
     return std::string(1, static_cast<char>(command)) + static_cast<char>(payload.size()) + payload;
@@ -32,9 +36,13 @@ std::string WithoutPadding(std::string text) {
     return text;
 }
 
-bool IsFlag(int value) { return value == 0 || value == 1; }
+bool IsFlag(int value) {
+    return value == 0 || value == 1;
+}
 
-std::string TwoDigits(int value) { return (value < 10 ? "0" : "") + std::to_string(value); }
+std::string TwoDigits(int value) {
+    return (value < 10 ? "0" : "") + std::to_string(value);
+}
 
 // Hour and minute of an "HH:MM" text; 0 where the text has no digits.
 int TimeField(const std::string& time, std::size_t at) {
@@ -59,69 +67,88 @@ void AppendEntries(std::string& payload, const Equation& entries, int emptyMarke
 
 }  // namespace
 
-std::optional<std::string> ControllerRecords::AnswerRequest(unsigned char command, const std::string& payload) {
+std::optional<std::string> ControllerRecords::AnswerRequest(unsigned char command,
+                                                            const std::string& payload) {
     const TKSiteConfig1& site = store_.SiteConfig;
     switch (command) {
-    case 'I':
-        if (payload.size() < 2) return std::nullopt;
-        return DeviceAnswer(At(payload, 1) == 0 ? kLoopDeviceCount : At(payload, 1));
-    case 't':
-        if (payload.empty()) return std::nullopt;
-        return ZoneAnswer(At(payload, 0));
-    case 'r':
-        if (payload.empty()) return std::nullopt;
-        return GroupAnswer(At(payload, 0));
-    case 'O': return Packet('O', site.CallCode + '\0');
-    case 'Q': return Packet('Q', site.AttackCode + '\0');
-    case 'S': return Packet('S', Fixed(site.AL2Code, 4) + Fixed(site.AL3Code, 4));
-    case 'x': return NightModeAnswer();
-    case 0x80: return Packet(0x80, {Byte(site.AccTimeout), Byte(site.DivTimeout)});
-    case 'z': return LoggerAnswer();
-    case 0x7C: return PagerAnswer();
-    case '~': return Packet('~', {Byte(site.EmergState), Byte(site.AttackState)});
-    case 'p':
-        if (payload.empty()) return std::nullopt;
-        return CustomNameAnswer(At(payload, 0));
-    default: return std::nullopt;
+        case 'I':
+            if (payload.size() < 2) return std::nullopt;
+            return DeviceAnswer(At(payload, 1) == 0 ? kLoopDeviceCount : At(payload, 1));
+        case 't':
+            if (payload.empty()) return std::nullopt;
+            return ZoneAnswer(At(payload, 0));
+        case 'r':
+            if (payload.empty()) return std::nullopt;
+            return GroupAnswer(At(payload, 0));
+        case 'O':
+            return Packet('O', site.CallCode + '\0');
+        case 'Q':
+            return Packet('Q', site.AttackCode + '\0');
+        case 'S':
+            return Packet('S', Fixed(site.AL2Code, 4) + Fixed(site.AL3Code, 4));
+        case 'x':
+            return NightModeAnswer();
+        case 0x80:
+            return Packet(0x80, {Byte(site.AccTimeout), Byte(site.DivTimeout)});
+        case 'z':
+            return LoggerAnswer();
+        case 0x7C:
+            return PagerAnswer();
+        case '~':
+            return Packet('~', {Byte(site.EmergState), Byte(site.AttackState)});
+        case 'p':
+            if (payload.empty()) return std::nullopt;
+            return CustomNameAnswer(At(payload, 0));
+        default:
+            return std::nullopt;
     }
 }
 
 std::optional<bool> ControllerRecords::StoreSavePacket(unsigned char command, const std::string& payload) {
     TKSiteConfig1& site = store_.SiteConfig;
     switch (command) {
-    case 'J': return StoreDevice(payload);
-    case 'u': return StoreZone(payload);
-    case 's': return StoreGroup(payload);
-    case 'R':
-        // A reset code may be short: the tool lets the engineer keep one.
-        if (payload.size() > kResetCodeLength) return false;
-        site.AttackCode = payload;
-        return true;
-    case 'T':
-        if (payload.size() != 8) return false;
-        site.AL2Code = payload.substr(0, 4);
-        site.AL3Code = payload.substr(4);
-        return true;
-    case 'P':
-        if (payload.size() > kResetCodeLength) return false;
-        site.CallCode = payload;
-        return true;
-    case 'U': return StoreTime(payload);
-    case 'y': return StoreNightMode(payload);
-    case 0x81:
-        if (payload.size() != 2) return false;
-        site.AccTimeout = At(payload, 0);
-        site.DivTimeout = At(payload, 1);
-        return true;
-    case '{': return StoreLogger(payload);
-    case '}': return StorePager(payload);
-    case 0x7F:
-        if (payload.size() != 2 || !IsFlag(At(payload, 0)) || !IsFlag(At(payload, 1))) return false;
-        site.EmergState = At(payload, 0) == 1;
-        site.AttackState = At(payload, 1) == 1;
-        return true;
-    case 'q': return StoreCustomName(payload);
-    default: return std::nullopt;
+        case 'J':
+            return StoreDevice(payload);
+        case 'u':
+            return StoreZone(payload);
+        case 's':
+            return StoreGroup(payload);
+        case 'R':
+            // A reset code may be short: the tool lets the engineer keep one.
+            if (payload.size() > kResetCodeLength) return false;
+            site.AttackCode = payload;
+            return true;
+        case 'T':
+            if (payload.size() != 8) return false;
+            site.AL2Code = payload.substr(0, 4);
+            site.AL3Code = payload.substr(4);
+            return true;
+        case 'P':
+            if (payload.size() > kResetCodeLength) return false;
+            site.CallCode = payload;
+            return true;
+        case 'U':
+            return StoreTime(payload);
+        case 'y':
+            return StoreNightMode(payload);
+        case 0x81:
+            if (payload.size() != 2) return false;
+            site.AccTimeout = At(payload, 0);
+            site.DivTimeout = At(payload, 1);
+            return true;
+        case '{':
+            return StoreLogger(payload);
+        case '}':
+            return StorePager(payload);
+        case 0x7F:
+            if (payload.size() != 2 || !IsFlag(At(payload, 0)) || !IsFlag(At(payload, 1))) return false;
+            site.EmergState = At(payload, 0) == 1;
+            site.AttackState = At(payload, 1) == 1;
+            return true;
+        case 'q':
+            return StoreCustomName(payload);
+        default:
+            return std::nullopt;
     }
 }
 
@@ -143,7 +170,8 @@ std::string ControllerRecords::DeviceAnswer(int n) const {
 
 std::string ControllerRecords::ZoneAnswer(int z) const {
     static const TKZone kEmptyZone;
-    const TKZone& zone = z >= 1 && z <= ZoneCount() ? store_.ZoneList.Zones[static_cast<std::size_t>(z)] : kEmptyZone;
+    const TKZone& zone =
+        z >= 1 && z <= ZoneCount() ? store_.ZoneList.Zones[static_cast<std::size_t>(z)] : kEmptyZone;
     std::string payload(1, Byte(z));
     AppendEntries(payload, zone.AreaEquation, kAreaEmpty);
     for (int n = 1; n <= kEquationTerms; ++n) {
@@ -158,7 +186,8 @@ std::string ControllerRecords::GroupAnswer(int g) const {
     TKGroup empty;
     empty.PrimaryAreaEquation = empty.NightAreaEquation = FilledEquation(kAreaEmpty);
     empty.DivertEquation = FilledEquation(kGroupEmpty);
-    const TKGroup& group = g >= 1 && g <= kGroupCount ? store_.GroupList.Groups[static_cast<std::size_t>(g)] : empty;
+    const TKGroup& group =
+        g >= 1 && g <= kGroupCount ? store_.GroupList.Groups[static_cast<std::size_t>(g)] : empty;
     std::string payload(1, Byte(g));
     AppendEntries(payload, group.PrimaryAreaEquation, kAreaEmpty);
     AppendEntries(payload, group.NightAreaEquation, kAreaEmpty);
@@ -179,8 +208,8 @@ std::string ControllerRecords::NightModeAnswer() const {
 std::string ControllerRecords::LoggerAnswer() const {
     const TKSiteConfig1& site = store_.SiteConfig;
     const int setting = std::max(site.LoggerSetting, 0);
-    return Packet('z', {Byte(setting > 0), static_cast<char>((setting - 2) & 0xFF), Byte(std::min(setting, 2)),
-                        Byte(store_.Supports64Zones() && site.SurveyorEnable)});
+    return Packet('z', {Byte(setting > 0), static_cast<char>((setting - 2) & 0xFF),
+                        Byte(std::min(setting, 2)), Byte(store_.Supports64Zones() && site.SurveyorEnable)});
 }
 
 // Pager levels from 2 up are one higher on the wire.
@@ -191,7 +220,8 @@ std::string ControllerRecords::PagerAnswer() const {
 
 std::string ControllerRecords::CustomNameAnswer(int k) const {
     const TCustomNameList& names = store_.CustomNames;
-    const std::string name = k >= 1 && k <= names.Count() ? WithoutPadding(names.Item(k - 1).Name) : std::string();
+    const std::string name =
+        k >= 1 && k <= names.Count() ? WithoutPadding(names.Item(k - 1).Name) : std::string();
     return Packet('p', Byte(k) + name);
 }
 
@@ -201,7 +231,8 @@ bool ControllerRecords::StoreDevice(const std::string& payload) {
     const int n = At(payload, 0);
     const int type = At(payload, 1);
     const int placeName = At(payload, 6);
-    if (n < 1 || n >= kLoopDeviceCount || type >= kDeviceTypeCount || placeName > kHighestPlaceNameIndex) return false;
+    if (n < 1 || n >= kLoopDeviceCount || type >= kDeviceTypeCount || placeName > kHighestPlaceNameIndex)
+        return false;
     TKDeviceType& device = store_.Loop.Device(n);
     device.DeviceType = type;
     device.Allocation = At(payload, 2);
@@ -279,7 +310,8 @@ bool ControllerRecords::StoreLogger(const std::string& payload) {
 }
 
 bool ControllerRecords::StorePager(const std::string& payload) {
-    if (payload.size() != 2 || !IsFlag(At(payload, 0)) || At(payload, 1) > kHighestPagerLevelByte) return false;
+    if (payload.size() != 2 || !IsFlag(At(payload, 0)) || At(payload, 1) > kHighestPagerLevelByte)
+        return false;
     const int level = At(payload, 1);
     store_.SiteConfig.PagerEnabled = At(payload, 0) == 1;
     store_.SiteConfig.PagerLevel = level <= 2 ? level : level - 1;

@@ -42,7 +42,9 @@ void SetDevice(TData& data, int n, int type, int allocation, int placeName, cons
     device.Enabled = 1;
 }
 
-int CustomPlace(int customName) { return kFirstCustomPlaceNameIndex + customName - 1; }
+int CustomPlace(int customName) {
+    return kFirstCustomPlaceNameIndex + customName - 1;
+}
 
 void BuildSiteDetails(TKSiteConfig1& site) {
     site.MainVersion = kDemoVersion;
@@ -88,8 +90,10 @@ void BuildDemoSite(TData& data) {
     BuildSiteDetails(data.SiteConfig);
     data.RepeaterList.PanelName = "Rowan House";
 
-    const char* customNames[] = {"Rowan Wing", "Oak Wing", "Birch Wing", "Garden Rm", "Sensory Rm", "Nurse Stn"};
-    for (int k = 0; k < static_cast<int>(std::size(customNames)); ++k) data.CustomNames.Item(k).Name = customNames[k];
+    const char* customNames[] = {"Rowan Wing", "Oak Wing",   "Birch Wing",
+                                 "Garden Rm",  "Sensory Rm", "Nurse Stn"};
+    for (int k = 0; k < static_cast<int>(std::size(customNames)); ++k)
+        data.CustomNames.Item(k).Name = customNames[k];
 
     // Address 1 stays the network controller; the displays, the front door
     // monitoring point and the radio receiver follow.

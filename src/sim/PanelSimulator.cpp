@@ -18,11 +18,14 @@ std::string Packet(unsigned char command, const std::string& payload) {
     return packet + payload;
 }
 
-std::string Printable(const std::string& bytes) { return ExpandControlChars(bytes); }
+std::string Printable(const std::string& bytes) {
+    return ExpandControlChars(bytes);
+}
 
 }  // namespace
 
-PanelSimulator::PanelSimulator(SimPort& port, const Clock& clock, SimulatorOptions options, RecordHandler* records)
+PanelSimulator::PanelSimulator(SimPort& port, const Clock& clock, SimulatorOptions options,
+                               RecordHandler* records)
     : port_(port), clock_(clock), options_(std::move(options)), records_(records), random_(options_.Seed) {}
 
 std::string PanelSimulator::Frame(const std::string& packet) {
@@ -46,17 +49,23 @@ void PanelSimulator::Service() {
 
 bool PanelSimulator::StartsFrame(const LineByte& b) const {
     switch (options_.LinkMode) {
-        case 2: return b.Parity == ptSPACE;
-        case 3: return b.Parity == ptMARK;
-        default: return b.Value == kSOH && b.Parity == ptNONE;
+        case 2:
+            return b.Parity == ptSPACE;
+        case 3:
+            return b.Parity == ptMARK;
+        default:
+            return b.Value == kSOH && b.Parity == ptNONE;
     }
 }
 
 bool PanelSimulator::ContinuesFrame(const LineByte& b) const {
     switch (options_.LinkMode) {
-        case 2: return b.Parity == ptMARK;
-        case 3: return b.Parity == ptSPACE;
-        default: return b.Parity == ptNONE;
+        case 2:
+            return b.Parity == ptMARK;
+        case 3:
+            return b.Parity == ptSPACE;
+        default:
+            return b.Parity == ptNONE;
     }
 }
 
@@ -67,7 +76,8 @@ void PanelSimulator::Take(const LineByte& b) {
 
     if (inFrame_ && ContinuesFrame(b)) {
         frame_ += static_cast<char>(b.Value);
-        if (frame_.size() >= 2 && frame_.size() == static_cast<unsigned char>(frame_[1]) + 3u) FrameComplete();
+        if (frame_.size() >= 2 && frame_.size() == static_cast<unsigned char>(frame_[1]) + 3u)
+            FrameComplete();
         return;
     }
     inFrame_ = false;
@@ -124,7 +134,8 @@ std::string PanelSimulator::Answer(unsigned char command, const std::string& pay
             // log as events happen and sends no framed answer, which would
             // only land in the log's text.
             return {};
-        default: break;
+        default:
+            break;
     }
     if (records_) {
         if (auto stored = records_->StoreSavePacket(command, payload))

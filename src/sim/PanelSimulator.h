@@ -55,17 +55,18 @@ struct SimulatorOptions {
 class PanelSimulator {
 public:
     struct Counts {
-        int Frames = 0;          // well-formed frames heard
-        int BadChecksums = 0;    // frames NAKed for their checksum
-        int Handshakes = 0;      // "A" answered
+        int Frames = 0;        // well-formed frames heard
+        int BadChecksums = 0;  // frames NAKed for their checksum
+        int Handshakes = 0;    // "A" answered
         int Dropped = 0;
         int Corrupted = 0;
-        int Naked = 0;           // NAKs sent for any reason
+        int Naked = 0;  // NAKs sent for any reason
         int Delayed = 0;
-        int Answers = 0;         // answers sent or due, each after its turnaround
+        int Answers = 0;  // answers sent or due, each after its turnaround
     };
 
-    PanelSimulator(SimPort& port, const Clock& clock, SimulatorOptions options = {}, RecordHandler* records = nullptr);
+    PanelSimulator(SimPort& port, const Clock& clock, SimulatorOptions options = {},
+                   RecordHandler* records = nullptr);
 
     // The store for load requests and save packets; null answers them with NAK.
     void SetRecordHandler(RecordHandler* records) { records_ = records; }

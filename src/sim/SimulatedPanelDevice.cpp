@@ -2,7 +2,8 @@
 
 namespace kelvane::sim {
 
-SimulatedPanelDevice::SimulatedPanelDevice(const Clock& clock, SimulatorOptions options, RecordHandler* records)
+SimulatedPanelDevice::SimulatedPanelDevice(const Clock& clock, SimulatorOptions options,
+                                           RecordHandler* records)
     : controllerEnd_(line_.B()), simulator_(controllerEnd_, clock, std::move(options), records) {
     line_.SetSignalsDataReady(true);
     line_.A().OnDataReady = [this] {

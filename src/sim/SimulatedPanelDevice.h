@@ -12,7 +12,8 @@ namespace kelvane::sim {
 // line signals data-ready to this device.
 class SimulatedPanelDevice : public SerialDevice {
 public:
-    explicit SimulatedPanelDevice(const Clock& clock, SimulatorOptions options = {}, RecordHandler* records = nullptr);
+    explicit SimulatedPanelDevice(const Clock& clock, SimulatorOptions options = {},
+                                  RecordHandler* records = nullptr);
 
     PanelSimulator& Simulator() { return simulator_; }
     // The line, to emulate its wire (SimulatedLine::EmulateWire).

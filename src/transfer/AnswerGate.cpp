@@ -23,10 +23,14 @@ bool AnsweredWithFrame(unsigned char command) {
 }
 
 // Answers that carry the number they were asked for as their first payload byte.
-bool CarriesNumber(unsigned char command) { return command == 't' || command == 'r' || command == 'p'; }
+bool CarriesNumber(unsigned char command) {
+    return command == 't' || command == 'r' || command == 'p';
+}
 
 // The first payload byte of a packet or frame (command, length, payload...).
-int NumberIn(const std::string& packet) { return packet.size() > 2 ? static_cast<unsigned char>(packet[2]) : -1; }
+int NumberIn(const std::string& packet) {
+    return packet.size() > 2 ? static_cast<unsigned char>(packet[2]) : -1;
+}
 
 }  // namespace
 
@@ -49,7 +53,9 @@ std::string AnswerGate::Resend() {
     return request_;
 }
 
-std::string AnswerGate::Released() { return request_; }
+std::string AnswerGate::Released() {
+    return request_;
+}
 
 bool AnswerGate::NeedsSettledLink() const {
     const unsigned char command = CommandOf(request_);

@@ -20,7 +20,8 @@ std::string WithoutPadding(std::string text) {
 }
 
 void ReadEntries(Equation& equation, const std::string& payload, std::size_t first) {
-    for (int n = 1; n <= kEquationTerms; ++n) equation[n] = PayloadByte(payload, first + static_cast<std::size_t>(n - 1));
+    for (int n = 1; n <= kEquationTerms; ++n)
+        equation[n] = PayloadByte(payload, first + static_cast<std::size_t>(n - 1));
 }
 
 }  // namespace

@@ -26,39 +26,43 @@ enum LoadItem {
     kItemEmergency = 11,
 };
 
-std::string DeviceRequestPayload(int n) { return {0x01, static_cast<char>(n & 0xFF)}; }
-std::string NumberPayload(int n) { return std::string(1, static_cast<char>(n & 0xFF)); }
+std::string DeviceRequestPayload(int n) {
+    return {0x01, static_cast<char>(n & 0xFF)};
+}
+std::string NumberPayload(int n) {
+    return std::string(1, static_cast<char>(n & 0xFF));
+}
 
 }  // namespace
 
 bool LoadChain::IsLoadStep(int step) {
-    return step == kStepLoadDevices || step == kStepLoadZones || step == kStepLoadGroups || step == kStepLoadSite ||
-           step == kStepLoadPlaceNames;
+    return step == kStepLoadDevices || step == kStepLoadZones || step == kStepLoadGroups ||
+           step == kStepLoadSite || step == kStepLoadPlaceNames;
 }
 
 void LoadChain::DispatchFirst() {
     TransferState& state = host_.State();
     TransferStatus& status = host_.Status();
     switch (state.Step) {
-    case kStepLoadDevices:
-        FirstItem(kLoopDeviceCount, "Loading data for device ", 'I', DeviceRequestPayload(1));
-        break;
-    case kStepLoadZones:
-        FirstItem(kZoneCount, "Loading data for Zone ", 't', NumberPayload(1));
-        break;
-    case kStepLoadGroups:
-        FirstItem(kGroupCount, "Loading data for Group ", 'r', NumberPayload(1));
-        break;
-    case kStepLoadSite:
-        status.SetProgressPosition(status.ProgressMax());
-        status.SetStatusText("Loading site configuration");
-        Request('O');
-        break;
-    case kStepLoadPlaceNames:
-        FirstItem(kCustomPlaceNameCount, "Loading custom place name ", 'p', NumberPayload(1));
-        break;
-    default:
-        break;
+        case kStepLoadDevices:
+            FirstItem(kLoopDeviceCount, "Loading data for device ", 'I', DeviceRequestPayload(1));
+            break;
+        case kStepLoadZones:
+            FirstItem(kZoneCount, "Loading data for Zone ", 't', NumberPayload(1));
+            break;
+        case kStepLoadGroups:
+            FirstItem(kGroupCount, "Loading data for Group ", 'r', NumberPayload(1));
+            break;
+        case kStepLoadSite:
+            status.SetProgressPosition(status.ProgressMax());
+            status.SetStatusText("Loading site configuration");
+            Request('O');
+            break;
+        case kStepLoadPlaceNames:
+            FirstItem(kCustomPlaceNameCount, "Loading custom place name ", 'p', NumberPayload(1));
+            break;
+        default:
+            break;
     }
 }
 
@@ -82,12 +86,23 @@ void LoadChain::Answer(unsigned char command, const std::string& frame) {
     }
     const std::string payload = FramePayload(frame);
     switch (state.Step) {
-    case kStepLoadDevices: DeviceAnswer(payload); break;
-    case kStepLoadZones: ZoneAnswer(payload); break;
-    case kStepLoadGroups: GroupAnswer(payload); break;
-    case kStepLoadSite: SiteAnswer(command, payload); break;
-    case kStepLoadPlaceNames: CustomNameAnswer(payload); break;
-    default: break;
+        case kStepLoadDevices:
+            DeviceAnswer(payload);
+            break;
+        case kStepLoadZones:
+            ZoneAnswer(payload);
+            break;
+        case kStepLoadGroups:
+            GroupAnswer(payload);
+            break;
+        case kStepLoadSite:
+            SiteAnswer(command, payload);
+            break;
+        case kStepLoadPlaceNames:
+            CustomNameAnswer(payload);
+            break;
+        default:
+            break;
     }
 }
 
@@ -169,15 +184,32 @@ bool LoadChain::StoreSiteAnswer(unsigned char command, const std::string& payloa
     const bool resetsRetries = command == 'O' || command == 'Q' || command == 'S';
     bool stored = false;
     switch (command) {
-    case 'O': stored = answers_.CallCode(payload); break;
-    case 'Q': stored = answers_.AttackCode(payload); break;
-    case 'S': stored = answers_.AccessCodes(payload); break;
-    case 'x': stored = answers_.NightMode(payload); break;
-    case kTimeoutsRequest: stored = answers_.Timeouts(payload); break;
-    case 'z': stored = answers_.Logger(payload); break;
-    case kPagerRequest: stored = answers_.Pager(payload); break;
-    case '~': stored = answers_.Emergency(payload); break;
-    default: break;
+        case 'O':
+            stored = answers_.CallCode(payload);
+            break;
+        case 'Q':
+            stored = answers_.AttackCode(payload);
+            break;
+        case 'S':
+            stored = answers_.AccessCodes(payload);
+            break;
+        case 'x':
+            stored = answers_.NightMode(payload);
+            break;
+        case kTimeoutsRequest:
+            stored = answers_.Timeouts(payload);
+            break;
+        case 'z':
+            stored = answers_.Logger(payload);
+            break;
+        case kPagerRequest:
+            stored = answers_.Pager(payload);
+            break;
+        case '~':
+            stored = answers_.Emergency(payload);
+            break;
+        default:
+            break;
     }
     if (stored && resetsRetries) host_.State().RetryCount = 0;
     return stored;
@@ -186,48 +218,48 @@ bool LoadChain::StoreSiteAnswer(unsigned char command, const std::string& payloa
 void LoadChain::NextSiteRequest(unsigned char answered) {
     TransferStatus& status = host_.Status();
     switch (answered) {
-    case 'O':
-        Tick(kItemCallCode);
-        status.SetStatusText("Loading Attack Reset code");
-        Request('Q');
-        break;
-    case 'Q':
-        Tick(kItemAttackCode);
-        status.SetStatusText("Loading Access codes");
-        Request('S');
-        break;
-    case 'S':
-        Tick(kItemAccessCodes);
-        status.SetStatusText("Loading Night Mode settings");
-        Request('x');
-        break;
-    case 'x':
-        Tick(kItemNightMode);
-        status.SetStatusText("Loading Timeouts");
-        Request(kTimeoutsRequest);
-        break;
-    case kTimeoutsRequest:
-        Tick(kItemTimeouts);
-        Request('z');
-        break;
-    case 'z':
-        Tick(kItemLogger);
-        Request(kPagerRequest);
-        break;
-    case kPagerRequest:
-        Tick(kItemPager);
-        Request('~');
-        break;
-    case '~':
-        Tick(kItemEmergency);
-        if (host_.State().LoadAll) {
-            GoTo(kStepLoadPlaceNames);
-        } else {
-            Finish();
-        }
-        break;
-    default:
-        break;
+        case 'O':
+            Tick(kItemCallCode);
+            status.SetStatusText("Loading Attack Reset code");
+            Request('Q');
+            break;
+        case 'Q':
+            Tick(kItemAttackCode);
+            status.SetStatusText("Loading Access codes");
+            Request('S');
+            break;
+        case 'S':
+            Tick(kItemAccessCodes);
+            status.SetStatusText("Loading Night Mode settings");
+            Request('x');
+            break;
+        case 'x':
+            Tick(kItemNightMode);
+            status.SetStatusText("Loading Timeouts");
+            Request(kTimeoutsRequest);
+            break;
+        case kTimeoutsRequest:
+            Tick(kItemTimeouts);
+            Request('z');
+            break;
+        case 'z':
+            Tick(kItemLogger);
+            Request(kPagerRequest);
+            break;
+        case kPagerRequest:
+            Tick(kItemPager);
+            Request('~');
+            break;
+        case '~':
+            Tick(kItemEmergency);
+            if (host_.State().LoadAll) {
+                GoTo(kStepLoadPlaceNames);
+            } else {
+                Finish();
+            }
+            break;
+        default:
+            break;
     }
 }
 

@@ -18,7 +18,8 @@ public:
     LoadChain(TransferHost& host, TData& data, Document& document)
         : host_(host), data_(data), document_(&document), answers_(data) {}
     // A read-back into a model of its own, which no document holds.
-    LoadChain(TransferHost& host, TData& data) : host_(host), data_(data), document_(nullptr), answers_(data) {}
+    LoadChain(TransferHost& host, TData& data)
+        : host_(host), data_(data), document_(nullptr), answers_(data) {}
 
     static bool IsLoadStep(int step);
 
@@ -43,7 +44,8 @@ private:
     void RequestItem(const std::string& text, unsigned char command, const std::string& payload,
                      bool closing = false);
     // Item 1 of a counted step: counter 1, progress 1 of `progressMax`.
-    void FirstItem(int progressMax, const std::string& text, unsigned char command, const std::string& payload);
+    void FirstItem(int progressMax, const std::string& text, unsigned char command,
+                   const std::string& payload);
     void Tick(int item) { host_.Status().Check(TransferStatus::List::Load, item); }
     void RecordStored();
     void GoTo(int step);

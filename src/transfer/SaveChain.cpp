@@ -41,15 +41,22 @@ struct SiteStep {
 
 SiteStep SiteStepOf(SaveRecordKind kind) {
     switch (kind) {
-    case SaveRecordKind::AttackCode: return {"Saving Attack Code ", kItemAttackCode, kStepSaveAttackCode};
-    case SaveRecordKind::AccessCodes: return {"Saving Access Codes ", kItemAccessCodes, kStepSaveAccessCodes};
-    case SaveRecordKind::CallCode: return {"Saving Call Reset Code ", kItemCallCode, kStepSaveCallCode};
-    case SaveRecordKind::NightMode:
-        return {"Saving the Night Mode settings ", kItemNightMode, kStepSaveNightMode};
-    case SaveRecordKind::Timeouts: return {"Saving Timeout ", kItemTimeouts, kStepSaveTimeouts};
-    case SaveRecordKind::Logger: return {"Saving Logger Settings ", kItemLogger, kStepSaveLogger};
-    case SaveRecordKind::Pager: return {"Saving Pager Settings ", kItemPager, kStepSavePager};
-    default: return {"Saving Emergency Settings ", kItemEmergency, kStepSaveSiteEnd};
+        case SaveRecordKind::AttackCode:
+            return {"Saving Attack Code ", kItemAttackCode, kStepSaveAttackCode};
+        case SaveRecordKind::AccessCodes:
+            return {"Saving Access Codes ", kItemAccessCodes, kStepSaveAccessCodes};
+        case SaveRecordKind::CallCode:
+            return {"Saving Call Reset Code ", kItemCallCode, kStepSaveCallCode};
+        case SaveRecordKind::NightMode:
+            return {"Saving the Night Mode settings ", kItemNightMode, kStepSaveNightMode};
+        case SaveRecordKind::Timeouts:
+            return {"Saving Timeout ", kItemTimeouts, kStepSaveTimeouts};
+        case SaveRecordKind::Logger:
+            return {"Saving Logger Settings ", kItemLogger, kStepSaveLogger};
+        case SaveRecordKind::Pager:
+            return {"Saving Pager Settings ", kItemPager, kStepSavePager};
+        default:
+            return {"Saving Emergency Settings ", kItemEmergency, kStepSaveSiteEnd};
     }
 }
 
@@ -57,24 +64,24 @@ SiteStep SiteStepOf(SaveRecordKind kind) {
 
 bool SaveChain::IsSaveStep(int step) {
     switch (step) {
-    case kStepSaveDevices:
-    case kStepSaveGroups:
-    case kStepSaveSite:
-    case kStepSaveZones:
-    case kStepSaveAttackCode:
-    case kStepSaveAccessCodes:
-    case kStepSaveTime:
-    case kStepSaveSiteEnd:
-    case kStepSavePlaceNames:
-    case kStepSaveCallCode:
-    case kStepSaveNightMode:
-    case kStepSaveTimeouts:
-    case kStepSaveLogger:
-    case kStepSavePager:
-    case kStepSaveRecords:
-        return true;
-    default:
-        return false;
+        case kStepSaveDevices:
+        case kStepSaveGroups:
+        case kStepSaveSite:
+        case kStepSaveZones:
+        case kStepSaveAttackCode:
+        case kStepSaveAccessCodes:
+        case kStepSaveTime:
+        case kStepSaveSiteEnd:
+        case kStepSavePlaceNames:
+        case kStepSaveCallCode:
+        case kStepSaveNightMode:
+        case kStepSaveTimeouts:
+        case kStepSaveLogger:
+        case kStepSavePager:
+        case kStepSaveRecords:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -82,60 +89,71 @@ void SaveChain::DispatchFirst() {
     TransferState& state = host_.State();
     TransferStatus& status = host_.Status();
     switch (state.Step) {
-    case kStepSaveDevices:
-        state.ItemCounter = 0;
-        status.SetProgressMax(kLoopDeviceCount);
-        NextDevice();
-        break;
-    case kStepSaveZones:
-        state.ItemCounter = 0;
-        status.SetProgressMax(kZoneCount);
-        NextZone();
-        break;
-    case kStepSaveGroups:
-        state.ItemCounter = 0;
-        status.SetProgressMax(kGroupCount);
-        NextGroup();
-        break;
-    case kStepSaveSite:
-        state.ItemCounter = 0;
-        SiteItem(kStepSaveSite);
-        break;
-    case kStepSavePlaceNames:
-        state.ItemCounter = 0;
-        status.SetProgressMax(kCustomPlaceNameCount);
-        NextCustomName();
-        break;
-    case kStepSaveRecords:
-        state.ItemCounter = 0;
-        status.SetProgressMax(static_cast<int>(records_.size()));
-        NextRecord();
-        break;
-    default:
-        break;
+        case kStepSaveDevices:
+            state.ItemCounter = 0;
+            status.SetProgressMax(kLoopDeviceCount);
+            NextDevice();
+            break;
+        case kStepSaveZones:
+            state.ItemCounter = 0;
+            status.SetProgressMax(kZoneCount);
+            NextZone();
+            break;
+        case kStepSaveGroups:
+            state.ItemCounter = 0;
+            status.SetProgressMax(kGroupCount);
+            NextGroup();
+            break;
+        case kStepSaveSite:
+            state.ItemCounter = 0;
+            SiteItem(kStepSaveSite);
+            break;
+        case kStepSavePlaceNames:
+            state.ItemCounter = 0;
+            status.SetProgressMax(kCustomPlaceNameCount);
+            NextCustomName();
+            break;
+        case kStepSaveRecords:
+            state.ItemCounter = 0;
+            status.SetProgressMax(static_cast<int>(records_.size()));
+            NextRecord();
+            break;
+        default:
+            break;
     }
 }
 
 void SaveChain::Acknowledged() {
     const TransferState& state = host_.State();
     switch (state.Step) {
-    case kStepSaveDevices: NextDevice(); break;
-    case kStepSaveZones: NextZone(); break;
-    case kStepSaveGroups: NextGroup(); break;
-    case kStepSavePlaceNames: NextCustomName(); break;
-    case kStepSaveRecords: NextRecord(); break;
-    case kStepSaveSite: break;  // set only until the site chain's first packet goes
-    case kStepSaveSiteEnd:
-        // During a whole save the custom names follow on the same step.
-        if (state.SaveAll) {
+        case kStepSaveDevices:
+            NextDevice();
+            break;
+        case kStepSaveZones:
+            NextZone();
+            break;
+        case kStepSaveGroups:
+            NextGroup();
+            break;
+        case kStepSavePlaceNames:
             NextCustomName();
-        } else {
-            host_.FinishTransfer(true);
-        }
-        break;
-    default:
-        if (IsSaveStep(state.Step)) SiteItem(state.Step);
-        break;
+            break;
+        case kStepSaveRecords:
+            NextRecord();
+            break;
+        case kStepSaveSite:
+            break;  // set only until the site chain's first packet goes
+        case kStepSaveSiteEnd:
+            // During a whole save the custom names follow on the same step.
+            if (state.SaveAll) {
+                NextCustomName();
+            } else {
+                host_.FinishTransfer(true);
+            }
+            break;
+        default:
+            if (IsSaveStep(state.Step)) SiteItem(state.Step);
+            break;
     }
 }
 
@@ -214,21 +232,39 @@ void SaveChain::NextCustomName() {
 // (or the chain's start), and the next packet follows.
 void SaveChain::SiteItem(int acknowledged) {
     switch (acknowledged) {
-    case kStepSaveSite: SendSite(SaveRecordKind::AttackCode); break;
-    case kStepSaveAttackCode: SendSite(SaveRecordKind::AccessCodes); break;
-    case kStepSaveAccessCodes: SendSite(SaveRecordKind::CallCode); break;
-    case kStepSaveCallCode:
-        if (host_.UploadTimeSelected()) {
-            Send("Saving the current time ", kItemTime, kStepSaveTime, SavePackets::Time(host_.LocalTime()));
+        case kStepSaveSite:
+            SendSite(SaveRecordKind::AttackCode);
             break;
-        }
-        [[fallthrough]];
-    case kStepSaveTime: SendSite(SaveRecordKind::NightMode); break;
-    case kStepSaveNightMode: SendSite(SaveRecordKind::Timeouts); break;
-    case kStepSaveTimeouts: SendSite(SaveRecordKind::Logger); break;
-    case kStepSaveLogger: SendSite(SaveRecordKind::Pager); break;
-    case kStepSavePager: SendSite(SaveRecordKind::Emergency); break;
-    default: break;
+        case kStepSaveAttackCode:
+            SendSite(SaveRecordKind::AccessCodes);
+            break;
+        case kStepSaveAccessCodes:
+            SendSite(SaveRecordKind::CallCode);
+            break;
+        case kStepSaveCallCode:
+            if (host_.UploadTimeSelected()) {
+                Send("Saving the current time ", kItemTime, kStepSaveTime,
+                     SavePackets::Time(host_.LocalTime()));
+                break;
+            }
+            [[fallthrough]];
+        case kStepSaveTime:
+            SendSite(SaveRecordKind::NightMode);
+            break;
+        case kStepSaveNightMode:
+            SendSite(SaveRecordKind::Timeouts);
+            break;
+        case kStepSaveTimeouts:
+            SendSite(SaveRecordKind::Logger);
+            break;
+        case kStepSaveLogger:
+            SendSite(SaveRecordKind::Pager);
+            break;
+        case kStepSavePager:
+            SendSite(SaveRecordKind::Emergency);
+            break;
+        default:
+            break;
     }
 }
 
@@ -248,29 +284,51 @@ void SaveChain::NextRecord() {
     const std::string number = std::to_string(record.Number);
     std::string text;
     switch (record.Kind) {
-    case SaveRecordKind::Device: text = kDeviceText + number; break;
-    case SaveRecordKind::Zone: text = kZoneText + number; break;
-    case SaveRecordKind::Group: text = kGroupText + number; break;
-    case SaveRecordKind::CustomName: text = kCustomNameText + number; break;
-    default: text = SiteStepOf(record.Kind).text; break;
+        case SaveRecordKind::Device:
+            text = kDeviceText + number;
+            break;
+        case SaveRecordKind::Zone:
+            text = kZoneText + number;
+            break;
+        case SaveRecordKind::Group:
+            text = kGroupText + number;
+            break;
+        case SaveRecordKind::CustomName:
+            text = kCustomNameText + number;
+            break;
+        default:
+            text = SiteStepOf(record.Kind).text;
+            break;
     }
     Send(text, kNoItem, kStepSaveRecords, RecordPacket(record));
 }
 
 std::string SaveChain::RecordPacket(const SaveRecord& record) const {
     switch (record.Kind) {
-    case SaveRecordKind::Device: return packets_.Device(record.Number);
-    case SaveRecordKind::Zone: return packets_.Zone(record.Number);
-    case SaveRecordKind::Group: return packets_.Group(record.Number);
-    case SaveRecordKind::CustomName: return packets_.CustomName(record.Number);
-    case SaveRecordKind::AttackCode: return packets_.AttackCode();
-    case SaveRecordKind::AccessCodes: return packets_.AccessCodes();
-    case SaveRecordKind::CallCode: return packets_.CallCode();
-    case SaveRecordKind::NightMode: return packets_.NightMode();
-    case SaveRecordKind::Timeouts: return packets_.Timeouts();
-    case SaveRecordKind::Logger: return packets_.Logger();
-    case SaveRecordKind::Pager: return packets_.Pager();
-    case SaveRecordKind::Emergency: return packets_.Emergency();
+        case SaveRecordKind::Device:
+            return packets_.Device(record.Number);
+        case SaveRecordKind::Zone:
+            return packets_.Zone(record.Number);
+        case SaveRecordKind::Group:
+            return packets_.Group(record.Number);
+        case SaveRecordKind::CustomName:
+            return packets_.CustomName(record.Number);
+        case SaveRecordKind::AttackCode:
+            return packets_.AttackCode();
+        case SaveRecordKind::AccessCodes:
+            return packets_.AccessCodes();
+        case SaveRecordKind::CallCode:
+            return packets_.CallCode();
+        case SaveRecordKind::NightMode:
+            return packets_.NightMode();
+        case SaveRecordKind::Timeouts:
+            return packets_.Timeouts();
+        case SaveRecordKind::Logger:
+            return packets_.Logger();
+        case SaveRecordKind::Pager:
+            return packets_.Pager();
+        case SaveRecordKind::Emergency:
+            return packets_.Emergency();
     }
     return {};
 }

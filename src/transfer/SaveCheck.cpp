@@ -18,7 +18,9 @@ constexpr std::size_t kResetCodeLength = 4;
 // At most this many problems are listed; the rest are counted.
 constexpr std::size_t kListedProblems = 10;
 
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
 
 void CheckRange(std::vector<std::string>& problems, const std::string& field, int value, int low, int high,
                 const std::string& what) {
@@ -31,8 +33,10 @@ void CheckDevice(std::vector<std::string>& problems, const TData& data, int n) {
     const TKDeviceType& device = data.Loop.Device(n);
     const std::string name = "Device " + std::to_string(n);
     CheckRange(problems, name + " type", device.DeviceType, 0, kDeviceTypeCount - 1, "a device type");
-    CheckRange(problems, name + " place name", device.PlaceNameIndex, 0, kHighestPlaceNameIndex, "a place name");
-    CheckRange(problems, name + " allocation", device.Allocation, 0, kHighestByte, "an allocation that fits in a byte");
+    CheckRange(problems, name + " place name", device.PlaceNameIndex, 0, kHighestPlaceNameIndex,
+               "a place name");
+    CheckRange(problems, name + " allocation", device.Allocation, 0, kHighestByte,
+               "an allocation that fits in a byte");
 }
 
 void CheckAccessCode(std::vector<std::string>& problems, const char* label, const std::string& code) {
@@ -47,34 +51,45 @@ void CheckResetCode(std::vector<std::string>& problems, const char* label, const
 
 void CheckModeTime(std::vector<std::string>& problems, const char* label, const std::string& time) {
     if (ParseModeTime(time)) return;
-    problems.push_back(Quoted(label) + " holds " + Quoted(time) + ", which is not a time from 00:00 to 23:59");
+    problems.push_back(Quoted(label) + " holds " + Quoted(time) +
+                       ", which is not a time from 00:00 to 23:59");
 }
 
 void CheckRecord(std::vector<std::string>& problems, const TData& data, const SaveRecord& record) {
     const TKSiteConfig1& site = data.SiteConfig;
     switch (record.Kind) {
-        case SaveRecordKind::Device: CheckDevice(problems, data, record.Number); break;
+        case SaveRecordKind::Device:
+            CheckDevice(problems, data, record.Number);
+            break;
         case SaveRecordKind::AccessCodes:
             CheckAccessCode(problems, "User (AL2) Code", site.AL2Code);
             CheckAccessCode(problems, "Engineer (AL3) Code", site.AL3Code);
             break;
-        case SaveRecordKind::CallCode: CheckResetCode(problems, "Call Reset Code", site.CallCode); break;
-        case SaveRecordKind::AttackCode: CheckResetCode(problems, "Attack Reset Code", site.AttackCode); break;
+        case SaveRecordKind::CallCode:
+            CheckResetCode(problems, "Call Reset Code", site.CallCode);
+            break;
+        case SaveRecordKind::AttackCode:
+            CheckResetCode(problems, "Attack Reset Code", site.AttackCode);
+            break;
         case SaveRecordKind::NightMode:
             CheckModeTime(problems, "Night Mode starts at", site.NightModeTime);
             CheckModeTime(problems, "Night Mode ends at", site.DayModeTime);
             break;
         case SaveRecordKind::Timeouts:
-            CheckRange(problems, Quoted("Call Accept Timeout"), site.AccTimeout, 0, kHighestByte, "a timeout that fits in a byte");
-            CheckRange(problems, Quoted("Divert Timeout"), site.DivTimeout, 0, kHighestByte, "a timeout that fits in a byte");
+            CheckRange(problems, Quoted("Call Accept Timeout"), site.AccTimeout, 0, kHighestByte,
+                       "a timeout that fits in a byte");
+            CheckRange(problems, Quoted("Divert Timeout"), site.DivTimeout, 0, kHighestByte,
+                       "a timeout that fits in a byte");
             break;
         case SaveRecordKind::Logger:
             // A setting below 0 goes as "Disabled".
             if (site.LoggerSetting > kHighestLoggerSetting)
-                CheckRange(problems, Quoted("Print Log"), site.LoggerSetting, 0, kHighestLoggerSetting, "a print log setting");
+                CheckRange(problems, Quoted("Print Log"), site.LoggerSetting, 0, kHighestLoggerSetting,
+                           "a print log setting");
             break;
         case SaveRecordKind::Pager:
-            CheckRange(problems, Quoted("RadioPager") + " level", site.PagerLevel, 0, kHighestPagerLevel, "a pager level");
+            CheckRange(problems, Quoted("RadioPager") + " level", site.PagerLevel, 0, kHighestPagerLevel,
+                       "a pager level");
             break;
         case SaveRecordKind::Zone:
         case SaveRecordKind::Group:
@@ -91,9 +106,9 @@ void AppendCounted(std::vector<SaveRecord>& records, SaveRecordKind kind, int la
 }
 
 void AppendSite(std::vector<SaveRecord>& records) {
-    for (SaveRecordKind kind : {SaveRecordKind::AttackCode, SaveRecordKind::AccessCodes, SaveRecordKind::CallCode,
-                                SaveRecordKind::NightMode, SaveRecordKind::Timeouts, SaveRecordKind::Logger,
-                                SaveRecordKind::Pager, SaveRecordKind::Emergency})
+    for (SaveRecordKind kind : {SaveRecordKind::AttackCode, SaveRecordKind::AccessCodes,
+                                SaveRecordKind::CallCode, SaveRecordKind::NightMode, SaveRecordKind::Timeouts,
+                                SaveRecordKind::Logger, SaveRecordKind::Pager, SaveRecordKind::Emergency})
         records.push_back({kind, 0});
 }
 
@@ -111,12 +126,23 @@ std::vector<SaveRecord> WholeSaveRecords() {
 std::vector<SaveRecord> SectionSaveRecords(int step) {
     std::vector<SaveRecord> records;
     switch (step) {
-        case kStepSaveDevices: AppendCounted(records, SaveRecordKind::Device, kLastSavedDevice); break;
-        case kStepSaveZones: AppendCounted(records, SaveRecordKind::Zone, kZoneCount); break;
-        case kStepSaveGroups: AppendCounted(records, SaveRecordKind::Group, kGroupCount); break;
-        case kStepSaveSite: AppendSite(records); break;
-        case kStepSavePlaceNames: AppendCounted(records, SaveRecordKind::CustomName, kCustomPlaceNameCount); break;
-        default: break;
+        case kStepSaveDevices:
+            AppendCounted(records, SaveRecordKind::Device, kLastSavedDevice);
+            break;
+        case kStepSaveZones:
+            AppendCounted(records, SaveRecordKind::Zone, kZoneCount);
+            break;
+        case kStepSaveGroups:
+            AppendCounted(records, SaveRecordKind::Group, kGroupCount);
+            break;
+        case kStepSaveSite:
+            AppendSite(records);
+            break;
+        case kStepSavePlaceNames:
+            AppendCounted(records, SaveRecordKind::CustomName, kCustomPlaceNameCount);
+            break;
+        default:
+            break;
     }
     return records;
 }

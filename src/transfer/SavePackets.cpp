@@ -13,7 +13,9 @@ constexpr std::size_t kCustomNameWidth = 11;
 
 // An entry as the controller takes it: members as they are, every empty
 // entry as the kind's marker (a cleared divert entry, 33, goes as 32).
-int WireEntry(EquationKind kind, int value) { return IsMember(kind, value) ? value : EmptyMarker(kind); }
+int WireEntry(EquationKind kind, int value) {
+    return IsMember(kind, value) ? value : EmptyMarker(kind);
+}
 
 // Eight entries of one byte each.
 void AppendEntryBytes(std::string& payload, EquationKind kind, const Equation& equation) {
@@ -31,7 +33,9 @@ std::string PaddedText(std::string text, std::size_t width) {
     return text;
 }
 
-char Flag(bool value) { return value ? 1 : 0; }
+char Flag(bool value) {
+    return value ? 1 : 0;
+}
 
 // Hour and minute of a mode time. A save that sends them has checked both
 // times first (SaveRefusal), so every time here reads.
@@ -76,14 +80,18 @@ std::string SavePackets::Group(int g) const {
     return MakePacket('s', payload);
 }
 
-std::string SavePackets::AttackCode() const { return MakePacket('R', TextFitting(data_.SiteConfig.AttackCode, 0)); }
+std::string SavePackets::AttackCode() const {
+    return MakePacket('R', TextFitting(data_.SiteConfig.AttackCode, 0));
+}
 
 std::string SavePackets::AccessCodes() const {
     const std::string level2 = TextFitting(data_.SiteConfig.AL2Code, 128);
     return MakePacket('T', level2 + TextFitting(data_.SiteConfig.AL3Code, level2.size()));
 }
 
-std::string SavePackets::CallCode() const { return MakePacket('P', TextFitting(data_.SiteConfig.CallCode, 0)); }
+std::string SavePackets::CallCode() const {
+    return MakePacket('P', TextFitting(data_.SiteConfig.CallCode, 0));
+}
 
 std::string SavePackets::Time(const std::tm& local) {
     std::string payload;

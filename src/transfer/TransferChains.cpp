@@ -8,26 +8,38 @@ namespace {
 
 std::uint8_t LoadStepFor(TransferSection section) {
     switch (section) {
-    case TransferSection::Devices:
-    case TransferSection::DevicesAndZones: return kStepLoadDevices;
-    case TransferSection::Zones: return kStepLoadZones;
-    case TransferSection::Groups: return kStepLoadGroups;
-    case TransferSection::PlaceNames: return kStepLoadPlaceNames;
-    case TransferSection::Site: return kStepLoadSite;
-    case TransferSection::None: break;
+        case TransferSection::Devices:
+        case TransferSection::DevicesAndZones:
+            return kStepLoadDevices;
+        case TransferSection::Zones:
+            return kStepLoadZones;
+        case TransferSection::Groups:
+            return kStepLoadGroups;
+        case TransferSection::PlaceNames:
+            return kStepLoadPlaceNames;
+        case TransferSection::Site:
+            return kStepLoadSite;
+        case TransferSection::None:
+            break;
     }
     return kStepIdle;
 }
 
 std::uint8_t SaveStepFor(TransferSection section) {
     switch (section) {
-    case TransferSection::Devices:
-    case TransferSection::DevicesAndZones: return kStepSaveDevices;
-    case TransferSection::Zones: return kStepSaveZones;
-    case TransferSection::Groups: return kStepSaveGroups;
-    case TransferSection::PlaceNames: return kStepSavePlaceNames;
-    case TransferSection::Site: return kStepSaveSite;
-    case TransferSection::None: break;
+        case TransferSection::Devices:
+        case TransferSection::DevicesAndZones:
+            return kStepSaveDevices;
+        case TransferSection::Zones:
+            return kStepSaveZones;
+        case TransferSection::Groups:
+            return kStepSaveGroups;
+        case TransferSection::PlaceNames:
+            return kStepSavePlaceNames;
+        case TransferSection::Site:
+            return kStepSaveSite;
+        case TransferSection::None:
+            break;
     }
     return kStepIdle;
 }
@@ -126,7 +138,9 @@ void TransferChains::LoadAnswer(unsigned char command, const std::string& packet
     activeLoad_->Answer(command, packet);
 }
 
-void TransferChains::Acknowledged() { save_.Acknowledged(); }
+void TransferChains::Acknowledged() {
+    save_.Acknowledged();
+}
 
 TData* TransferChains::VersionModel() {
     const bool readingBack = readBack_ && activeLoad_ == &*readBack_ && host_.State().Step != kStepIdle;

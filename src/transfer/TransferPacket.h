@@ -12,7 +12,9 @@ std::string MakePacket(unsigned char command, const std::string& payload = {});
 std::string FramePayload(const std::string& frame);
 
 // Payload byte i (0-based) as a number 0..255.
-inline int PayloadByte(const std::string& payload, std::size_t i) { return static_cast<unsigned char>(payload[i]); }
+inline int PayloadByte(const std::string& payload, std::size_t i) {
+    return static_cast<unsigned char>(payload[i]);
+}
 
 // A number as one payload byte, taken modulo 256 as the controller reads it:
 // -1 goes as 0xFF, so an allocation or flag with no value never arrives as

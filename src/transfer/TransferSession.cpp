@@ -2,8 +2,8 @@
 
 namespace kelvane {
 
-TransferSession::TransferSession(SerialDevice& device, const Clock& clock, const PortPaths& paths, TData& data,
-                                 Document& document, Prompts& prompts)
+TransferSession::TransferSession(SerialDevice& device, const Clock& clock, const PortPaths& paths,
+                                 TData& data, Document& document, Prompts& prompts)
     : headlessView_(std::make_unique<HeadlessTransferView>()),
       ownStatus_(std::make_unique<TransferStatus>()),
       status_(*ownStatus_),
@@ -16,8 +16,9 @@ TransferSession::TransferSession(SerialDevice& device, const Clock& clock, const
     Wire();
 }
 
-TransferSession::TransferSession(SerialDevice& device, const Clock& clock, const PortPaths& paths, TData& data,
-                                 Document& document, Prompts& prompts, TransferStatus& status, TransferView& view)
+TransferSession::TransferSession(SerialDevice& device, const Clock& clock, const PortPaths& paths,
+                                 TData& data, Document& document, Prompts& prompts, TransferStatus& status,
+                                 TransferView& view)
     : status_(status), trace_(clock), tracedDevice_(device, trace_), comms_(tracedDevice_, clock, paths) {
     supervisor_ = std::make_unique<TransferSupervisor>(data, comms_, status_, prompts, clock, view);
     chains_ = std::make_unique<TransferChains>(*supervisor_, data, document);

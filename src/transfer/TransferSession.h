@@ -30,7 +30,7 @@ namespace kelvane {
 class TransferSession {
 public:
     enum class Outcome {
-        Idle,       // no transfer started yet
+        Idle,  // no transfer started yet
         Running,
         Completed,  // the chain ran to its end
         Failed,     // an error, an abort or a cancel ended it

@@ -4,9 +4,9 @@ namespace kelvane {
 
 const std::vector<std::string>& TransferStatus::LoadItems() {
     static const std::vector<std::string> items{
-        "Loading Device Data",         "Loading Zone Data",          "Loading Group Data",
-        "Loading Call Reset Code",     "Loading Attack Reset Code",  "Loading Access Codes",
-        "Loading Night Mode settings", "Loading Custom Place Names", "Loading Accept/Divert Timeouts",
+        "Loading Device Data",         "Loading Zone Data",           "Loading Group Data",
+        "Loading Call Reset Code",     "Loading Attack Reset Code",   "Loading Access Codes",
+        "Loading Night Mode settings", "Loading Custom Place Names",  "Loading Accept/Divert Timeouts",
         "Loading Logger settings",     "Loading RadioPager settings", "Loading Emergency mode setting",
     };
     return items;
@@ -14,10 +14,18 @@ const std::vector<std::string>& TransferStatus::LoadItems() {
 
 const std::vector<std::string>& TransferStatus::SaveItems() {
     static const std::vector<std::string> items{
-        "Saving Device Data",          "Saving  Zone Data",            "Saving Group Data",
-        "Saving Call Reset Code",      "Saving Attack Reset Code",     "Saving Access Codes",
-        "Saving Night Mode settings",  "Saving Custom Place Names",    "Updating the time from the PC",
-        "Saving Accept/Divert Timeouts", "Saving Logger Settings",     "Saving RadioPager Settings",
+        "Saving Device Data",
+        "Saving  Zone Data",
+        "Saving Group Data",
+        "Saving Call Reset Code",
+        "Saving Attack Reset Code",
+        "Saving Access Codes",
+        "Saving Night Mode settings",
+        "Saving Custom Place Names",
+        "Updating the time from the PC",
+        "Saving Accept/Divert Timeouts",
+        "Saving Logger Settings",
+        "Saving RadioPager Settings",
         "Saving Emergency Mode Setting",
     };
     return items;

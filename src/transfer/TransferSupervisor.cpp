@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-
 namespace kelvane {
 
 namespace {
@@ -15,10 +14,12 @@ const std::string kLogKeepAlive("V\0V", 3);
 
 constexpr const char* kCannotOpen = "Cannot open serial port";
 constexpr const char* kHandshakeFailed =
-    "An error occured opening the connection to the panel. Please check that the correct COM port is selected, "
+    "An error occured opening the connection to the panel. Please check that the correct COM port is "
+    "selected, "
     "and that nothing else is using the COM port.";
 constexpr const char* kNvmNotFitted =
-    "The NVM Program link is not fitted in the panel. Please fit the link and select Retry. Press Abort to exit.";
+    "The NVM Program link is not fitted in the panel. Please fit the link and select Retry. Press Abort to "
+    "exit.";
 constexpr const char* kCannotCommunicate = "Error: cannot communicate with panel";
 constexpr const char* kCancelQuestion = " Are you sure that you want to cancel the current operation?";
 constexpr const char* kCancelled = "The current function has been aborted by the user.";
@@ -101,7 +102,9 @@ void TransferSupervisor::SendNvmQuery() {
     SendTransferPacket(kNvmQuery);
 }
 
-void TransferSupervisor::SendVersionQuery() { SendTransferPacket(kVersionQuery); }
+void TransferSupervisor::SendVersionQuery() {
+    SendTransferPacket(kVersionQuery);
+}
 
 void TransferSupervisor::EndTransfer(bool completed) {
     const bool wasRunning = state_.Step != kStepIdle;
@@ -130,8 +133,10 @@ void TransferSupervisor::StartTransfer() {
     comms_.PurgeBuffers(true, true);
     if (!comms_.HandshakeDone && comms_.Connected()) comms_.Close();
     if (comms_.Connected()) {
-        if (state_.NvmCheckPending) SendNvmQuery();
-        else SendVersionQuery();
+        if (state_.NvmCheckPending)
+            SendNvmQuery();
+        else
+            SendVersionQuery();
         return;
     }
     comms_.LinkMode = 0;
@@ -179,8 +184,7 @@ void TransferSupervisor::Retry() {
 }
 
 void TransferSupervisor::PanelCommsTick(TCommPanel&) {
-    if (comms_.Suspended || view_.ListeningToEventLog() || !comms_.Connected() ||
-        state_.Step == kStepIdle)
+    if (comms_.Suspended || view_.ListeningToEventLog() || !comms_.Connected() || state_.Step == kStepIdle)
         return;
     ShowWaiting();
     if (comms_.HandshakeFailed) {
@@ -203,15 +207,18 @@ void TransferSupervisor::PanelCommsTick(TCommPanel&) {
             status_.SetProgressMax(130);
             status_.SetProgressPosition(0);
             break;
-        case 3: comms_.HandshakeFailed = true; break;
-        default: break;
+        case 3:
+            comms_.HandshakeFailed = true;
+            break;
+        default:
+            break;
     }
 }
 
 std::string TransferSupervisor::WaitingText() const {
-    static const char* const kDisciplines[] = {
-        "", "plain 8-bit characters", "first byte with space parity, the rest with mark parity",
-        "first byte with mark parity, the rest with space parity"};
+    static const char* const kDisciplines[] = {"", "plain 8-bit characters",
+                                               "first byte with space parity, the rest with mark parity",
+                                               "first byte with mark parity, the rest with space parity"};
     if (!comms_.HandshakeDone) {
         if (comms_.LinkMode < 1 || comms_.LinkMode > 3) return {};
         const int attempt = std::clamp(kHandshakeAttempts - comms_.RetriesLeft, 1, kHandshakeAttempts);
@@ -222,11 +229,14 @@ std::string TransferSupervisor::WaitingText() const {
     if (silentMs < kWaitingShownAfterMs) return {};
     std::string text = "Waiting for the controller: no answer for " + std::to_string(silentMs / 1000) + " s";
     if (state_.RetryCount > 0)
-        text += ", sent again " + std::to_string(state_.RetryCount) + (state_.RetryCount == 1 ? " time" : " times");
+        text += ", sent again " + std::to_string(state_.RetryCount) +
+                (state_.RetryCount == 1 ? " time" : " times");
     return text;
 }
 
-void TransferSupervisor::ShowWaiting() { status_.SetWaiting(WaitingText()); }
+void TransferSupervisor::ShowWaiting() {
+    status_.SetWaiting(WaitingText());
+}
 
 void TransferSupervisor::Heard() {
     lastHeardMs_ = clock_.NowMs();
@@ -273,7 +283,8 @@ void TransferSupervisor::VersionAnswer(const std::string& packet) {
     if (state_.Step != kStepIdle && steps_) steps_->DispatchFirst();
 }
 
-void TransferSupervisor::PanelCommsPacketReceived(TPanelComms&, std::uint8_t cmdChar, const std::string& packet) {
+void TransferSupervisor::PanelCommsPacketReceived(TPanelComms&, std::uint8_t cmdChar,
+                                                  const std::string& packet) {
     Heard();
     // The keep-alive answer is not a transfer answer: it tells of a live
     // controller also after a cancel.
@@ -287,9 +298,14 @@ void TransferSupervisor::PanelCommsPacketReceived(TPanelComms&, std::uint8_t cmd
     }
     if (!comms_.HandshakeDone || cmdChar == 'v') return;
     switch (gate_.JudgeFrame(packet)) {
-        case AnswerGate::Verdict::Drop: return;
-        case AnswerGate::Verdict::Settled: comms_.SendPacket(gate_.Released()); return;
-        case AnswerGate::Verdict::Take: DispatchAnswer(cmdChar, packet); return;
+        case AnswerGate::Verdict::Drop:
+            return;
+        case AnswerGate::Verdict::Settled:
+            comms_.SendPacket(gate_.Released());
+            return;
+        case AnswerGate::Verdict::Take:
+            DispatchAnswer(cmdChar, packet);
+            return;
     }
 }
 
@@ -318,14 +334,18 @@ void TransferSupervisor::PanelCommsNak(TCommPanel&) {
     if (comms_.RxBuffer.empty()) Retry();
 }
 
-void TransferSupervisor::PanelCommsTimeout(TCommPanel&) { Retry(); }
+void TransferSupervisor::PanelCommsTimeout(TCommPanel&) {
+    Retry();
+}
 
 void TransferSupervisor::PanelCommsInvalidChecksum(TCommPanel&) {
     Heard();
     Retry();
 }
 
-void TransferSupervisor::PanelCommsOutputTimeout(TCommPanel&) { prompts_.Error("Timed out"); }
+void TransferSupervisor::PanelCommsOutputTimeout(TCommPanel&) {
+    prompts_.Error("Timed out");
+}
 
 void TransferSupervisor::PanelCommsPortGone(TCommPanel&) {
     // The keep-alive opens the port again once the device is back, and the

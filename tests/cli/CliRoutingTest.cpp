@@ -5,10 +5,10 @@
 #include <QJsonObject>
 #include <sstream>
 
-#include "support/FileTestSupport.h"
 #include "app/cli/Cli.h"
 #include "file/ConfigFile.h"
 #include "routing/RoutingSites.h"
+#include "support/FileTestSupport.h"
 
 namespace kelvane {
 namespace {

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <sys/resource.h>
 
 #include <algorithm>
@@ -61,14 +60,16 @@ TEST_F(CliTransfer, SaveToTheSimulatedControllerCompletes) {
 TEST_F(CliTransfer, APortThatCannotOpenFailsWithTheSystemsMessageAndWritesNothing) {
     const std::string file = dir.File("out.KCF");
     EXPECT_EQ(Run(*load, {"--port", dir.File("no-such-port"), file}), kExitTransferFailed);
-    EXPECT_EQ(err.str(), "Cannot open serial port " + dir.File("no-such-port") + ": No such file or directory\n");
+    EXPECT_EQ(err.str(),
+              "Cannot open serial port " + dir.File("no-such-port") + ": No such file or directory\n");
     EXPECT_EQ(dir.EntryCount(), 0u);
 
     TData site;
     site.ResetToDefaults();
     ASSERT_EQ(WriteSite(file, site, err), kExitOk);
     EXPECT_EQ(Run(*save, {file, "--port", dir.File("no-such-port")}), kExitTransferFailed);
-    EXPECT_EQ(err.str(), "Cannot open serial port " + dir.File("no-such-port") + ": No such file or directory\n");
+    EXPECT_EQ(err.str(),
+              "Cannot open serial port " + dir.File("no-such-port") + ": No such file or directory\n");
 }
 
 TEST_F(CliTransfer, WrongCommandLinesAndFiles) {
@@ -229,14 +230,16 @@ TEST(ConsolePrompts, QuestionsAreAnsweredOnTheTerminalOrStop) {
     std::ostringstream err;
     std::istringstream typed("\n  x\n r\n");
     ConsolePrompts onTerminal(err, &typed);
-    EXPECT_EQ(onTerminal.Ask(PromptKind::Warning, "Fit the link.", PromptButtons::AbortRetry), PromptAnswer::Retry);
+    EXPECT_EQ(onTerminal.Ask(PromptKind::Warning, "Fit the link.", PromptButtons::AbortRetry),
+              PromptAnswer::Retry);
     EXPECT_EQ(err.str(), "Fit the link.\n[A]bort/[R]etry? [A]bort/[R]etry? [A]bort/[R]etry? ");
     // The end of the input stops.
     EXPECT_EQ(onTerminal.Ask(PromptKind::Warning, "Again?", PromptButtons::AbortRetry), PromptAnswer::Abort);
 
     err.str({});
     ConsolePrompts unattended(err, nullptr);
-    EXPECT_EQ(unattended.Ask(PromptKind::Warning, "Fit the link.", PromptButtons::AbortRetry), PromptAnswer::Abort);
+    EXPECT_EQ(unattended.Ask(PromptKind::Warning, "Fit the link.", PromptButtons::AbortRetry),
+              PromptAnswer::Abort);
     EXPECT_EQ(unattended.Ask(PromptKind::Confirmation, " Sure?", PromptButtons::YesNo), PromptAnswer::No);
     EXPECT_EQ(unattended.Ask(PromptKind::Error, "Error: cannot communicate with panel", PromptButtons::Ok),
               PromptAnswer::Ok);

@@ -2,11 +2,11 @@
 
 #include <sstream>
 
-#include "support/FileTestSupport.h"
 #include "app/cli/Cli.h"
 #include "file/ConfigFile.h"
 #include "file/DeviceCsvWriter.h"
 #include "model/DeviceCatalogue.h"
+#include "support/FileTestSupport.h"
 
 namespace kelvane {
 namespace {

@@ -72,8 +72,9 @@ TEST_F(ReportCommandTest, LogAddsTheEventLogSectionFromALogFile) {
     const std::vector<std::string> lines = {"12:01 CALL Lounge", "12:02 ACCEPT Lounge", "12:05 RESET Lounge"};
     std::string error;
     ASSERT_TRUE(WriteLogFile(Path("events.log"), lines, error)) << error;
-    ASSERT_EQ(Run({Path("demo.KCF"), "-o", Path("log.pdf"), "--sections", "site", "--log", Path("events.log")}),
-              cli::kExitOk)
+    ASSERT_EQ(
+        Run({Path("demo.KCF"), "-o", Path("log.pdf"), "--sections", "site", "--log", Path("events.log")}),
+        cli::kExitOk)
         << err.str();
     EXPECT_EQ(PdfPages("log.pdf"), 2);  // site information, event log
     // --log adds the section to the default choice too.
@@ -87,7 +88,8 @@ TEST_F(ReportCommandTest, LogAddsTheEventLogSectionFromALogFile) {
 }
 
 TEST_F(ReportCommandTest, AMissingLogFileWritesNoReport) {
-    EXPECT_EQ(Run({Path("demo.KCF"), "-o", Path("log.pdf"), "--log", Path("missing.log")}), cli::kExitFailure);
+    EXPECT_EQ(Run({Path("demo.KCF"), "-o", Path("log.pdf"), "--log", Path("missing.log")}),
+              cli::kExitFailure);
     EXPECT_EQ(err.str().rfind("Unable to read " + Path("missing.log"), 0), 0u) << err.str();
     EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("log.pdf"))));
     EXPECT_EQ(Run({Path("demo.KCF"), "-o", Path("log.pdf"), "--log"}), cli::kExitUsage);

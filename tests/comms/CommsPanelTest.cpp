@@ -21,7 +21,9 @@ struct PanelFixture : ::testing::Test {
         link.OnAck = [this](TCommPanel&) { events.push_back("ack"); };
         link.OnNak = [this](TCommPanel&) { events.push_back("nak"); };
         link.OnCR = [this](TCommPanel&) { events.push_back("cr"); };
-        link.OnCharacter = [this](TCommPanel&, std::uint8_t c) { events.push_back(std::string("char ") + char(c)); };
+        link.OnCharacter = [this](TCommPanel&, std::uint8_t c) {
+            events.push_back(std::string("char ") + char(c));
+        };
     }
     void Receive(const std::string& bytes) { testing::ReceiveAtNextPoll(line, link.Port(), bytes); }
     std::string Sent() { return testing::SentToController(line); }
@@ -93,7 +95,8 @@ TEST_F(PanelFixture, ReceivedLineIsSplitAtTerminators) {
     EXPECT_EQ(events, (std::vector<std::string>{"char O", "char K", "char \r", "input OK<CR>", "cr"}));
     events.clear();
     Receive("\x06\x06");
-    EXPECT_EQ(events, (std::vector<std::string>{"char \x06", "input <ACK>", "ack", "char \x06", "input <ACK>", "ack"}));
+    EXPECT_EQ(events, (std::vector<std::string>{"char \x06", "input <ACK>", "ack", "char \x06", "input <ACK>",
+                                                "ack"}));
     events.clear();
     Receive("E");
     Receive("R\x15");

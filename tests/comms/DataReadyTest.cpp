@@ -13,7 +13,8 @@ namespace {
 // is driven by hand in 1 ms steps and the poll tick is never fired, so
 // whatever the link handles it handled on arrival.
 struct WiredLink : ::testing::Test {
-    WiredLink() : controllerEnd(line.B()), simulator(controllerEnd, clock, Options()), comms(line.A(), clock, paths) {
+    WiredLink()
+        : controllerEnd(line.B()), simulator(controllerEnd, clock, Options()), comms(line.A(), clock, paths) {
         line.EmulateWire(clock);
         line.SetSignalsDataReady(true);
         comms.OnPacketReceived = [this](TPanelComms&, std::uint8_t command, const std::string&) {

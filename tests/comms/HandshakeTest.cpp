@@ -24,12 +24,14 @@ struct HandshakeFixture : ::testing::Test {
         h = std::make_unique<testing::LinkHarness>(options);
         h->comms.OnOutput = [this](TCommPanel&, const std::string& text) {
             // Mode 1 sends the frame in one piece; modes 2 and 3 the command byte first.
-            if (text == "<SOH>A<NUL>A" || text == "A") attempts.push_back({h->comms.LinkMode, h->clock.NowMs()});
+            if (text == "<SOH>A<NUL>A" || text == "A")
+                attempts.push_back({h->comms.LinkMode, h->clock.NowMs()});
         };
         ASSERT_TRUE(h->comms.Open());
     }
     int CountIn(int mode) const {
-        return static_cast<int>(std::count_if(attempts.begin(), attempts.end(), [&](const Attempt& a) { return a.mode == mode; }));
+        return static_cast<int>(std::count_if(attempts.begin(), attempts.end(),
+                                              [&](const Attempt& a) { return a.mode == mode; }));
     }
 };
 
@@ -49,8 +51,10 @@ TEST_F(HandshakeFixture, FallsThroughModesOneAndTwoToAControllerInModeThree) {
     EXPECT_EQ(attempts.front().atMs, 100u);
     for (std::size_t i = 1; i < attempts.size(); ++i) {
         const std::uint64_t gap = attempts[i].atMs - attempts[i - 1].atMs;
-        if (attempts[i].mode == 1) EXPECT_EQ(gap, 4000u) << "attempt " << i;
-        else EXPECT_TRUE(gap >= 4000 && gap <= 4150) << "attempt " << i << " gap " << gap;
+        if (attempts[i].mode == 1)
+            EXPECT_EQ(gap, 4000u) << "attempt " << i;
+        else
+            EXPECT_TRUE(gap >= 4000 && gap <= 4150) << "attempt " << i << " gap " << gap;
     }
 }
 

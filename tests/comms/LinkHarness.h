@@ -20,7 +20,9 @@ public:
     static constexpr std::uint64_t kStepMs = 10;
 
     explicit LinkHarness(sim::SimulatorOptions options = {})
-        : controllerEnd(line.B()), simulator(controllerEnd, clock, std::move(options)), comms(line.A(), clock, paths) {
+        : controllerEnd(line.B()),
+          simulator(controllerEnd, clock, std::move(options)),
+          comms(line.A(), clock, paths) {
         comms.ProcessPendingEvents = [this] { Step(); };
         comms.SetTimeOut(40);
     }

@@ -17,7 +17,9 @@ struct FrameFixture : ::testing::Test {
 
     void SetUp() override {
         line.B().Open("controller");
-        comms.OnInput = [this](TCommPanel&, const std::string& text) { events.push_back("input " + ExpandControlChars(text)); };
+        comms.OnInput = [this](TCommPanel&, const std::string& text) {
+            events.push_back("input " + ExpandControlChars(text));
+        };
         comms.OnAck = [this](TCommPanel&) { events.push_back("ack"); };
         comms.OnNak = [this](TCommPanel&) { events.push_back("nak"); };
         comms.OnCR = [this](TCommPanel&) { events.push_back("cr"); };

@@ -56,7 +56,9 @@ TEST_F(SimFixture, AnswersTheLinkQueries) {
     Make();
     EXPECT_EQ(Ask(std::string("A\0", 2)), Bytes({'A', 0, 'A'}));
     EXPECT_EQ(Ask(std::string("B\0", 2)), Bytes({'B', 1, 1, 'B' + 2}));
-    EXPECT_EQ(Ask(std::string("\\\0", 2)), sim::PanelSimulator::Frame(std::string("\\\x05" "08A00", 7)));
+    EXPECT_EQ(Ask(std::string("\\\0", 2)), sim::PanelSimulator::Frame(std::string("\\\x05"
+                                                                                  "08A00",
+                                                                                  7)));
     EXPECT_EQ(Ask(std::string("V\0", 2)), "");
     EXPECT_EQ(simulator->CommandsHeard(), "AB\\V");
 }

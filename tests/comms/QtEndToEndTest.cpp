@@ -81,7 +81,8 @@ TEST(QtSerialDevice, ADeviceThatGoesAwayIsClosedAndReported) {
     while (gone == 0 && waited.elapsed() < 10'000) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     EXPECT_EQ(gone, 1);
     EXPECT_FALSE(device.IsOpen());
-    EXPECT_NE(device.LastErrorText().find("the device has gone"), std::string::npos) << device.LastErrorText();
+    EXPECT_NE(device.LastErrorText().find("the device has gone"), std::string::npos)
+        << device.LastErrorText();
     std::uint8_t buffer[16];
     EXPECT_EQ(device.Read(buffer, sizeof buffer), -1);
 }

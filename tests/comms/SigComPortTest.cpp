@@ -40,7 +40,10 @@ struct PortFixture : ::testing::Test {
 };
 
 TEST(ExpandControlChars, NamesControlBytesAndCopiesTheRest) {
-    EXPECT_EQ(ExpandControlChars(std::string("\x01" "A\r", 3)), "<SOH>A<CR>");
+    EXPECT_EQ(ExpandControlChars(std::string("\x01"
+                                             "A\r",
+                                             3)),
+              "<SOH>A<CR>");
     EXPECT_EQ(ExpandControlChars(std::string("\0\x1f\x7f\xe9", 4)), "<NUL><US>\x7f\xe9");
 }
 

@@ -47,17 +47,14 @@ TEST_F(ConfigFileTest, TheValidityMarkIsCaseSensitiveButItsKeyIsNot) {
 
 TEST_F(ConfigFileTest, TheFileTestReadsTheHeaderAsTheReaderDoes) {
     const std::vector<std::string> texts{
-        kHeaderOnly,
-        "[KELVANE HEADER]\nfiletype=Prog Tools",
+        kHeaderOnly, "[KELVANE HEADER]\nfiletype=Prog Tools",
         "[Kelvane Header]\nFileType = \"Prog Tools\" \n",
         "[Site Config]\r\nClient Name=A\r\n[ Kelvane Header ]\r\nOther=1\r\nFileType=Prog Tools\r\n",
         // Only the first header section counts, and in it the first FileType.
         "[Kelvane Header]\nFileType=Other\nFileType=Prog Tools\n",
         "[Kelvane Header]\nMain Version=08A00\n[Other]\n[Kelvane Header]\nFileType=Prog Tools\n",
-        "FileType=Prog Tools\n[Kelvane Header]\n",
-        "[Kelvane Header]\nFileType=Prog Tools\r",
-        "[Kelvane Header]\nFileType=prog tools\n",
-        "\x89PNG\r\n\x1a\n binary"};
+        "FileType=Prog Tools\n[Kelvane Header]\n", "[Kelvane Header]\nFileType=Prog Tools\r",
+        "[Kelvane Header]\nFileType=prog tools\n", "\x89PNG\r\n\x1a\n binary"};
     for (const std::string& text : texts) {
         WriteText(path, text);
         EXPECT_EQ(TestConfigFile(path).test.Read(), IsValidConfigFile(IniFile(text))) << text;

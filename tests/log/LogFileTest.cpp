@@ -89,7 +89,9 @@ TEST_F(LogFileTest, AFailedWriteKeepsTheOldFile) {
         });
         return refusal;
     };
-    const auto entries = [&] { return std::distance(fs::directory_iterator(folder), fs::directory_iterator()); };
+    const auto entries = [&] {
+        return std::distance(fs::directory_iterator(folder), fs::directory_iterator());
+    };
 
     // A read-only folder: no file can be made beside the old one.
     fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);

@@ -1,6 +1,6 @@
 #include "ReportTestSupport.h"
-#include "support/ScriptedPrompts.h"
 #include "report/ReportTexts.h"
+#include "support/ScriptedPrompts.h"
 #include "ui/site/SiteConfigTab.h"
 
 namespace kelvane::test {

@@ -125,7 +125,8 @@ inline void ExpectTravellingFieldsEqual(const TData& original, const TData& load
             EXPECT_EQ(b.DivertEquation[t], a.DivertEquation[t]) << "group " << g;
         }
     }
-    for (int k = 0; k < 45; ++k) EXPECT_EQ(loaded.CustomNames.Item(k).Name, original.CustomNames.Item(k).Name);
+    for (int k = 0; k < 45; ++k)
+        EXPECT_EQ(loaded.CustomNames.Item(k).Name, original.CustomNames.Item(k).Name);
 
     const TKSiteConfig1& a = original.SiteConfig;
     const TKSiteConfig1& b = loaded.SiteConfig;

@@ -17,7 +17,9 @@ const std::string kZone6Answer("t\x19\x06", 3);
 const std::string kDeviceSave("J\x0d\x23", 3);
 const std::string kNextDeviceSave("J\x0d\x24", 3);
 
-std::string MarkerAnswer(const std::string& marker) { return std::string("t\x19", 2) + marker[2]; }
+std::string MarkerAnswer(const std::string& marker) {
+    return std::string("t\x19", 2) + marker[2];
+}
 
 TEST(AnswerGate, OnASettledLinkEveryRequestGoesAsItIs) {
     AnswerGate gate;
@@ -75,10 +77,19 @@ TEST(AnswerGate, NumberedAnswersAreTakenOnlyForTheirOwnRecordAndNeedNoMarker) {
 TEST(AnswerGate, SiteAnswersAreTakenOnlyWithTheirOwnLetter) {
     AnswerGate gate;
     gate.Send(std::string("Q\x00", 2));
-    EXPECT_EQ(gate.JudgeFrame(std::string("O\x01" "1", 3)), Verdict::Drop);
-    EXPECT_EQ(gate.JudgeFrame(std::string("Q\x01" "2", 3)), Verdict::Take);
+    EXPECT_EQ(gate.JudgeFrame(std::string("O\x01"
+                                          "1",
+                                          3)),
+              Verdict::Drop);
+    EXPECT_EQ(gate.JudgeFrame(std::string("Q\x01"
+                                          "2",
+                                          3)),
+              Verdict::Take);
     // An answer that nothing awaits tells of copies owed.
-    EXPECT_EQ(gate.JudgeFrame(std::string("Q\x01" "2", 3)), Verdict::Drop);
+    EXPECT_EQ(gate.JudgeFrame(std::string("Q\x01"
+                                          "2",
+                                          3)),
+              Verdict::Drop);
     EXPECT_TRUE(gate.Unsettled());
 }
 

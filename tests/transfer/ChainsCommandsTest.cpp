@@ -14,9 +14,12 @@ TEST(ChainsCommands, PageButtonsPickTheSectionOfTheActivePage) {
     Document document;
     TransferChains chains(host, data, document);
     const std::pair<TransferSection, std::uint8_t> loads[] = {
-        {TransferSection::DevicesAndZones, kStepLoadDevices}, {TransferSection::Devices, kStepLoadDevices},
-        {TransferSection::Zones, kStepLoadZones},             {TransferSection::Groups, kStepLoadGroups},
-        {TransferSection::PlaceNames, kStepLoadPlaceNames},   {TransferSection::Site, kStepLoadSite},
+        {TransferSection::DevicesAndZones, kStepLoadDevices},
+        {TransferSection::Devices, kStepLoadDevices},
+        {TransferSection::Zones, kStepLoadZones},
+        {TransferSection::Groups, kStepLoadGroups},
+        {TransferSection::PlaceNames, kStepLoadPlaceNames},
+        {TransferSection::Site, kStepLoadSite},
     };
     for (const auto& [section, step] : loads) {
         host.section = section;
@@ -130,15 +133,16 @@ TEST(ChainsCommands, ValuesTheControllerRefusesStopTheSaveBeforeItsFirstPacket) 
 
     EXPECT_FALSE(chains.SaveAllToPanel());
     ASSERT_EQ(host.errors.size(), 1u);
-    EXPECT_EQ(host.errors[0],
-              "Cannot save to the Network Controller. Nothing has been sent, because:\n"
-              "Device 17 type holds 200, which is not a device type (0 to 9).\n"
-              "Device 18 place name holds 86, which is not a place name (0 to 85).\n"
-              "Device 19 allocation holds 2147483647, which is not an allocation that fits in a byte (0 to 255).\n"
-              "\"User (AL2) Code\" holds \"\", which is not 4 digits.\n"
-              "\"Engineer (AL3) Code\" holds \"12\", which is not 4 digits.\n"
-              "\"Call Reset Code\" holds \"DUADU\", which is longer than 4 characters.\n"
-              "\"RadioPager\" level holds 1000, which is not a pager level (0 to 4).");
+    EXPECT_EQ(
+        host.errors[0],
+        "Cannot save to the Network Controller. Nothing has been sent, because:\n"
+        "Device 17 type holds 200, which is not a device type (0 to 9).\n"
+        "Device 18 place name holds 86, which is not a place name (0 to 85).\n"
+        "Device 19 allocation holds 2147483647, which is not an allocation that fits in a byte (0 to 255).\n"
+        "\"User (AL2) Code\" holds \"\", which is not 4 digits.\n"
+        "\"Engineer (AL3) Code\" holds \"12\", which is not 4 digits.\n"
+        "\"Call Reset Code\" holds \"DUADU\", which is longer than 4 characters.\n"
+        "\"RadioPager\" level holds 1000, which is not a pager level (0 to 4).");
     EXPECT_EQ(host.starts, 0);
     EXPECT_TRUE(host.sent.empty());
 
@@ -148,10 +152,13 @@ TEST(ChainsCommands, ValuesTheControllerRefusesStopTheSaveBeforeItsFirstPacket) 
     host.FinishTransfer(false);
     host.section = TransferSection::Devices;
     EXPECT_FALSE(chains.SaveToPanel());
-    EXPECT_EQ(host.errors.back().find("Cannot save to the Network Controller. Nothing has been sent, because:\nDevice 17"), 0u);
+    EXPECT_EQ(host.errors.back().find(
+                  "Cannot save to the Network Controller. Nothing has been sent, because:\nDevice 17"),
+              0u);
     EXPECT_FALSE(chains.SaveRecords({{SaveRecordKind::Pager, 0}}));
-    EXPECT_EQ(host.errors.back(), "Cannot save to the Network Controller: \"RadioPager\" level holds 1000, which is not a "
-                                  "pager level (0 to 4). Nothing has been sent.");
+    EXPECT_EQ(host.errors.back(),
+              "Cannot save to the Network Controller: \"RadioPager\" level holds 1000, which is not a "
+              "pager level (0 to 4). Nothing has been sent.");
     EXPECT_EQ(host.starts, 1);
 }
 

@@ -48,7 +48,7 @@ public:
     int retries = 0;
     int placeNameRefreshes = 0;
     std::vector<std::string> errors;  // the messages of transfers that could not start
-    bool failed = false;  // the retry limit was reached
+    bool failed = false;              // the retry limit was reached
     bool startPending = false;
     TransferSection section = TransferSection::Site;
     bool listening = false;
@@ -109,7 +109,8 @@ class ChainsLoop {
     TData& controller_;
 
 public:
-    ChainsLoop(TData& tool, TData& controller) : tool_(tool), controller_(controller), chains(host, tool, document), records(controller) {}
+    ChainsLoop(TData& tool, TData& controller)
+        : tool_(tool), controller_(controller), chains(host, tool, document), records(controller) {}
 
     FakeHost host;
     Document document;

@@ -35,7 +35,8 @@ public:
             // record first; the site packets carry none.
             static const std::string counted("trpJusq");
             const std::size_t at = command == 'I' ? 1 : 0;
-            const bool numbered = command == 'I' || counted.find(static_cast<char>(command)) != std::string::npos;
+            const bool numbered =
+                command == 'I' || counted.find(static_cast<char>(command)) != std::string::npos;
             const int number = numbered && payload.size() > at ? static_cast<unsigned char>(payload[at]) : -1;
             const auto found = script_.find({static_cast<char>(command), number});
             if (found == script_.end()) return kSound;
@@ -119,10 +120,13 @@ TEST(EndToEndCrossings, ALateAcknowledgementLetsNoSavePacketBeSkipped) {
         EXPECT_EQ(controller.Loop.Device(n).Suffix, rig.tool.Loop.Device(n).Suffix) << n;
     }
     for (int z = 8; z <= 11; ++z)
-        EXPECT_EQ(controller.ZoneList.Zones[z].DeviceEquation[1], rig.tool.ZoneList.Zones[z].DeviceEquation[1]) << z;
+        EXPECT_EQ(controller.ZoneList.Zones[z].DeviceEquation[1],
+                  rig.tool.ZoneList.Zones[z].DeviceEquation[1])
+            << z;
     EXPECT_EQ(controller.SiteConfig.AL2Code, rig.tool.SiteConfig.AL2Code);
     EXPECT_EQ(controller.SiteConfig.CallCode, rig.tool.SiteConfig.CallCode);
-    for (int k = 19; k <= 22; ++k) EXPECT_EQ(controller.CustomNames.Item(k - 1).Name, rig.tool.CustomNames.Item(k - 1).Name) << k;
+    for (int k = 19; k <= 22; ++k)
+        EXPECT_EQ(controller.CustomNames.Item(k - 1).Name, rig.tool.CustomNames.Item(k - 1).Name) << k;
 }
 
 // The line the fault was found on: mixed faults with late answers, seeded.

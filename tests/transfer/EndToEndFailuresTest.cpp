@@ -10,7 +10,8 @@ namespace {
 using Outcome = TransferSession::Outcome;
 
 constexpr const char* kNvmNotFitted =
-    "The NVM Program link is not fitted in the panel. Please fit the link and select Retry. Press Abort to exit.";
+    "The NVM Program link is not fitted in the panel. Please fit the link and select Retry. Press Abort to "
+    "exit.";
 constexpr const char* kCannotCommunicate = "Error: cannot communicate with panel";
 
 sim::SimulatorOptions NvmNotFitted() {
@@ -106,7 +107,8 @@ TEST(EndToEndCancel, CancelInTheMiddleOfASaveKeepsTheAcknowledgedRecords) {
     EXPECT_EQ(rig.Heard('u'), 10);
     EXPECT_EQ(rig.Heard('s'), 0);
     EXPECT_EQ(controller.data.Loop.Device(255).Suffix, rig.tool.Loop.Device(255).Suffix);
-    EXPECT_EQ(controller.data.ZoneList.Zones[9].DeviceEquation[3], rig.tool.ZoneList.Zones[9].DeviceEquation[3]);
+    EXPECT_EQ(controller.data.ZoneList.Zones[9].DeviceEquation[3],
+              rig.tool.ZoneList.Zones[9].DeviceEquation[3]);
     EXPECT_EQ(controller.data.ZoneList.Zones[11].DeviceEquation[3], TKZone{}.DeviceEquation[3]);
 }
 
@@ -243,7 +245,8 @@ TEST(EndToEndPortGone, ALoadStopsAtOnceAndTheNextCompletesOnceThePortIsBack) {
     rig.session.Step();
     EXPECT_EQ(rig.session.Result(), Outcome::Failed);
     ASSERT_EQ(rig.prompts.ShownMessages().size(), 1u);
-    EXPECT_EQ(rig.prompts.LastText(), "The serial port /dev/ttyS0 has gone: it was unplugged or closed at the other end.");
+    EXPECT_EQ(rig.prompts.LastText(),
+              "The serial port /dev/ttyS0 has gone: it was unplugged or closed at the other end.");
     EXPECT_FALSE(rig.session.Status().Visible());
     EXPECT_FALSE(rig.session.Comms().Connected());
 
@@ -314,7 +317,8 @@ TEST(EndToEndSilentController, ElevenSendsOfOnePacketThenCannotCommunicate) {
 
     // The answer for device 1 was already on its way; the request for device 2 goes 11 times.
     ASSERT_EQ(heard.size(), 3u + 11u);
-    EXPECT_EQ(heard[3], "heard " + ExpandControlChars(sim::PanelSimulator::Frame(std::string("I\x02\x01\x02", 4))));
+    EXPECT_EQ(heard[3],
+              "heard " + ExpandControlChars(sim::PanelSimulator::Frame(std::string("I\x02\x01\x02", 4))));
     for (std::size_t i = 3; i < heard.size(); ++i) EXPECT_EQ(heard[i], heard[3]);
     ASSERT_EQ(rig.prompts.ShownMessages().size(), 1u);
     EXPECT_EQ(rig.prompts.LastText(), kCannotCommunicate);

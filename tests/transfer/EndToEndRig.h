@@ -27,7 +27,8 @@ public:
           device(clock, WithVersion(std::move(options), controller), &records),
           session(device, clock, paths, tool, document, prompts) {
         tool.ResetToDefaults();
-        session.DriveWith(clock, [this] { device.Service(); }, kStepMs);
+        session.DriveWith(
+            clock, [this] { device.Service(); }, kStepMs);
     }
 
     TransferSession::Outcome SaveAll() {

@@ -10,7 +10,9 @@ struct RecordsFixture : ::testing::Test {
     TData store;
     sim::ControllerRecords records{store};
     RecordsFixture() { store.ResetToDefaults(); }
-    bool Store(unsigned char command, const std::string& payload) { return *records.StoreSavePacket(command, payload); }
+    bool Store(unsigned char command, const std::string& payload) {
+        return *records.StoreSavePacket(command, payload);
+    }
 };
 
 TEST_F(RecordsFixture, RefusesPacketsItCannotParse) {
@@ -18,9 +20,9 @@ TEST_F(RecordsFixture, RefusesPacketsItCannotParse) {
     EXPECT_TRUE(Store('J', device));
     EXPECT_EQ(store.Loop.Device(7).Suffix, "12");
     EXPECT_FALSE(Store('J', device.substr(0, 11)));
-    EXPECT_FALSE(Store('J', Bytes({0, 6, 2, 0, 1, 0, 4}) + "12  " + '\0'));    // device 0
-    EXPECT_FALSE(Store('J', Bytes({7, 10, 2, 0, 1, 0, 4}) + "12  " + '\0'));   // type 10
-    EXPECT_FALSE(Store('J', Bytes({7, 6, 2, 0, 1, 0, 86}) + "12  " + '\0'));   // place name 86
+    EXPECT_FALSE(Store('J', Bytes({0, 6, 2, 0, 1, 0, 4}) + "12  " + '\0'));   // device 0
+    EXPECT_FALSE(Store('J', Bytes({7, 10, 2, 0, 1, 0, 4}) + "12  " + '\0'));  // type 10
+    EXPECT_FALSE(Store('J', Bytes({7, 6, 2, 0, 1, 0, 86}) + "12  " + '\0'));  // place name 86
 
     std::string zone = Bytes({65}) + std::string(8, 26);
     for (int n = 0; n < 8; ++n) zone += Bytes({0, 1});

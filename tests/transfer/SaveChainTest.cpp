@@ -29,7 +29,8 @@ TEST_F(SaveFixture, SaveAllSendsEverySectionInOrderWithTheSiteChainTexts) {
     host.uploadTime = true;
     std::vector<std::string> texts;
     host.status.OnChanged = [&] {
-        if (texts.empty() || texts.back() != host.status.StatusText()) texts.push_back(host.status.StatusText());
+        if (texts.empty() || texts.back() != host.status.StatusText())
+            texts.push_back(host.status.StatusText());
     };
     loop.chains.SaveAllToPanel();
     EXPECT_TRUE(host.state.SaveAll);
@@ -37,14 +38,18 @@ TEST_F(SaveFixture, SaveAllSendsEverySectionInOrderWithTheSiteChainTexts) {
     EXPECT_EQ(host.starts, 1);
     loop.Run();
 
-    const std::string expected = std::string(255, 'J') + std::string(64, 'u') + std::string(32, 's') + "RTPUy\x81{}\x7F" +
-                                 std::string(45, 'q');
+    const std::string expected = std::string(255, 'J') + std::string(64, 'u') + std::string(32, 's') +
+                                 "RTPUy\x81{}\x7F" + std::string(45, 'q');
     EXPECT_EQ(Commands(), expected);
     EXPECT_EQ(host.sent[254].substr(0, 3), Bytes({'J', 12, 255}));
-    const std::vector<std::string> site{"Saving Attack Code ",           "Saving Access Codes ",
-                                        "Saving Call Reset Code ",       "Saving the current time ",
-                                        "Saving the Night Mode settings ", "Saving Timeout ",
-                                        "Saving Logger Settings ",       "Saving Pager Settings ",
+    const std::vector<std::string> site{"Saving Attack Code ",
+                                        "Saving Access Codes ",
+                                        "Saving Call Reset Code ",
+                                        "Saving the current time ",
+                                        "Saving the Night Mode settings ",
+                                        "Saving Timeout ",
+                                        "Saving Logger Settings ",
+                                        "Saving Pager Settings ",
                                         "Saving Emergency Settings "};
     const auto first = std::find(texts.begin(), texts.end(), site.front());
     ASSERT_NE(first, texts.end());
@@ -90,7 +95,8 @@ TEST_F(SaveFixture, DeviceSummaryPageCascadesDevicesZonesAndChangedNames) {
     EXPECT_EQ(host.status.ShownList(), List::None);
     loop.Run();
     EXPECT_EQ(Commands(), std::string(255, 'J') + std::string(64, 'u') + std::string(45, 'q'));
-    EXPECT_EQ(host.nvmCheckAtStart, std::vector<bool>(3, true));  // each section is a new transfer with its own queries
+    EXPECT_EQ(host.nvmCheckAtStart,
+              std::vector<bool>(3, true));  // each section is a new transfer with its own queries
     EXPECT_FALSE(host.state.SaveAll);
     EXPECT_EQ(host.finishes, std::vector<bool>{false});
     EXPECT_FALSE(loop.document.CustomNamesChanged);

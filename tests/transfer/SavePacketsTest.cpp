@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "transfer/SaveCheck.h"
-
 #include "ChainsFakeHost.h"
+#include "transfer/SaveCheck.h"
 #include "transfer/SavePackets.h"
 
 namespace kelvane::chains_test {

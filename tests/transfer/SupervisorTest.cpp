@@ -42,7 +42,9 @@ public:
         ++dispatched;
         host_.SendTransferPacket(std::string("I\x01\x01", 3));
     }
-    void LoadAnswer(unsigned char command, const std::string&) override { answers += static_cast<char>(command); }
+    void LoadAnswer(unsigned char command, const std::string&) override {
+        answers += static_cast<char>(command);
+    }
     void Acknowledged() override { ++acks; }
     int dispatched = 0;
     int acks = 0;
@@ -138,7 +140,8 @@ TEST_F(NvmNotFitted, RetryAsksAgainAndAbortEndsTheSave) {
     ASSERT_TRUE(h.RunUntil([&] { return prompts.PendingAnswers() == 0; }, 3000));
     ASSERT_EQ(prompts.ShownMessages().size(), 2u);
     EXPECT_EQ(prompts.LastText(),
-              "The NVM Program link is not fitted in the panel. Please fit the link and select Retry. Press Abort to exit.");
+              "The NVM Program link is not fitted in the panel. Please fit the link and select Retry. Press "
+              "Abort to exit.");
     EXPECT_EQ(prompts.ShownMessages()[0].buttons, PromptButtons::AbortRetry);
     EXPECT_EQ(prompts.ShownMessages()[0].kind, PromptKind::Warning);
     EXPECT_EQ(Heard('B'), 2);
@@ -257,9 +260,10 @@ TEST_F(SilentController, HandshakeProgressWrapsAndTheTransferGivesUpInModeThree)
     EXPECT_LT(status.ProgressPosition(), 101);
     ASSERT_TRUE(h.RunUntil([&] { return !status.Visible(); }, 200'000));
     EXPECT_EQ(view.beeps, 1);
-    EXPECT_EQ(prompts.LastText(),
-              "An error occured opening the connection to the panel. Please check that the correct COM port is "
-              "selected, and that nothing else is using the COM port.");
+    EXPECT_EQ(
+        prompts.LastText(),
+        "An error occured opening the connection to the panel. Please check that the correct COM port is "
+        "selected, and that nothing else is using the COM port.");
     EXPECT_EQ(supervisor.State().Step, kStepIdle);
     EXPECT_EQ(h.comms.LinkMode, 0);
     EXPECT_FALSE(h.comms.Connected());
@@ -406,7 +410,9 @@ TEST_F(SupervisorFixture, TheLogPageEmptiesBothReceiveBuffers) {
     ASSERT_TRUE(h.comms.Open());
     std::vector<std::string> lines;
     h.comms.OnInput = [&](TCommPanel&, const std::string& text) { lines.push_back(text); };
-    testing::ReceiveAtNextPoll(h.line, h.comms.Port(), "I\x05" "half");
+    testing::ReceiveAtNextPoll(h.line, h.comms.Port(),
+                               "I\x05"
+                               "half");
     ASSERT_GT(h.comms.DCharsReceived, 0);
     supervisor.ListenToEventLog();
     EXPECT_EQ(h.comms.DCharsReceived, 0);

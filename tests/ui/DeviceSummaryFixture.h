@@ -14,11 +14,11 @@
 #include <memory>
 
 #include "FittedDevice.h"
-#include "support/ScriptedPrompts.h"
 #include "file/Document.h"
 #include "model/Data.h"
 #include "model/DeviceCatalogue.h"
 #include "model/DeviceSummaryRow.h"
+#include "support/ScriptedPrompts.h"
 #include "ui/devices/DeviceImages.h"
 #include "ui/devices/DeviceSummaryGrid.h"
 #include "ui/devices/DeviceSummaryTab.h"

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "DocumentFakes.h"
-#include "support/ScriptedPrompts.h"
 #include "file/Document.h"
 #include "model/Data.h"
+#include "support/ScriptedPrompts.h"
 #include "ui/window/DocumentCommands.h"
 
 namespace kelvane::test {

@@ -24,7 +24,9 @@ public:
         std::vector<std::string> comments;
     };
 
-    void AddFile(const std::string& path, std::vector<std::string> comments) { files_[path] = std::move(comments); }
+    void AddFile(const std::string& path, std::vector<std::string> comments) {
+        files_[path] = std::move(comments);
+    }
     void RefuseWritesTo(const std::string& path) { refused_.insert(path); }
     void FailReading(const std::string& path) { unreadable_.insert(path); }
 

@@ -9,8 +9,8 @@
 #include <functional>
 
 #include "DocumentFakes.h"
-#include "support/ScriptedPrompts.h"
 #include "log/LogFile.h"
+#include "support/ScriptedPrompts.h"
 #include "ui/eventlog/EventLogTab.h"
 
 namespace kelvane::test {

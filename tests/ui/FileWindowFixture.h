@@ -14,7 +14,6 @@
 #include "model/Data.h"
 #include "support/MemorySettings.h"
 #include "support/ScriptedPrompts.h"
-#include "file/ConfigFileStore.h"
 #include "ui/window/MainWindow.h"
 #include "ui/window/StartupOptions.h"
 
@@ -36,7 +35,9 @@ protected:
         window.reset();
     }
 
-    std::string PathOf(const char* name) const { return QFile::encodeName(folder.filePath(name)).toStdString(); }
+    std::string PathOf(const char* name) const {
+        return QFile::encodeName(folder.filePath(name)).toStdString();
+    }
 
     QTemporaryDir folder;
     TData data;

@@ -86,8 +86,8 @@ TEST(HelpPages, ContentsLinksEveryPageAndEveryLinkResolves) {
         const QString text = PageText(QUrl(QStringLiteral("qrc:/help/") + page));
         for (auto match = link.globalMatch(text); match.hasNext();) {
             const QString target = match.next().captured(1);
-            EXPECT_TRUE(QFile::exists(QStringLiteral(":/help/") + target)) << page.toStdString() << " -> "
-                                                                            << target.toStdString();
+            EXPECT_TRUE(QFile::exists(QStringLiteral(":/help/") + target))
+                << page.toStdString() << " -> " << target.toStdString();
         }
     }
 }

@@ -14,13 +14,12 @@
 #include "FileWindowFixture.h"
 #include "LoopFrameFixture.h"
 #include "WindowControls.h"
-#include "support/MemorySettings.h"
-#include "ui/Pages.h"
 #include "core/SystemClock.h"
 #include "file/ConfigFileStore.h"
 #include "model/DeviceSummaryRow.h"
-#include "file/ConfigFileStore.h"
+#include "support/MemorySettings.h"
 #include "ui/HelpContexts.h"
+#include "ui/Pages.h"
 #include "ui/devices/DeviceSummaryTab.h"
 #include "ui/devices/DeviceTableModel.h"
 #include "ui/devices/DevicesTab.h"
@@ -59,7 +58,8 @@ protected:
     }
     void PressTool(int tag) {
         DeviceTypeToolBar& tools = *Loop().DeviceToolBar;
-        QTest::mouseClick(tag == dtNotFitted ? tools.ToolButtonRemove : tools.ToolButton(tag), Qt::LeftButton);
+        QTest::mouseClick(tag == dtNotFitted ? tools.ToolButtonRemove : tools.ToolButton(tag),
+                          Qt::LeftButton);
     }
     std::string SummaryCell(int n, int column) const {
         return Child<DeviceSummaryTab>(*window, "tabLoopSummary")

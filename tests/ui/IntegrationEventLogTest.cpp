@@ -6,10 +6,10 @@
 #include "DesktopLinkFixture.h"
 #include "EventLogFixture.h"
 #include "WindowControls.h"
-#include "ui/Pages.h"
 #include "log/LogFile.h"
 #include "model/DeviceCatalogue.h"
 #include "sim/ConfigurationPrintout.h"
+#include "ui/Pages.h"
 #include "ui/eventlog/EventLogTab.h"
 #include "ui/site/SiteConfigTab.h"
 

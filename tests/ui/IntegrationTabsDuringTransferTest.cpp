@@ -4,8 +4,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
-#include <QTest>
 #include <QTabWidget>
+#include <QTest>
 #include <QToolButton>
 #include <algorithm>
 
@@ -58,8 +58,10 @@ TEST_F(TabsDuringTransfer, AWholeLoadAndSaveGoOnUndisturbedWhateverTabIsChosen) 
     Child<QToolButton>(*window, "btnLoadAllFromPanel")->click();
     RunChoosingPages();
     EXPECT_TRUE(prompts.ShownMessages().empty()) << prompts.LastText();
-    for (int n = 1; n < kLoopDeviceCount; ++n) ASSERT_EQ(data.Loop.Device(n).Suffix, controller.Loop.Device(n).Suffix) << n;
-    for (int z = 1; z <= kZoneCount; ++z) ASSERT_EQ(data.ZoneList.Zones[z].AreaEquation, controller.ZoneList.Zones[z].AreaEquation) << z;
+    for (int n = 1; n < kLoopDeviceCount; ++n)
+        ASSERT_EQ(data.Loop.Device(n).Suffix, controller.Loop.Device(n).Suffix) << n;
+    for (int z = 1; z <= kZoneCount; ++z)
+        ASSERT_EQ(data.ZoneList.Zones[z].AreaEquation, controller.ZoneList.Zones[z].AreaEquation) << z;
     EXPECT_EQ(data.CustomNames.Item(44).Name, controller.CustomNames.Item(44).Name);
     EXPECT_TRUE(Child<QTabWidget>(*window, "ConfigPages")->isTabEnabled(kPageViewEventLog));
     Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageViewEventLog);

@@ -9,8 +9,8 @@
 
 #include "comms/LinkTrace.h"
 #include "core/ManualClock.h"
-#include "support/ScriptedPrompts.h"
 #include "file/FileBytes.h"
+#include "support/ScriptedPrompts.h"
 #include "ui/controller/LinkTraceDock.h"
 
 namespace kelvane::test {

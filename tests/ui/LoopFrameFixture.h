@@ -14,10 +14,10 @@
 
 #include "DeviceSummaryFixture.h"
 #include "FittedDevice.h"
-#include "support/ScriptedPrompts.h"
 #include "file/Document.h"
 #include "model/Data.h"
 #include "model/DeviceCatalogue.h"
+#include "support/ScriptedPrompts.h"
 #include "ui/devices/DeviceImages.h"
 #include "ui/devices/DeviceTypeToolBar.h"
 #include "ui/devices/LoopDrawGrid.h"

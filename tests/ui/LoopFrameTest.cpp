@@ -67,7 +67,8 @@ TEST_F(LoopFrameTest, TheDisplayToolPlacesAtOnceOnAnEmptyAddressAndOffersToRepla
     prompts.Queue(PromptAnswer::No);
     ClickCell(7);
     EXPECT_EQ(captions, (QStringList{"Replace device", "Edit device properties"}));
-    EXPECT_EQ(prompts.LastText(), " Are you sure that you want to change the current device to this new type ?");
+    EXPECT_EQ(prompts.LastText(),
+              " Are you sure that you want to change the current device to this new type ?");
     EXPECT_EQ(data.Loop.Device(7).DeviceType, dtCallpoint);
 
     WhenPopup("Replace device");
@@ -162,7 +163,8 @@ TEST_F(LoopFrameTest, TheCellShowsTheDevicesStateInItsFrameAndPicture) {
     EXPECT_EQ(disabled.pixelColor(1, 1), kRed);
     // The pictures differ (enabled and disabled lists), the frames around them do not move.
     EXPECT_NE(enabled.copy(2, 2, 50, 50), disabled.copy(2, 2, 50, 50));
-    EXPECT_EQ(enabled.copy(2, 2, 50, 50), images.imglstApollo.Pixmap(dtMonitoringPoint).toImage().convertToFormat(enabled.format()));
+    EXPECT_EQ(enabled.copy(2, 2, 50, 50),
+              images.imglstApollo.Pixmap(dtMonitoringPoint).toImage().convertToFormat(enabled.format()));
     // Outside the frame the cell is button face.
     EXPECT_EQ(enabled.pixelColor(58, 5), Grid().palette().color(QPalette::Button));
 }

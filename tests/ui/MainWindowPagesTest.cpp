@@ -24,13 +24,18 @@ struct PageExpectation {
 };
 
 const PageExpectation kPages[] = {
-    {kPageDeviceSummary, "Device Summary", "Load Device Data From Controller", "Save Device Data To Controller", false, 10},
-    {kPageDevices, "Devices", "Load Device Data From Controller", "Save Device Data To Controller", false, 20},
-    {kPageZoneConfig, "Zone Config", "Load Zone Configuration From Controller", "Save Zone Configuration To Controller",
-     false, 30},
-    {kPageGroupConfig, "Group Config", "Load Group Config From Controller", "Save Group Config To Controller", false, 40},
-    {kPagePlaceNames, "Place Names", "Load Place Names From Controller", "Save Place Names To Controller", false, 50},
-    {kPageSiteConfig, "Site Config", "Load Site Config From Controller", "Save Site Config To Controller", false, 60},
+    {kPageDeviceSummary, "Device Summary", "Load Device Data From Controller",
+     "Save Device Data To Controller", false, 10},
+    {kPageDevices, "Devices", "Load Device Data From Controller", "Save Device Data To Controller", false,
+     20},
+    {kPageZoneConfig, "Zone Config", "Load Zone Configuration From Controller",
+     "Save Zone Configuration To Controller", false, 30},
+    {kPageGroupConfig, "Group Config", "Load Group Config From Controller", "Save Group Config To Controller",
+     false, 40},
+    {kPagePlaceNames, "Place Names", "Load Place Names From Controller", "Save Place Names To Controller",
+     false, 50},
+    {kPageSiteConfig, "Site Config", "Load Site Config From Controller", "Save Site Config To Controller",
+     false, 60},
     {kPageViewEventLog, "View Event Log", nullptr, nullptr, true, 80},
     {kPageComments, "Comments", nullptr, nullptr, false, 90},
 };
@@ -178,7 +183,8 @@ TEST_F(MainWindowTest, PageChangesTellTheControllerLink) {
     Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageViewEventLog);
     Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageComments);
     Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageZoneConfig);
-    EXPECT_EQ(calls, (std::vector<std::string>{"text off", "enter log", "leave log", "text off", "text off"}));
+    EXPECT_EQ(calls,
+              (std::vector<std::string>{"text off", "enter log", "leave log", "text off", "text off"}));
 }
 
 TEST_F(MainWindowTest, F1OpensHelpAtTheActiveTabsContext) {

@@ -161,7 +161,8 @@ TEST(CommandLine, SimulateAndPortAreReadIntoTheOptions) {
 
 TEST(CommandLine, ASiteFileIsNamedFromTheFolderTheProgramStartedIn) {
     EXPECT_TRUE(Parse({}).Options.OpenPath.empty());
-    const std::string here = QFile::encodeName(QDir::current().absoluteFilePath("sites/Ward 7.KCF")).toStdString();
+    const std::string here =
+        QFile::encodeName(QDir::current().absoluteFilePath("sites/Ward 7.KCF")).toStdString();
     EXPECT_EQ(Parse({"sites/Ward 7.KCF"}).Options.OpenPath, here);
     EXPECT_EQ(Parse({"/srv/sites/A.KCF"}).Options.OpenPath, "/srv/sites/A.KCF");
     EXPECT_EQ(Parse({"/srv/sites/../sites/A.KCF"}).Options.OpenPath, "/srv/sites/A.KCF");

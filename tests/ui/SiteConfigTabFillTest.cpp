@@ -154,11 +154,11 @@ TEST_F(SiteConfigTabTest, DatesAreStoredWithTheMaskBlanks) {
 }
 
 TEST_F(SiteConfigTabTest, ReturnMovesThroughTheDetailsAndFromCommissionedOnBackToTheName) {
-    const char* order[] = {"txtClientName",    "txtClientAdd1",  "txtClientAdd2",  "txtClientAdd3",
-                           "txtClientAdd4",    "txtClientAdd5",  "txtClientTel",   "txtPanelLocation",
-                           "txtInstallName",   "txtInstallAdd1", "txtInstallAdd2", "txtInstallAdd3",
-                           "txtInstallAdd4",   "txtInstallAdd5", "txtServiceNo",   "txtEngineer",
-                           "txtInstallDate",   "txtCommissionDate", "txtClientName"};
+    const char* order[] = {"txtClientName",  "txtClientAdd1",     "txtClientAdd2",  "txtClientAdd3",
+                           "txtClientAdd4",  "txtClientAdd5",     "txtClientTel",   "txtPanelLocation",
+                           "txtInstallName", "txtInstallAdd1",    "txtInstallAdd2", "txtInstallAdd3",
+                           "txtInstallAdd4", "txtInstallAdd5",    "txtServiceNo",   "txtEngineer",
+                           "txtInstallDate", "txtCommissionDate", "txtClientName"};
     Enter(Find<QWidget>(order[0]));
     for (std::size_t n = 1; n < std::size(order); ++n) {
         QTest::keyClick(Focused(), Qt::Key_Return);

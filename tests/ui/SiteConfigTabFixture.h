@@ -7,9 +7,9 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-#include "support/ScriptedPrompts.h"
 #include "file/Document.h"
 #include "model/Data.h"
+#include "support/ScriptedPrompts.h"
 #include "ui/site/SiteConfigTab.h"
 
 namespace kelvane {

@@ -16,7 +16,9 @@ protected:
         auto* upDown = Find<SiteConfigUpDown>(arrows);
         QTest::mouseClick(up ? upDown->UpArrow() : upDown->DownArrow(), Qt::LeftButton);
     }
-    QStringList TimeControls() { return {"mskNightMode", "mskDayMode", "UpDown1", "UpDown2", "UpDown3", "UpDown4"}; }
+    QStringList TimeControls() {
+        return {"mskNightMode", "mskDayMode", "UpDown1", "UpDown2", "UpDown3", "UpDown4"};
+    }
     bool TimeControlsEnabled(bool enabled) {
         for (const QString& name : TimeControls())
             if (Find<QWidget>(name.toLatin1().constData())->isEnabled() != enabled) return false;
@@ -157,9 +159,9 @@ TEST_F(SiteConfigTabModesTest, TimeoutArrowsStayWithinOneToEight) {
 }
 
 TEST_F(SiteConfigTabModesTest, ControlsReachedOnlyWithTheMouseAreSkippedByTab) {
-    for (const char* name : {"txtLvl2", "txtLvl3", "txtCallCode", "txtAttackCode", "txtAccTimeout", "txtDivTimeout",
-                             "lstLogger", "lstRadioPager", "lstEmergSettings", "lstAttackSettings", "mskNightMode",
-                             "mskDayMode"}) {
+    for (const char* name :
+         {"txtLvl2", "txtLvl3", "txtCallCode", "txtAttackCode", "txtAccTimeout", "txtDivTimeout", "lstLogger",
+          "lstRadioPager", "lstEmergSettings", "lstAttackSettings", "mskNightMode", "mskDayMode"}) {
         auto* control = Find<QWidget>(name);
         EXPECT_FALSE(control->focusPolicy() & Qt::TabFocus) << name;
         EXPECT_TRUE(control->focusPolicy() & Qt::ClickFocus) << name;

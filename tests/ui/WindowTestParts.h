@@ -5,9 +5,9 @@
 
 #include "DocumentFakes.h"
 #include "ScratchSettings.h"
-#include "support/ScriptedPrompts.h"
 #include "file/Document.h"
 #include "model/Data.h"
+#include "support/ScriptedPrompts.h"
 
 namespace kelvane::test {
 

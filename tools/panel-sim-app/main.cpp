@@ -20,14 +20,20 @@ namespace {
 volatile std::sig_atomic_t stopRequested = 0;
 volatile std::sig_atomic_t printoutRequested = 0;
 
-void RequestStop(int) { stopRequested = 1; }
-void RequestPrintout(int) { printoutRequested = 1; }
+void RequestStop(int) {
+    stopRequested = 1;
+}
+void RequestPrintout(int) {
+    printoutRequested = 1;
+}
 
 // The terminal's input, read only while this program is in the terminal's
 // foreground (a background job that reads it would be stopped).
 class TerminalCommands {
 public:
-    bool Watching() const { return open_ && ::isatty(STDIN_FILENO) == 1 && ::tcgetpgrp(STDIN_FILENO) == ::getpgrp(); }
+    bool Watching() const {
+        return open_ && ::isatty(STDIN_FILENO) == 1 && ::tcgetpgrp(STDIN_FILENO) == ::getpgrp();
+    }
 
     // Reads what was typed; true when a line asks for the printout ("p").
     bool PrintoutAsked() {
@@ -150,10 +156,14 @@ bool Parse(int argc, char** argv, CommandLine& line, std::string& error) {
         };
         auto& sim = line.Simulator;
         bool ok = true;
-        if (option == "--help" || option == "-h") line.Help = true;
-        else if (option == "--nvm-not-fitted") sim.NvmFitted = false;
-        else if (option == "--silent") sim.Silent = true;
-        else if (option == "--verbose") line.Verbose = true;
+        if (option == "--help" || option == "-h")
+            line.Help = true;
+        else if (option == "--nvm-not-fitted")
+            sim.NvmFitted = false;
+        else if (option == "--silent")
+            sim.Silent = true;
+        else if (option == "--verbose")
+            line.Verbose = true;
         else {
             const char* text = value();
             if (!text) {
@@ -172,17 +182,26 @@ bool Parse(int argc, char** argv, CommandLine& line, std::string& error) {
                 sim.Version = text;
                 line.VersionGiven = true;
                 ok = sim.Version.size() == 5;
-            } else if (option == "--drop") ok = ParseRate(text, sim.DropRate);
-            else if (option == "--corrupt") ok = ParseRate(text, sim.CorruptRate);
-            else if (option == "--nak") ok = ParseRate(text, sim.NakRate);
-            else if (option == "--delay") ok = ParseRate(text, sim.DelayRate);
+            } else if (option == "--drop")
+                ok = ParseRate(text, sim.DropRate);
+            else if (option == "--corrupt")
+                ok = ParseRate(text, sim.CorruptRate);
+            else if (option == "--nak")
+                ok = ParseRate(text, sim.NakRate);
+            else if (option == "--delay")
+                ok = ParseRate(text, sim.DelayRate);
             else if (option == "--corrupt-store")
                 ok = ParseRate(text, line.CorruptStoreRate);
-            else if (option == "--delay-ms") ok = ParseUnsigned(text, sim.DelayMs);
-            else if (option == "--seed") ok = ParseUnsigned(text, sim.Seed);
-            else if (option == "--turnaround") ok = ParseUnsigned(text, sim.TurnaroundMs);
-            else if (option == "--site") line.SiteFile = text;
-            else if (option == "--store") line.StoreFile = text;
+            else if (option == "--delay-ms")
+                ok = ParseUnsigned(text, sim.DelayMs);
+            else if (option == "--seed")
+                ok = ParseUnsigned(text, sim.Seed);
+            else if (option == "--turnaround")
+                ok = ParseUnsigned(text, sim.TurnaroundMs);
+            else if (option == "--site")
+                line.SiteFile = text;
+            else if (option == "--store")
+                line.StoreFile = text;
             else {
                 error = "unknown option " + option;
                 return false;
@@ -203,8 +222,10 @@ bool OpenRecordStore(CommandLine& line, kelvane::sim::SiteStore& store, std::str
     if (!store.Load(line.SiteFile, error)) return false;
     store.SetStoreFile(line.StoreFile);
     std::string& version = store.Site().SiteConfig.MainVersion;
-    if (line.VersionGiven || version.size() != 5) version = line.Simulator.Version;
-    else line.Simulator.Version = version;
+    if (line.VersionGiven || version.size() != 5)
+        version = line.Simulator.Version;
+    else
+        line.Simulator.Version = version;
     return true;
 }
 
@@ -259,7 +280,8 @@ int main(int argc, char** argv) {
         pollfd watch[2] = {{pty.MasterFd(), POLLIN, 0}, {STDIN_FILENO, POLLIN, 0}};
         const bool typing = terminal.Watching();
         ::poll(watch, typing ? 2 : 1, 5);
-        if (typing && (watch[1].revents & (POLLIN | POLLHUP)) && terminal.PrintoutAsked()) printoutRequested = 1;
+        if (typing && (watch[1].revents & (POLLIN | POLLHUP)) && terminal.PrintoutAsked())
+            printoutRequested = 1;
         if (printoutRequested) {
             printoutRequested = 0;
             eventLog.RequestPrintout();

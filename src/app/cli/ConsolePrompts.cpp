@@ -16,11 +16,16 @@ struct Choice {
 // The choices of a button set; the first one is taken without a terminal.
 std::vector<Choice> Choices(PromptButtons buttons) {
     switch (buttons) {
-    case PromptButtons::AbortRetry: return {{'a', "Abort", PromptAnswer::Abort}, {'r', "Retry", PromptAnswer::Retry}};
-    case PromptButtons::YesNo: return {{'n', "No", PromptAnswer::No}, {'y', "Yes", PromptAnswer::Yes}};
-    case PromptButtons::YesNoCancel:
-        return {{'c', "Cancel", PromptAnswer::Cancel}, {'y', "Yes", PromptAnswer::Yes}, {'n', "No", PromptAnswer::No}};
-    case PromptButtons::Ok: break;
+        case PromptButtons::AbortRetry:
+            return {{'a', "Abort", PromptAnswer::Abort}, {'r', "Retry", PromptAnswer::Retry}};
+        case PromptButtons::YesNo:
+            return {{'n', "No", PromptAnswer::No}, {'y', "Yes", PromptAnswer::Yes}};
+        case PromptButtons::YesNoCancel:
+            return {{'c', "Cancel", PromptAnswer::Cancel},
+                    {'y', "Yes", PromptAnswer::Yes},
+                    {'n', "No", PromptAnswer::No}};
+        case PromptButtons::Ok:
+            break;
     }
     return {{'o', "OK", PromptAnswer::Ok}};
 }

@@ -50,7 +50,8 @@ void RunSimulated(const ControllerTarget& target, TData& data, Prompts& prompts,
     traceFile.Follow(session.Trace());
     session.Headless()->UploadTime = target.SendTime;
     progress.Follow(session.Status(), ZoneLimitOf(session, data));
-    session.DriveWith(clock, [&device] { device.Service(); }, kSimulatedStepMs);
+    session.DriveWith(
+        clock, [&device] { device.Service(); }, kSimulatedStepMs);
     work(session, [&session](const std::function<bool()>& finished) {
         for (std::uint64_t spent = 0; !finished() && spent < kSimulatedLimitMs; spent += kSimulatedStepMs)
             session.Step();
@@ -141,8 +142,10 @@ bool ParseTransferArguments(const std::vector<std::string>& arguments, SaveOptio
             return false;
         }
     }
-    if (file.empty()) error = "a file is needed";
-    else if (target.Simulate == !target.Port.empty()) error = "give either --port DEVICE or --simulate";
+    if (file.empty())
+        error = "a file is needed";
+    else if (target.Simulate == !target.Port.empty())
+        error = "give either --port DEVICE or --simulate";
     else if (target.CorruptStoreRate > 0.0 && !target.Simulate)
         error = "--corrupt-store needs --simulate";
     return error.empty();
@@ -166,34 +169,36 @@ bool RunOnController(const ControllerTarget& target, TData& data, const Console&
 bool RunControllerTransfer(TransferDirection direction, const ControllerTarget& target, TData& data,
                            const Console& console, CommandIo& io) {
     bool completed = false;
-    const bool traced = RunOnController(target, data, console, io, [&](TransferSession& session, const RunUntil& runUntil) {
-        if (direction == TransferDirection::Load)
-            session.LoadAll();
-        else
-            session.SaveAll();
-        runUntil([&session] { return !session.Running(); });
-        completed = session.Result() == TransferSession::Outcome::Completed;
-    });
+    const bool traced =
+        RunOnController(target, data, console, io, [&](TransferSession& session, const RunUntil& runUntil) {
+            if (direction == TransferDirection::Load)
+                session.LoadAll();
+            else
+                session.SaveAll();
+            runUntil([&session] { return !session.Running(); });
+            completed = session.Result() == TransferSession::Outcome::Completed;
+        });
     return completed && traced;
 }
 
-VerifyRun RunControllerVerify(bool saveFirst, const ControllerTarget& target, TData& data, const Console& console,
-                              CommandIo& io) {
+VerifyRun RunControllerVerify(bool saveFirst, const ControllerTarget& target, TData& data,
+                              const Console& console, CommandIo& io) {
     VerifyRun run;
     ControllerVerify::Result& result = run.Result;
-    run.TraceComplete = RunOnController(target, data, console, io, [&](TransferSession& session, const RunUntil& runUntil) {
-        ControllerVerify verify(session, data);
-        bool finished = false;
-        verify.OnFinished = [&](const ControllerVerify::Result& outcome) {
-            result = outcome;
-            finished = true;
-        };
-        if (saveFirst)
-            verify.SaveAndVerify();
-        else
-            verify.Verify();
-        runUntil([&finished] { return finished; });
-    });
+    run.TraceComplete =
+        RunOnController(target, data, console, io, [&](TransferSession& session, const RunUntil& runUntil) {
+            ControllerVerify verify(session, data);
+            bool finished = false;
+            verify.OnFinished = [&](const ControllerVerify::Result& outcome) {
+                result = outcome;
+                finished = true;
+            };
+            if (saveFirst)
+                verify.SaveAndVerify();
+            else
+                verify.Verify();
+            runUntil([&finished] { return finished; });
+        });
     return run;
 }
 

@@ -87,7 +87,7 @@ struct VerifyRun {
 
 // Reads everything back from the controller (after saving `data` to it, with
 // `saveFirst`) and compares it with `data` for what travels.
-VerifyRun RunControllerVerify(bool saveFirst, const ControllerTarget& target, TData& data, const Console& console,
-                              CommandIo& io);
+VerifyRun RunControllerVerify(bool saveFirst, const ControllerTarget& target, TData& data,
+                              const Console& console, CommandIo& io);
 
 }  // namespace kelvane::cli

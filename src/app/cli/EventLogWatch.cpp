@@ -165,7 +165,8 @@ WatchResult WatchEventLog(const EventLogWatch& watch, CommandIo& io) {
     TraceFile traceFile;
     result.Opened = traceFile.Open(watch.TraceFile, io.err);
     if (!result.Opened) return result;
-    result.Lines = watch.Simulate ? WatchSimulated(watch, traceFile, io) : WatchPort(watch, traceFile, io, result);
+    result.Lines =
+        watch.Simulate ? WatchSimulated(watch, traceFile, io) : WatchPort(watch, traceFile, io, result);
     result.TraceComplete = traceFile.Close(io.err);
     return result;
 }

@@ -13,7 +13,9 @@ public:
     std::string Synopsis() const override {
         return "load (--port DEVICE | --simulate) [--trace FILE] OUT.KCF";
     }
-    std::string Summary() const override { return "load the whole configuration from the Network Controller"; }
+    std::string Summary() const override {
+        return "load the whole configuration from the Network Controller";
+    }
     std::string Help() const override {
         return std::string(
                    "Usage: kelvane-cli load --port DEVICE [--trace FILE] OUT.KCF\n"
@@ -39,14 +41,17 @@ public:
         if (!ParseArguments(arguments, {}, target, file, io)) return kExitUsage;
         TData data;
         data.ResetToDefaults();
-        if (!RunControllerTransfer(TransferDirection::Load, target, data, console_, io)) return kExitTransferFailed;
+        if (!RunControllerTransfer(TransferDirection::Load, target, data, console_, io))
+            return kExitTransferFailed;
         return WriteSite(file, data, io.err);
     }
 };
 
 }  // namespace
 
-std::unique_ptr<Command> MakeLoadCommand(Console console) { return std::make_unique<LoadCommand>(console); }
+std::unique_ptr<Command> MakeLoadCommand(Console console) {
+    return std::make_unique<LoadCommand>(console);
+}
 
 void AddTransferCommands(Cli& cli, const Console& console) {
     cli.Add(MakeLoadCommand(console));

@@ -4,7 +4,9 @@
 
 namespace kelvane::cli {
 
-ProgressLine::~ProgressLine() { End(); }
+ProgressLine::~ProgressLine() {
+    End();
+}
 
 void ProgressLine::Follow(TransferStatus& status, std::function<int()> zoneLimit) {
     status_ = &status;

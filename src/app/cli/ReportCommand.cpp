@@ -106,7 +106,8 @@ class ReportCommand : public Command {
 public:
     std::string Name() const override { return "report"; }
     std::string Synopsis() const override {
-        return "report FILE.KCF -o OUT.pdf [--sections LIST] [--fitted-only] [--order number|type] [--log FILE.log]";
+        return "report FILE.KCF -o OUT.pdf [--sections LIST] [--fitted-only] [--order number|type] [--log "
+               "FILE.log]";
     }
     std::string Summary() const override { return "write the site report as a PDF file"; }
     std::string Help() const override {

@@ -55,6 +55,8 @@ public:
 
 }  // namespace
 
-std::unique_ptr<Command> MakeSaveCommand(Console console) { return std::make_unique<SaveCommand>(console); }
+std::unique_ptr<Command> MakeSaveCommand(Console console) {
+    return std::make_unique<SaveCommand>(console);
+}
 
 }  // namespace kelvane::cli

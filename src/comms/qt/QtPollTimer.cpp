@@ -10,7 +10,9 @@ QtPollTimer::QtPollTimer(std::function<void()> tick) {
     QObject::connect(&timer_, &QTimer::timeout, [tick = std::move(tick)] { tick(); });
 }
 
-void QtPollTimer::Start(std::uint16_t periodMs) { timer_.start(periodMs); }
+void QtPollTimer::Start(std::uint16_t periodMs) {
+    timer_.start(periodMs);
+}
 
 void ProcessPendingEvents() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);

@@ -17,20 +17,29 @@ namespace {
 
 tcflag_t CharacterSize(int dataBits) {
     switch (dataBits) {
-        case 5: return CS5;
-        case 6: return CS6;
-        case 7: return CS7;
-        default: return CS8;
+        case 5:
+            return CS5;
+        case 6:
+            return CS6;
+        case 7:
+            return CS7;
+        default:
+            return CS8;
     }
 }
 
 tcflag_t ParityFlags(TComPortParity parity) {
     switch (parity) {
-        case ptODD: return PARENB | PARODD;
-        case ptEVEN: return PARENB;
-        case ptMARK: return PARENB | CMSPAR | PARODD;
-        case ptSPACE: return PARENB | CMSPAR;
-        default: return 0;
+        case ptODD:
+            return PARENB | PARODD;
+        case ptEVEN:
+            return PARENB;
+        case ptMARK:
+            return PARENB | CMSPAR | PARODD;
+        case ptSPACE:
+            return PARENB | CMSPAR;
+        default:
+            return 0;
     }
 }
 
@@ -76,20 +85,25 @@ void QtSerialDevice::Gone() {
     if (OnGone) OnGone();
 }
 
-QtSerialDevice::~QtSerialDevice() { Close(); }
+QtSerialDevice::~QtSerialDevice() {
+    Close();
+}
 
 void QtSerialDevice::SetError(std::uint32_t code, const std::string& text) {
     lastError_ = code;
     lastErrorText_ = text;
 }
 
-int QtSerialDevice::Handle() const { return port_.isOpen() ? static_cast<int>(port_.handle()) : -1; }
+int QtSerialDevice::Handle() const {
+    return port_.isOpen() ? static_cast<int>(port_.handle()) : -1;
+}
 
 bool QtSerialDevice::Open(const std::string& path) {
     if (port_.isOpen()) Close();
     port_.setPortName(QString::fromLocal8Bit(path.c_str()));
     if (!port_.open(QIODevice::ReadWrite)) {
-        SetError(port_.error() == QSerialPort::PermissionError ? EACCES : ENODEV, port_.errorString().toStdString());
+        SetError(port_.error() == QSerialPort::PermissionError ? EACCES : ENODEV,
+                 port_.errorString().toStdString());
         return false;
     }
     // Nobody else may open the device while the tool holds it.
@@ -115,7 +129,8 @@ bool QtSerialDevice::Configure(const LineSettings& s) {
     }
     // Qt handles the rates the terminal interface has no constant for.
     if (!port_.setBaudRate(static_cast<qint32>(s.BaudRate))) {
-        SetError(EINVAL, "bit rate " + std::to_string(s.BaudRate) + " refused: " + port_.errorString().toStdString());
+        SetError(EINVAL,
+                 "bit rate " + std::to_string(s.BaudRate) + " refused: " + port_.errorString().toStdString());
         return false;
     }
     baudRate_ = s.BaudRate;
@@ -131,7 +146,8 @@ bool QtSerialDevice::Configure(const LineSettings& s) {
     if (s.StopBits != sb1BITS) tio.c_cflag |= CSTOPB;
     if (s.StopBits == sb1HALFBITS) approximated = "1.5 stop bits are not available here; 2 are used";
     if (s.RtsCts) tio.c_cflag |= CRTSCTS;
-    tio.c_iflag &= ~(IXON | IXOFF | IXANY | INPCK | ISTRIP | IGNPAR | PARMRK | BRKINT | ICRNL | INLCR | IGNCR);
+    tio.c_iflag &=
+        ~(IXON | IXOFF | IXANY | INPCK | ISTRIP | IGNPAR | PARMRK | BRKINT | ICRNL | INLCR | IGNCR);
     if (s.XonXoff) tio.c_iflag |= IXON | IXOFF;
     tio.c_cc[VSTART] = static_cast<cc_t>(s.XonChar);
     tio.c_cc[VSTOP] = static_cast<cc_t>(s.XoffChar);
@@ -140,7 +156,8 @@ bool QtSerialDevice::Configure(const LineSettings& s) {
     tio.c_cc[VMIN] = 0;
     tio.c_cc[VTIME] = 0;
     if (::tcsetattr(fd, TCSANOW, &tio) != 0) {
-        SetError(static_cast<std::uint32_t>(errno), std::string("line settings refused: ") + std::strerror(errno));
+        SetError(static_cast<std::uint32_t>(errno),
+                 std::string("line settings refused: ") + std::strerror(errno));
         return false;
     }
 
@@ -153,8 +170,10 @@ bool QtSerialDevice::Configure(const LineSettings& s) {
 
     // Read back: a driver (or a pseudo-terminal) may silently drop a setting.
     termios actual{};
-    if (::tcgetattr(fd, &actual) == 0 && (actual.c_cflag & kManagedCflags) != (tio.c_cflag & kManagedCflags)) {
-        const bool parityLost = (actual.c_cflag & (PARENB | PARODD | CMSPAR)) != (tio.c_cflag & (PARENB | PARODD | CMSPAR));
+    if (::tcgetattr(fd, &actual) == 0 &&
+        (actual.c_cflag & kManagedCflags) != (tio.c_cflag & kManagedCflags)) {
+        const bool parityLost =
+            (actual.c_cflag & (PARENB | PARODD | CMSPAR)) != (tio.c_cflag & (PARENB | PARODD | CMSPAR));
         SetError(EINVAL, parityLost ? "the device did not take the parity setting"
                                     : "the device did not take all line settings");
         return true;
@@ -176,9 +195,12 @@ bool QtSerialDevice::SetQueueSizes(std::uint16_t input, std::uint16_t output) {
 
 void QtSerialDevice::Purge(bool input, bool output) {
     if (!port_.isOpen()) return;
-    if (input && output) port_.clear(QSerialPort::AllDirections);
-    else if (input) port_.clear(QSerialPort::Input);
-    else if (output) port_.clear(QSerialPort::Output);
+    if (input && output)
+        port_.clear(QSerialPort::AllDirections);
+    else if (input)
+        port_.clear(QSerialPort::Input);
+    else if (output)
+        port_.clear(QSerialPort::Output);
 }
 
 std::size_t QtSerialDevice::BytesToWrite() {
@@ -186,7 +208,8 @@ std::size_t QtSerialDevice::BytesToWrite() {
     port_.flush();
     int kernelQueue = 0;
     ::ioctl(Handle(), TIOCOUTQ, &kernelQueue);
-    return static_cast<std::size_t>(port_.bytesToWrite()) + static_cast<std::size_t>(kernelQueue > 0 ? kernelQueue : 0);
+    return static_cast<std::size_t>(port_.bytesToWrite()) +
+           static_cast<std::size_t>(kernelQueue > 0 ? kernelQueue : 0);
 }
 
 long QtSerialDevice::Write(const std::uint8_t* data, std::size_t count) {

@@ -5,14 +5,14 @@
 #include <QMenu>
 
 #include "comms/qt/QtSerialDevice.h"
-#include "ui/Pages.h"
+#include "qt/Latin1.h"
 #include "sim/ControllerRecords.h"
+#include "sim/DemoController.h"
 #include "sim/DemoSite.h"
 #include "sim/EventLogTalker.h"
 #include "sim/SimulatedPanelDevice.h"
 #include "sim/StoreFaults.h"
-#include "qt/Latin1.h"
-#include "sim/DemoController.h"
+#include "ui/Pages.h"
 #include "ui/controller/ControllerVerifyCommands.h"
 #include "ui/controller/LinkTraceDock.h"
 #include "ui/controller/TCommSelectForm.h"
@@ -31,10 +31,10 @@ constexpr const char* kSimulatedControllerName = "the built-in simulated control
 constexpr const char* kSimulatingNoPortText =
     "The built-in simulated controller is in use (the program was started with --simulate), so no serial "
     "port is used. Start the program without --simulate to work with a Network Controller on a serial port.";
-}
+}  // namespace
 
-ControllerConnection::ControllerConnection(TfrmMain& frmMain, TData& data, Document& document, Prompts& prompts,
-                                           const Clock& clock)
+ControllerConnection::ControllerConnection(TfrmMain& frmMain, TData& data, Document& document,
+                                           Prompts& prompts, const Clock& clock)
     : frmMain_(frmMain), prompts_(prompts), notice_(data, clock), settings_(frmMain.Settings()) {
     settings_.LoadPaths(paths_);
     const StartupOptions& options = frmMain.Options();
@@ -44,8 +44,8 @@ ControllerConnection::ControllerConnection(TfrmMain& frmMain, TData& data, Docum
     if (options.Simulate) paths_.SetOverride(kSimulatedControllerName);
 
     SerialDevice& device = MakeDevice(clock);
-    session_ = std::make_unique<TransferSession>(device, clock, paths_, data, document, prompts, frmMain.Status(),
-                                                 *this);
+    session_ = std::make_unique<TransferSession>(device, clock, paths_, data, document, prompts,
+                                                 frmMain.Status(), *this);
     TPanelComms& comms = session_->Comms();
     comms.ProcessPendingEvents = [] { ProcessPendingEvents(); };
     pollTimer_ = std::make_unique<QtPollTimer>([&comms] { comms.Port().PollTick(); });
@@ -96,13 +96,17 @@ SerialDevice& ControllerConnection::MakeDevice(const Clock& clock) {
     return simulated_->Device();
 }
 
-TData* ControllerConnection::SimulatedControllerSite() { return simulated_ ? &simulated_->Site() : nullptr; }
+TData* ControllerConnection::SimulatedControllerSite() {
+    return simulated_ ? &simulated_->Site() : nullptr;
+}
 
 sim::SimulatedPanelDevice* ControllerConnection::SimulatedDevice() {
     return simulated_ ? &simulated_->Device() : nullptr;
 }
 
-sim::StoreFaults* ControllerConnection::SimulatedStoreFaults() { return simulated_ ? &simulated_->Faults() : nullptr; }
+sim::StoreFaults* ControllerConnection::SimulatedStoreFaults() {
+    return simulated_ ? &simulated_->Faults() : nullptr;
+}
 
 void ControllerConnection::WireMainWindow() {
     TfrmMain* window = &frmMain_;
@@ -117,7 +121,8 @@ void ControllerConnection::WireMainWindow() {
             [this] { verifyCommands_->CompareWithController(); });
     connect(window, &TfrmMain::loadPageFromControllerRequested, this, [chains] { chains->LoadFromPanel(); });
     connect(window, &TfrmMain::savePageToControllerRequested, this, [chains] { chains->SaveToPanel(); });
-    connect(window, &TfrmMain::leavingEventLog, this, [supervisor] { supervisor->StopListeningToEventLog(); });
+    connect(window, &TfrmMain::leavingEventLog, this,
+            [supervisor] { supervisor->StopListeningToEventLog(); });
     connect(window, &TfrmMain::textOnlyReceptionEnded, this, [comms] { comms->IsASCIIOnly = false; });
     connect(window, &TfrmMain::enteringEventLog, this, [supervisor] { supervisor->ListenToEventLog(); });
     connect(window, &TfrmMain::storedPortSelected, this,
@@ -138,26 +143,36 @@ void ControllerConnection::WireMainWindow() {
         if (running) return;
         const TransferSupervisor::Ending& ending = supervisor->LastEnding();
         const std::string text = notice_.Ended(ending.Step, ending.Completed, frmMain_.Status());
-        if (!text.empty())
-            frmMain_.SetStatusMessage(Latin1(text));
+        if (!text.empty()) frmMain_.SetStatusMessage(Latin1(text));
     };
 }
 
 TransferSection ControllerConnection::ActiveSection() const {
     switch (frmMain_.ActivePage()) {
-        case kPageDevices: return TransferSection::Devices;
-        case kPageDeviceSummary: return TransferSection::DevicesAndZones;
-        case kPageZoneConfig: return TransferSection::Zones;
-        case kPageGroupConfig: return TransferSection::Groups;
-        case kPagePlaceNames: return TransferSection::PlaceNames;
-        case kPageSiteConfig: return TransferSection::Site;
-        default: return TransferSection::None;
+        case kPageDevices:
+            return TransferSection::Devices;
+        case kPageDeviceSummary:
+            return TransferSection::DevicesAndZones;
+        case kPageZoneConfig:
+            return TransferSection::Zones;
+        case kPageGroupConfig:
+            return TransferSection::Groups;
+        case kPagePlaceNames:
+            return TransferSection::PlaceNames;
+        case kPageSiteConfig:
+            return TransferSection::Site;
+        default:
+            return TransferSection::None;
     }
 }
 
-bool ControllerConnection::ListeningToEventLog() const { return frmMain_.ActivePage() == kPageViewEventLog; }
+bool ControllerConnection::ListeningToEventLog() const {
+    return frmMain_.ActivePage() == kPageViewEventLog;
+}
 
-void ControllerConnection::RefreshActivePage() { frmMain_.RefreshActivePage(); }
+void ControllerConnection::RefreshActivePage() {
+    frmMain_.RefreshActivePage();
+}
 
 void ControllerConnection::ShowMainVersion(const std::string&) {
     frmMain_.PagesView().ShowMainVersion();
@@ -176,7 +191,9 @@ void ControllerConnection::AppendEventLogLine(const std::string& line) {
     frmMain_.PagesView().AppendEventLogLine(line);
 }
 
-void ControllerConnection::Beep() { QApplication::beep(); }
+void ControllerConnection::Beep() {
+    QApplication::beep();
+}
 
 bool ControllerConnection::UploadTimeSelected() const {
     return frmMain_.PagesView().UploadTimeSelected();

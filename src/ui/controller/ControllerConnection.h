@@ -21,7 +21,7 @@ namespace sim {
 class DemoController;
 class SimulatedPanelDevice;
 class StoreFaults;
-}
+}  // namespace sim
 
 class TfrmMain;
 class TCommSelectForm;
@@ -37,7 +37,8 @@ class LinkTraceDock;
 class ControllerConnection : public QObject, public TransferView {
     Q_OBJECT
 public:
-    ControllerConnection(TfrmMain& frmMain, TData& data, Document& document, Prompts& prompts, const Clock& clock);
+    ControllerConnection(TfrmMain& frmMain, TData& data, Document& document, Prompts& prompts,
+                         const Clock& clock);
     ~ControllerConnection() override;
 
     TPanelComms& PanelComms() { return session_->Comms(); }

@@ -72,7 +72,8 @@ void TCommSelectForm::btnAcceptClick() {
     link_.Close();
     link_.SetComPort(static_cast<TComPortNumber>(pnCOM1 + item));
     for (int i = 0; i < 4; ++i) {
-        paths_.SetPath(static_cast<TComPortNumber>(i), deviceBoxes[i]->currentText().trimmed().toLocal8Bit().toStdString());
+        paths_.SetPath(static_cast<TComPortNumber>(i),
+                       deviceBoxes[i]->currentText().trimmed().toLocal8Bit().toStdString());
     }
     settings_.SetPort(item + 1);
     settings_.SavePaths(paths_);

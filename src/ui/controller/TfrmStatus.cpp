@@ -10,8 +10,8 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "ui/widgets/CaptionBar.h"
 #include "qt/Latin1.h"
+#include "ui/widgets/CaptionBar.h"
 
 namespace kelvane {
 
@@ -101,7 +101,9 @@ TfrmStatus::TfrmStatus(TransferStatus& status, QWidget* parent)
     StatusChanged();
 }
 
-TfrmStatus::~TfrmStatus() { status_.OnChanged = nullptr; }
+TfrmStatus::~TfrmStatus() {
+    status_.OnChanged = nullptr;
+}
 
 void TfrmStatus::SetTextPointSize(int points) {
     QFont font = pnlStatus->font();

@@ -243,8 +243,7 @@ void DeviceSummaryTab::sgrdLoopEnter() {
 }
 
 void DeviceSummaryTab::WarnEnableChanges() {
-    prompts_.AskWithHelp(PromptKind::Warning, kEnableChangesMessage, PromptButtons::Ok,
-                         kHelpDeviceSummary);
+    prompts_.AskWithHelp(PromptKind::Warning, kEnableChangesMessage, PromptButtons::Ok, kHelpDeviceSummary);
 }
 
 bool DeviceSummaryTab::RefuseChange(int device) {

@@ -22,10 +22,16 @@ void DevicesTab::SetUpLoop() {
     frmLoop1->DeviceToolBar->RefreshImages();
 }
 
-void DevicesTab::RefreshToolbar() { frmLoop1->RefreshToolbar(); }
+void DevicesTab::RefreshToolbar() {
+    frmLoop1->RefreshToolbar();
+}
 
-void DevicesTab::RefreshLayout() { frmLoop1->FrameResize(); }
+void DevicesTab::RefreshLayout() {
+    frmLoop1->FrameResize();
+}
 
-void DevicesTab::HoldBackEditing(bool held) { frmLoop1->HoldBackEditing(held); }
+void DevicesTab::HoldBackEditing(bool held) {
+    frmLoop1->HoldBackEditing(held);
+}
 
 }  // namespace kelvane

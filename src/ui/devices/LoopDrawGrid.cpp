@@ -83,7 +83,9 @@ void LoopDrawGrid::RepaintAddress(int address) {
     if (address >= 1) viewport()->update(CellRect(address));
 }
 
-void LoopDrawGrid::RepaintAll() { viewport()->update(); }
+void LoopDrawGrid::RepaintAll() {
+    viewport()->update();
+}
 
 // ---- painting ---------------------------------------------------------------
 
@@ -177,18 +179,32 @@ void LoopDrawGrid::SetHover(int address) {
 
 void LoopDrawGrid::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
-        case Qt::Key_Left: MoveSelection(-1); break;
-        case Qt::Key_Right: MoveSelection(1); break;
-        case Qt::Key_Up: MoveSelection(-columns_); break;
-        case Qt::Key_Down: MoveSelection(columns_); break;
-        case Qt::Key_Home: SetSelectedAddress(1); break;
-        case Qt::Key_End: SetSelectedAddress(loop_.NoLoopDevices()); break;
+        case Qt::Key_Left:
+            MoveSelection(-1);
+            break;
+        case Qt::Key_Right:
+            MoveSelection(1);
+            break;
+        case Qt::Key_Up:
+            MoveSelection(-columns_);
+            break;
+        case Qt::Key_Down:
+            MoveSelection(columns_);
+            break;
+        case Qt::Key_Home:
+            SetSelectedAddress(1);
+            break;
+        case Qt::Key_End:
+            SetSelectedAddress(loop_.NoLoopDevices());
+            break;
         case Qt::Key_Return:
         case Qt::Key_Enter:
         case Qt::Key_Space:
             emit cellSelected(selected_, viewport()->mapToGlobal(CellRect(selected_).center()));
             break;
-        default: QAbstractScrollArea::keyPressEvent(event); break;
+        default:
+            QAbstractScrollArea::keyPressEvent(event);
+            break;
     }
 }
 
@@ -239,11 +255,13 @@ void LoopDrawGrid::ScrollToAddress(int address) {
     const QRect cell = CellRect(address);
     const QRect shown = viewport()->rect();
     QScrollBar* vertical = verticalScrollBar();
-    if (cell.top() < 0) vertical->setValue(vertical->value() + cell.top());
+    if (cell.top() < 0)
+        vertical->setValue(vertical->value() + cell.top());
     else if (cell.bottom() > shown.bottom() && cell.height() <= shown.height())
         vertical->setValue(vertical->value() + cell.bottom() - shown.bottom());
     QScrollBar* horizontal = horizontalScrollBar();
-    if (cell.left() < 0) horizontal->setValue(horizontal->value() + cell.left());
+    if (cell.left() < 0)
+        horizontal->setValue(horizontal->value() + cell.left());
     else if (cell.right() > shown.right() && cell.width() <= shown.width())
         horizontal->setValue(horizontal->value() + cell.right() - shown.right());
 }

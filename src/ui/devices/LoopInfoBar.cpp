@@ -29,7 +29,9 @@ LoopInfoBar::LoopInfoBar(QWidget* parent) : QStatusBar(parent) {
     SetPanelWidths(kPanelWidths);
 }
 
-QString LoopInfoBar::PanelText(int panel) const { return panels_.at(panel)->text(); }
+QString LoopInfoBar::PanelText(int panel) const {
+    return panels_.at(panel)->text();
+}
 
 int LoopInfoBar::PanelWidth(int panel) const {
     const QLabel* label = panels_.at(panel);

@@ -159,7 +159,8 @@ void TDeviceConfig::FormShow() {
     FillAllocationList();
     const TKDeviceType& device = data_.Loop.Device(device_);
     lblPointNo->setText(QStringLiteral("Device number: %1").arg(device_));
-    lblDeviceType->setText(QStringLiteral("Device type: ") + Latin1(TKLoop::DeviceTypeName(device.DeviceType)));
+    lblDeviceType->setText(QStringLiteral("Device type: ") +
+                           Latin1(TKLoop::DeviceTypeName(device.DeviceType)));
     txtName->setText(Latin1(data_.DevicePlaceName(device_)));
     TypedLengthLimit::ShowWhole(txtSuffix, Latin1(device.Suffix));
     ShowPicture();
@@ -199,13 +200,15 @@ void TDeviceConfig::FillAllocationList() {
 
 void TDeviceConfig::ShowPicture() {
     const TKDeviceType& device = data_.Loop.Device(device_);
-    const DeviceImageList& list = device.DeviceType == dtNotFitted ? images_.imglstApollo
-                                                                   : images_.ListFor(device.Enabled);
-    imgDevice->setPixmap(list.Pixmap(device.DeviceType, QSize(kDeviceImageSide, kDeviceImageSide),
-                                     devicePixelRatioF()));
+    const DeviceImageList& list =
+        device.DeviceType == dtNotFitted ? images_.imglstApollo : images_.ListFor(device.Enabled);
+    imgDevice->setPixmap(
+        list.Pixmap(device.DeviceType, QSize(kDeviceImageSide, kDeviceImageSide), devicePixelRatioF()));
 }
 
-void TDeviceConfig::DataChanged() { changed_ = true; }
+void TDeviceConfig::DataChanged() {
+    changed_ = true;
+}
 
 void TDeviceConfig::StoreDialog() {
     TKDeviceType& device = data_.Loop.Device(device_);
@@ -228,7 +231,9 @@ void TDeviceConfig::AcceptButtonClick() {
     accept();
 }
 
-void TDeviceConfig::CancelButtonClick() { reject(); }
+void TDeviceConfig::CancelButtonClick() {
+    reject();
+}
 
 void TDeviceConfig::ShowAddress(int n) {
     device_ = n;
@@ -255,7 +260,9 @@ void TDeviceConfig::BtnDisableClick() {
     emit deviceChanged(device_);
 }
 
-void TDeviceConfig::txtNameClick() { namesForm_.ShowForDevice(device_); }
+void TDeviceConfig::txtNameClick() {
+    namesForm_.ShowForDevice(device_);
+}
 
 void TDeviceConfig::PlaceNameChosen(int n) {
     // The picker serves every device editor; only a choice made from here

@@ -164,8 +164,10 @@ void TfrmLoop::dwgLoopDblClick() {
 void TfrmLoop::dwgLoopMouseMove(int address) {
     currentAddress_ = address;
     stbarLoopInfo->ShowPanels();
-    if (IsLoopAddress(address)) ShowDeviceInfo(address);
-    else stbarLoopInfo->SetPanelTexts(LoopInfoStartTexts(), 3);
+    if (IsLoopAddress(address))
+        ShowDeviceInfo(address);
+    else
+        stbarLoopInfo->SetPanelTexts(LoopInfoStartTexts(), 3);
 }
 
 void TfrmLoop::ShowDeviceInfo(int address) {
@@ -199,7 +201,9 @@ void TfrmLoop::PopupPointAt(QPoint globalPosition) {
     popupPoint->exec(globalPosition);
 }
 
-void TfrmLoop::Edit1Click() { OpenDeviceConfig(currentAddress_); }
+void TfrmLoop::Edit1Click() {
+    OpenDeviceConfig(currentAddress_);
+}
 
 void TfrmLoop::ResetParameters1Click() {
     if (IsLoopAddress(currentAddress_) && data_.Loop.ResetParameters(currentAddress_))
@@ -213,13 +217,17 @@ void TfrmLoop::RemoveDevice1Click() {
     }
     dwgLoop->RepaintAll();
     const QToolButton* down = DeviceToolBar->DownTool();
-    toolCode_ = down && down != DeviceToolBar->ToolButtonRemove ? DeviceTypeToolBar::TagOf(down) : dtNotFitted;
+    toolCode_ =
+        down && down != DeviceToolBar->ToolButtonRemove ? DeviceTypeToolBar::TagOf(down) : dtNotFitted;
 }
 
 void TfrmLoop::Replacedevice1Click() {
-    if (IsLoopAddress(currentAddress_) && currentAddress_ > 1 && Confirm(kReplaceDeviceQuestion)) PlaceDevice();
+    if (IsLoopAddress(currentAddress_) && currentAddress_ > 1 && Confirm(kReplaceDeviceQuestion))
+        PlaceDevice();
 }
 
-void TfrmLoop::Editdeviceproperties1Click() { OpenDeviceConfig(currentAddress_); }
+void TfrmLoop::Editdeviceproperties1Click() {
+    OpenDeviceConfig(currentAddress_);
+}
 
 }  // namespace kelvane

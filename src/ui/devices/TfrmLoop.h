@@ -18,7 +18,8 @@ class LoopInfoBar;
 class TDeviceConfig;
 class TNamesForm;
 
-inline constexpr const char* kRemoveThisDeviceQuestion = " Are you sure that you want to remove this device ?";
+inline constexpr const char* kRemoveThisDeviceQuestion =
+    " Are you sure that you want to remove this device ?";
 inline constexpr const char* kRemoveCurrentDeviceQuestion =
     " Are you sure that you want to remove the current device?";
 inline constexpr const char* kReplaceDeviceQuestion =

@@ -14,10 +14,10 @@
 #include "comms/SigComPort.h"
 #include "log/LogConverter.h"
 #include "log/LogFile.h"
+#include "qt/Latin1.h"
 #include "ui/eventlog/ProgressWindow.h"
 #include "ui/placenames/TOKCustomNameDlg.h"
 #include "ui/platform/QtLogFileDialogs.h"
-#include "qt/Latin1.h"
 
 namespace kelvane {
 
@@ -65,8 +65,10 @@ QString DisplayText(const std::string& line) {
     if (!HasControlBytes(line)) return Latin1(line);
     QString text;
     for (const char c : line) {
-        if (c == '\t' || static_cast<unsigned char>(c) >= 0x20) text += QChar::fromLatin1(c);
-        else text += QString::fromLatin1(ExpandControlChars(std::string(1, c)).c_str());
+        if (c == '\t' || static_cast<unsigned char>(c) >= 0x20)
+            text += QChar::fromLatin1(c);
+        else
+            text += QString::fromLatin1(ExpandControlChars(std::string(1, c)).c_str());
     }
     return text;
 }
@@ -235,10 +237,16 @@ void EventLogTab::Convert() {
         document_.SetModified(true);
     }
     switch (result.Outcome) {
-        case ConvertOutcome::Converted: prompts_.Information(result.Message); break;
+        case ConvertOutcome::Converted:
+            prompts_.Information(result.Message);
+            break;
         case ConvertOutcome::NoData:
-        case ConvertOutcome::NotFormatted: prompts_.Warning(result.Message); break;
-        case ConvertOutcome::Stopped: prompts_.Error(result.Message); break;
+        case ConvertOutcome::NotFormatted:
+            prompts_.Warning(result.Message);
+            break;
+        case ConvertOutcome::Stopped:
+            prompts_.Error(result.Message);
+            break;
     }
 }
 

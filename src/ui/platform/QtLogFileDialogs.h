@@ -15,7 +15,8 @@ inline constexpr const char* kLoadLogTitle = "Load Event log data";
 
 // The event log's file dialogs. Each opens in the last folder in which a
 // file was chosen (kept in `settings`, or without them in the user's own
-// settings, as the main window's are), and is made afresh each time. Saving over an existing log asks nothing.
+// settings, as the main window's are), and is made afresh each time. Saving over an existing log asks
+// nothing.
 class QtLogFileDialogs : public FileDialogs {
 public:
     explicit QtLogFileDialogs(QWidget* parent, UserSettings* settings = nullptr);

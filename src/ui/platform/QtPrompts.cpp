@@ -8,60 +8,86 @@ namespace kelvane {
 
 QMessageBox::Icon QtPrompts::IconFor(PromptKind kind) {
     switch (kind) {
-        case PromptKind::Error: return QMessageBox::Critical;
-        case PromptKind::Warning: return QMessageBox::Warning;
-        case PromptKind::Confirmation: return QMessageBox::Question;
-        case PromptKind::Information: return QMessageBox::Information;
+        case PromptKind::Error:
+            return QMessageBox::Critical;
+        case PromptKind::Warning:
+            return QMessageBox::Warning;
+        case PromptKind::Confirmation:
+            return QMessageBox::Question;
+        case PromptKind::Information:
+            return QMessageBox::Information;
     }
     return QMessageBox::NoIcon;
 }
 
 QMessageBox::StandardButtons QtPrompts::ButtonsFor(PromptButtons buttons) {
     switch (buttons) {
-        case PromptButtons::Ok: return QMessageBox::Ok;
-        case PromptButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
-        case PromptButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-        case PromptButtons::AbortRetry: return QMessageBox::Abort | QMessageBox::Retry;
+        case PromptButtons::Ok:
+            return QMessageBox::Ok;
+        case PromptButtons::YesNo:
+            return QMessageBox::Yes | QMessageBox::No;
+        case PromptButtons::YesNoCancel:
+            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case PromptButtons::AbortRetry:
+            return QMessageBox::Abort | QMessageBox::Retry;
     }
     return QMessageBox::Ok;
 }
 
 QMessageBox::StandardButton QtPrompts::DefaultButtonFor(PromptButtons buttons) {
     switch (buttons) {
-        case PromptButtons::Ok: return QMessageBox::Ok;
+        case PromptButtons::Ok:
+            return QMessageBox::Ok;
         case PromptButtons::YesNo:
-        case PromptButtons::YesNoCancel: return QMessageBox::Yes;
-        case PromptButtons::AbortRetry: return QMessageBox::Abort;
+        case PromptButtons::YesNoCancel:
+            return QMessageBox::Yes;
+        case PromptButtons::AbortRetry:
+            return QMessageBox::Abort;
     }
     return QMessageBox::Ok;
 }
 
 QString QtPrompts::TitleFor(PromptKind kind) {
     switch (kind) {
-        case PromptKind::Error: return QStringLiteral("Error");
-        case PromptKind::Warning: return QStringLiteral("Warning");
-        case PromptKind::Confirmation: return QStringLiteral("Confirm");
-        case PromptKind::Information: return QStringLiteral("Information");
+        case PromptKind::Error:
+            return QStringLiteral("Error");
+        case PromptKind::Warning:
+            return QStringLiteral("Warning");
+        case PromptKind::Confirmation:
+            return QStringLiteral("Confirm");
+        case PromptKind::Information:
+            return QStringLiteral("Information");
     }
     return QString();
 }
 
 PromptAnswer QtPrompts::AnswerFor(QMessageBox::StandardButton button, PromptButtons buttons) {
     switch (button) {
-        case QMessageBox::Yes: return PromptAnswer::Yes;
-        case QMessageBox::No: return PromptAnswer::No;
-        case QMessageBox::Cancel: return PromptAnswer::Cancel;
-        case QMessageBox::Abort: return PromptAnswer::Abort;
-        case QMessageBox::Retry: return PromptAnswer::Retry;
-        case QMessageBox::Ok: return PromptAnswer::Ok;
-        default: break;
+        case QMessageBox::Yes:
+            return PromptAnswer::Yes;
+        case QMessageBox::No:
+            return PromptAnswer::No;
+        case QMessageBox::Cancel:
+            return PromptAnswer::Cancel;
+        case QMessageBox::Abort:
+            return PromptAnswer::Abort;
+        case QMessageBox::Retry:
+            return PromptAnswer::Retry;
+        case QMessageBox::Ok:
+            return PromptAnswer::Ok;
+        default:
+            break;
     }
     // Closed with Escape or the title bar: the safest answer of the set.
     switch (buttons) {
-        case PromptButtons::Ok: return PromptAnswer::Ok;
-        case PromptButtons::YesNo: return PromptAnswer::No;
-        case PromptButtons::YesNoCancel: return PromptAnswer::Cancel;
-        case PromptButtons::AbortRetry: return PromptAnswer::Abort;
+        case PromptButtons::Ok:
+            return PromptAnswer::Ok;
+        case PromptButtons::YesNo:
+            return PromptAnswer::No;
+        case PromptButtons::YesNoCancel:
+            return PromptAnswer::Cancel;
+        case PromptButtons::AbortRetry:
+            return PromptAnswer::Abort;
     }
     return PromptAnswer::Cancel;
 }
@@ -94,7 +120,8 @@ PromptAnswer QtPrompts::Show(PromptKind kind, const std::string& text, PromptBut
         if (!help || box.clickedButton() != help) break;
         showHelp_(helpContext);
     }
-    return AnswerFor(static_cast<QMessageBox::StandardButton>(box.standardButton(box.clickedButton())), buttons);
+    return AnswerFor(static_cast<QMessageBox::StandardButton>(box.standardButton(box.clickedButton())),
+                     buttons);
 }
 
 }  // namespace kelvane

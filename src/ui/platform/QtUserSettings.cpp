@@ -1,4 +1,5 @@
 #include "ui/platform/QtUserSettings.h"
+
 #include "qt/Latin1.h"
 
 namespace kelvane {

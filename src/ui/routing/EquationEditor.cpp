@@ -13,8 +13,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "ui/routing/Beeper.h"
 #include "qt/Latin1.h"
+#include "ui/routing/Beeper.h"
 
 namespace kelvane {
 

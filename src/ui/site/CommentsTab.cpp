@@ -4,8 +4,8 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-#include "ui/widgets/Latin1PlainTextEdit.h"
 #include "qt/Latin1.h"
+#include "ui/widgets/Latin1PlainTextEdit.h"
 
 namespace kelvane {
 
@@ -37,8 +37,7 @@ CommentsTab::CommentsTab(TData& data, Document& document, Prompts& prompts, QWid
 
 void CommentsTab::LoadFromModel() {
     QStringList lines;
-    for (const std::string& line : data_.Comments)
-        lines << Latin1(line);
+    for (const std::string& line : data_.Comments) lines << Latin1(line);
     loading_ = true;
     CommentsEdit->setPlainText(lines.join(QLatin1Char('\n')));
     loading_ = false;
@@ -54,8 +53,7 @@ void CommentsTab::CommentsEditChange() {
     // An empty editor holds no lines, so its comments file is empty.
     const QString text = CommentsEdit->toPlainText();
     if (!text.isEmpty()) {
-        for (const QString& line : text.split(QLatin1Char('\n')))
-            data_.Comments.push_back(ToLatin1(line));
+        for (const QString& line : text.split(QLatin1Char('\n'))) data_.Comments.push_back(ToLatin1(line));
     }
     document_.SetModified(true);
 }

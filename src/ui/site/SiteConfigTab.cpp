@@ -86,14 +86,16 @@ SiteConfigTab::SiteConfigTab(TData& data, Document& document, Prompts& prompts, 
 
 QGroupBox* SiteConfigTab::BuildAccessPanel() {
     auto* grid = MakeGrid();
-    txtLvl2 = AddCodeBox(grid, 0, "User (AL2) Code:", "txtLvl2", kAccessLevelDigits, &TKSiteConfig1::AL2Code, false);
-    txtLvl3 = AddCodeBox(grid, 1, "Engineer (AL3) Code:", "txtLvl3", kAccessLevelDigits, &TKSiteConfig1::AL3Code,
+    txtLvl2 = AddCodeBox(grid, 0, "User (AL2) Code:", "txtLvl2", kAccessLevelDigits, &TKSiteConfig1::AL2Code,
                          false);
+    txtLvl3 = AddCodeBox(grid, 1, "Engineer (AL3) Code:", "txtLvl3", kAccessLevelDigits,
+                         &TKSiteConfig1::AL3Code, false);
     txtCallCode = AddCodeBox(grid, 2, "Call Reset Code : ", "txtCallCode", kResetCodeLetters,
                              &TKSiteConfig1::CallCode, true);
     txtAttackCode = AddCodeBox(grid, 3, "Attack Reset Code : ", "txtAttackCode", kResetCodeLetters,
                                &TKSiteConfig1::AttackCode, true);
-    txtAccTimeout = AddTimeoutBox(grid, 4, "Call Accept Timeout:", "txtAccTimeout", &TKSiteConfig1::AccTimeout);
+    txtAccTimeout =
+        AddTimeoutBox(grid, 4, "Call Accept Timeout:", "txtAccTimeout", &TKSiteConfig1::AccTimeout);
     txtDivTimeout = AddTimeoutBox(grid, 5, "Divert Timeout:", "txtDivTimeout", &TKSiteConfig1::DivTimeout);
 
     // Entering an access level box invalidates the codes until it is left
@@ -111,7 +113,8 @@ QGroupBox* SiteConfigTab::BuildAccessPanel() {
 }
 
 SiteConfigCodeEdit* SiteConfigTab::AddCodeBox(QGridLayout* grid, int row, const char* label, const char* name,
-                                              const QString& allowedCharacters, TextField field, bool upperCase) {
+                                              const QString& allowedCharacters, TextField field,
+                                              bool upperCase) {
     auto* box = new SiteConfigCodeEdit(allowedCharacters, kCodeLength);
     box->setObjectName(QString::fromLatin1(name));
     box->setFocusPolicy(Qt::ClickFocus);
@@ -125,8 +128,8 @@ SiteConfigCodeEdit* SiteConfigTab::AddCodeBox(QGridLayout* grid, int row, const 
     return box;
 }
 
-SiteConfigTimeoutBox* SiteConfigTab::AddTimeoutBox(QGridLayout* grid, int row, const char* label, const char* name,
-                                                   int TKSiteConfig1::* field) {
+SiteConfigTimeoutBox* SiteConfigTab::AddTimeoutBox(QGridLayout* grid, int row, const char* label,
+                                                   const char* name, int TKSiteConfig1::*field) {
     auto* box = new SiteConfigTimeoutBox;
     box->setObjectName(QString::fromLatin1(name));
     box->setFocusPolicy(Qt::ClickFocus);
@@ -233,8 +236,8 @@ QGroupBox* SiteConfigTab::BuildModesPanel() {
     grid->addWidget(chkAutoNightMode, 0, 0, 1, 2);
     mskNightMode = AddTimeBox(grid, 1, "Night Mode starts at", "mskNightMode", &TKSiteConfig1::NightModeTime,
                               "UpDown2", "UpDown1");
-    mskDayMode = AddTimeBox(grid, 2, "Night Mode ends at", "mskDayMode", &TKSiteConfig1::DayModeTime, "UpDown4",
-                            "UpDown3");
+    mskDayMode = AddTimeBox(grid, 2, "Night Mode ends at", "mskDayMode", &TKSiteConfig1::DayModeTime,
+                            "UpDown4", "UpDown3");
     chkHTM2015 = new QCheckBox(QStringLiteral("Enable HTM2015 Mode"));
     chkHTM2015->setObjectName(QStringLiteral("chkHTM2015"));
     grid->addWidget(chkHTM2015, 3, 0, 1, 2);
@@ -286,7 +289,8 @@ QGroupBox* SiteConfigTab::BuildModesPanel() {
 }
 
 QLineEdit* SiteConfigTab::AddTimeBox(QGridLayout* grid, int row, const char* label, const char* name,
-                                     TextField field, const char* hourArrowsName, const char* minuteArrowsName) {
+                                     TextField field, const char* hourArrowsName,
+                                     const char* minuteArrowsName) {
     auto* box = new QLineEdit;
     box->setObjectName(QString::fromLatin1(name));
     box->setReadOnly(true);
@@ -386,8 +390,8 @@ QGroupBox* SiteConfigTab::BuildClientPanel() {
     return MakeGroup("Client and Installer", grid);
 }
 
-QLineEdit* SiteConfigTab::AddTextBox(QGridLayout* grid, int row, int column, const char* label, const char* name,
-                                     TextField field, int maxLength) {
+QLineEdit* SiteConfigTab::AddTextBox(QGridLayout* grid, int row, int column, const char* label,
+                                     const char* name, TextField field, int maxLength) {
     QLineEdit* box = MakeDetailBox(name, field);
     new TypedLengthLimit(box, maxLength, prompts_);
     box->setMaximumWidth(box->fontMetrics().averageCharWidth() * (maxLength + 8));
@@ -396,8 +400,8 @@ QLineEdit* SiteConfigTab::AddTextBox(QGridLayout* grid, int row, int column, con
     return box;
 }
 
-QLineEdit* SiteConfigTab::AddDateBox(QGridLayout* grid, int row, int column, const char* label, const char* name,
-                                     TextField field) {
+QLineEdit* SiteConfigTab::AddDateBox(QGridLayout* grid, int row, int column, const char* label,
+                                     const char* name, TextField field) {
     QLineEdit* box = MakeDetailBox(name, field);
     box->setInputMask(QStringLiteral("00/00/00;_"));
     box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00/00/000")) + 12);
@@ -482,19 +486,25 @@ void SiteConfigTab::MarkModified() {
     if (!filling_) document_.SetModified(true);
 }
 
-bool SiteConfigTab::UploadTimeSelected() const { return UploadTimeSelect->isChecked(); }
+bool SiteConfigTab::UploadTimeSelected() const {
+    return UploadTimeSelect->isChecked();
+}
 
 void SiteConfigTab::HoldBackEditing(bool held) {
     for (QWidget* control : editingControls_) control->setEnabled(!held);
 }
 
-void SiteConfigTab::SetConnectionStatusText(const QString& text) { stxtConnectedStatus->setText(text); }
+void SiteConfigTab::SetConnectionStatusText(const QString& text) {
+    stxtConnectedStatus->setText(text);
+}
 
 void SiteConfigTab::SetClock(const QString& date, const QString& time) {
     stxtCurrentDate->setText(date);
     stxtCurrentTime->setText(time);
 }
 
-void SiteConfigTab::RefreshMainVersion() { stxtMain->setText(Latin1(data_.GetMainVersion())); }
+void SiteConfigTab::RefreshMainVersion() {
+    stxtMain->setText(Latin1(data_.GetMainVersion()));
+}
 
 }  // namespace kelvane

@@ -76,7 +76,7 @@ private:
     SiteConfigCodeEdit* AddCodeBox(QGridLayout* grid, int row, const char* label, const char* name,
                                    const QString& allowedCharacters, TextField field, bool upperCase);
     SiteConfigTimeoutBox* AddTimeoutBox(QGridLayout* grid, int row, const char* label, const char* name,
-                                        int TKSiteConfig1::* field);
+                                        int TKSiteConfig1::*field);
     QLineEdit* AddTimeBox(QGridLayout* grid, int row, const char* label, const char* name, TextField field,
                           const char* hourArrowsName, const char* minuteArrowsName);
     QComboBox* AddList(QGridLayout* grid, int row, int column, const char* label, const char* name,

@@ -8,7 +8,9 @@ namespace kelvane {
 
 namespace {
 
-int Wrap(int value, int modulus) { return ((value % modulus) + modulus) % modulus; }
+int Wrap(int value, int modulus) {
+    return ((value % modulus) + modulus) % modulus;
+}
 
 }  // namespace
 

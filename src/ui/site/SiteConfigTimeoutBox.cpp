@@ -15,7 +15,9 @@ SiteConfigTimeoutBox::SiteConfigTimeoutBox(QWidget* parent) : QSpinBox(parent) {
     setValue(kMinimum);
 }
 
-void SiteConfigTimeoutBox::SetClampedValue(int minutes) { setValue(std::clamp(minutes, kMinimum, kMaximum)); }
+void SiteConfigTimeoutBox::SetClampedValue(int minutes) {
+    setValue(std::clamp(minutes, kMinimum, kMaximum));
+}
 
 void SiteConfigTimeoutBox::stepBy(int steps) {
     const int target = std::clamp(value() + steps, kMinimum, kMaximum);

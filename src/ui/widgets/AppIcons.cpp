@@ -98,14 +98,32 @@ void DrawPencil(QPainter& p) {
 
 void DrawTool(QPainter& p, ToolIcon icon) {
     switch (icon) {
-        case ToolIcon::New: DrawSheet(p); DrawPlus(p); break;
-        case ToolIcon::Open: DrawFolder(p); break;
-        case ToolIcon::Save: DrawDisk(p); break;
-        case ToolIcon::SaveAs: DrawDisk(p); DrawPencil(p); break;
-        case ToolIcon::Print: DrawPrinter(p); break;
-        case ToolIcon::LoadFromController: DrawController(p, false); break;
-        case ToolIcon::SaveToController: DrawController(p, true); break;
-        case ToolIcon::CompareWithController: DrawCheckedController(p); break;
+        case ToolIcon::New:
+            DrawSheet(p);
+            DrawPlus(p);
+            break;
+        case ToolIcon::Open:
+            DrawFolder(p);
+            break;
+        case ToolIcon::Save:
+            DrawDisk(p);
+            break;
+        case ToolIcon::SaveAs:
+            DrawDisk(p);
+            DrawPencil(p);
+            break;
+        case ToolIcon::Print:
+            DrawPrinter(p);
+            break;
+        case ToolIcon::LoadFromController:
+            DrawController(p, false);
+            break;
+        case ToolIcon::SaveToController:
+            DrawController(p, true);
+            break;
+        case ToolIcon::CompareWithController:
+            DrawCheckedController(p);
+            break;
     }
 }
 

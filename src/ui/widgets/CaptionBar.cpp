@@ -1,13 +1,12 @@
 #include "ui/widgets/CaptionBar.h"
 
-#include <algorithm>
-
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <algorithm>
 
 namespace kelvane {
 
@@ -39,11 +38,16 @@ bool CaptionBar::eventFilter(QObject* watched, QEvent* event) {
     if (watched == window_) {
         switch (event->type()) {
             case QEvent::WindowTitleChange:
-            case QEvent::ActivationChange: update(); break;
+            case QEvent::ActivationChange:
+                update();
+                break;
             // Painted before the window's own painting and its children's,
             // in the margin they leave free.
-            case QEvent::Paint: PaintBorder(); break;
-            default: break;
+            case QEvent::Paint:
+                PaintBorder();
+                break;
+            default:
+                break;
         }
     }
     return QWidget::eventFilter(watched, event);
@@ -79,6 +83,8 @@ void CaptionBar::mouseMoveEvent(QMouseEvent* event) {
     if (dragging_) window_->move(event->globalPosition().toPoint() - grabbedAt_);
 }
 
-void CaptionBar::mouseReleaseEvent(QMouseEvent*) { dragging_ = false; }
+void CaptionBar::mouseReleaseEvent(QMouseEvent*) {
+    dragging_ = false;
+}
 
 }  // namespace kelvane

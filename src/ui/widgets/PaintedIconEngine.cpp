@@ -39,9 +39,13 @@ QPixmap PaintedIconEngine::pixmap(const QSize& size, QIcon::Mode mode, QIcon::St
     return QApplication::style()->generatedIconPixmap(mode, drawn, &option);
 }
 
-QIconEngine* PaintedIconEngine::clone() const { return new PaintedIconEngine(designSize_, drawing_); }
+QIconEngine* PaintedIconEngine::clone() const {
+    return new PaintedIconEngine(designSize_, drawing_);
+}
 
-QString PaintedIconEngine::key() const { return QStringLiteral("KelvanePainted"); }
+QString PaintedIconEngine::key() const {
+    return QStringLiteral("KelvanePainted");
+}
 
 QIcon PaintedIconEngine::Icon(qreal designSize, Drawing drawing) {
     return QIcon(new PaintedIconEngine(designSize, std::move(drawing)));

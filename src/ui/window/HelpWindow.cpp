@@ -20,7 +20,9 @@ QMargins FrameOf(const QWidget& window) {
 }  // namespace
 
 // Resources of a static library must be registered by hand.
-static void InitHelpResources() { Q_INIT_RESOURCE(help); }
+static void InitHelpResources() {
+    Q_INIT_RESOURCE(help);
+}
 
 namespace kelvane {
 
@@ -53,7 +55,9 @@ QUrl HelpWindow::PageFor(int context) {
     return QUrl(QStringLiteral("qrc:/help/context-%1.html").arg(context));
 }
 
-QUrl HelpWindow::ContentsPage() { return QUrl(QStringLiteral("qrc:/help/index.html")); }
+QUrl HelpWindow::ContentsPage() {
+    return QUrl(QStringLiteral("qrc:/help/index.html"));
+}
 
 QRect HelpWindow::Placement(QSize preferred, QMargins frame, QRect owner, QRect area) {
     const QSize frameSize(frame.left() + frame.right(), frame.top() + frame.bottom());

@@ -17,8 +17,8 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "core/ProgramSettings.h"
 #include "core/ClockTexts.h"
+#include "core/ProgramSettings.h"
 #include "ui/controller/SiteFileComparison.h"
 #include "ui/controller/TfrmDifferences.h"
 #include "ui/controller/TfrmStatus.h"

@@ -1,8 +1,8 @@
 #pragma once
 #include <array>
 
-#include "ui/Pages.h"
 #include "ui/HelpContexts.h"
+#include "ui/Pages.h"
 
 namespace kelvane {
 

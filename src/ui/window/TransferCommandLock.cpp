@@ -6,13 +6,16 @@
 
 namespace kelvane {
 
-TransferCommandLock::TransferCommandLock(QObject* parent) : QObject(parent), actions_(new QActionGroup(this)) {
+TransferCommandLock::TransferCommandLock(QObject* parent)
+    : QObject(parent), actions_(new QActionGroup(this)) {
     // A disabled group holds its actions disabled whatever they are set to,
     // and gives each its own state back when it is enabled again.
     actions_->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
 }
 
-void TransferCommandLock::Add(QAction* action) { actions_->addAction(action); }
+void TransferCommandLock::Add(QAction* action) {
+    actions_->addAction(action);
+}
 
 void TransferCommandLock::Add(QWidget* button) {
     buttons_.push_back({button, button->isEnabled()});
