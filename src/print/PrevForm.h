@@ -22,7 +22,7 @@ class TPreviewPrinter;
 class TPreviewForm : public QDialog {
     Q_OBJECT
 public:
-    TPreviewForm(TPreviewPrinter& printer, QWidget* parent = nullptr);
+    explicit TPreviewForm(TPreviewPrinter& printer, QWidget* parent = nullptr);
     ~TPreviewForm() override;
 
     // Shows the window maximised and waits until it is closed.

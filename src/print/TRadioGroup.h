@@ -11,7 +11,7 @@ namespace kelvane {
 class TRadioGroup : public QGroupBox {
     Q_OBJECT
 public:
-    TRadioGroup(const QStringList& items, QWidget* parent = nullptr);
+    explicit TRadioGroup(const QStringList& items, QWidget* parent = nullptr);
 
     int ItemIndex() const;
     void SetItemIndex(int index);

@@ -38,7 +38,7 @@ RoutingMap::RoutingMap(const TData& data) : zoneLimit_(data.SiteConfig.ZoneLimit
         ForEachMember(EquationKind::Area, zone.AreaEquation,
                       [&](int area) { areas[static_cast<std::size_t>(area)].zones.set(z); });
         ForEachMember(EquationKind::Device, zone.DeviceEquation,
-                      [&](int value) { namedBy[static_cast<std::size_t>(value + 1)].set(z); });
+                      [&](int value) { namedBy[static_cast<std::size_t>(value) + 1].set(z); });
     }
     std::array<GroupSet, kGroupCount + 1> divertsOf{};
     for (int g = 1; g <= kGroupCount; ++g) {
@@ -48,15 +48,15 @@ RoutingMap::RoutingMap(const TData& data) : zoneLimit_(data.SiteConfig.ZoneLimit
         ForEachMember(EquationKind::Area, group.NightAreaEquation,
                       [&](int area) { areas[static_cast<std::size_t>(area)].night.set(g); });
         ForEachMember(EquationKind::Group, group.DivertEquation, [&](int value) {
-            divertsOf[static_cast<std::size_t>(g)].set(static_cast<std::size_t>(value + 1));
+            divertsOf[static_cast<std::size_t>(g)].set(static_cast<std::size_t>(value) + 1);
         });
     }
     for (int n = 1; n <= kLoopDeviceCount; ++n) {
         const int allocation = data.Loop.Device(n).Allocation;
         if (data.Loop.IsZoneDevice(n) && InRange(allocation, zoneLimit_))
-            zoneOutputs_[static_cast<std::size_t>(allocation + 1)].set(static_cast<std::size_t>(n));
+            zoneOutputs_[static_cast<std::size_t>(allocation) + 1].set(static_cast<std::size_t>(n));
         if (data.Loop.IsGroupDevice(n) && InRange(allocation, kGroupCount))
-            groupDisplays_[static_cast<std::size_t>(allocation + 1)].set(static_cast<std::size_t>(n));
+            groupDisplays_[static_cast<std::size_t>(allocation) + 1].set(static_cast<std::size_t>(n));
     }
 
     const auto addZones = [&](Route& route, const ZoneSet& zones) {

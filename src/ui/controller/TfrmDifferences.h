@@ -26,7 +26,7 @@ class DifferenceTableModel;
 class TfrmDifferences : public QDialog {
     Q_OBJECT
 public:
-    TfrmDifferences(Prompts& prompts, QWidget* parent = nullptr);
+    explicit TfrmDifferences(Prompts& prompts, QWidget* parent = nullptr);
 
     // Fills the dialog and opens it. `headingA` and `headingB` name the two
     // value columns; `offerSaveAgain` shows "Save Again".
