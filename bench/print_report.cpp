@@ -61,7 +61,7 @@ void BM_BuildReportAndWritePdf(benchmark::State& state) {
     TData data;
     FillDensely(data);
     const std::vector<std::string> log = LogLines();
-    TPaperPort paper(QPageSize(QPageSize::A4));
+    TPaperPort paper{QPageSize(QPageSize::A4)};
     ManualClock clock;
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("report.pdf"));
@@ -79,7 +79,7 @@ BENCHMARK(BM_BuildReportAndWritePdf)->Unit(benchmark::kMillisecond)->MinTime(2.0
 void BM_TurnPreviewPage(benchmark::State& state) {
     TData data;
     FillDensely(data);
-    TPaperPort paper(QPageSize(QPageSize::A4));
+    TPaperPort paper{QPageSize(QPageSize::A4)};
     ManualClock clock;
     TfrmReports report(paper, clock, false);
     BuildSiteReport(report, data, EverySection(), LogLines());

@@ -63,7 +63,7 @@ void TfrmReports::DrawHeaderCell(const std::string& text, int width, bool centre
     if (ColumnCount + 1 >= static_cast<int>(ColumnX.size())) return;
     const int left = ColumnX[static_cast<std::size_t>(ColumnCount)];
     const int cellWidth = width * Canvas().TextWidth("W");
-    ColumnX[static_cast<std::size_t>(ColumnCount + 1)] = left + cellWidth;
+    ColumnX[static_cast<std::size_t>(ColumnCount) + 1] = left + cellWidth;
     ++ColumnCount;
     const int x = centred ? left + (cellWidth - Canvas().TextWidth(text)) / 2 : left + 2;
     Canvas().TextOut(x, CurrentY, text);

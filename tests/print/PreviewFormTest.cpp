@@ -129,8 +129,8 @@ TEST_F(PreviewFormTest, ZoomToolClicksZoomByHalvesAndSwitchToCustom) {
     EXPECT_EQ(form->ZoomLabel->text(), QStringLiteral("150%"));
     // The clicked point is brought to the middle of the view.
     const QPoint clicked = form->PagePaintBox1->mapTo(form->ScrollBox->viewport(), QPoint(600, 450));
-    EXPECT_NEAR(clicked.x(), form->ScrollBox->viewport()->width() / 2, 3);
-    EXPECT_NEAR(clicked.y(), form->ScrollBox->viewport()->height() / 2, 3);
+    EXPECT_NEAR(clicked.x(), form->ScrollBox->viewport()->width() / 2.0, 3);
+    EXPECT_NEAR(clicked.y(), form->ScrollBox->viewport()->height() / 2.0, 3);
     QTest::mouseClick(form->PagePaintBox1, Qt::RightButton, {}, QPoint(200, 300));
     EXPECT_DOUBLE_EQ(form->Zoom, 1.0);
     EXPECT_EQ(form->PagePanel1->width(), width);

@@ -242,7 +242,7 @@ TEST(QtPrinterPortTest, TheSetUpChoosesThePrinterAndItsMarginsNeverMoveTheReport
 }
 
 TEST(PreviewPrinterTest, ExportPdfKeepsTextAsTextOnTheRecordedPaper) {
-    TPaperPort paper(QPageSize(QPageSize::Letter));
+    TPaperPort paper{QPageSize(QPageSize::Letter)};
     TPreviewPrinter printer(paper);
     printer.BeginDoc();
     printer.Canvas().SetFontName("Courier");
