@@ -5,6 +5,7 @@
 #include <set>
 
 #include "ui/devices/DeviceImages.h"
+#include "ui/widgets/AppIcons.h"
 
 namespace kelvane::test {
 namespace {
@@ -89,6 +90,16 @@ TEST_F(DeviceImagesTest, ToolIconsShowTheDisabledPictureWhenDisabled) {
     EXPECT_GT(ColouredPixels(normal), 0);
     const QPixmap sharp = icon.pixmap(QSize(50, 50), 2.0);
     EXPECT_EQ(sharp.size(), QSize(100, 100));
+}
+
+// The program icon is drawn from its resource at the size asked for: a large
+// one is as sharp as a small one, and never blank.
+TEST(ProgramIcon, IsTheBellDrawingAtEverySize) {
+    for (const int size : {16, 256}) {
+        const QImage image = MakeProgramIcon().pixmap(size, size).toImage();
+        ASSERT_EQ(image.width(), size);
+        EXPECT_GT(ColouredPixels(image), size * size / 2) << size;
+    }
 }
 
 }  // namespace

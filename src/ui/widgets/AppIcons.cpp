@@ -7,6 +7,12 @@
 
 #include "ui/widgets/PaintedIconEngine.h"
 
+// The program's drawing lives in this library's resources, which a static
+// library must register itself.
+static void InitIconResources() {
+    Q_INIT_RESOURCE(icons);
+}
+
 namespace kelvane {
 
 namespace {
@@ -134,6 +140,7 @@ QIcon MakeToolIcon(ToolIcon icon) {
 }
 
 QIcon MakeProgramIcon() {
+    InitIconResources();
     auto renderer = std::make_shared<QSvgRenderer>(QStringLiteral(":/kelvane-tools.svg"));
     const QRectF box = renderer->viewBoxF();
     return PaintedIconEngine::Icon(box.width(), [renderer, box](QPainter& p) {
