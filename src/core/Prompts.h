@@ -11,6 +11,25 @@ enum class PromptButtons { Ok, YesNo, YesNoCancel, AbortRetry };
 
 enum class PromptAnswer { Ok, Yes, No, Cancel, Abort, Retry };
 
+// The answer that Enter gives: the button a message starts on. A Yes/No
+// question starts on No: each one asks before something is removed,
+// replaced or given up (a device, the site, a file, a transfer), so a
+// stray Enter keeps what is there. The other sets start on their first
+// button (Yes saves the changes; Abort stops).
+inline PromptAnswer DefaultAnswer(PromptButtons buttons) {
+    switch (buttons) {
+        case PromptButtons::YesNo:
+            return PromptAnswer::No;
+        case PromptButtons::YesNoCancel:
+            return PromptAnswer::Yes;
+        case PromptButtons::AbortRetry:
+            return PromptAnswer::Abort;
+        case PromptButtons::Ok:
+            break;
+    }
+    return PromptAnswer::Ok;
+}
+
 class Prompts {
 public:
     virtual ~Prompts() = default;

@@ -8,6 +8,7 @@
 
 #include "print/PreviewIcons.h"
 #include "print/TRadioGroup.h"
+#include "ui/HelpContexts.h"
 #include "ui/widgets/AppIcons.h"
 
 namespace kelvane {
@@ -36,6 +37,7 @@ TfrmPrint::TfrmPrint(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("frmPrint"));
     setWindowTitle(QStringLiteral("Select Print Options."));
+    setProperty(kHelpContextProperty, kHelpPrintOptions);
 
     radgrpLoopInfo = new TRadioGroup(
         {QStringLiteral("Print all devices"), QStringLiteral("Print only fitted devices")}, this);

@@ -17,13 +17,19 @@ inline constexpr int kHelpGroupConfig = 40;
 inline constexpr int kHelpGroupEquation = 42;
 inline constexpr int kHelpPlaceNames = 50;
 inline constexpr int kHelpSiteConfig = 60;
+inline constexpr int kHelpSerialPort = 62;
 inline constexpr int kHelpEventLog = 80;
 // The comments page, and the help of a page that has none of its own.
 inline constexpr int kHelpComments = 90;
+inline constexpr int kHelpPrintOptions = 92;
+
+// A window whose property of this name holds a help context opens the help
+// there on F1.
+inline constexpr const char* kHelpContextProperty = "helpContext";
 
 inline constexpr std::array kHelpContexts{
     kHelpDeviceSummary, kHelpPlaceNamesList, kHelpDevices,     kHelpDeviceConfig,  kHelpZoneConfig,
     kHelpAreaEquation,  kHelpDeviceEquation, kHelpGroupConfig, kHelpGroupEquation, kHelpPlaceNames,
-    kHelpSiteConfig,    kHelpEventLog,       kHelpComments};
+    kHelpSiteConfig,    kHelpEventLog,       kHelpComments,    kHelpSerialPort,    kHelpPrintOptions};
 
 }  // namespace kelvane

@@ -7,18 +7,31 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWindow>
 
 #include "PrintTestSupport.h"
 #include "print/PrevForm.h"
 #include "print/ReportPrinting.h"
 #include "print/TRadioGroup.h"
 #include "print/TfrmPrint.h"
+#include "ui/HelpContexts.h"
 #include "ui/MainWindowFixture.h"
 #include "ui/WindowControls.h"
 #include "ui/eventlog/EventLogTab.h"
+#include "ui/window/HelpWindow.h"
 
 namespace kelvane::test {
 namespace {
+
+TEST(TfrmPrintTest, F1OpensThePrintOptionsPage) {
+    HelpWindow help;
+    TfrmPrint dialog;
+    dialog.open();
+    QTest::keyClick(dialog.chkPrintSite, Qt::Key_F1);
+    EXPECT_TRUE(help.isVisible());
+    EXPECT_EQ(help.CurrentContext(), kHelpPrintOptions);
+    EXPECT_EQ(help.windowHandle()->transientParent(), dialog.windowHandle());
+}
 
 TEST(TfrmPrintTest, DefaultsCaptionsAndTheDeviceChoicesFollowTheDeviceBox) {
     TfrmPrint dialog;

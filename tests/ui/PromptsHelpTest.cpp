@@ -1,4 +1,5 @@
-// A message that offers Help: the help opens and the message stays to be answered.
+// A message that offers Help: the help opens and the message stays to be
+// answered. Enter answers a question with its safe button.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -54,6 +55,22 @@ TEST(QtPromptsHelp, WithoutAHelpViewerTheMessageHasNoHelpButton) {
     });
     prompts.AskWithHelp(PromptKind::Warning, "Tick it first", PromptButtons::Ok, 10);
     EXPECT_FALSE(hadHelp);
+}
+
+// Enter gives No on a Yes/No question, where Yes removes or replaces
+// something; on a save question (Yes/No/Cancel) it saves.
+TEST(QtPromptsDefault, EnterKeepsWhatIsThereOnAYesNoQuestion) {
+    QtPrompts prompts;
+    const auto answerWithEnter = [&](PromptButtons buttons) {
+        QTimer::singleShot(0, [] {
+            ASSERT_TRUE(QTest::qWaitFor(
+                [] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); }, 2000));
+            QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return);
+        });
+        return prompts.Ask(PromptKind::Warning, "Remove it?", buttons);
+    };
+    EXPECT_EQ(answerWithEnter(PromptButtons::YesNo), PromptAnswer::No);
+    EXPECT_EQ(answerWithEnter(PromptButtons::YesNoCancel), PromptAnswer::Yes);
 }
 
 }  // namespace

@@ -1,17 +1,21 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <QtTest/QTest>
 
 #include "comms/PanelComms.h"
 #include "comms/SimulatedLine.h"
 #include "core/ManualClock.h"
+#include "ui/HelpContexts.h"
 #include "ui/controller/TCommSelectForm.h"
 #include "ui/platform/QtUserSettings.h"
 #include "ui/widgets/CaptionBar.h"
+#include "ui/window/HelpWindow.h"
 
 namespace kelvane {
 namespace {
@@ -26,6 +30,22 @@ struct CommSelectFixture : ::testing::Test {
     std::unique_ptr<QtUserSettings> store = std::make_unique<QtUserSettings>(iniFile);
     std::unique_ptr<PortSettings> settings = std::make_unique<PortSettings>(*store);
 };
+
+// The dialog is modal: the help it opens is owned by it, so that the window
+// manager keeps the help above it and the dialog does not block it.
+TEST_F(CommSelectFixture, F1OpensThePortPageAboveTheDialog) {
+    HelpWindow help;
+    TCommSelectForm form(link, paths, *settings);
+    form.show();
+    ASSERT_EQ(QApplication::activeModalWidget(), &form);
+    QTest::keyClick(form.deviceBoxes[0], Qt::Key_F1);
+    EXPECT_TRUE(help.isVisible());
+    EXPECT_EQ(help.CurrentContext(), kHelpSerialPort);
+    EXPECT_EQ(help.windowHandle()->transientParent(), form.windowHandle());
+    form.hide();
+    help.ShowContext(kHelpDevices);
+    EXPECT_EQ(help.windowHandle()->transientParent(), nullptr);
+}
 
 TEST_F(CommSelectFixture, ShowsItsItemsAndTheDeviceEachOpens) {
     TCommSelectForm form(link, paths, *settings);

@@ -10,6 +10,7 @@
 #include <QSerialPortInfo>
 #include <QVBoxLayout>
 
+#include "ui/HelpContexts.h"
 #include "ui/widgets/CaptionBar.h"
 
 namespace kelvane {
@@ -19,6 +20,7 @@ TCommSelectForm::TCommSelectForm(TCommPanel& link, PortPaths& paths, PortSetting
     setWindowTitle("Select Comm Port ...");
     setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint);
     setModal(true);
+    setProperty(kHelpContextProperty, kHelpSerialPort);
 
     QStringList detected;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) detected << info.systemLocation();

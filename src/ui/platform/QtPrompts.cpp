@@ -35,14 +35,19 @@ QMessageBox::StandardButtons QtPrompts::ButtonsFor(PromptButtons buttons) {
 }
 
 QMessageBox::StandardButton QtPrompts::DefaultButtonFor(PromptButtons buttons) {
-    switch (buttons) {
-        case PromptButtons::Ok:
-            return QMessageBox::Ok;
-        case PromptButtons::YesNo:
-        case PromptButtons::YesNoCancel:
+    switch (DefaultAnswer(buttons)) {
+        case PromptAnswer::Yes:
             return QMessageBox::Yes;
-        case PromptButtons::AbortRetry:
+        case PromptAnswer::No:
+            return QMessageBox::No;
+        case PromptAnswer::Cancel:
+            return QMessageBox::Cancel;
+        case PromptAnswer::Abort:
             return QMessageBox::Abort;
+        case PromptAnswer::Retry:
+            return QMessageBox::Retry;
+        case PromptAnswer::Ok:
+            break;
     }
     return QMessageBox::Ok;
 }
@@ -112,14 +117,15 @@ PromptAnswer QtPrompts::Show(PromptKind kind, const std::string& text, PromptBut
                              int helpContext) {
     QMessageBox box(IconFor(kind), TitleFor(kind), TextFor(text), ButtonsFor(buttons), parent_);
     box.setDefaultButton(DefaultButtonFor(buttons));
-    QAbstractButton* help = helpContext != 0 ? box.addButton(QMessageBox::Help) : nullptr;
-    // A message box closes on any of its buttons; Help opens the help and
-    // puts the same message up again, so the user still answers it.
-    for (;;) {
-        box.exec();
-        if (!help || box.clickedButton() != help) break;
-        showHelp_(helpContext);
+    if (helpContext != 0) {
+        // Help opens the help over the message, which stays up to be
+        // answered: the button does not close the box as its others do.
+        QAbstractButton* help = box.addButton(QMessageBox::Help);
+        QObject::disconnect(help, &QAbstractButton::clicked, nullptr, nullptr);
+        QObject::connect(help, &QAbstractButton::clicked, &box,
+                         [this, helpContext] { showHelp_(helpContext); });
     }
+    box.exec();
     return AnswerFor(static_cast<QMessageBox::StandardButton>(box.standardButton(box.clickedButton())),
                      buttons);
 }

@@ -1,8 +1,11 @@
 #include "ui/window/HelpWindow.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 
 #include "ui/HelpContexts.h"
@@ -43,6 +46,19 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
         for (int context : Contexts())
             if (url == PageFor(context)) context_ = context;
     });
+    qApp->installEventFilter(this);
+}
+
+bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1 &&
+        watched->isWidgetType()) {
+        const QVariant context = static_cast<QWidget*>(watched)->window()->property(kHelpContextProperty);
+        if (context.isValid()) {
+            ShowContext(context.toInt());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 const QList<int>& HelpWindow::Contexts() {
@@ -82,8 +98,26 @@ void HelpWindow::PlaceOverOwner() {
     move(outer.topLeft());
 }
 
+// A modal window blocks every other window but those it owns, and window
+// managers keep an owned window above its owner: the help opened while a
+// modal box or dialog is up is owned by that window, so it comes up above
+// it and can be read while the box waits. Otherwise the help is a window of
+// its own.
+void HelpWindow::KeepAbove(QWidget* modal) {
+    QWindow* owner = modal && modal != this ? modal->window()->windowHandle() : nullptr;
+    if (!windowHandle()) create();
+    if (windowHandle()->transientParent() == owner) return;
+    // The window manager reads the owner when the window is mapped.
+    const bool showing = isVisible();
+    const QRect place = geometry();
+    if (showing) hide();
+    windowHandle()->setTransientParent(owner);
+    if (showing) setGeometry(place);
+}
+
 void HelpWindow::ShowContext(int context) {
     Browser->setSource(PageFor(context));
+    KeepAbove(QApplication::activeModalWidget());
     if (!isVisible()) PlaceOverOwner();
     show();
     raise();

@@ -10,7 +10,10 @@ namespace kelvane {
 
 // The program's help: one HTML page per help context, built into the program,
 // shown in a browser window that is created once and reused. Any window or
-// dialog opens it at its own context.
+// dialog opens it at its own context; F1 in a window that names its context
+// in the property kHelpContextProperty opens it there. Opened while a modal
+// box or dialog is up, it comes up above that window and can be used while
+// the box waits.
 class HelpWindow : public QWidget {
     Q_OBJECT
 public:
@@ -35,8 +38,12 @@ public:
 
     QTextBrowser* Browser;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void PlaceOverOwner();
+    void KeepAbove(QWidget* modal);
 
     int context_ = 0;
 };
