@@ -178,6 +178,20 @@ TEST_F(DarkPaletteTest, EveryPageOfTheMainWindow) {
     EXPECT_GT(looked, 40);
 }
 
+// The zone boxes draw on a fixed white: their text must not come from the
+// dark palette.
+TEST_F(DarkPaletteTest, ZoneEquationsOnTheirFixedBackgrounds) {
+    Show();
+    data.ZoneList.Zones[1].AreaEquation = {26, 0, 2, 26, 26, 26, 26, 26, 26};
+    data.ZoneList.Zones[1].DeviceEquation = {256, 4, 119, 256, 256, 256, 256, 256, 256};
+    Child<QTabWidget>(*window, "ConfigPages")->setCurrentIndex(kPageZoneConfig);
+    for (const char* name : {"iAreaEqnEditBox1", "iDeviceEqnEditBox1"}) {
+        auto* box = Child<QLineEdit>(*window, name);
+        ASSERT_FALSE(box->text().isEmpty()) << name;
+        EXPECT_GE(Look(box, box->rect().adjusted(3, 3, -3, -3)).contrast, 4.5) << name;
+    }
+}
+
 TEST_F(DarkPaletteTest, StatusWindowAboutBoxAndPortDialog) {
     Show();
     window->Status().Show();

@@ -1,4 +1,5 @@
 #include <QKeyEvent>
+#include <functional>
 
 #include "EquationEditorFixture.h"
 #include "model/DeviceCatalogue.h"
@@ -152,12 +153,9 @@ TEST_F(EquationEditorTest, ADuplicateFlashesTheSlotHoldingItAndChangesNothing) {
     EXPECT_EQ(Areas().WorkingSlots(), before);
     EXPECT_EQ(Areas().CurrentSlot(), 3);
 
-    // While the warning runs, a pick does nothing and the editor stays open.
+    // While the warning runs, a pick does nothing.
     Pick(Areas(), "M");
     EXPECT_EQ(Box(Areas(), 3)->text(), "---");
-    QTest::mouseClick(Areas().btnAccept, Qt::LeftButton);
-    QTest::keyClick(&Areas(), Qt::Key_Escape);
-    EXPECT_TRUE(Areas().isVisible());
 
     Wait(Areas(), 100);
     EXPECT_TRUE(holder->hasFrame());
@@ -179,6 +177,41 @@ TEST_F(EquationEditorTest, ADuplicateFlashesTheSlotHoldingItAndChangesNothing) {
     QTest::mouseClick(Areas().btnAccept, Qt::LeftButton);
     EXPECT_FALSE(Areas().isVisible());
     EXPECT_EQ(AreaEquationText(data.ZoneList.Zones[1].AreaEquation), "D  K  M  ");
+}
+
+TEST_F(EquationEditorTest, DuringAWarningTheButtonsEscapeAndClosingWorkAtOnce) {
+    editors.EditZoneAreas(1);
+    Pick(Areas(), "D");
+    Pick(Areas(), "K");
+    Pick(Areas(), "D");
+    ASSERT_TRUE(Areas().Busy());
+    QTest::mouseClick(Areas().btnAccept, Qt::LeftButton);
+    EXPECT_FALSE(Areas().isVisible());
+    EXPECT_FALSE(Areas().Busy());
+    EXPECT_FALSE(Areas().Error->isVisible());
+    EXPECT_FALSE(Areas().WaitTimer->isActive());
+    EXPECT_TRUE(Box(Areas(), 1)->hasFrame());
+    EXPECT_EQ(AreaEquationText(data.ZoneList.Zones[1].AreaEquation), "D  K  ");
+
+    const std::function<void()> closings[] = {
+        [this] { QTest::mouseClick(Areas().btnReject, Qt::LeftButton); },
+        [this] { QTest::keyClick(Box(Areas(), 2), Qt::Key_Escape); },
+        [this] { Areas().close(); },
+    };
+    for (const auto& close : closings) {
+        editors.EditZoneAreas(2);
+        Pick(Areas(), "A");
+        Pick(Areas(), "A");
+        ASSERT_TRUE(Areas().Busy());
+        close();
+        EXPECT_FALSE(Areas().isVisible());
+        EXPECT_FALSE(Areas().Busy());
+        EXPECT_EQ(AreaEquationText(data.ZoneList.Zones[2].AreaEquation), "");
+    }
+    // The next showing starts afresh: a pick is taken at once.
+    editors.EditZoneAreas(2);
+    Pick(Areas(), "B");
+    EXPECT_EQ(Box(Areas(), 1)->text(), "B");
 }
 
 TEST_F(EquationEditorTest, AnyOtherKeyIsRefusedWithTheInstructionPrompt) {
@@ -216,15 +249,19 @@ TEST_F(EquationEditorTest, AnyOtherKeyIsRefusedWithTheInstructionPrompt) {
     EXPECT_EQ(Areas().WorkingSlots()[1], 1);
 }
 
-TEST_F(EquationEditorTest, BackspaceAndDelEmptyTheCurrentSlot) {
-    data.ZoneList.Zones[4].DeviceEquation = {256, 9, 19, 29, 256, 256, 256, 256, 256};
+TEST_F(EquationEditorTest, BackspaceDeleteAndDelEmptyTheCurrentSlot) {
+    data.ZoneList.Zones[4].DeviceEquation = {256, 9, 19, 29, 39, 256, 256, 256, 256};
     editors.EditZoneDevices(4);
-    EXPECT_EQ(SlotTexts(Devices()).mid(0, 4), (QStringList{"10", "20", "30", "---"}));
+    EXPECT_EQ(SlotTexts(Devices()).mid(0, 5), (QStringList{"10", "20", "30", "40", "---"}));
     QTest::mouseClick(Box(Devices(), 2), Qt::LeftButton);
     EXPECT_EQ(Devices().CurrentSlot(), 2);
     QTest::keyClick(Box(Devices(), 2), Qt::Key_Backspace);
     EXPECT_EQ(Box(Devices(), 2)->text(), "---");
     EXPECT_EQ(Devices().WorkingSlots()[2], 256);
+    QTest::mouseClick(Box(Devices(), 4), Qt::LeftButton);
+    QTest::keyClick(Box(Devices(), 4), Qt::Key_Delete);
+    EXPECT_EQ(Box(Devices(), 4)->text(), "---");
+    EXPECT_FALSE(Devices().Label3->font().underline());
 
     QTest::mouseClick(Box(Devices(), 1), Qt::LeftButton);
     QTest::mouseClick(Devices().btnDel, Qt::LeftButton);
@@ -284,9 +321,12 @@ TEST_F(EquationEditorTest, TheDeviceListHoldsOnlyFittedAreaDevices) {
     const int widths[] = {42, 71, 91, 62, 35, 46};
     const char* headings[] = {"Dev No", "Device Type", "Zone/Group/Area", "Place Name", "Suffix", "Enabled"};
     for (int column = 0; column < 6; ++column) {
-        EXPECT_EQ(Devices().List->columnWidth(column), widths[column]);
+        EXPECT_GE(Devices().List->columnWidth(column), widths[column]);
         EXPECT_EQ(Heading(Devices(), column), headings[column]);
     }
+    // Wider only where a text would be cut: the type column takes "Radio Receiver".
+    EXPECT_GT(Devices().List->columnWidth(1),
+              Devices().List->fontMetrics().horizontalAdvance(QStringLiteral("Radio Receiver")));
     EXPECT_EQ(ColumnZero(Devices()), (QStringList{"4", "12", "40", "256"}));
     EXPECT_EQ(Devices().List->item(0, 1)->text(), "Callpoint");
     EXPECT_EQ(Devices().List->item(0, 2)->text(), "Area C");

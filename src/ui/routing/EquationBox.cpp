@@ -16,7 +16,10 @@ namespace {
 
 const QColor kAvailableColour(255, 255, 255);
 const QColor kUnavailableColour(192, 192, 192);
-// Dark enough to read on silver: the equations of a shut zone are still shown.
+// The backgrounds are fixed, so the texts are too: black on white whatever
+// the desktop's palette, and dark enough to read on silver (the equations of
+// a shut zone are still shown).
+const QColor kAvailableText(0, 0, 0);
 const QColor kUnavailableText(96, 96, 96);
 
 }  // namespace
@@ -40,8 +43,8 @@ void EquationBox::SetAvailable(bool available) {
     QPalette colours = palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         colours.setColor(group, QPalette::Base, available ? kAvailableColour : kUnavailableColour);
+        colours.setColor(group, QPalette::Text, available ? kAvailableText : kUnavailableText);
     }
-    colours.setColor(QPalette::Disabled, QPalette::Text, kUnavailableText);
     setPalette(colours);
 }
 

@@ -182,6 +182,8 @@ void EquationEditor::ShowFor(const char* heading, const char* label, int number,
     active_ = true;
     busy_ = false;
     FillList();
+    // The list opens at its first row, wherever it was left.
+    List->scrollToTop();
     List->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Label2->setText(QString::fromLatin1(heading));
     Label1->setText(QString::fromLatin1(label));
@@ -196,8 +198,8 @@ void EquationEditor::ShowFor(const char* heading, const char* label, int number,
 }
 
 void EquationEditor::done(int result) {
-    // A pick is handled to its end before anything closes the editor.
-    if (busy_) return;
+    // A warning still flashing ends at once: the buttons and Escape close
+    // the editor whenever they are used.
     active_ = false;
     BlinkTimer->stop();
     animation_.Finish();
@@ -257,7 +259,7 @@ bool EquationEditor::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyPress: {
             auto* key = static_cast<QKeyEvent*>(event);
             if (PassesThrough(key->key())) return false;
-            if (key->key() == Qt::Key_Backspace) {
+            if (key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete) {
                 SlotBackspace();
             } else if (!key->text().isEmpty()) {
                 SlotOtherKey();

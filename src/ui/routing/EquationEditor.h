@@ -32,9 +32,10 @@ struct EquationEditorTexts {
 // instruction lines, "ACCEPT" and "REJECT" on the left; on the right a list
 // whose rows are picked into the current slot. The current slot blinks;
 // the warnings flash as timed steps on a 25 ms timer while the editor stays
-// responsive, and a pick is not handled again, nor the editor closed, until
-// its warning is over. Created once and reused: every showing reloads the
-// slots from the equation.
+// responsive, and no other pick is handled until a pick's warning is over
+// (the buttons, Escape and the close button work at once). Backspace and
+// Delete in a slot clear it. Created once and reused: every showing reloads
+// the slots from the equation.
 class EquationEditor : public QDialog {
     Q_OBJECT
 public:

@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <algorithm>
 
 #include "model/DeviceSummaryRow.h"
 #include "qt/Latin1.h"
@@ -24,6 +25,11 @@ constexpr EquationEditorTexts kDeviceTexts{
 
 constexpr std::array<int, kDeviceSummaryColumnCount> kColumnWidths{42, 71, 91, 62, 35, 46};
 constexpr double kCompactFontScale = 0.8;
+// The width a cell needs for `text`, with the room it leaves round it.
+int TextWidth(const QFontMetrics& metrics, const QString& text) {
+    constexpr int kCellPadding = 8;
+    return metrics.horizontalAdvance(text) + kCellPadding;
+}
 
 }  // namespace
 
@@ -36,10 +42,24 @@ TfrmDeviceEquation::TfrmDeviceEquation(TData& data, Document& document, QWidget*
     List->setFont(compact);
     List->horizontalHeader()->setFont(compact);
     List->setColumnCount(kDeviceSummaryColumnCount);
+    FitColumns();
+}
+
+// Each column takes the width the device table gives it, or more where its
+// heading or a text would be cut ("Radio Receiver" in the narrow type column).
+void TfrmDeviceEquation::FitColumns() {
     int listWidth = 2 * List->frameWidth() + List->verticalScrollBar()->sizeHint().width();
     for (int column = 0; column < kDeviceSummaryColumnCount; ++column) {
-        List->setColumnWidth(column, kColumnWidths[static_cast<std::size_t>(column)]);
-        listWidth += kColumnWidths[static_cast<std::size_t>(column)];
+        const QTableWidgetItem* heading = List->horizontalHeaderItem(column);
+        int width =
+            std::max(kColumnWidths[static_cast<std::size_t>(column)],
+                     heading ? TextWidth(List->horizontalHeader()->fontMetrics(), heading->text()) : 0);
+        for (int row = 0; row < List->rowCount(); ++row) {
+            if (const QTableWidgetItem* cell = List->item(row, column))
+                width = std::max(width, TextWidth(List->fontMetrics(), cell->text()));
+        }
+        List->setColumnWidth(column, width);
+        listWidth += width;
     }
     List->setMinimumWidth(listWidth);
 }
@@ -65,6 +85,7 @@ void TfrmDeviceEquation::FillList() {
             List->setItem(row, column, new QTableWidgetItem(Latin1(texts[static_cast<std::size_t>(column)])));
         }
     }
+    FitColumns();
 }
 
 }  // namespace kelvane

@@ -16,6 +16,9 @@ public:
 
 protected:
     void FillList() override;
+
+private:
+    void FitColumns();
 };
 
 }  // namespace kelvane
