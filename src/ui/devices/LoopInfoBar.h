@@ -11,7 +11,8 @@ namespace kelvane {
 inline constexpr int kLoopInfoPanelCount = 4;
 
 // The loop view's information bar `stbarLoopInfo`: four panels (device type,
-// place name, allocation, enabled state; 200, 255, 95 and 50 pixels wide).
+// place name, allocation, enabled state; 200, 255, 95 and 50 pixels wide,
+// the first and last wider where the font would cut their longest texts).
 // Over a device tool it shows the tool's hint instead, in the first panel
 // widened to 650 pixels while the middle two shrink away.
 class LoopInfoBar : public QStatusBar {
@@ -32,7 +33,7 @@ public:
 
 private:
     void SetPanelWidths(const std::array<int, kLoopInfoPanelCount>& widths);
-    int LastPanelFit() const;
+    int PanelFit(int panel) const;
 
     std::array<QLabel*, kLoopInfoPanelCount> panels_{};
     bool showingHints_ = false;

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "model/DeviceCatalogue.h"
 #include "qt/Latin1.h"
@@ -29,6 +30,18 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) 
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoDefault(false);
     return button;
+}
+
+// "Device type: " and the longest of the type names: the dialog is sized
+// once for it, so that it keeps its width (and its buttons their places) as
+// Next and Previous step through the types.
+int DeviceTypeLineWidth(const QFontMetrics& metrics) {
+    int widest = 0;
+    for (int code = 0; code < kDeviceTypeCount; ++code) {
+        widest = std::max(widest, metrics.horizontalAdvance(QStringLiteral("Device type: ") +
+                                                            Latin1(TKLoop::DeviceTypeName(code))));
+    }
+    return widest;
 }
 
 QLabel* MakeLabel(QWidget* parent, const char* name) {
@@ -66,6 +79,7 @@ TDeviceConfig::TDeviceConfig(TData& data, Document& document, Prompts& prompts, 
 void TDeviceConfig::BuildControls() {
     lblPointNo = MakeLabel(this, "lblPointNo");
     lblDeviceType = MakeLabel(this, "lblDeviceType");
+    lblDeviceType->setMinimumWidth(DeviceTypeLineWidth(lblDeviceType->fontMetrics()));
     imgDevice = MakeLabel(this, "imgDevice");
     imgDevice->setFixedSize(kDeviceImageSide + 6, kDeviceImageSide + 6);
     imgDevice->setAlignment(Qt::AlignCenter);

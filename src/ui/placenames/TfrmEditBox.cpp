@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ui/widgets/CaptionBar.h"
 #include "ui/widgets/TypedLengthLimit.h"
 
 namespace kelvane {
@@ -29,11 +30,13 @@ TfrmEditBox::TfrmEditBox(Prompts& prompts, QWidget* parent) : QDialog(parent) {
     buttons->addWidget(btnAccept);
     buttons->addWidget(btnReject);
     buttons->addStretch(1);
-    auto* column = new QVBoxLayout(this);
+    // Untitled: a title bar of its own that shows no caption, since a window
+    // manager's would put the program's name in an empty title.
+    QVBoxLayout* column = CaptionBar::FrameWithContent(this);
     column->addWidget(Label1);
     column->addWidget(TEditBox);
     column->addLayout(buttons);
-    setFixedWidth(300);
+    TEditBox->setMinimumWidth(280);
 
     connect(btnAccept, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnReject, &QPushButton::clicked, this, &QDialog::reject);
