@@ -42,9 +42,13 @@ TEST_F(CommSelectFixture, F1OpensThePortPageAboveTheDialog) {
     EXPECT_TRUE(help.isVisible());
     EXPECT_EQ(help.CurrentContext(), kHelpSerialPort);
     EXPECT_EQ(help.windowHandle()->transientParent(), form.windowHandle());
+    // The dialog stays on top of other windows: so does the help over it.
+    EXPECT_TRUE(help.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     form.hide();
     help.ShowContext(kHelpDevices);
+    EXPECT_TRUE(help.isVisible());
     EXPECT_EQ(help.windowHandle()->transientParent(), nullptr);
+    EXPECT_FALSE(help.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
 TEST_F(CommSelectFixture, ShowsItsItemsAndTheDeviceEachOpens) {

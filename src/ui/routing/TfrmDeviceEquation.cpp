@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTableWidget>
 #include <algorithm>
 
@@ -25,10 +26,11 @@ constexpr EquationEditorTexts kDeviceTexts{
 
 constexpr std::array<int, kDeviceSummaryColumnCount> kColumnWidths{42, 71, 91, 62, 35, 46};
 constexpr double kCompactFontScale = 0.8;
-// The width a cell needs for `text`, with the room it leaves round it.
-int TextWidth(const QFontMetrics& metrics, const QString& text) {
-    constexpr int kCellPadding = 8;
-    return metrics.horizontalAdvance(text) + kCellPadding;
+// The width a column of `view` needs for the heading `text`: the style's
+// margin on either side, and a little to spare so that it is never elided.
+int TextWidth(const QWidget& view, const QFontMetrics& metrics, const QString& text) {
+    const int margin = view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view) + 1;
+    return metrics.horizontalAdvance(text) + 2 * margin + 6;
 }
 
 }  // namespace
@@ -51,13 +53,11 @@ void TfrmDeviceEquation::FitColumns() {
     int listWidth = 2 * List->frameWidth() + List->verticalScrollBar()->sizeHint().width();
     for (int column = 0; column < kDeviceSummaryColumnCount; ++column) {
         const QTableWidgetItem* heading = List->horizontalHeaderItem(column);
-        int width =
-            std::max(kColumnWidths[static_cast<std::size_t>(column)],
-                     heading ? TextWidth(List->horizontalHeader()->fontMetrics(), heading->text()) : 0);
-        for (int row = 0; row < List->rowCount(); ++row) {
-            if (const QTableWidgetItem* cell = List->item(row, column))
-                width = std::max(width, TextWidth(List->fontMetrics(), cell->text()));
-        }
+        int width = std::max(
+            kColumnWidths[static_cast<std::size_t>(column)],
+            heading ? TextWidth(*List, List->horizontalHeader()->fontMetrics(), heading->text()) : 0);
+        // What the cells' delegate asks for (public on the base view).
+        width = std::max(width, static_cast<const QAbstractItemView*>(List)->sizeHintForColumn(column));
         List->setColumnWidth(column, width);
         listWidth += width;
     }

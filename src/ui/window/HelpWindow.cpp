@@ -99,18 +99,27 @@ void HelpWindow::PlaceOverOwner() {
 }
 
 // A modal window blocks every other window but those it owns, and window
-// managers keep an owned window above its owner: the help opened while a
-// modal box or dialog is up is owned by that window, so it comes up above
-// it and can be read while the box waits. Otherwise the help is a window of
-// its own.
+// managers keep an owned dialog above its owner, in the owner's layer: the
+// help opened while a modal box or dialog is up is made a dialog owned by
+// that window, so it comes up above it and can be read while the box waits
+// (over a dialog that stays on top of other windows it stays on top too).
+// Otherwise the help is a window of its own.
 void HelpWindow::KeepAbove(QWidget* modal) {
-    QWindow* owner = modal && modal != this ? modal->window()->windowHandle() : nullptr;
-    if (!windowHandle()) create();
-    if (windowHandle()->transientParent() == owner) return;
-    // The window manager reads the owner when the window is mapped.
+    const QWidget* ownerWidget = modal && modal != this ? modal->window() : nullptr;
+    QWindow* owner = ownerWidget ? ownerWidget->windowHandle() : nullptr;
+    Qt::WindowFlags kind = ownerWidget ? Qt::Dialog : Qt::Window;
+    if (ownerWidget && ownerWidget->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+        kind |= Qt::WindowStaysOnTopHint;
+    const auto kindOf = [](Qt::WindowFlags flags) {
+        return flags & (Qt::WindowType_Mask | Qt::WindowStaysOnTopHint);
+    };
+    if (windowHandle() && windowHandle()->transientParent() == owner && kindOf(windowFlags()) == kind) return;
+    // The window manager reads both when the window is mapped.
     const bool showing = isVisible();
     const QRect place = geometry();
     if (showing) hide();
+    if (kindOf(windowFlags()) != kind) setWindowFlags(kind);
+    if (!windowHandle()) create();
     windowHandle()->setTransientParent(owner);
     if (showing) setGeometry(place);
 }
