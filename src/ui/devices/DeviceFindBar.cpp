@@ -60,11 +60,9 @@ DeviceFindBar::DeviceFindBar(const TData& data, QWidget* parent) : QWidget(paren
     connect(next_, &QToolButton::clicked, this, &DeviceFindBar::FindNext);
     connect(close, &QToolButton::clicked, this, &QWidget::hide);
 
-    // The keys work anywhere on the page that holds the bar.
-    const auto shortcut = [parent](QKeySequence keys, auto slot) {
-        auto* key = new QShortcut(keys, parent, slot);
-        key->setContext(Qt::WidgetWithChildrenShortcut);
-    };
+    // The keys work anywhere in the window while the page that holds the
+    // bar is showing (a hidden page's keys are passed over).
+    const auto shortcut = [parent](QKeySequence keys, auto slot) { new QShortcut(keys, parent, slot); };
     shortcut(QKeySequence::Find, [this] { Open(); });
     shortcut(QKeySequence(Qt::Key_F3), [this] { isVisible() ? FindNext() : Open(); });
     shortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3), [this] { isVisible() ? FindPrevious() : Open(); });

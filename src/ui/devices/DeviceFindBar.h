@@ -19,7 +19,7 @@ inline constexpr const char* kNoMatchText = "No match";
 // one, both wrapping; Escape closes the bar. The bar says which
 // match is shown ("3 of 12"). The page that holds it (its parent) says which
 // devices it lists, in its order, and how to show one; Ctrl+F, F3 and
-// Shift+F3 work anywhere on that page.
+// Shift+F3 work anywhere in the window while that page shows.
 class DeviceFindBar : public QWidget {
     Q_OBJECT
 public:

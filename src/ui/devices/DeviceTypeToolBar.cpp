@@ -38,7 +38,7 @@ DeviceTypeToolBar::DeviceTypeToolBar(const DeviceImages& images, QSize buttonSiz
         QStringLiteral("QToolButton { border: 2px solid transparent; border-radius: 4px; }"
                        "QToolButton:hover { border-color: palette(mid); }"
                        "QToolButton:checked { background-color: palette(highlight);"
-                       " border-color: palette(shadow); }"
+                       " border-color: palette(highlight); }"
                        "QToolButton:focus { border-style: dotted; border-color: palette(text); }"));
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);

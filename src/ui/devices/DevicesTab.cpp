@@ -1,5 +1,6 @@
 #include "ui/devices/DevicesTab.h"
 
+#include <QLayout>
 #include <QVBoxLayout>
 #include <numeric>
 
@@ -20,6 +21,8 @@ DevicesTab::DevicesTab(TData& data, Document& document, Prompts& prompts, const 
         return listed;
     };
     FindBar->Show = [this](int device) { frmLoop1->SelectDevice(device); };
+    // In line with the loop frame's own margins.
+    FindBar->layout()->setContentsMargins(6, 4, 6, 0);
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(0, 0, 0, 0);
     page->addWidget(FindBar);

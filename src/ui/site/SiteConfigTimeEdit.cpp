@@ -16,8 +16,9 @@ SiteConfigTimeEdit::SiteConfigTimeEdit(QWidget* parent) : QLineEdit(parent) {
     setMaxLength(5);
     connect(this, &QLineEdit::textEdited, this, [this] {
         if (!hasAcceptableInput()) return;
-        finished_ = text();
-        emit timeTyped(StepTimeText(ToLatin1(text()), 0, 0));
+        const std::string time = StepTimeText(ToLatin1(text()), 0, 0);
+        finished_ = Latin1(time);
+        emit timeTyped(time);
     });
 }
 
@@ -46,7 +47,7 @@ void SiteConfigTimeEdit::keyPressEvent(QKeyEvent* event) {
 }
 
 void SiteConfigTimeEdit::focusOutEvent(QFocusEvent* event) {
-    if (!hasAcceptableInput()) setText(finished_);
+    if (text() != finished_) setText(finished_);
     QLineEdit::focusOutEvent(event);
 }
 

@@ -7,8 +7,8 @@ namespace kelvane {
 // A night mode time box: the time "HH:MM" (or "H:MM") is typed, and only
 // what can still become a time of day is taken as the user types. Up and
 // Down step the minutes, Page Up and Page Down the hours, as the arrows
-// beside the box do. Left with an unfinished time, the box shows the time it
-// had before again.
+// beside the box do. Left, the box shows its last finished time as "HH:MM"
+// (an unfinished one is dropped).
 class SiteConfigTimeEdit : public QLineEdit {
     Q_OBJECT
 public:
