@@ -69,6 +69,7 @@ void DeviceSummaryTab::BuildControls(const DeviceImages& images) {
     model_ = new DeviceTableModel(data_, this);
     sgrdLoop = new DeviceSummaryGrid(prompts_, this);
     sgrdLoop->setModel(model_);
+    sgrdLoop->setAccessibleName(QStringLiteral("Devices"));
     sgrdLoop->setFixedWidth(kTableWidth + 2 * sgrdLoop->frameWidth() +
                             sgrdLoop->verticalScrollBar()->sizeHint().width());
 

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -300,6 +301,12 @@ SiteConfigTimeEdit* SiteConfigTab::AddTimeBox(QGridLayout* grid, int row, const 
     auto* minutes = new SiteConfigUpDown;
     minutes->setObjectName(QString::fromLatin1(minuteArrowsName));
     minutes->setToolTip(QStringLiteral("Minute"));
+    // A screen reader names each arrow by the time it steps.
+    const QString time = QString::fromLatin1(label);
+    hours->UpArrow()->setAccessibleName(time + QStringLiteral(", hour up"));
+    hours->DownArrow()->setAccessibleName(time + QStringLiteral(", hour down"));
+    minutes->UpArrow()->setAccessibleName(time + QStringLiteral(", minute up"));
+    minutes->DownArrow()->setAccessibleName(time + QStringLiteral(", minute down"));
 
     auto step = [this, box, field](int hourSteps, int minuteSteps) {
         const std::string time = StepTimeText(ToLatin1(box->text()), hourSteps, minuteSteps);
