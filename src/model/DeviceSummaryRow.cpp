@@ -27,4 +27,18 @@ DeviceSummaryTexts DeviceSummaryRow(const TData& data, int n) {
             device.Enabled != 0 ? "YES" : "NO"};
 }
 
+std::string DeviceNameWithSuffix(const TData& data, int n) {
+    const std::string& suffix = data.Loop.Device(n).Suffix;
+    return suffix.empty() ? data.DevicePlaceName(n) : data.DevicePlaceName(n) + " " + suffix;
+}
+
+std::string DeviceSpokenText(const TData& data, int n) {
+    if (n < 1 || n > data.Loop.NoLoopDevices()) return {};
+    const DeviceSummaryTexts row = DeviceSummaryRow(data, n);
+    std::string text = "Device " + row[dcDevNo] + ", " + row[dcDeviceType];
+    if (data.Loop.Device(n).DeviceType == dtNotFitted) return text;
+    text += ", " + DeviceNameWithSuffix(data, n);
+    return text + ", " + row[dcAllocation] + (data.Loop.Device(n).Enabled != 0 ? ", enabled" : ", disabled");
+}
+
 }  // namespace kelvane

@@ -34,4 +34,12 @@ std::string DeviceAllocationText(const TKLoop& loop, int n);
 // else "NO".
 DeviceSummaryTexts DeviceSummaryRow(const TData& data, int n);
 
+// Device n's place name followed, after a blank, by its suffix when it has one.
+std::string DeviceNameWithSuffix(const TData& data, int n);
+
+// Device n as a screen reader says it: "Device 17, Callpoint, Bedroom 4 B,
+// Area C, enabled" (the place name with its suffix, "disabled" when the
+// enabled flag is 0); "Device 5, Not fitted" for an empty address.
+std::string DeviceSpokenText(const TData& data, int n);
+
 }  // namespace kelvane

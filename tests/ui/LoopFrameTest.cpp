@@ -2,6 +2,7 @@
 // the tools, its menus, its information bar and how the grid is laid out
 // and drawn.
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPaintEvent>
 
 #include "LoopFrameFixture.h"
@@ -383,6 +384,33 @@ TEST(LoopInfoTexts, TheStartTextsAndADevicesTexts) {
     device.DeviceType = dtDoorbell;
     device.Allocation = 26;
     EXPECT_EQ(DeviceInfoTexts(data, 2)[2], "Area =[");
+}
+
+TEST_F(LoopFrameTest, TheKeyboardWorksTheToolsTheCellsAndTheirMenu) {
+    Fit(12, dtCallpoint, 2);
+    data.Loop.Device(12).PlaceNameIndex = 4;
+    // Tab reaches the tools; Space presses the one with the focus.
+    QToolButton* display = frame->DeviceToolBar->ToolButton(dtCorridorDisplay);
+    EXPECT_TRUE(display->focusPolicy() & Qt::TabFocus);
+    display->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(display, Qt::Key_Space);
+    EXPECT_TRUE(display->isChecked());
+    EXPECT_EQ(frame->lblToolInEffect->text(), "Tool in effect: Corridor Display");
+
+    // The selected cell is named in full, and the bar describes it.
+    Grid().setFocus();
+    QTest::keyClick(&Grid(), Qt::Key_Right);
+    QTest::keyClick(&Grid(), Qt::Key_Down);
+    EXPECT_EQ(Grid().accessibleName(),
+              "Device 12, Callpoint, " + QString::fromStdString(data.PlaceName(4)) + ", Area C, enabled");
+    EXPECT_EQ(Panel(2), "Area =C");
+
+    // Shift+F10 opens the cell's menu, as the Menu key does.
+    QStringList seen;
+    WhenPopup("none", &seen);
+    QTest::keyClick(&Grid(), Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_EQ(seen, (QStringList{"Edit Device", "Reset Parameters", "Remove Device"}));
+    EXPECT_EQ(frame->CurrentAddress(), 12);
 }
 
 }  // namespace

@@ -50,7 +50,6 @@ TEST_F(SiteConfigTabModesTest, TimeArrowsWrapEachPartWithoutCarrying) {
     Click("UpDown3", false);  // day minutes
     EXPECT_EQ(day->text(), "00:59");
     EXPECT_EQ(data.SiteConfig.DayModeTime, "00:59");
-    EXPECT_TRUE(night->isReadOnly() && day->isReadOnly());
 
     // A time with one hour digit, from a hand-edited file, steps from what it says.
     data.SiteConfig.DayModeTime = "6:15";
@@ -158,14 +157,48 @@ TEST_F(SiteConfigTabModesTest, TimeoutArrowsStayWithinOneToEight) {
     EXPECT_EQ(data.SiteConfig.DivTimeout, 8);
 }
 
-TEST_F(SiteConfigTabModesTest, ControlsReachedOnlyWithTheMouseAreSkippedByTab) {
-    for (const char* name :
-         {"txtLvl2", "txtLvl3", "txtCallCode", "txtAttackCode", "txtAccTimeout", "txtDivTimeout", "lstLogger",
-          "lstRadioPager", "lstEmergSettings", "lstAttackSettings", "mskNightMode", "mskDayMode"}) {
-        auto* control = Find<QWidget>(name);
-        EXPECT_FALSE(control->focusPolicy() & Qt::TabFocus) << name;
-        EXPECT_TRUE(control->focusPolicy() & Qt::ClickFocus) << name;
+TEST_F(SiteConfigTabModesTest, TabGoesThroughEveryControlDownThePage) {
+    data.SiteConfig.NightModeAutoEnable = true;
+    tab->FillSiteConfigTab();
+    const char* order[] = {"UploadTimeSelect", "txtLvl2",       "txtLvl3",          "txtCallCode",
+                           "txtAttackCode",    "txtAccTimeout", "txtDivTimeout",    "chkAutoNightMode",
+                           "mskNightMode",     "mskDayMode",    "chkHTM2015",       "chkSurveyor",
+                           "lstLogger",        "lstRadioPager", "lstEmergSettings", "lstAttackSettings",
+                           "txtClientName"};
+    Find<QWidget>(order[0])->setFocus(Qt::TabFocusReason);
+    for (std::size_t n = 1; n < std::size(order); ++n) {
+        QTest::keyClick(Focused(), Qt::Key_Tab);
+        EXPECT_EQ(Focused(), Find<QWidget>(order[n])) << "Tab after " << order[n - 1];
     }
+    EXPECT_TRUE(prompts.ShownMessages().empty());
+}
+
+TEST_F(SiteConfigTabModesTest, NightModeTimesAreTypedAndCheckedAsTyped) {
+    data.SiteConfig.NightModeTime = "22:00";
+    data.SiteConfig.NightModeAutoEnable = true;
+    tab->FillSiteConfigTab();
+    auto* night = Find<QLineEdit>("mskNightMode");
+    Enter(night);
+    Retype(night, "25");  // no hour 25: the 5 is refused
+    EXPECT_EQ(night->text(), "2");
+    QTest::keyClicks(night, "1:7");  // nor minute 70
+    EXPECT_EQ(night->text(), "21:");
+    EXPECT_EQ(data.SiteConfig.NightModeTime, "22:00");
+    EXPECT_FALSE(document.Modified());
+    QTest::keyClicks(night, "35");
+    EXPECT_EQ(data.SiteConfig.NightModeTime, "21:35");
+    EXPECT_TRUE(document.Modified());
+    Retype(night, "7:05");
+    EXPECT_EQ(data.SiteConfig.NightModeTime, "07:05");
+
+    // The keys step as the arrows do; an unfinished time is not kept.
+    QTest::keyClick(night, Qt::Key_Up);
+    QTest::keyClick(night, Qt::Key_PageDown);
+    EXPECT_EQ(data.SiteConfig.NightModeTime, "06:06");
+    Retype(night, "1");
+    Enter(away);
+    EXPECT_EQ(night->text(), "06:06");
+    EXPECT_EQ(data.SiteConfig.NightModeTime, "06:06");
 }
 
 }  // namespace

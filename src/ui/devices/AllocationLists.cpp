@@ -47,6 +47,9 @@ AllocationLists::AllocationLists(QWidget* parent) : QWidget(parent) {
     lstZones = MakeList(stack_, "lstZones");
     lstGroups = MakeList(stack_, "lstGroups");
     lstAreas = MakeList(stack_, "lstAreas");
+    lstZones->setAccessibleName(QStringLiteral("Zones"));
+    lstGroups->setAccessibleName(QStringLiteral("Groups"));
+    lstAreas->setAccessibleName(QStringLiteral("Areas"));
     for (int group = 0; group < kGroupCount; ++group) lstGroups->addItem(Latin1(GroupListName(group)));
     for (int area = 0; area < kAreaCount; ++area) lstAreas->addItem(Latin1(AreaListName(area)));
     RebuildZoneList(kZonesBelow64ZoneVersion);

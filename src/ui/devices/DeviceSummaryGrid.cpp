@@ -98,8 +98,10 @@ DeviceSummaryGrid::DeviceSummaryGrid(Prompts& prompts, QWidget* parent) : QTable
     setFont(FittedFont(font()));
     horizontalHeader()->setFont(font());
     setItemDelegateForColumn(dcSuffix, new SuffixDelegate(this, prompts));
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setSelectionBehavior(QAbstractItemView::SelectItems);
+    // Rows are selected several at a time with Shift and Ctrl, by mouse or
+    // arrows, and all with Ctrl+A; the cursor's cell says which action applies.
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed);
     setTabKeyNavigation(false);
     setWordWrap(false);
@@ -125,6 +127,30 @@ void DeviceSummaryGrid::PlaceCursor(int row, int column) {
     quiet_ = true;
     setCurrentIndex(model() ? model()->index(row, column) : QModelIndex());
     quiet_ = false;
+    // The cursor's row is shown whole, wherever the view was scrolled.
+    if (currentIndex().isValid()) scrollTo(currentIndex());
+}
+
+std::vector<int> DeviceSummaryGrid::SelectedRows() const {
+    std::vector<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedRows()) rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    if (rows.empty() && currentIndex().isValid()) rows.push_back(Row());
+    return rows;
+}
+
+QItemSelectionModel::SelectionFlags DeviceSummaryGrid::selectionCommand(const QModelIndex& index,
+                                                                        const QEvent* event) const {
+    // A plain click or double-click inside a selection of several rows keeps
+    // them all selected, so that the cell action applies to every one.
+    const bool mouse = event != nullptr && (event->type() == QEvent::MouseButtonPress ||
+                                            event->type() == QEvent::MouseButtonRelease ||
+                                            event->type() == QEvent::MouseButtonDblClick);
+    if (mouse && index.isValid() && static_cast<const QMouseEvent*>(event)->modifiers() == Qt::NoModifier &&
+        selectionModel()->isRowSelected(index.row(), QModelIndex()) &&
+        selectionModel()->selectedRows().size() > 1)
+        return QItemSelectionModel::NoUpdate;
+    return QTableView::selectionCommand(index, event);
 }
 
 void DeviceSummaryGrid::mousePressEvent(QMouseEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <QTableView>
 #include <functional>
+#include <vector>
 
 #include "core/Prompts.h"
 
@@ -28,6 +29,9 @@ public:
     void PlaceCursor(int row, int column);
     int Row() const { return currentIndex().row(); }
     int Column() const { return currentIndex().column(); }
+    // The selected rows in ascending order; the cursor's row alone when
+    // nothing is selected.
+    std::vector<int> SelectedRows() const;
 
     // Offers a key typed in the suffix editor; true when it was used up here.
     bool EditorKeyPress(QKeyEvent* event);
@@ -42,6 +46,8 @@ protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     // The table has no type-ahead search: typed keys edit or do nothing.
     void keyboardSearch(const QString&) override {}
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event = nullptr) const override;
 
 private:
     bool RefusesKey(const QKeyEvent* event) const;

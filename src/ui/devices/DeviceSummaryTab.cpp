@@ -18,6 +18,7 @@
 #include "model/DeviceSummaryRow.h"
 #include "ui/HelpContexts.h"
 #include "ui/devices/AllocationLists.h"
+#include "ui/devices/DeviceFindBar.h"
 #include "ui/devices/DeviceSummaryGrid.h"
 #include "ui/devices/DeviceTableModel.h"
 #include "ui/devices/DeviceTypeToolBar.h"
@@ -45,7 +46,7 @@ DeviceSummaryTab::DeviceSummaryTab(TData& data, Document& document, Prompts& pro
     BuildControls(images);
 
     connect(cboReportType, &QComboBox::activated, this, &DeviceSummaryTab::cboReportTypeChange);
-    connect(chkFitted, &QCheckBox::clicked, this, &DeviceSummaryTab::chkFittedClick);
+    connect(chkFitted, &QCheckBox::toggled, this, &DeviceSummaryTab::chkFittedClick);
     connect(chkEnableZoneChanges, &QCheckBox::toggled, this, [this](bool ticked) {
         // Unticked, the suffix cells take no more typing.
         if (ticked) return;
@@ -68,6 +69,7 @@ void DeviceSummaryTab::BuildControls(const DeviceImages& images) {
     model_ = new DeviceTableModel(data_, this);
     sgrdLoop = new DeviceSummaryGrid(prompts_, this);
     sgrdLoop->setModel(model_);
+    sgrdLoop->setAccessibleName(QStringLiteral("Devices"));
     sgrdLoop->setFixedWidth(kTableWidth + 2 * sgrdLoop->frameWidth() +
                             sgrdLoop->verticalScrollBar()->sizeHint().width());
 
@@ -89,6 +91,16 @@ void DeviceSummaryTab::BuildControls(const DeviceImages& images) {
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
+    FindBar = new DeviceFindBar(data_, this);
+    FindBar->Listed = [this] {
+        std::vector<int> listed;
+        for (int row = 0; row < model_->rowCount(); ++row) listed.push_back(DeviceOfRow(row));
+        return listed;
+    };
+    FindBar->Show = [this](int device) {
+        GoToDevice(device);
+        emit deviceFound(device);
+    };
 
     auto* options = new QVBoxLayout;
     options->addWidget(sortLabel);
@@ -104,6 +116,7 @@ void DeviceSummaryTab::BuildControls(const DeviceImages& images) {
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(6, 6, 6, 0);
     page->addWidget(DeviceToolBar);
+    page->addWidget(FindBar);
     page->addLayout(body, 1);
     page->addWidget(StatusBar1);
 }
@@ -204,6 +217,9 @@ void DeviceSummaryTab::CellClicked(bool byUser) {
             WarnEnableChanges();
         }
     }
+    // Among several selected rows the lists keep what the user chose for
+    // them all.
+    if (byUser && sgrdLoop->SelectedRows().size() > 1) return;
     // The list that can edit this device comes to the front.
     const TKLoop& loop = data_.Loop;
     allocation_->SetItemIndex(loop.IsGroupDevice(device)  ? AllocationLists::itGroup
@@ -260,6 +276,11 @@ bool DeviceSummaryTab::RefuseChange(int device) {
 
 void DeviceSummaryTab::sgrdLoopDblClick() {
     if (editingHeld_) return;
+    const std::vector<int> selected = SelectedDevices();
+    if (selected.size() > 1) {
+        EditSelection(selected, DeviceOfRow(sgrdLoop->Row()));
+        return;
+    }
     // Every double-click marks the document, whether or not anything changes.
     document_.SetModified(true);
     model_->SetSuffixEditing(false);
@@ -302,20 +323,18 @@ void DeviceSummaryTab::ChangeDeviceType(int row, int device) {
     model_->RefillRow(row);
 }
 
-void DeviceSummaryTab::TakeAllocation(int row, int device) {
-    const TKLoop& loop = data_.Loop;
-    const int item = allocation_->ItemIndex();
-    int selected = -1;
-    if (loop.IsGroupDevice(device) && item == AllocationLists::itGroup) {
-        selected = SelectedRow(lstGroups);
-    } else if (loop.IsAreaDevice(device) && item == AllocationLists::itArea) {
-        selected = SelectedRow(lstAreas);
-    } else if (loop.IsZoneDevice(device) && item == AllocationLists::itZone) {
-        selected = SelectedRow(lstZones);
-    }
+std::optional<DeviceBulkChange> DeviceSummaryTab::ChosenAllocation() const {
     // A list with nothing selected gives nothing, rather than an allocation of -1.
-    if (selected < 0) return;
-    data_.Loop.Device(device).Allocation = selected;
+    const int selected = SelectedRow(allocation_->FrontList());
+    if (selected < 0) return std::nullopt;
+    return DeviceBulkChange{DeviceBulkChange::Allocation, selected,
+                            static_cast<DeviceBulkChange::AllocationClass>(allocation_->ItemIndex())};
+}
+
+void DeviceSummaryTab::TakeAllocation(int row, int device) {
+    // Only the list of the device's own class gives it an allocation.
+    if (const std::optional<DeviceBulkChange> change = ChosenAllocation())
+        ApplyToDevices(data_.Loop, {device}, *change);
     model_->RefillRow(row);
 }
 
@@ -323,6 +342,69 @@ void DeviceSummaryTab::ToggleEnabled(int row, int device) {
     int& enabled = data_.Loop.Device(device).Enabled;
     enabled = enabled != 0 ? 0 : 1;
     model_->RefillRow(row);
+}
+
+// ---- several devices at once ------------------------------------------------
+
+std::vector<int> DeviceSummaryTab::SelectedDevices() const {
+    std::vector<int> devices;
+    for (const int row : sgrdLoop->SelectedRows())
+        if (const int device = DeviceOfRow(row); device != 0) devices.push_back(device);
+    return devices;
+}
+
+void DeviceSummaryTab::EditSelection(const std::vector<int>& devices, int device) {
+    model_->SetSuffixEditing(false);
+    const int column = sgrdLoop->Column();
+    if (device == 0 || column == dcDevNo || column == dcSuffix) return;
+    if (!chkEnableZoneChanges->isChecked()) {
+        WarnEnableChanges();
+        return;
+    }
+    std::optional<DeviceBulkChange> change;
+    switch (column) {
+        case dcDeviceType:
+            if (const QToolButton* tool = DeviceToolBar->DownTool())
+                change = DeviceBulkChange{DeviceBulkChange::Type, DeviceTypeToolBar::TagOf(tool)};
+            break;
+        case dcAllocation:
+            change = ChosenAllocation();
+            break;
+        case dcPlaceName:
+            // The picker opens on the name of the device double-clicked.
+            if (const std::optional<int> index = namesForm_.PickForDevice(device))
+                change = DeviceBulkChange{DeviceBulkChange::PlaceName, *index};
+            break;
+        case dcEnabled:
+            // Every device takes the state the double-clicked one toggles to.
+            change =
+                DeviceBulkChange{DeviceBulkChange::Enabled, data_.Loop.Device(device).Enabled != 0 ? 0 : 1};
+            break;
+        default:
+            break;
+    }
+    if (change) ApplyBulkChange(devices, *change);
+}
+
+void DeviceSummaryTab::ApplyBulkChange(const std::vector<int>& devices, const DeviceBulkChange& change) {
+    const DeviceBulkResult result = ApplyToDevices(data_.Loop, devices, change);
+    if (result.changed > 0) document_.SetModified(true);
+    // Rows stay where they are, as after a one-cell edit, unless removed
+    // devices leave a table of fitted devices only.
+    if (fittedOnly_ && change.kind == DeviceBulkChange::Type && change.value == dtNotFitted) {
+        RefreshDeviceTable();
+    } else {
+        for (const int row : sgrdLoop->SelectedRows()) model_->RefillRow(row);
+    }
+    StatusBar1->showMessage(QString::fromStdString(DeviceBulkSummary(result, change)));
+}
+
+void DeviceSummaryTab::GoToDevice(int device) {
+    for (int row = 0; row < model_->rowCount(); ++row) {
+        if (DeviceOfRow(row) != device) continue;
+        PlaceCursor(row, dcDevNo);
+        return;
+    }
 }
 
 void DeviceSummaryTab::PlaceNameChosen() {

@@ -1,10 +1,13 @@
 #pragma once
 #include <QWidget>
 #include <functional>
+#include <optional>
+#include <vector>
 
 #include "core/Prompts.h"
 #include "file/Document.h"
 #include "model/Data.h"
+#include "model/DeviceBulkEdit.h"
 
 class QCheckBox;
 class QComboBox;
@@ -17,6 +20,7 @@ namespace kelvane {
 class AllocationLists;
 class DeviceImages;
 class DeviceSummaryGrid;
+class DeviceFindBar;
 class DeviceTableModel;
 class DeviceTypeToolBar;
 class TNamesForm;
@@ -63,6 +67,14 @@ public:
 
     // The address listed in table row `row`; 0 outside the table.
     int DeviceOfRow(int row) const;
+    // The devices of the selected rows, in table order.
+    std::vector<int> SelectedDevices() const;
+    // Gives `change` to every device of `devices` that may take it, as one
+    // edit of the document, and says in the status line what it did.
+    void ApplyBulkChange(const std::vector<int>& devices, const DeviceBulkChange& change);
+    // Puts the table's cursor on `device`'s row, when it is listed, and
+    // scrolls it into view.
+    void GoToDevice(int device);
     DeviceTableModel& Table() const { return *model_; }
 
     // The system's beep, for a refused key.
@@ -78,6 +90,11 @@ public:
     DeviceTypeToolBar* DeviceToolBar;
     DeviceSummaryGrid* sgrdLoop;
     QStatusBar* StatusBar1;
+    DeviceFindBar* FindBar;
+
+signals:
+    // The find bar went to `device`.
+    void deviceFound(int device);
 
 protected:
     // The tab's status bar shows the hint of the control under the mouse.
@@ -99,6 +116,12 @@ private:
     void ChangeDeviceType(int row, int device);
     void TakeAllocation(int row, int device);
     void ToggleEnabled(int row, int device);
+    // A double-click on a cell of a selection of several rows: the cell's
+    // action for every selected device.
+    void EditSelection(const std::vector<int>& devices, int device);
+    // The allocation the front list's selected entry gives its class of
+    // devices; nothing when no entry is selected.
+    std::optional<DeviceBulkChange> ChosenAllocation() const;
     void PlaceNameChosen();
     // Selects `device`'s own allocation in the list in front (nothing when
     // the list has no such entry).
@@ -110,7 +133,7 @@ private:
     TNamesForm& namesForm_;
     DeviceTableModel* model_;
     AllocationLists* allocation_;
-    // A copy of "Show Fitted Only", taken when the box is clicked.
+    // A copy of "Show Fitted Only", taken whenever the box changes.
     bool fittedOnly_ = false;
     bool refreshing_ = false;
     bool editingHeld_ = false;

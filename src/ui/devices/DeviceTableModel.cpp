@@ -16,9 +16,14 @@ int DeviceTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant DeviceTableModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) return QVariant();
-    const int device = DeviceAt(index.row());
+    const int device = index.isValid() ? DeviceAt(index.row()) : 0;
     if (device == 0) return QVariant();
+    // A screen reader names the row's device in full at its first cell, and
+    // describes it so at every cell.
+    if (role == Qt::AccessibleDescriptionRole ||
+        (role == Qt::AccessibleTextRole && index.column() == dcDevNo))
+        return Latin1(DeviceSpokenText(data_, device));
+    if (role != Qt::DisplayRole && role != Qt::EditRole) return QVariant();
     return Latin1(DeviceSummaryRow(data_, device)[static_cast<std::size_t>(index.column())]);
 }
 

@@ -19,7 +19,8 @@ QToolButton* MakeTool(QWidget* bar, const QString& name, int tag, QSize size) {
     tool->setProperty(kTagProperty, tag);
     tool->setCheckable(true);
     tool->setAutoRaise(true);
-    tool->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches the tools and Space presses the one with the focus.
+    tool->setFocusPolicy(Qt::TabFocus);
     tool->setFixedSize(size);
     // The picture fills the button but for a thin edge that shows the state.
     tool->setIconSize(QSize(kDeviceImageSide, kDeviceImageSide).boundedTo(size - QSize(4, 4)));
@@ -31,6 +32,14 @@ QToolButton* MakeTool(QWidget* bar, const QString& name, int tag, QSize size) {
 DeviceTypeToolBar::DeviceTypeToolBar(const DeviceImages& images, QSize buttonSize, QWidget* parent)
     : QWidget(parent), images_(images) {
     setObjectName(QStringLiteral("DeviceToolBar"));
+    // The tool that is down stands out in the selection colour, under any
+    // palette; the one with the keyboard has a dotted edge.
+    setStyleSheet(
+        QStringLiteral("QToolButton { border: 2px solid transparent; border-radius: 4px; }"
+                       "QToolButton:hover { border-color: palette(mid); }"
+                       "QToolButton:checked { background-color: palette(highlight);"
+                       " border-color: palette(highlight); }"
+                       "QToolButton:focus { border-style: dotted; border-color: palette(text); }"));
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(1);
@@ -75,6 +84,7 @@ void DeviceTypeToolBar::RefreshHints() {
         const QString text = QString::fromLatin1(hint.data(), static_cast<qsizetype>(hint.size()));
         tool->setToolTip(text);
         tool->setStatusTip(text);
+        tool->setAccessibleName(text.isEmpty() ? QStringLiteral("Device type %1").arg(tag) : text);
     }
 }
 

@@ -1,7 +1,10 @@
 #include "ui/devices/DevicesTab.h"
 
+#include <QLayout>
 #include <QVBoxLayout>
+#include <numeric>
 
+#include "ui/devices/DeviceFindBar.h"
 #include "ui/devices/DeviceTypeToolBar.h"
 #include "ui/devices/TfrmLoop.h"
 
@@ -11,8 +14,18 @@ DevicesTab::DevicesTab(TData& data, Document& document, Prompts& prompts, const 
                        TNamesForm& namesForm, QWidget* parent)
     : QWidget(parent), data_(data) {
     frmLoop1 = new TfrmLoop(data, document, prompts, images, namesForm, this);
+    FindBar = new DeviceFindBar(data, this);
+    FindBar->Listed = [this] {
+        std::vector<int> listed(static_cast<std::size_t>(data_.Loop.NoLoopDevices()));
+        std::iota(listed.begin(), listed.end(), 1);
+        return listed;
+    };
+    FindBar->Show = [this](int device) { frmLoop1->SelectDevice(device); };
+    // In line with the loop frame's own margins.
+    FindBar->layout()->setContentsMargins(6, 4, 6, 0);
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(0, 0, 0, 0);
+    page->addWidget(FindBar);
     page->addWidget(frmLoop1);
     connect(frmLoop1, &TfrmLoop::helpRequested, this, &DevicesTab::helpRequested);
 }
@@ -28,6 +41,7 @@ void DevicesTab::RefreshToolbar() {
 
 void DevicesTab::RefreshLayout() {
     frmLoop1->FrameResize();
+    frmLoop1->RefreshDeviceInfo();
 }
 
 void DevicesTab::HoldBackEditing(bool held) {

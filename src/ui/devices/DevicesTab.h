@@ -7,6 +7,7 @@
 
 namespace kelvane {
 
+class DeviceFindBar;
 class DeviceImages;
 class TfrmLoop;
 class TNamesForm;
@@ -28,6 +29,7 @@ public:
     void HoldBackEditing(bool held);
 
     TfrmLoop* frmLoop1;
+    DeviceFindBar* FindBar;
 
 signals:
     // F1 in the Device Configuration dialog.

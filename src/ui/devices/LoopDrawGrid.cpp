@@ -1,5 +1,6 @@
 #include "ui/devices/LoopDrawGrid.h"
 
+#include <QCursor>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -77,6 +78,7 @@ void LoopDrawGrid::SetSelectedAddress(int address) {
     selected_ = address;
     ScrollToAddress(address);
     RepaintAddress(address);
+    emit selectionMoved(address);
 }
 
 void LoopDrawGrid::RepaintAddress(int address) {
@@ -202,6 +204,13 @@ void LoopDrawGrid::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Space:
             emit cellSelected(selected_, viewport()->mapToGlobal(CellRect(selected_).center()));
             break;
+        case Qt::Key_F10:
+            // Shift+F10 opens the cell's menu, as the Menu key does.
+            if (event->modifiers() & Qt::ShiftModifier)
+                emit menuRequested(selected_, viewport()->mapToGlobal(CellRect(selected_).center()));
+            else
+                QAbstractScrollArea::keyPressEvent(event);
+            break;
         default:
             QAbstractScrollArea::keyPressEvent(event);
             break;
@@ -241,6 +250,13 @@ void LoopDrawGrid::resizeEvent(QResizeEvent* event) {
 
 void LoopDrawGrid::scrollContentsBy(int dx, int dy) {
     viewport()->scroll(dx, dy);
+    // Other cells come under a mouse that stayed where it was (the wheel);
+    // off the viewport, no cell is under it any more.
+    const QPoint mouse = viewport()->mapFromGlobal(QCursor::pos());
+    const int address = viewport()->rect().contains(mouse) ? AddressAt(mouse) : 0;
+    if (address == hover_) return;
+    SetHover(address);
+    emit mouseMovedOver(address);
 }
 
 void LoopDrawGrid::UpdateScrollBars() {

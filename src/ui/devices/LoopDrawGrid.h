@@ -49,8 +49,11 @@ signals:
     // `globalPosition` is where a menu for it opens.
     void cellSelected(int address, QPoint globalPosition);
     void doubleClicked();
-    // The mouse moved over the cell of `address` (also past the last address).
+    // The mouse moved over the cell of `address` (also past the last
+    // address), or the grid scrolled another cell, or none (0), under it.
     void mouseMovedOver(int address);
+    // The selection mark moved to `address`, by a click, a key or the program.
+    void selectionMoved(int address);
     // The grid's menu was asked for on the cell of `address` (0 off the
     // cells), to open at `globalPosition`.
     void menuRequested(int address, QPoint globalPosition);

@@ -2,13 +2,17 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QMenu>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "model/DeviceCatalogue.h"
+#include "model/DeviceSummaryRow.h"
 #include "model/LoopInfoTexts.h"
+#include "qt/Latin1.h"
 #include "ui/devices/DeviceTypeToolBar.h"
 #include "ui/devices/LoopDrawGrid.h"
 #include "ui/devices/LoopInfoBar.h"
@@ -44,12 +48,17 @@ TfrmLoop::TfrmLoop(TData& data, Document& document, Prompts& prompts, const Devi
     DeviceToolBar->ToolButtonRemove->setStatusTip(QString::fromLatin1(kRemoveDeviceDesignHint));
     dwgLoop = new LoopDrawGrid(data_.Loop, images, this);
     stbarLoopInfo = new LoopInfoBar(this);
+    lblToolInEffect = new QLabel(this);
+    lblToolInEffect->setObjectName(QStringLiteral("lblToolInEffect"));
     DeviceConfig = new TDeviceConfig(data_, document_, prompts_, namesForm, images, this);
     BuildMenus();
 
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(6, 6, 6, 0);
-    page->addWidget(DeviceToolBar);
+    auto* tools = new QHBoxLayout;
+    tools->addWidget(DeviceToolBar, 1);
+    tools->addWidget(lblToolInEffect);
+    page->addLayout(tools);
     page->addWidget(dwgLoop, 1);
     page->addWidget(stbarLoopInfo);
 
@@ -61,6 +70,7 @@ TfrmLoop::TfrmLoop(TData& data, Document& document, Prompts& prompts, const Devi
     connect(dwgLoop, &LoopDrawGrid::cellSelected, this, &TfrmLoop::dwgLoopSelectCell);
     connect(dwgLoop, &LoopDrawGrid::doubleClicked, this, &TfrmLoop::dwgLoopDblClick);
     connect(dwgLoop, &LoopDrawGrid::mouseMovedOver, this, &TfrmLoop::dwgLoopMouseMove);
+    connect(dwgLoop, &LoopDrawGrid::selectionMoved, this, &TfrmLoop::DescribeSelected);
     connect(dwgLoop, &LoopDrawGrid::menuRequested, this, [this](int address, QPoint at) {
         if (address != 0) currentAddress_ = address;
         if (!editingHeld_) PopupPointAt(at);
@@ -69,6 +79,7 @@ TfrmLoop::TfrmLoop(TData& data, Document& document, Prompts& prompts, const Devi
     connect(DeviceConfig, &TDeviceConfig::stored, this, &TfrmLoop::FrameResize);
     connect(DeviceConfig, &TDeviceConfig::deviceChanged, dwgLoop, &LoopDrawGrid::RepaintAddress);
     connect(DeviceConfig, &TDeviceConfig::helpRequested, this, &TfrmLoop::helpRequested);
+    ShowToolInEffect();
 }
 
 void TfrmLoop::BuildMenus() {
@@ -113,11 +124,42 @@ void TfrmLoop::HoldBackEditing(bool held) {
     DeviceToolBar->setEnabled(!held);
 }
 
+void TfrmLoop::SelectDevice(int address) {
+    if (!IsLoopAddress(address)) return;
+    currentAddress_ = address;
+    dwgLoop->SetSelectedAddress(address);
+    DescribeSelected();
+}
+
+void TfrmLoop::RefreshDeviceInfo() {
+    dwgLoopMouseMove(dwgLoop->HoverAddress());
+    dwgLoop->setAccessibleName(Latin1(DeviceSpokenText(data_, dwgLoop->SelectedAddress())));
+}
+
+void TfrmLoop::DescribeSelected() {
+    const int address = dwgLoop->SelectedAddress();
+    stbarLoopInfo->ShowPanels();
+    ShowDeviceInfo(address);
+    dwgLoop->setAccessibleName(Latin1(DeviceSpokenText(data_, address)));
+}
+
 // ---- tools --------------------------------------------------------------------
 
 void TfrmLoop::ToolButton1Click(int tag, bool down) {
     toolCode_ = tag;
     noTool_ = !down;
+    ShowToolInEffect();
+}
+
+void TfrmLoop::ShowToolInEffect() {
+    QString tool;
+    if (noTool_)
+        tool = QStringLiteral("none (a click opens the device's properties)");
+    else if (toolCode_ == dtNotFitted)
+        tool = QString::fromLatin1(kRemoveDeviceDesignHint);
+    else
+        tool = Latin1(DeviceTypeLongName(toolCode_));
+    lblToolInEffect->setText(QStringLiteral("Tool in effect: ") + tool);
 }
 
 void TfrmLoop::ToolButtonMouseMove(QToolButton* tool) {
@@ -155,6 +197,7 @@ void TfrmLoop::dwgLoopSelectCell(int address, QPoint globalPosition) {
         }
     }
     dwgLoop->RepaintAll();
+    DescribeSelected();
 }
 
 void TfrmLoop::dwgLoopDblClick() {
@@ -219,6 +262,7 @@ void TfrmLoop::RemoveDevice1Click() {
     const QToolButton* down = DeviceToolBar->DownTool();
     toolCode_ =
         down && down != DeviceToolBar->ToolButtonRemove ? DeviceTypeToolBar::TagOf(down) : dtNotFitted;
+    ShowToolInEffect();
 }
 
 void TfrmLoop::Replacedevice1Click() {

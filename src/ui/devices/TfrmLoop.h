@@ -6,6 +6,7 @@
 #include "model/Data.h"
 
 class QAction;
+class QLabel;
 class QMenu;
 class QToolButton;
 
@@ -47,6 +48,13 @@ public:
     // tool, click, menu or dialog changes one.
     void HoldBackEditing(bool held);
 
+    // Selects the cell of `address` (1..256), scrolls it into view and
+    // describes its device in the information bar.
+    void SelectDevice(int address);
+    // The information bar describes the device under the mouse again, or
+    // none (after the loop was replaced).
+    void RefreshDeviceInfo();
+
     // What the user does, by control and event.
     void dwgLoopSelectCell(int address, QPoint globalPosition);
     void dwgLoopDblClick();
@@ -69,6 +77,8 @@ public:
     DeviceTypeToolBar* DeviceToolBar;
     LoopDrawGrid* dwgLoop;
     LoopInfoBar* stbarLoopInfo;
+    // Says what a click on a cell does now.
+    QLabel* lblToolInEffect;
     QMenu* PopupMenu1;
     QAction* Replacedevice1;
     QAction* Editdeviceproperties1;
@@ -88,10 +98,14 @@ protected:
 
 private:
     void BuildMenus();
+    void ShowToolInEffect();
     bool IsLoopAddress(int address) const;
     // Puts the tool code's type at the current address and shows it.
     void PlaceDevice();
     void ShowDeviceInfo(int address);
+    // The information bar and the grid's accessible name describe the
+    // selected device.
+    void DescribeSelected();
     void OpenDeviceConfig(int address);
     void PopupPointAt(QPoint globalPosition);
     bool Confirm(const char* question);

@@ -94,8 +94,21 @@ bool TNamesForm::ShowForDevice(int n) {
     return exec() == QDialog::Accepted;
 }
 
+std::optional<int> TNamesForm::PickForDevice(int n) {
+    Preselect(n);
+    storing_ = false;
+    const bool chosen = exec() == QDialog::Accepted;
+    storing_ = true;
+    return chosen ? std::optional<int>(chosen_) : std::nullopt;
+}
+
 void TNamesForm::Choose(int placeNameIndex) {
     (placeNameIndex < kFirstCustomPlaceNameIndex ? ListBox2 : ListBox1)->clearSelection();
+    chosen_ = placeNameIndex;
+    if (!storing_) {
+        accept();
+        return;
+    }
     int& stored = data_.Loop.Device(device_).PlaceNameIndex;
     if (stored != placeNameIndex) {
         stored = placeNameIndex;

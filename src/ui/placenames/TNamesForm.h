@@ -1,6 +1,7 @@
 #pragma once
 #include <QDialog>
 #include <QElapsedTimer>
+#include <optional>
 
 #include "file/Document.h"
 #include "model/Data.h"
@@ -30,6 +31,9 @@ public:
     void Preselect(int n);
     // Preselect, then the picker modally; true when a name was chosen.
     bool ShowForDevice(int n);
+    // The picker modally over device n's current name, storing nothing: the
+    // place-name index the user chose, or nothing when closed without a choice.
+    std::optional<int> PickForDevice(int n);
     // The device the picker is open for.
     int Device() const { return device_; }
     // Copies the standard and the 45 custom names into the lists.
@@ -57,6 +61,9 @@ private:
     TData& data_;
     Document& document_;
     int device_ = 1;
+    // False while a choice is only picked, not stored.
+    bool storing_ = true;
+    int chosen_ = 0;
     QString typedAhead_;
     QElapsedTimer sinceLastKey_;
 };

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -18,6 +19,7 @@
 #include "qt/Latin1.h"
 #include "ui/site/SiteConfigCodeEdit.h"
 #include "ui/site/SiteConfigReturnChain.h"
+#include "ui/site/SiteConfigTimeEdit.h"
 #include "ui/site/SiteConfigTimeText.h"
 #include "ui/site/SiteConfigTimeoutBox.h"
 #include "ui/site/SiteConfigUpDown.h"
@@ -117,7 +119,6 @@ SiteConfigCodeEdit* SiteConfigTab::AddCodeBox(QGridLayout* grid, int row, const 
                                               bool upperCase) {
     auto* box = new SiteConfigCodeEdit(allowedCharacters, kCodeLength);
     box->setObjectName(QString::fromLatin1(name));
-    box->setFocusPolicy(Qt::ClickFocus);
     box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("WWWWW")) + 12);
     AddLabel(grid, row, 0, label, box);
     grid->addWidget(box, row, 1);
@@ -132,7 +133,6 @@ SiteConfigTimeoutBox* SiteConfigTab::AddTimeoutBox(QGridLayout* grid, int row, c
                                                    const char* name, int TKSiteConfig1::*field) {
     auto* box = new SiteConfigTimeoutBox;
     box->setObjectName(QString::fromLatin1(name));
-    box->setFocusPolicy(Qt::ClickFocus);
     AddLabel(grid, row, 0, label, box);
     grid->addWidget(box, row, 1);
     connect(box, &QSpinBox::valueChanged, this, [this, field](int minutes) {
@@ -288,13 +288,11 @@ QGroupBox* SiteConfigTab::BuildModesPanel() {
     return MakeGroup("Modes", grid);
 }
 
-QLineEdit* SiteConfigTab::AddTimeBox(QGridLayout* grid, int row, const char* label, const char* name,
-                                     TextField field, const char* hourArrowsName,
-                                     const char* minuteArrowsName) {
-    auto* box = new QLineEdit;
+SiteConfigTimeEdit* SiteConfigTab::AddTimeBox(QGridLayout* grid, int row, const char* label, const char* name,
+                                              TextField field, const char* hourArrowsName,
+                                              const char* minuteArrowsName) {
+    auto* box = new SiteConfigTimeEdit;
     box->setObjectName(QString::fromLatin1(name));
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::ClickFocus);
     box->setAlignment(Qt::AlignCenter);
     box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00:000")) + 12);
     auto* hours = new SiteConfigUpDown;
@@ -303,15 +301,26 @@ QLineEdit* SiteConfigTab::AddTimeBox(QGridLayout* grid, int row, const char* lab
     auto* minutes = new SiteConfigUpDown;
     minutes->setObjectName(QString::fromLatin1(minuteArrowsName));
     minutes->setToolTip(QStringLiteral("Minute"));
+    // A screen reader names each arrow by the time it steps.
+    const QString time = QString::fromLatin1(label);
+    hours->UpArrow()->setAccessibleName(time + QStringLiteral(", hour up"));
+    hours->DownArrow()->setAccessibleName(time + QStringLiteral(", hour down"));
+    minutes->UpArrow()->setAccessibleName(time + QStringLiteral(", minute up"));
+    minutes->DownArrow()->setAccessibleName(time + QStringLiteral(", minute down"));
 
     auto step = [this, box, field](int hourSteps, int minuteSteps) {
         const std::string time = StepTimeText(ToLatin1(box->text()), hourSteps, minuteSteps);
-        box->setText(Latin1(time));
+        box->ShowTime(Latin1(time));
         Site().*field = time;
         MarkModified();
     };
     connect(hours, &SiteConfigUpDown::stepped, this, [step](int steps) { step(steps, 0); });
     connect(minutes, &SiteConfigUpDown::stepped, this, [step](int steps) { step(0, steps); });
+    connect(box, &SiteConfigTimeEdit::stepped, this, step);
+    connect(box, &SiteConfigTimeEdit::timeTyped, this, [this, field](const std::string& time) {
+        Site().*field = time;
+        MarkModified();
+    });
 
     auto* controls = new QHBoxLayout;
     controls->setSpacing(2);
@@ -329,7 +338,6 @@ QComboBox* SiteConfigTab::AddList(QGridLayout* grid, int row, int column, const 
                                   const std::vector<const char*>& entries) {
     auto* list = new QComboBox;
     list->setObjectName(QString::fromLatin1(name));
-    list->setFocusPolicy(Qt::ClickFocus);
     for (const char* entry : entries) list->addItem(QString::fromLatin1(entry));
     AddLabel(grid, row, column, label, list);
     grid->addWidget(list, row, column + 1);
@@ -428,17 +436,16 @@ QLineEdit* SiteConfigTab::MakeDetailBox(const char* name, TextField field) {
 }
 
 void SiteConfigTab::SetTabAndReturnOrder() {
-    QWidget* previous = nullptr;
-    for (QLineEdit* box : detailBoxes_) {
-        if (previous != nullptr) setTabOrder(previous, box);
-        returnChain_->Append(box);
-        previous = box;
-    }
-    for (QWidget* box : {static_cast<QWidget*>(chkAutoNightMode), static_cast<QWidget*>(chkHTM2015),
-                         static_cast<QWidget*>(chkSurveyor), static_cast<QWidget*>(UploadTimeSelect)}) {
-        setTabOrder(previous, box);
-        previous = box;
-    }
+    // Tab goes down the page: the clock panel's box, the access codes and
+    // timeouts, the modes, the lists beside them, then the client and
+    // installer details, where Return goes the same way.
+    std::vector<QWidget*> order = {UploadTimeSelect, txtLvl2,       txtLvl3,          txtCallCode,
+                                   txtAttackCode,    txtAccTimeout, txtDivTimeout,    chkAutoNightMode,
+                                   mskNightMode,     mskDayMode,    chkHTM2015,       chkSurveyor,
+                                   lstLogger,        lstRadioPager, lstEmergSettings, lstAttackSettings};
+    order.insert(order.end(), detailBoxes_.begin(), detailBoxes_.end());
+    for (std::size_t n = 1; n < order.size(); ++n) setTabOrder(order[n - 1], order[n]);
+    for (QLineEdit* box : detailBoxes_) returnChain_->Append(box);
 }
 
 // Filling and marking ------------------------------------------------------------
@@ -460,8 +467,8 @@ void SiteConfigTab::FillSiteConfigTab() {
 
     UploadTimeSelect->setChecked(site.CopyTime);
 
-    mskNightMode->setText(Latin1(site.NightModeTime));
-    mskDayMode->setText(Latin1(site.DayModeTime));
+    mskNightMode->ShowTime(Latin1(site.NightModeTime));
+    mskDayMode->ShowTime(Latin1(site.DayModeTime));
 
     // The controls' own rules (which boxes are enabled) are applied whatever
     // the boxes showed before, so the result depends on the model alone.

@@ -19,6 +19,7 @@ namespace kelvane {
 
 class SiteConfigCodeEdit;
 class SiteConfigReturnChain;
+class SiteConfigTimeEdit;
 class SiteConfigTimeoutBox;
 class SiteConfigUpDown;
 
@@ -77,8 +78,8 @@ private:
                                    const QString& allowedCharacters, TextField field, bool upperCase);
     SiteConfigTimeoutBox* AddTimeoutBox(QGridLayout* grid, int row, const char* label, const char* name,
                                         int TKSiteConfig1::*field);
-    QLineEdit* AddTimeBox(QGridLayout* grid, int row, const char* label, const char* name, TextField field,
-                          const char* hourArrowsName, const char* minuteArrowsName);
+    SiteConfigTimeEdit* AddTimeBox(QGridLayout* grid, int row, const char* label, const char* name,
+                                   TextField field, const char* hourArrowsName, const char* minuteArrowsName);
     QComboBox* AddList(QGridLayout* grid, int row, int column, const char* label, const char* name,
                        const std::vector<const char*>& entries);
     QLineEdit* AddTextBox(QGridLayout* grid, int row, int column, const char* label, const char* name,
@@ -127,8 +128,8 @@ private:
     QCheckBox* chkAutoNightMode = nullptr;
     QCheckBox* chkHTM2015 = nullptr;
     QCheckBox* chkSurveyor = nullptr;
-    QLineEdit* mskNightMode = nullptr;
-    QLineEdit* mskDayMode = nullptr;
+    SiteConfigTimeEdit* mskNightMode = nullptr;
+    SiteConfigTimeEdit* mskDayMode = nullptr;
     std::vector<QWidget*> nightModeTimeControls_;
     QComboBox* lstLogger = nullptr;
     QComboBox* lstRadioPager = nullptr;

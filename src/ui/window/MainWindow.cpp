@@ -368,6 +368,11 @@ void TfrmMain::resizeEvent(QResizeEvent* event) {
     FormResize();
 }
 
+void TfrmMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange) FormResize();
+}
+
 void TfrmMain::FormResize() {
     const int frameHeight = frameGeometry().height() - geometry().height();
     pages_->tabPlaceNames->SetListHeight(height() + std::max(frameHeight, 0) - kPlaceNameListMargin);

@@ -163,6 +163,9 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // The window system's frame is known only once it has placed the window
+    // and made it active.
+    void changeEvent(QEvent* event) override;
 
 private:
     // The client area: the tool bar above the pages.

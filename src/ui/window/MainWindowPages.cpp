@@ -7,6 +7,7 @@
 
 #include "ui/devices/DeviceSummaryTab.h"
 #include "ui/devices/DevicesTab.h"
+#include "ui/devices/TfrmLoop.h"
 #include "ui/eventlog/EventLogTab.h"
 #include "ui/placenames/PlaceNamesTab.h"
 #include "ui/platform/QtLogFileDialogs.h"
@@ -59,6 +60,9 @@ MainWindowPages::MainWindowPages(TfrmMain& window, TData& data, Document& docume
     };
     AddPage(kPageDevices, tabLoop1, {refreshDevices, refreshDevices});
     QObject::connect(tabLoop1, &DevicesTab::helpRequested, &window, &TfrmMain::ShowHelp);
+    // A device found in the table is the selected one in the loop view too.
+    QObject::connect(tabLoopSummary, &DeviceSummaryTab::deviceFound, tabLoop1->frmLoop1,
+                     &TfrmLoop::SelectDevice);
     editors_ = std::make_unique<EquationEditors>(data, document, &window);
     editors_->RefreshActivePage = [&window] { window.RefreshActivePage(); };
     editors_->RefreshGroupConfig = [this] { tabGroupConfig->RefreshGroupRows(); };
