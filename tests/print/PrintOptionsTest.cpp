@@ -120,7 +120,7 @@ TEST_F(DesktopPrintingTest, PrintSendsEveryPageOrSaysThereIsNoPrinter) {
     WithPrintOptions([](TfrmPrint& dialog) { QTest::mouseClick(dialog.btnPrint, Qt::LeftButton); });
     ASSERT_EQ(port.jobs.size(), 1u);
     EXPECT_GE(port.jobs[0].pages, 6);
-    EXPECT_EQ(port.jobs[0].title, QStringLiteral("Kelvane Tools - Group configuration"));
+    EXPECT_EQ(port.jobs[0].title, QStringLiteral("Kelvane Tools - Site report - New file"));
     EXPECT_TRUE(prompts.ShownMessages().empty());
 
     port.installed = false;
