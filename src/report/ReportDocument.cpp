@@ -10,7 +10,7 @@ namespace {
 // Room left above the foot of the page when a table or text breaks.
 constexpr int kBreakMargin = 300;
 // How far a table row's texts stand right of their column's line.
-constexpr int kCellInset = 15;
+constexpr int kCellInset = 20;
 // The smallest size a text is drawn at to fit its room; past it, the text is cut.
 constexpr int kSmallestFittedPoints = 8;
 

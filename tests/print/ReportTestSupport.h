@@ -59,7 +59,7 @@ protected:
     static std::optional<DrawnText> Footer(const DrawnPage& page) { return page.FindStarting("Page "); }
 
     static constexpr int kLeft = 100;
-    static constexpr int kRowLeft = kLeft + 15;
+    static constexpr int kRowLeft = kLeft + 20;
     TData data;
     FakePrinterPort port;
     ManualClock clock;
