@@ -16,6 +16,7 @@
 #include "ui/MainWindowFixture.h"
 #include "ui/WindowControls.h"
 #include "ui/eventlog/EventLogTab.h"
+#include "ui/widgets/CaptionBar.h"
 
 namespace kelvane::test {
 namespace {
@@ -24,6 +25,11 @@ TEST(TfrmPrintTest, DefaultsCaptionsAndTheDeviceChoicesFollowTheDeviceBox) {
     TfrmPrint dialog;
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Select Print Options."));
     EXPECT_TRUE(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
+    // Its own title bar, without the window manager's buttons (minimising it
+    // would hide the whole program).
+    EXPECT_TRUE(dialog.windowFlags() & Qt::FramelessWindowHint);
+    ASSERT_NE(dialog.findChild<CaptionBar*>(), nullptr);
+    EXPECT_EQ(dialog.findChild<CaptionBar*>()->Caption(), QStringLiteral("Select Print Options."));
     EXPECT_EQ(dialog.radgrpLoopInfo->Item(1)->text(), QStringLiteral("Print only fitted devices"));
     EXPECT_EQ(dialog.radgrpOrder->Item(1)->text(), QStringLiteral("Order by device type"));
     EXPECT_EQ(dialog.CancelButton->text(), QStringLiteral("Cancel."));
