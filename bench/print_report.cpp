@@ -67,7 +67,7 @@ void BM_BuildReportAndWritePdf(benchmark::State& state) {
     const QString path = folder.filePath(QStringLiteral("report.pdf"));
     int pages = 0;
     for (auto _ : state) {
-        TfrmReports report(paper, clock, false);
+        TfrmReports report(paper, clock, false, "Bench site");
         BuildSiteReport(report, data, EverySection(), log);
         if (!report.ReportPrinter.ExportPdf(path)) state.SkipWithError("the PDF could not be written");
         pages = report.ReportPrinter.PageCount();
@@ -81,7 +81,7 @@ void BM_TurnPreviewPage(benchmark::State& state) {
     FillDensely(data);
     TPaperPort paper{QPageSize(QPageSize::A4)};
     ManualClock clock;
-    TfrmReports report(paper, clock, false);
+    TfrmReports report(paper, clock, false, "Bench site");
     BuildSiteReport(report, data, EverySection(), LogLines());
     TPreviewForm form(report.ReportPrinter);
     form.resize(1400, 1000);

@@ -24,8 +24,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries the programs link come from dpkg-shlibdeps; the platform
 # plugins Qt loads at run time are in libqt6gui6, which it finds, and the
-# window needs a font.
+# window needs a font. The report is laid out for Liberation Mono's metrics:
+# another face would run its texts into its lines.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-qpa-plugins")
 include(CPack)

@@ -11,7 +11,7 @@ namespace kelvane {
 TPreviewPageArea::TPreviewPageArea(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setStatusTip(
-        QStringLiteral("Page View.  With Zoom Tool, left or right click to zoom in/out.  Click && drag with "
+        QStringLiteral("Page View.  With Zoom Tool, left or right click to zoom in/out.  Click & drag with "
                        "Hand Tool to pan."));
 }
 

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "print/TfrmPrint.h"
+#include "report/ReportTexts.h"
 #include "ui/window/MainWindow.h"
 
 namespace kelvane {
@@ -40,7 +41,8 @@ void TReportPrinting::ShowPrinterProperties() {
 }
 
 std::unique_ptr<TfrmReports> TReportPrinting::BuildReport(const TReportOptions& options) const {
-    auto report = std::make_unique<TfrmReports>(port_, clock_, options.FittedOnly);
+    auto report = std::make_unique<TfrmReports>(port_, clock_, options.FittedOnly,
+                                                ReportSiteName(data_.SiteConfig.ClientName, document_.Path));
     report->ReportPrinter.MessagePrompts = &prompts_;
     std::vector<std::string> logLines;
     if (options.EventLog) logLines = frmMain_.PagesView().EventLogLines();

@@ -10,6 +10,7 @@
 #include "print/TRadioGroup.h"
 #include "ui/HelpContexts.h"
 #include "ui/widgets/AppIcons.h"
+#include "ui/widgets/CaptionBar.h"
 
 namespace kelvane {
 namespace {
@@ -33,8 +34,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 
 }  // namespace
 
-TfrmPrint::TfrmPrint(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint) {
+TfrmPrint::TfrmPrint(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("frmPrint"));
     setWindowTitle(QStringLiteral("Select Print Options."));
     setProperty(kHelpContextProperty, kHelpPrintOptions);
@@ -82,11 +82,11 @@ TfrmPrint::TfrmPrint(QWidget* parent)
     buttons->addStretch();
     buttons->addWidget(btnProperties);
     buttons->addWidget(CancelButton);
-    auto* column = new QVBoxLayout(this);
+    // A title bar of its own: the window manager's would carry buttons.
+    QVBoxLayout* column = CaptionBar::FrameWithContent(this);
     column->addLayout(choices);
     column->addSpacing(8);
     column->addLayout(buttons);
-    setFixedSize(sizeHint());
 
     connect(btnPreviewButton, &QPushButton::clicked, this, &TfrmPrint::btnPreviewButtonClick);
     connect(btnPrint, &QPushButton::clicked, this, &TfrmPrint::btnPrintClick);

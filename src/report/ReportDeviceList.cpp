@@ -30,7 +30,8 @@ int ListedRows(const TData& data, TDeviceOrder order, bool fittedOnly) {
 // least one), so that it ends above the footer.
 void TfrmReports::DrawDeviceHeader(int rowsLeft) {
     StartTitledSection("Loop Configuration");
-    DrawHeaderRow({{"", 6, false}, {"", 15, false}, {"Zone/Group", 8, true}});
+    // "Zone/Group" stands over "Area", the column it names.
+    DrawHeaderRow({{"", 6, false}, {"", 17, false}, {"Zone/Group", 8, true}});
     CurrentY += RowHeight;
     DrawHeaderRow({{"Device", 6, true},
                    {"Type", 17, true},
@@ -59,7 +60,7 @@ void TfrmReports::PrintDeviceList(const TData& data, TDeviceOrder order) {
         if (!listed) return;
         DeviceSummaryTexts texts = DeviceSummaryRow(data, n);
         texts[dcAllocation] = ReportAllocationText(data.Loop, n);
-        DrawTableRow(n, std::vector<std::string>(texts.begin(), texts.end()));
+        DrawTableRow(std::vector<std::string>(texts.begin(), texts.end()));
         ++drawn;
     };
     if (order == doDeviceNumber) {

@@ -9,11 +9,16 @@ namespace {
 
 // Room left above the foot of the page when a table or text breaks.
 constexpr int kBreakMargin = 300;
+// How far a table row's texts stand right of their column's line.
+constexpr int kCellInset = 20;
+// The smallest size a text is drawn at to fit its room; past it, the text is cut.
+constexpr int kSmallestFittedPoints = 8;
 
 }  // namespace
 
-TfrmReports::TfrmReports(TPrinterPort& port, const Clock& clock, bool fittedOnly)
-    : ReportPrinter(port), FittedOnly(fittedOnly), clock_(clock) {
+TfrmReports::TfrmReports(TPrinterPort& port, const Clock& clock, bool fittedOnly, const std::string& siteName)
+    : ReportPrinter(port), FittedOnly(fittedOnly), clock_(clock), siteName_(siteName) {
+    ReportPrinter.Title = QString::fromLatin1(ReportJobTitle(siteName));
     BeginReport();
 }
 
@@ -30,7 +35,9 @@ void TfrmReports::BeginReport() {
     ColumnCount = 1;
     FrameLeft = FrameRight = 0;
     PageNumber = 0;
+    NumberedPages = 0;
     FirstSection = true;
+    tableTop_ = 0;
 }
 
 void TfrmReports::SetFont(int points, TFontStyles style) {
@@ -95,21 +102,22 @@ void TfrmReports::DrawColumnLines(int top, int bottom) {
 
 void TfrmReports::DrawTableFrame(int rows) {
     const int bottom = CurrentY + rows * Canvas().TextHeight("W");
+    tableTop_ = CurrentY;
     DrawFrame(LeftX, CurrentY, ColumnX[static_cast<std::size_t>(ColumnCount)], bottom);
     DrawColumnLines(CurrentY, bottom);
 }
 
+// At the top of the row's line, below the descenders of the row above.
 void TfrmReports::DrawRowSeparator() {
-    const int y = CurrentY - RowHeight / 6;
-    Canvas().MoveTo(FrameLeft, y);
-    Canvas().LineTo(FrameRight, y);
+    Canvas().MoveTo(FrameLeft, CurrentY);
+    Canvas().LineTo(FrameRight, CurrentY);
 }
 
-void TfrmReports::DrawTableRow(int number, const std::vector<std::string>& texts) {
+void TfrmReports::DrawTableRow(const std::vector<std::string>& texts) {
     RowHeight = Canvas().TextHeight("W");
-    if (number > 1) DrawRowSeparator();
+    if (CurrentY > tableTop_) DrawRowSeparator();
     for (std::size_t column = 0; column < texts.size() && column + 1 < ColumnX.size(); ++column)
-        Canvas().TextOut(ColumnX[column + 1], CurrentY, texts[column]);
+        Canvas().TextOut(ColumnX[column + 1] + kCellInset, CurrentY, texts[column]);
     CurrentY += RowHeight;
 }
 
@@ -118,16 +126,28 @@ void TfrmReports::DrawBox(int left, int top, int right, int bottom, int inset, b
     if (doubled) Canvas().Rectangle(left + inset, top + inset, right - inset, bottom - inset);
 }
 
-void TfrmReports::DrawField(int x, int y, int width, const std::string& value, const char* label) {
+void TfrmReports::DrawField(int x, int y, int width, const std::string& value, const char* label, int right) {
     Canvas().SetFontName(kReportFont);
     SetFont(14, fsBold);
     std::string caption = label ? label : "";
     if (caption.size() < static_cast<std::size_t>(width))
         caption.resize(static_cast<std::size_t>(width), ' ');
     Canvas().TextOut(x, y, caption + ": ");
-    const int boldWidth = Canvas().TextWidth("W");
+    const int valueX = x + (width + 3) * Canvas().TextWidth("W");
     Canvas().SetFontStyle(0);
-    Canvas().TextOut(x + (width + 3) * boldWidth, y + 15, value);
+    DrawFittedText(valueX, y + 15, value, right);
+}
+
+void TfrmReports::DrawFittedText(int x, int y, const std::string& text, int right) {
+    const int points = Canvas().Font().Size;
+    const int height = Canvas().TextHeight(text);
+    while (Canvas().Font().Size > kSmallestFittedPoints && x + Canvas().TextWidth(text) > right)
+        Canvas().SetFontSize(Canvas().Font().Size - 1);
+    std::string fitted = text;
+    while (!fitted.empty() && x + Canvas().TextWidth(fitted) > right) fitted.pop_back();
+    // On the same line as a text of the full size would stand.
+    Canvas().TextOut(x, y + height - Canvas().TextHeight(fitted), fitted);
+    Canvas().SetFontSize(points);
 }
 
 void TfrmReports::DrawFooter() {
@@ -137,8 +157,10 @@ void TfrmReports::DrawFooter() {
     StartColumns();
     const std::tm now = clock_.LocalTime();
     DrawHeaderCell(PrintedOnText(now), 76, false);
-    DrawHeaderCell("Page " + std::to_string(PageNumber), 15, true);
+    DrawHeaderCell(PageText(PageNumber, NumberedPages), 15, true);
     const int lineHeight = Canvas().TextHeight("W");
+    // The site on the line below, so that a loose page can be traced.
+    DrawFittedText(ColumnX[1] + 2, CurrentY + lineHeight, SiteFooterText(siteName_), ColumnX[2] - 2);
     DrawFrame(LeftX, CurrentY - lineHeight / 2, ColumnX[static_cast<std::size_t>(ColumnCount)],
               CurrentY + 2 * lineHeight);
     DrawColumnLines(CurrentY - lineHeight / 2, CurrentY + 2 * lineHeight);

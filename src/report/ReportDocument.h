@@ -22,8 +22,9 @@ inline constexpr TFontStyles kTitleStyle = fsBold | fsItalic | fsUnderline;
 class TfrmReports {
 public:
     // Begins the document on a printer of `port`; the footers print the
-    // date and time of `clock`.
-    TfrmReports(TPrinterPort& port, const Clock& clock, bool fittedOnly);
+    // date and time of `clock` and `siteName` (ReportSiteName), which also
+    // titles the print job.
+    TfrmReports(TPrinterPort& port, const Clock& clock, bool fittedOnly, const std::string& siteName);
 
     // Begins the document afresh on the printer's current paper: the pages
     // drawn so far are dropped.
@@ -52,6 +53,9 @@ public:
     int FrameLeft = 0;
     int FrameRight = 0;
     int PageNumber = 0;
+    // How many pages the whole report numbers, for the footers' "Page n of
+    // N"; 0 while it is not known (the footers then say "Page n").
+    int NumberedPages = 0;
     bool FittedOnly = false;
     bool FirstSection = true;
 
@@ -77,12 +81,19 @@ private:
     void DrawRoutingHeader(const std::string& title, std::initializer_list<THeaderCell> cells);
     void DrawFrame(int left, int top, int right, int bottom);
     void DrawColumnLines(int top, int bottom);
+    // The frame and the column lines of a table of `rows` rows from CurrentY.
     void DrawTableFrame(int rows);
     void DrawRowSeparator();
-    // A table row: the separator above it unless it is number 1, the texts at the column stops.
-    void DrawTableRow(int number, const std::vector<std::string>& texts);
+    // A table row: the texts at the column stops, with a line above them
+    // unless the row is the first in its frame (the frame's top is its line).
+    void DrawTableRow(const std::vector<std::string>& texts);
     void DrawBox(int left, int top, int right, int bottom, int inset, bool doubled);
-    void DrawField(int x, int y, int width, const std::string& value, const char* label);
+    // A bold label padded to `width` characters and ": ", then the value;
+    // a value that would pass `right` is drawn smaller, as it fits.
+    void DrawField(int x, int y, int width, const std::string& value, const char* label, int right);
+    // Draws `text` at (x, y) in the current font, or in a smaller size when
+    // it would pass `right`; the font's size stays as it was.
+    void DrawFittedText(int x, int y, const std::string& text, int right);
     void DrawFooter();
 
     // Sections' parts.
@@ -91,16 +102,20 @@ private:
         std::array<std::string, 8> values;
         std::array<const char*, 8> labels;
     };
-    void DrawAddressBlock(const TAddressBlock& block, int left, int top, int lineHeight);
-    void DrawClientBlock(const TKSiteConfig1& site, int left, int top, int lineHeight);
-    void DrawInstallerBlock(const TKSiteConfig1& site, int left, int top, int lineHeight, int charWidth);
-    void DrawSettingsBlock(const TKSiteConfig1& site, int left, int top);
+    void DrawAddressBlock(const TAddressBlock& block, int left, int top, int lineHeight, int right);
+    void DrawClientBlock(const TKSiteConfig1& site, int left, int top, int lineHeight, int right);
+    void DrawInstallerBlock(const TKSiteConfig1& site, int left, int top, int lineHeight, int charWidth,
+                            int right);
+    void DrawSettingsBlock(const TKSiteConfig1& site, int left, int top, int split, int right);
     void DrawDeviceHeader(int rowsLeft);
     void StartTextPage(const std::string& title);
     // The pieces of `line` that fit across the page, at blanks where it has them.
     std::vector<std::string> FittedPieces(const std::string& line);
 
     const Clock& clock_;
+    std::string siteName_;
+    // The top of the table frame drawn last: its first row needs no line above.
+    int tableTop_ = 0;
 };
 
 }  // namespace kelvane

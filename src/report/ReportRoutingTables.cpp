@@ -5,7 +5,6 @@ namespace kelvane {
 namespace {
 
 constexpr int kRowsPerTablePage = 32;
-constexpr const char* kGroupJobTitle = "Kelvane Tools - Group configuration";
 
 }  // namespace
 
@@ -28,23 +27,22 @@ void TfrmReports::PrintZoneTable(const TData& data) {
                 {{"Zone", 6, true}, {"Area Equation", 16, true}, {"Device Equation", 28, true}});
         }
         const TKZone& zone = data.ZoneList.Zones[static_cast<std::size_t>(z)];
-        DrawTableRow(z, {std::to_string(z), ReportEquationText(EquationKind::Area, zone.AreaEquation),
-                         ReportEquationText(EquationKind::Device, zone.DeviceEquation)});
+        DrawTableRow({std::to_string(z), ReportEquationText(EquationKind::Area, zone.AreaEquation),
+                      ReportEquationText(EquationKind::Device, zone.DeviceEquation)});
     }
     DrawFooter();
 }
 
 void TfrmReports::PrintGroupTable(const TData& data) {
-    ReportPrinter.Title = QString::fromLatin1(kGroupJobTitle);
     DrawRoutingHeader("Group Routing Table", {{"Group", 6, true},
                                               {"Primary Areas", 16, true},
                                               {"Night Areas (Beep)", 20, true},
                                               {"Divert To Groups", 24, true}});
     for (int g = 1; g <= kRowsPerTablePage; ++g) {
         const TKGroup& group = data.GroupList.Groups[static_cast<std::size_t>(g)];
-        DrawTableRow(g, {std::to_string(g), ReportEquationText(EquationKind::Area, group.PrimaryAreaEquation),
-                         ReportEquationText(EquationKind::Area, group.NightAreaEquation),
-                         ReportEquationText(EquationKind::Group, group.DivertEquation)});
+        DrawTableRow({std::to_string(g), ReportEquationText(EquationKind::Area, group.PrimaryAreaEquation),
+                      ReportEquationText(EquationKind::Area, group.NightAreaEquation),
+                      ReportEquationText(EquationKind::Group, group.DivertEquation)});
     }
     DrawFooter();
 }

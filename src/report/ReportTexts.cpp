@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QRegularExpression>
+#include <filesystem>
 #include <optional>
 
 #include "model/DeviceCatalogue.h"
@@ -77,6 +78,26 @@ std::string PrintedOnText(const std::tm& time, const QLocale& locale) {
     if (dateText && timeText) return "Printed on : " + *dateText + " at : " + *timeText;
     return "Printed on : " + date.toString(Qt::ISODate).toStdString() +
            " at : " + clock.toString(Qt::ISODate).toStdString();
+}
+
+std::string ReportSiteName(const std::string& clientName, const std::string& path) {
+    if (clientName.find_first_not_of(' ') != std::string::npos) return clientName;
+    if (!path.empty()) return std::filesystem::path(path).filename().string();
+    return "New file";
+}
+
+std::string ReportJobTitle(const std::string& siteName) {
+    return "Kelvane Tools - Site report - " + siteName;
+}
+
+std::string SiteFooterText(const std::string& siteName) {
+    return "Site : " + siteName;
+}
+
+std::string PageText(int page, int pages) {
+    std::string text = "Page " + std::to_string(page);
+    if (pages > 0) text += " of " + std::to_string(pages);
+    return text;
 }
 
 }  // namespace kelvane

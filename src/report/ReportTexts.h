@@ -34,4 +34,15 @@ std::string MinutesText(int minutes);
 // report's 8-bit texts cannot hold, as "2026-12-07" and "14:05:09".
 std::string PrintedOnText(const std::tm& time, const QLocale& locale = QLocale());
 
+// The name the report gives the site in its footers and its title: the
+// client's name, or the name of the site's file (`path`) when the client
+// has none, or "New file" for a site never saved.
+std::string ReportSiteName(const std::string& clientName, const std::string& path);
+// "Kelvane Tools - Site report - " and the site's name.
+std::string ReportJobTitle(const std::string& siteName);
+// "Site : " and the site's name.
+std::string SiteFooterText(const std::string& siteName);
+// "Page n of N", or "Page n" while N (`pages`) is not known (0).
+std::string PageText(int page, int pages);
+
 }  // namespace kelvane

@@ -15,14 +15,25 @@ void DrawSections(TfrmReports& report, const TData& data, const TReportOptions& 
     report.EndReport();
 }
 
+// The footers count the pages of the whole report ("Page n of N"): a first
+// drawing finds how many there are, the second numbers them.
+void DrawNumberedSections(TfrmReports& report, const TData& data, const TReportOptions& options,
+                          const std::vector<std::string>& logLines) {
+    DrawSections(report, data, options, logLines);
+    const int numberedPages = report.PageNumber;
+    report.BeginReport();
+    report.NumberedPages = numberedPages;
+    DrawSections(report, data, options, logLines);
+}
+
 }  // namespace
 
 void BuildSiteReport(TfrmReports& report, const TData& data, const TReportOptions& options,
                      const std::vector<std::string>& logLines) {
-    DrawSections(report, data, options, logLines);
+    DrawNumberedSections(report, data, options, logLines);
     report.ReportPrinter.OnLayout = [&report, &data, options, logLines] {
         report.BeginReport();
-        DrawSections(report, data, options, logLines);
+        DrawNumberedSections(report, data, options, logLines);
     };
 }
 

@@ -174,6 +174,7 @@ TEST_F(PreviewFormTest, HintOfTheControlUnderTheMouse) {
     EXPECT_EQ(form->HintLabel->text(), QStringLiteral("Fit to Width"));
     QCoreApplication::sendEvent(form->PagePaintBox1, &enter);
     EXPECT_TRUE(form->HintLabel->text().startsWith(QStringLiteral("Page View.  With Zoom Tool")));
+    EXPECT_TRUE(form->HintLabel->text().endsWith(QStringLiteral("Click & drag with Hand Tool to pan.")));
 }
 
 TEST_F(PreviewFormTest, ExportPdfWritesThePagesOrSaysWhyNot) {

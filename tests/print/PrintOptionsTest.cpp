@@ -18,6 +18,7 @@
 #include "ui/MainWindowFixture.h"
 #include "ui/WindowControls.h"
 #include "ui/eventlog/EventLogTab.h"
+#include "ui/widgets/CaptionBar.h"
 #include "ui/window/HelpWindow.h"
 
 namespace kelvane::test {
@@ -37,6 +38,11 @@ TEST(TfrmPrintTest, DefaultsCaptionsAndTheDeviceChoicesFollowTheDeviceBox) {
     TfrmPrint dialog;
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Select Print Options."));
     EXPECT_TRUE(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
+    // Its own title bar, without the window manager's buttons (minimising it
+    // would hide the whole program).
+    EXPECT_TRUE(dialog.windowFlags() & Qt::FramelessWindowHint);
+    ASSERT_NE(dialog.findChild<CaptionBar*>(), nullptr);
+    EXPECT_EQ(dialog.findChild<CaptionBar*>()->Caption(), QStringLiteral("Select Print Options."));
     EXPECT_EQ(dialog.radgrpLoopInfo->Item(1)->text(), QStringLiteral("Print only fitted devices"));
     EXPECT_EQ(dialog.radgrpOrder->Item(1)->text(), QStringLiteral("Order by device type"));
     EXPECT_EQ(dialog.CancelButton->text(), QStringLiteral("Cancel."));
@@ -133,7 +139,7 @@ TEST_F(DesktopPrintingTest, PrintSendsEveryPageOrSaysThereIsNoPrinter) {
     WithPrintOptions([](TfrmPrint& dialog) { QTest::mouseClick(dialog.btnPrint, Qt::LeftButton); });
     ASSERT_EQ(port.jobs.size(), 1u);
     EXPECT_GE(port.jobs[0].pages, 6);
-    EXPECT_EQ(port.jobs[0].title, QStringLiteral("Kelvane Tools - Group configuration"));
+    EXPECT_EQ(port.jobs[0].title, QStringLiteral("Kelvane Tools - Site report - New file"));
     EXPECT_TRUE(prompts.ShownMessages().empty());
 
     port.installed = false;

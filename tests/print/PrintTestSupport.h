@@ -24,6 +24,18 @@ namespace kelvane::test {
 struct DrawnText {
     QString text;
     QPointF topLeft;  // x where the text starts, y the top of its line
+    double width = 0;
+    // The top and the bottom of its letters' ink.
+    double inkTop = 0;
+    double inkBottom = 0;
+
+    double Right() const { return topLeft.x() + width; }
+    // Whether the two texts' letters share some height and their widths cross
+    // (by more than a unit's rounding).
+    bool Overlaps(const DrawnText& other) const {
+        return inkTop + 1 < other.inkBottom && other.inkTop + 1 < inkBottom &&
+               topLeft.x() + 1 < other.Right() && other.topLeft.x() + 1 < Right();
+    }
 };
 
 struct DrawnPage {
@@ -57,7 +69,10 @@ public:
     }
     void drawTextItem(const QPointF& p, const QTextItem& item) override {
         const QFontMetricsF metrics(item.font());
-        page.texts.push_back({item.text(), transform_.map(QPointF(p.x(), p.y() - metrics.ascent()))});
+        const QRectF ink = transform_.mapRect(metrics.tightBoundingRect(item.text()).translated(p));
+        page.texts.push_back({item.text(), transform_.map(QPointF(p.x(), p.y() - metrics.ascent())),
+                              metrics.horizontalAdvance(item.text()) * transform_.m11(), ink.top(),
+                              ink.bottom()});
     }
     void drawLines(const QLineF* lines, int count) override {
         for (int i = 0; i < count; ++i) page.lines.push_back(transform_.map(lines[i]));
@@ -76,7 +91,16 @@ public:
     void drawPath(const QPainterPath& path) override {
         page.rects.push_back(transform_.mapRect(path.boundingRect()));
     }
-    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+    // A line drawn with a pen of some width arrives as the outline of its
+    // stroke: kept as the line along the stroke's middle.
+    void drawPolygon(const QPointF* points, int count, PolygonDrawMode) override {
+        const QRectF stroke =
+            transform_.mapRect(QPolygonF(QList<QPointF>(points, points + count)).boundingRect());
+        const QPointF centre = stroke.center();
+        page.lines.push_back(stroke.width() >= stroke.height()
+                                 ? QLineF(stroke.left(), centre.y(), stroke.right(), centre.y())
+                                 : QLineF(centre.x(), stroke.top(), centre.x(), stroke.bottom()));
+    }
 
     DrawnPage page;
 

@@ -25,6 +25,26 @@ protected:
         }
         return rows;
     }
+    // The top of device n's row.
+    static double RowTop(const DrawnPage& page, int n) {
+        for (const DrawnText& text : page.texts)
+            if (text.text == QString::number(n) && qAbs(text.topLeft.x() - kRowLeft) < 0.5)
+                return text.topLeft.y();
+        ADD_FAILURE() << "no row " << n;
+        return -1;
+    }
+    // Every line across the table lies at the top of one of its rows, below
+    // the first: none doubles the frame's top or cuts through a row's letters.
+    static void ExpectRowLinesBetweenRows(const DrawnPage& page) {
+        std::vector<double> rowTops;
+        for (const int n : RowNumbers(page)) rowTops.push_back(RowTop(page, n));
+        const QRectF frame = TableFrame(page);
+        for (const QLineF& line : page.lines) {
+            if (line.y1() != line.y2() || line.x1() != frame.left() || line.x2() != frame.right()) continue;
+            EXPECT_GT(line.y1(), frame.top());
+            EXPECT_NE(std::find(rowTops.begin(), rowTops.end(), line.y1()), rowTops.end()) << line.y1();
+        }
+    }
     // The table's frame (the first rectangle) and the footer's (the last).
     static QRectF TableFrame(const DrawnPage& page) { return page.rects.front(); }
     static QRectF FooterFrame(const DrawnPage& page) { return page.rects.back(); }
@@ -41,12 +61,18 @@ TEST_F(DeviceListTest, NumberOrderListsEveryAddressUnderItsHeadersPageByPage) {
         for (const char* heading : {"Loop Configuration", "Zone/Group", "Device", "Type", "Area",
                                     "Place Name", "Suffix", "Enabled"})
             EXPECT_TRUE(page.Has(QString::fromLatin1(heading))) << heading;
-        EXPECT_EQ(Footer(page)->text, QString::asprintf("Page %d", int(index) + 1));
+        EXPECT_EQ(Footer(page)->text, QString::asprintf("Page %d of %d", int(index) + 1, int(pages.size())));
         ASSERT_EQ(page.rects.size(), 2u);
         // The frame holds exactly the page's rows and ends above the footer.
         const int rowHeight = LineHeight(12);
         EXPECT_DOUBLE_EQ(TableFrame(page).height(), double(RowNumbers(page).size()) * rowHeight);
         EXPECT_LT(TableFrame(page).bottom(), FooterFrame(page).top());
+        ExpectRowLinesBetweenRows(page);
+        const auto centre = [&](const char* text) {
+            const DrawnText drawn = *page.Find(QString::fromLatin1(text));
+            return drawn.topLeft.x() + drawn.width / 2;
+        };
+        EXPECT_NEAR(centre("Zone/Group"), centre("Area"), 1.0);
     }
     // The first page breaks where the next row would start at or below the break line.
     const int breakY = 7016 - 200 - 300;
@@ -90,7 +116,7 @@ TEST_F(DeviceListTest, FittedOnlyBreakWithNothingLeftLeavesAnEmptyFramedPage) {
     const DrawnPage& last = pages[1];
     EXPECT_TRUE(RowNumbers(last).empty());
     EXPECT_TRUE(last.Has(QStringLiteral("Loop Configuration")));
-    EXPECT_EQ(Footer(last)->text, QStringLiteral("Page 2"));
+    EXPECT_EQ(Footer(last)->text, QStringLiteral("Page 2 of 2"));
     ASSERT_EQ(last.rects.size(), 2u);
     EXPECT_DOUBLE_EQ(TableFrame(last).height(), LineHeight(12));  // one empty row
 }
@@ -125,6 +151,12 @@ TEST_F(DeviceListTest, TypeOrderListsCallPointsFirstAndNeverUnfittedDevices) {
         ASSERT_EQ(pages.size(), 1u);
         EXPECT_EQ(AllRows(pages), (std::vector<int>{7, 9, 3, 5, 1}));
         EXPECT_FALSE(pages[0].Has(QStringLiteral("Not fitted")));
+        ExpectRowLinesBetweenRows(pages[0]);
+        // Device 1, listed last, is ruled off from the row above it.
+        const double device1 = RowTop(pages[0], 1);
+        EXPECT_TRUE(std::any_of(pages[0].lines.begin(), pages[0].lines.end(), [&](const QLineF& line) {
+            return line.y1() == device1 && line.y2() == device1;
+        }));
     }
 }
 

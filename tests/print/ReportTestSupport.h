@@ -26,7 +26,7 @@ protected:
     void SetUp() override { data.ResetToDefaults(); }
 
     std::vector<DrawnPage> Build(const TReportOptions& options, const std::vector<std::string>& log = {}) {
-        report = std::make_unique<TfrmReports>(port, clock, options.FittedOnly);
+        report = std::make_unique<TfrmReports>(port, clock, options.FittedOnly, "Rowan House");
         BuildSiteReport(*report, data, options, log);
         return ReplayAll(report->ReportPrinter);
     }
@@ -45,19 +45,21 @@ protected:
             .horizontalAdvance(QLatin1Char('W'));
     }
 
-    // The table row numbers on a page: numbers written at the left stop.
+    // The table row numbers on a page: numbers written at the left stop,
+    // clear of its line.
     static std::vector<int> RowNumbers(const DrawnPage& page) {
         std::vector<int> numbers;
         for (const DrawnText& text : page.texts) {
             bool number = false;
             const int value = text.text.toInt(&number);
-            if (number && qAbs(text.topLeft.x() - 100) < 0.5) numbers.push_back(value);
+            if (number && qAbs(text.topLeft.x() - kRowLeft) < 0.5) numbers.push_back(value);
         }
         return numbers;
     }
     static std::optional<DrawnText> Footer(const DrawnPage& page) { return page.FindStarting("Page "); }
 
     static constexpr int kLeft = 100;
+    static constexpr int kRowLeft = kLeft + 20;
     TData data;
     FakePrinterPort port;
     ManualClock clock;

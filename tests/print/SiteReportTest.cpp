@@ -38,7 +38,9 @@ TEST_F(SiteReportTest, TheSitePageHasNoFooterSoTheNextPageIsNumberedOne) {
     ASSERT_EQ(pages.size(), 2u);
     EXPECT_FALSE(Footer(pages[0]));
     ASSERT_TRUE(Footer(pages[1]));
-    EXPECT_EQ(Footer(pages[1])->text, QStringLiteral("Page 1"));
+    EXPECT_EQ(Footer(pages[1])->text, QStringLiteral("Page 1 of 1"));
+    // A loose page says which site it belongs to.
+    EXPECT_TRUE(pages[1].Has(QStringLiteral("Site : Rowan House")));
     // The locale's short date and long time.
     EXPECT_TRUE(pages[1].Has(QStringLiteral("Printed on : 12/7/26 at : 12:00:00 PM")));
 }
@@ -83,16 +85,54 @@ TEST_F(SiteReportTest, SitePageBoxesFieldsAndSettings) {
     EXPECT_EQ(page.Find(QStringLiteral("Commissioned On: "))->topLeft.x(), 160 + 35 * tw);
 
     const int settingsTop = 2 * third + 220;
-    EXPECT_EQ(page.Find(QStringLiteral("Access Level 1 Code      : "))->topLeft,
-              QPointF(160, settingsTop + 8 * t));
+    // The settings' left column a character in from the box's line.
+    EXPECT_EQ(page.Find(QStringLiteral("Access Level 1 Code    : "))->topLeft,
+              QPointF(160 + tw, settingsTop + 8 * t));
     EXPECT_EQ(page.Find(QStringLiteral("3213"))->topLeft.y(), settingsTop + 8 * t + 15);
     EXPECT_EQ(page.Find(QStringLiteral("1123"))->topLeft.y(), settingsTop + 9 * t + 15);
-    EXPECT_EQ(page.Find(QStringLiteral("RadioPager    : "))->topLeft.x(), 160 + 33 * tw);
+    EXPECT_EQ(page.Find(QStringLiteral("RadioPager    : "))->topLeft.x(), 160 + 2295 + tw);
     // Surveyor mode logs every event, whatever the print log setting.
     for (const char* text : {"Emergency & Higher", "On every event", "Globally", "Locally", "4  minute(s)",
                              "1  minute(s)", "Surveyor Mode Enabled    : ", "YES", "08A00", "01/02/26"})
         EXPECT_TRUE(page.Has(QString::fromLatin1(text))) << text;
     EXPECT_EQ(page.Find(QStringLiteral("Software Version    : "))->topLeft.y(), settingsTop + 14 * t);
+}
+
+TEST_F(SiteReportTest, TheLongestTextsStayInTheirBoxesAndClearOfEachOther) {
+    TKSiteConfig1& site = data.SiteConfig;
+    for (std::string* field :
+         {&site.ClientName, &site.ClientAddress1, &site.ClientAddress2, &site.ClientAddress3,
+          &site.ClientAddress4, &site.ClientAddress5, &site.ClientTel, &site.PanelLocation,
+          &site.InstallerName, &site.InstallerAddress1, &site.InstallerAddress5, &site.EngineerNo,
+          &site.Engineer})
+        *field = std::string(25, 'W');
+    site.NightModeTime = "21:30";
+    site.DayModeTime = "07:00";
+    site.PagerEnabled = true;
+    site.PagerLevel = 3;      // "Emergency & Higher"
+    site.LoggerSetting = 12;  // "After 100 events"
+    site.EmergState = true;
+    site.AccTimeout = 15;
+    site.AL2Code = site.AL3Code = site.CallCode = site.AttackCode = "99999";
+    const DrawnPage page = BuildOnly(&TReportOptions::SiteInformation).front();
+
+    EXPECT_TRUE(page.Has(QStringLiteral("Emergency & Higher")));
+    EXPECT_TRUE(page.Has(QStringLiteral("[_______________________]")))
+        << "the engineer's signature line is kept for a long name";
+    const double split = 160 + 2295;
+    const double settingsTop = 2 * ((7016 - 350) / 3) + 220;
+    for (const DrawnText& text : page.texts) {
+        EXPECT_GT(text.topLeft.x(), 160 + 4) << text.text.toStdString() << " starts on the box's line";
+        EXPECT_LT(text.Right(), 4961 - 160) << text.text.toStdString() << " crosses the box";
+        if (text.topLeft.y() > settingsTop && text.topLeft.x() < split) {
+            EXPECT_LT(text.Right(), split) << text.text.toStdString() << " crosses the column line";
+        }
+        for (const DrawnText& other : page.texts) {
+            if (&other == &text) continue;
+            EXPECT_FALSE(text.Overlaps(other))
+                << text.text.toStdString() << " runs into " << other.text.toStdString();
+        }
+    }
 }
 
 // A site as a hand-edited file may hold it: settings that the Site Config
@@ -136,7 +176,7 @@ TEST_F(SiteReportTest, SettingsPrintAsTheSiteConfigTabShowsThem) {
     tab.FillSiteConfigTab();
     TReportOptions site = NoSections();
     site.SiteInformation = true;
-    TfrmReports fromTab(port, clock, false);
+    TfrmReports fromTab(port, clock, false, "Rowan House");
     BuildSiteReport(fromTab, filled, site, {});
     const DrawnPage tabPage = Replay(fromTab.ReportPrinter.Page(0));
     ASSERT_EQ(tabPage.texts.size(), page.texts.size());
@@ -165,6 +205,12 @@ TEST(ReportTextsTest, PrintedOnInTheLocalesShortDateAndLongTimeWithoutTheZone) {
               "Printed on : 2026-12-08 at : 14:05:09");
 }
 
+TEST(ReportTextsTest, TheSiteIsNamedByItsClientOrElseByItsFile) {
+    EXPECT_EQ(ReportSiteName("Rowan House", "/sites/ROWAN.KCF"), "Rowan House");
+    EXPECT_EQ(ReportSiteName("  ", "/sites/ROWAN.KCF"), "ROWAN.KCF");
+    EXPECT_EQ(ReportSiteName("", ""), "New file");
+}
+
 TEST_F(SiteReportTest, ZoneTextsAlignDeviceNumbersInThreeCharacters) {
     data.SiteConfig.MainVersion = "07B12";
     TKZone& zone = data.ZoneList.Zones[1];
@@ -186,11 +232,11 @@ TEST_F(SiteReportTest, ZoneTextsAlignDeviceNumbersInThreeCharacters) {
     ASSERT_EQ(wide.size(), 2u);
     EXPECT_EQ(RowNumbers(wide[1]).front(), 33);
     EXPECT_EQ(RowNumbers(wide[1]).back(), 64);
-    EXPECT_EQ(Footer(wide[0])->text, QStringLiteral("Page 1"));
-    EXPECT_EQ(Footer(wide[1])->text, QStringLiteral("Page 2"));
+    EXPECT_EQ(Footer(wide[0])->text, QStringLiteral("Page 1 of 2"));
+    EXPECT_EQ(Footer(wide[1])->text, QStringLiteral("Page 2 of 2"));
 }
 
-TEST_F(SiteReportTest, GroupTableTitlesTheJobAndSkipsEmptyEntries) {
+TEST_F(SiteReportTest, GroupTableSkipsEmptyEntriesAndTheJobIsTitledByTheSite) {
     TKGroup& group = data.GroupList.Groups[2];
     group.DivertEquation[1] = 1;
     group.DivertEquation[2] = 33;  // cleared by the editor
@@ -198,9 +244,9 @@ TEST_F(SiteReportTest, GroupTableTitlesTheJobAndSkipsEmptyEntries) {
     group.NightAreaEquation[2] = 25;
     const std::vector<DrawnPage> pages = BuildOnly(&TReportOptions::GroupInformation);
     ASSERT_EQ(pages.size(), 1u);
-    EXPECT_EQ(report->ReportPrinter.Title, QStringLiteral("Kelvane Tools - Group configuration"));
+    EXPECT_EQ(report->ReportPrinter.Title, QStringLiteral("Kelvane Tools - Site report - Rowan House"));
     for (const char* text : {"Group Routing Table", "Primary Areas", "Night Areas (Beep)", "Divert To Groups",
-                             "  2 15 ", " Z ", " B ", " H ", "Page 1"})
+                             "  2 15 ", " Z ", " B ", " H ", "Page 1 of 1"})
         EXPECT_TRUE(pages[0].Has(QString::fromLatin1(text))) << text;
 }
 
@@ -220,7 +266,8 @@ TEST_F(SiteReportTest, PrintedOnOtherPaperTheReportIsLaidOutAgain) {
     EXPECT_GE(letter.size(), a4.size());
     for (std::size_t index = 0; index < letter.size(); ++index) {
         ASSERT_TRUE(Footer(letter[index])) << index;
-        EXPECT_EQ(Footer(letter[index])->text, QString::asprintf("Page %d", int(index) + 1));
+        EXPECT_EQ(Footer(letter[index])->text,
+                  QString::asprintf("Page %d of %d", int(index) + 1, int(letter.size())));
         EXPECT_LT(Footer(letter[index])->topLeft.y() + 2 * LineHeight(10), 6600 - 100) << index;
     }
 }
@@ -232,7 +279,8 @@ TEST_F(SiteReportTest, CommentsLongerThanAPageRepeatTheirTitle) {
     ASSERT_GE(pages.size(), 2u);
     for (std::size_t index = 0; index < pages.size(); ++index) {
         EXPECT_TRUE(pages[index].Has(QStringLiteral("Comments"))) << index;
-        EXPECT_EQ(Footer(pages[index])->text, QString::asprintf("Page %d", int(index) + 1));
+        EXPECT_EQ(Footer(pages[index])->text,
+                  QString::asprintf("Page %d of %d", int(index) + 1, int(pages.size())));
     }
     // Lines are spaced by the title's height, from four title heights below it.
     const int title = LineHeight(14, kTitleStyle);
@@ -246,7 +294,7 @@ TEST_F(SiteReportTest, ALineWiderThanThePageContinuesOnTheNextLine) {
     for (int word = 0; word < 30; ++word) longLine += "word" + std::to_string(word) + " ";
     TReportOptions options = NoSections();
     options.EventLog = true;
-    report = std::make_unique<TfrmReports>(port, clock, false);
+    report = std::make_unique<TfrmReports>(port, clock, false, "Rowan House");
     BuildSiteReport(*report, data, options, {longLine, "next"});
     const DrawnPage page = Replay(report->ReportPrinter.Page(0));
     EXPECT_TRUE(page.Has(QStringLiteral("Event Log")));

@@ -8,6 +8,7 @@
 #include "core/SystemClock.h"
 #include "log/LogFile.h"
 #include "report/PaperPort.h"
+#include "report/ReportTexts.h"
 #include "report/SiteReport.h"
 
 namespace kelvane::cli {
@@ -151,7 +152,8 @@ public:
         }
         TPaperPort paper;
         SystemClock clock;
-        TfrmReports report(paper, clock, parsed.options.FittedOnly);
+        TfrmReports report(paper, clock, parsed.options.FittedOnly,
+                           ReportSiteName(data.SiteConfig.ClientName, parsed.site));
         BuildSiteReport(report, data, parsed.options, log.Lines);
         const QString output = QFile::decodeName(QByteArray::fromStdString(parsed.output));
         if (!report.ReportPrinter.ExportPdf(output)) {
