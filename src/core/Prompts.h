@@ -7,7 +7,9 @@ namespace kelvane {
 // desktop program shows real dialogs and tests answer them from a script.
 enum class PromptKind { Error, Warning, Confirmation, Information };
 
-enum class PromptButtons { Ok, YesNo, YesNoCancel, AbortRetry };
+// YesNoDefaultNo: Yes and No with No as the answer Enter gives, for a
+// question whose Yes goes ahead with something risky.
+enum class PromptButtons { Ok, YesNo, YesNoCancel, AbortRetry, YesNoDefaultNo };
 
 enum class PromptAnswer { Ok, Yes, No, Cancel, Abort, Retry };
 

@@ -17,6 +17,8 @@ inline constexpr int kHelpGroupConfig = 40;
 inline constexpr int kHelpGroupEquation = 42;
 inline constexpr int kHelpPlaceNames = 50;
 inline constexpr int kHelpSiteConfig = 60;
+inline constexpr int kHelpRouting = 70;
+inline constexpr int kHelpSiteChecks = 72;
 inline constexpr int kHelpEventLog = 80;
 // The comments page, and the help of a page that has none of its own.
 inline constexpr int kHelpComments = 90;
@@ -24,6 +26,6 @@ inline constexpr int kHelpComments = 90;
 inline constexpr std::array kHelpContexts{
     kHelpDeviceSummary, kHelpPlaceNamesList, kHelpDevices,     kHelpDeviceConfig,  kHelpZoneConfig,
     kHelpAreaEquation,  kHelpDeviceEquation, kHelpGroupConfig, kHelpGroupEquation, kHelpPlaceNames,
-    kHelpSiteConfig,    kHelpEventLog,       kHelpComments};
+    kHelpSiteConfig,    kHelpRouting,        kHelpSiteChecks,  kHelpEventLog,      kHelpComments};
 
 }  // namespace kelvane

@@ -19,6 +19,7 @@ std::vector<Choice> Choices(PromptButtons buttons) {
         case PromptButtons::AbortRetry:
             return {{'a', "Abort", PromptAnswer::Abort}, {'r', "Retry", PromptAnswer::Retry}};
         case PromptButtons::YesNo:
+        case PromptButtons::YesNoDefaultNo:
             return {{'n', "No", PromptAnswer::No}, {'y', "Yes", PromptAnswer::Yes}};
         case PromptButtons::YesNoCancel:
             return {{'c', "Cancel", PromptAnswer::Cancel},

@@ -25,6 +25,7 @@ QMessageBox::StandardButtons QtPrompts::ButtonsFor(PromptButtons buttons) {
         case PromptButtons::Ok:
             return QMessageBox::Ok;
         case PromptButtons::YesNo:
+        case PromptButtons::YesNoDefaultNo:
             return QMessageBox::Yes | QMessageBox::No;
         case PromptButtons::YesNoCancel:
             return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
@@ -43,6 +44,8 @@ QMessageBox::StandardButton QtPrompts::DefaultButtonFor(PromptButtons buttons) {
             return QMessageBox::Yes;
         case PromptButtons::AbortRetry:
             return QMessageBox::Abort;
+        case PromptButtons::YesNoDefaultNo:
+            return QMessageBox::No;
     }
     return QMessageBox::Ok;
 }
@@ -83,6 +86,7 @@ PromptAnswer QtPrompts::AnswerFor(QMessageBox::StandardButton button, PromptButt
         case PromptButtons::Ok:
             return PromptAnswer::Ok;
         case PromptButtons::YesNo:
+        case PromptButtons::YesNoDefaultNo:
             return PromptAnswer::No;
         case PromptButtons::YesNoCancel:
             return PromptAnswer::Cancel;
