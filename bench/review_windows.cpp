@@ -9,6 +9,8 @@
 #include <ctime>
 
 #include "DenseSite.h"
+#include "model/DeviceCatalogue.h"
+#include "ui/checks/RoutingMatrixModel.h"
 #include "ui/checks/RoutingWindow.h"
 #include "ui/checks/SiteChecksWindow.h"
 #include "ui/checks/SiteReview.h"

@@ -11,6 +11,11 @@ constexpr int kMatrixPoints = 9;
 constexpr int kHeadingCharacters = 34;
 constexpr int kCellCharacters = 4;
 
+// A matrix row: a line's height and a quarter, so that the rules clear the text.
+int RowPitch(int textHeight) {
+    return std::max(textHeight + textHeight / 4, 1);
+}
+
 // "Z12", "G3": a column's heading in the matrix; the key names the zones.
 std::string ShortHeading(const MatrixColumn& column) {
     return (column.kind == MatrixColumn::Kind::Zone ? "Z" : "G") + std::to_string(column.number);
@@ -50,7 +55,7 @@ void TfrmReports::PrintRoutingOverview(const TData& data) {
     StartTitledSection("Routing Overview");
     SetFont(kMatrixPoints, 0);
     const int charWidth = std::max(Canvas().TextWidth("W"), 1);
-    const int rowHeight = std::max(Canvas().TextHeight("W"), 1);
+    const int rowHeight = RowPitch(Canvas().TextHeight("W"));
     const int headingWidth = kHeadingCharacters * charWidth;
     const int cellWidth = kCellCharacters * charWidth;
     const std::size_t columnsPerPage = static_cast<std::size_t>(
@@ -80,7 +85,8 @@ void TfrmReports::PrintRoutingOverview(const TData& data) {
 
 void TfrmReports::DrawMatrixPart(const RoutingMatrix& matrix, const TMatrixPart& part, int headingWidth,
                                  int cellWidth) {
-    const int rowHeight = Canvas().TextHeight("W");
+    const int rowHeight = RowPitch(Canvas().TextHeight("W"));
+    const int textOffset = rowHeight / 10;
     const int top = CurrentY;
     const int right = LeftX + headingWidth + static_cast<int>(part.lastColumn - part.firstColumn) * cellWidth;
     const int bottom = top + static_cast<int>(part.lastRow - part.firstRow + 1) * rowHeight;
@@ -88,16 +94,16 @@ void TfrmReports::DrawMatrixPart(const RoutingMatrix& matrix, const TMatrixPart&
         return LeftX + headingWidth + static_cast<int>(column - part.firstColumn) * cellWidth;
     };
     const auto centred = [&](std::size_t column, int y, const std::string& text) {
-        Canvas().TextOut(cellX(column) + (cellWidth - Canvas().TextWidth(text)) / 2, y, text);
+        Canvas().TextOut(cellX(column) + (cellWidth - Canvas().TextWidth(text)) / 2, y + textOffset, text);
     };
-    Canvas().TextOut(LeftX + 2, top, "Call from");
+    Canvas().TextOut(LeftX + 2, top + textOffset, "Call from");
     for (std::size_t c = part.firstColumn; c < part.lastColumn; ++c)
         centred(c, top, ShortHeading(matrix.Columns()[c]));
     for (std::size_t r = part.firstRow; r < part.lastRow; ++r) {
         const int y = top + static_cast<int>(r - part.firstRow + 1) * rowHeight;
         Canvas().MoveTo(LeftX, y);
         Canvas().LineTo(right, y);
-        Canvas().TextOut(LeftX + 2, y, matrix.RowHeading(r).substr(0, kHeadingCharacters - 1));
+        Canvas().TextOut(LeftX + 2, y + textOffset, matrix.RowHeading(r).substr(0, kHeadingCharacters - 1));
         for (std::size_t c = part.firstColumn; c < part.lastColumn; ++c) centred(c, y, matrix.Mark(r, c));
     }
     Canvas().Rectangle(LeftX, top, right, bottom);

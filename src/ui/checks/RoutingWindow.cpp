@@ -58,6 +58,7 @@ RoutingWindow::RoutingWindow(const SiteReview& review, QWidget* parent)
     grdRouting->horizontalHeader()->setDefaultSectionSize(48);
     grdRouting->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grdRouting->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grdRouting->verticalHeader()->setDefaultSectionSize(grdRouting->fontMetrics().height() + 6);
     grdRouting->setToolTip(QString());
 
     auto* side = new QWidget;
