@@ -33,13 +33,15 @@ QPlainTextEdit* MakeTextView(const char* name) {
     return view;
 }
 
-// Refills `box` through `fill`, keeping the entry with the same data chosen.
-template <typename Fill>
-void Refill(QComboBox* box, Fill fill) {
+// Refills `box` with `entries` where they differ from what it holds, keeping
+// the entry with the same data chosen.
+void Refill(QComboBox* box, RoutingWindow::Choices& held, RoutingWindow::Choices entries) {
+    if (entries == held) return;
+    held = std::move(entries);
     const QVariant chosen = box->currentData();
     const QSignalBlocker blocker(box);
     box->clear();
-    fill();
+    for (const auto& [text, value] : held) box->addItem(text, value);
     const int index = box->findData(chosen);
     box->setCurrentIndex(index >= 0 ? index : 0);
 }
@@ -101,30 +103,29 @@ void RoutingWindow::ShowRouting() {
 }
 
 void RoutingWindow::FillCallChoices() {
-    Refill(cboCall, [this] {
-        for (const Route& route : review_.Map().Routes()) {
-            const CallSource& source = route.source;
-            const int value =
-                source.kind == CallSource::Kind::Area ? source.number : kDeviceCall + source.number;
-            cboCall->addItem(Latin1(SourceWords(review_.Data(), source)), value);
-        }
-    });
+    Choices entries;
+    for (const Route& route : review_.Map().Routes()) {
+        const CallSource& source = route.source;
+        const int value = source.kind == CallSource::Kind::Area ? source.number : kDeviceCall + source.number;
+        entries.emplace_back(Latin1(SourceWords(review_.Data(), source)), value);
+    }
+    Refill(cboCall, callChoices_, std::move(entries));
 }
 
 void RoutingWindow::FillOutputChoices() {
     const TData& data = review_.Data();
-    Refill(cboOutput, [this, &data] {
-        for (const Route& route : review_.Map().Routes()) {
-            const int n = route.source.number;
-            if (route.source.kind == CallSource::Kind::Device &&
-                (data.Loop.IsZoneDevice(n) || data.Loop.IsGroupDevice(n)))
-                cboOutput->addItem(Latin1(SourceWords(data, route.source)), OutputDevice + n);
-        }
-        for (int z = 1; z <= review_.Map().ZoneLimit(); ++z)
-            cboOutput->addItem(Latin1(ZoneWords(data, z)), OutputZone + z);
-        for (int g = 1; g <= kGroupCount; ++g)
-            cboOutput->addItem(QStringLiteral("Group %1").arg(g), OutputGroup + g);
-    });
+    Choices entries;
+    for (const Route& route : review_.Map().Routes()) {
+        const int n = route.source.number;
+        if (route.source.kind == CallSource::Kind::Device &&
+            (data.Loop.IsZoneDevice(n) || data.Loop.IsGroupDevice(n)))
+            entries.emplace_back(Latin1(SourceWords(data, route.source)), OutputDevice + n);
+    }
+    for (int z = 1; z <= review_.Map().ZoneLimit(); ++z)
+        entries.emplace_back(Latin1(ZoneWords(data, z)), OutputZone + z);
+    for (int g = 1; g <= kGroupCount; ++g)
+        entries.emplace_back(QStringLiteral("Group %1").arg(g), OutputGroup + g);
+    Refill(cboOutput, outputChoices_, std::move(entries));
 }
 
 void RoutingWindow::ShowCallPath() {

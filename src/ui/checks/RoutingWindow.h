@@ -1,6 +1,9 @@
 #pragma once
 #include <QDockWidget>
+#include <QString>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "ui/checks/EquationChoice.h"
 
@@ -34,6 +37,9 @@ public:
     void ShowRouting();
     RoutingMatrixModel& Matrix() const { return *matrix_; }
 
+    // A list's entries: each text with the value it stands for.
+    using Choices = std::vector<std::pair<QString, int>>;
+
     QTableView* grdRouting;
     QComboBox* cboCall;
     QPlainTextEdit* txtCallPath;
@@ -49,6 +55,10 @@ private:
 
     const SiteReview& review_;
     RoutingMatrixModel* matrix_;
+    // What the call and output lists hold, so that an edit that changes
+    // neither leaves them alone.
+    Choices callChoices_;
+    Choices outputChoices_;
 };
 
 }  // namespace kelvane

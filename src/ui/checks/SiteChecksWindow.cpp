@@ -31,7 +31,9 @@ QIcon SeverityIcon(Severity severity) {
 }  // namespace
 
 SiteChecksWindow::SiteChecksWindow(const SiteReview& review, QWidget* parent)
-    : QDockWidget(QStringLiteral("Site Checks"), parent), review_(review) {
+    : QDockWidget(QStringLiteral("Site Checks"), parent),
+      review_(review),
+      icons_{SeverityIcon(Severity::Error), SeverityIcon(Severity::Warning), SeverityIcon(Severity::Note)} {
     setObjectName(QStringLiteral("SiteChecksWindow"));
     auto* body = new QWidget;
     auto* column = new QVBoxLayout(body);
@@ -66,7 +68,7 @@ void SiteChecksWindow::ShowFindings() {
     QList<QTreeWidgetItem*> items;
     for (const SiteFinding& finding : review_.Findings()) {
         auto* item = new QTreeWidgetItem;
-        item->setIcon(ColSeverity, SeverityIcon(finding.severity));
+        item->setIcon(ColSeverity, icons_[static_cast<std::size_t>(finding.severity)]);
         item->setText(ColSeverity, Latin1(SeverityText(finding.severity)));
         item->setText(ColRecord, Latin1(finding.record.Text()));
         item->setText(ColMessage, Latin1(finding.message));

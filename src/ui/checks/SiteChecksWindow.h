@@ -1,5 +1,7 @@
 #pragma once
 #include <QDockWidget>
+#include <QIcon>
+#include <array>
 #include <functional>
 
 #include "routing/SiteFinding.h"
@@ -35,6 +37,8 @@ private:
     void Choose(QTreeWidgetItem* item);
 
     const SiteReview& review_;
+    // By severity, made once.
+    std::array<QIcon, 3> icons_;
 };
 
 }  // namespace kelvane
