@@ -16,6 +16,7 @@ public:
     static constexpr const char* kRecentFilesKey = "RecentFiles";
     static constexpr const char* kLastFolderKey = "LastFolder";
     static constexpr const char* kVerifyAfterSavingKey = "Verify After Saving";
+    static constexpr const char* kAskBeforeSavingWithErrorsKey = "Ask Before Saving With Errors";
     static constexpr const char* kWindowLeftKey = "Window/Left";
     static constexpr const char* kWindowTopKey = "Window/Top";
     static constexpr const char* kWindowWidthKey = "Window/Width";
@@ -47,6 +48,12 @@ public:
     // Tools > Verify After Saving; on when none is stored.
     bool VerifyAfterSaving() const { return store_.Flag(kVerifyAfterSavingKey).value_or(true); }
     void SetVerifyAfterSaving(bool on) { store_.SetFlag(kVerifyAfterSavingKey, on); }
+
+    // Settings > Ask Before Saving a Site with Errors; on when none is stored.
+    bool AskBeforeSavingWithErrors() const {
+        return store_.Flag(kAskBeforeSavingWithErrorsKey).value_or(true);
+    }
+    void SetAskBeforeSavingWithErrors(bool on) { store_.SetFlag(kAskBeforeSavingWithErrorsKey, on); }
 
     // The main window's normal rectangle and whether it was maximised.
     struct StoredWindow {

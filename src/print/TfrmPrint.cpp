@@ -52,6 +52,8 @@ TfrmPrint::TfrmPrint(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::WindowS
     chkPrintGroup = MakeCheckBox(this, "chkPrintGroup", "Print group information", true);
     chkComments = MakeCheckBox(this, "chkComments", "Print comments page", true);
     chkPrintLog = MakeCheckBox(this, "chkPrintLog", "Print log", false);
+    chkRoutingOverview = MakeCheckBox(this, "chkRoutingOverview", "Routing overview", false);
+    chkSiteChecks = MakeCheckBox(this, "chkSiteChecks", "Site checks", false);
 
     btnPreviewButton = MakeButton(this, "btnPreviewButton", QString(), "Print Preview");
     btnPreviewButton->setIcon(MakePreviewIcon(PreviewIcon::Zoom));
@@ -65,7 +67,8 @@ TfrmPrint::TfrmPrint(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::WindowS
     CancelButton = MakeButton(this, "CancelButton", QStringLiteral("Cancel."), nullptr);
 
     auto* sections = new QVBoxLayout;
-    for (QCheckBox* box : {chkPrintSite, chkPrintLoop, chkPrintZone, chkPrintGroup, chkComments, chkPrintLog})
+    for (QCheckBox* box : {chkPrintSite, chkPrintLoop, chkPrintZone, chkPrintGroup, chkComments, chkPrintLog,
+                           chkRoutingOverview, chkSiteChecks})
         sections->addWidget(box);
     sections->addStretch();
     auto* devices = new QVBoxLayout;
@@ -103,6 +106,8 @@ TReportOptions TfrmPrint::Options() const {
     options.GroupInformation = chkPrintGroup->isChecked();
     options.Comments = chkComments->isChecked();
     options.EventLog = chkPrintLog->isChecked();
+    options.RoutingOverview = chkRoutingOverview->isChecked();
+    options.SiteChecks = chkSiteChecks->isChecked();
     options.FittedOnly = radgrpLoopInfo->ItemIndex() == 1;
     options.Order = radgrpOrder->ItemIndex() == 1 ? doDeviceType : doDeviceNumber;
     return options;

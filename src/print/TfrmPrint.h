@@ -41,6 +41,8 @@ public:
     QCheckBox* chkPrintGroup;
     QCheckBox* chkComments;
     QCheckBox* chkPrintLog;
+    QCheckBox* chkRoutingOverview;
+    QCheckBox* chkSiteChecks;
     QPushButton* btnPreviewButton;
     QPushButton* btnPrint;
     QPushButton* btnProperties;

@@ -10,6 +10,8 @@
 
 namespace kelvane {
 
+class RoutingMatrix;
+
 enum TDeviceOrder { doDeviceNumber, doDeviceType };
 
 // The report's font, and the style of its titles and table headings.
@@ -37,6 +39,11 @@ public:
     void PrintGroupTable(const TData& data);
     // A titled list of text lines ("Comments", "Event Log").
     void PrintTextPages(const std::string& title, const std::vector<std::string>& lines);
+    // The cause-and-effect matrix of the site's routing, split over as many
+    // pages as its rows and columns need, then its key.
+    void PrintRoutingOverview(const TData& data);
+    // Every finding of the site checks.
+    void PrintSiteChecks(const TData& data);
     // Ends the document; the pages are then ready to preview or print.
     void EndReport() { ReportPrinter.EndDoc(); }
 
@@ -111,6 +118,13 @@ private:
     void StartTextPage(const std::string& title);
     // The pieces of `line` that fit across the page, at blanks where it has them.
     std::vector<std::string> FittedPieces(const std::string& line);
+    // One page of the routing matrix: rows [firstRow, lastRow) and columns
+    // [firstColumn, lastColumn).
+    struct TMatrixPart {
+        std::size_t firstRow, lastRow, firstColumn, lastColumn;
+    };
+    void DrawMatrixPart(const RoutingMatrix& matrix, const TMatrixPart& part, int headingWidth,
+                        int cellWidth);
 
     const Clock& clock_;
     std::string siteName_;

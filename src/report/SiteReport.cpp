@@ -12,6 +12,8 @@ void DrawSections(TfrmReports& report, const TData& data, const TReportOptions& 
     if (options.GroupInformation) report.PrintGroupTable(data);
     if (options.Comments) report.PrintTextPages("Comments", data.Comments);
     if (options.EventLog) report.PrintTextPages("Event Log", logLines);
+    if (options.RoutingOverview) report.PrintRoutingOverview(data);
+    if (options.SiteChecks) report.PrintSiteChecks(data);
     report.EndReport();
 }
 

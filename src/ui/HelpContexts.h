@@ -18,6 +18,8 @@ inline constexpr int kHelpGroupEquation = 42;
 inline constexpr int kHelpPlaceNames = 50;
 inline constexpr int kHelpSiteConfig = 60;
 inline constexpr int kHelpSerialPort = 62;
+inline constexpr int kHelpRouting = 70;
+inline constexpr int kHelpSiteChecks = 72;
 inline constexpr int kHelpEventLog = 80;
 // The comments page, and the help of a page that has none of its own.
 inline constexpr int kHelpComments = 90;
@@ -30,6 +32,7 @@ inline constexpr const char* kHelpContextProperty = "helpContext";
 inline constexpr std::array kHelpContexts{
     kHelpDeviceSummary, kHelpPlaceNamesList, kHelpDevices,     kHelpDeviceConfig,  kHelpZoneConfig,
     kHelpAreaEquation,  kHelpDeviceEquation, kHelpGroupConfig, kHelpGroupEquation, kHelpPlaceNames,
-    kHelpSiteConfig,    kHelpEventLog,       kHelpComments,    kHelpSerialPort,    kHelpPrintOptions};
+    kHelpSiteConfig,    kHelpSerialPort,     kHelpRouting,     kHelpSiteChecks,    kHelpEventLog,
+    kHelpComments,      kHelpPrintOptions};
 
 }  // namespace kelvane

@@ -22,11 +22,12 @@ struct ReportArguments {
     TReportOptions options;
 };
 
-// Sets the sections from "site,devices,zones,groups,comments,log"; an
+// Sets the sections from "site,devices,zones,groups,comments,log,routing,checks"; an
 // empty list chooses none. False on a name that is none of them.
 bool ParseSections(const std::string& list, TReportOptions& options, std::string& bad) {
     options.SiteInformation = options.DeviceInformation = options.ZoneInformation = false;
     options.GroupInformation = options.Comments = options.EventLog = false;
+    options.RoutingOverview = options.SiteChecks = false;
     std::istringstream names(list);
     std::string name;
     while (std::getline(names, name, ',')) {
@@ -42,6 +43,10 @@ bool ParseSections(const std::string& list, TReportOptions& options, std::string
             options.Comments = true;
         else if (name == "log")
             options.EventLog = true;
+        else if (name == "routing")
+            options.RoutingOverview = true;
+        else if (name == "checks")
+            options.SiteChecks = true;
         else if (!name.empty()) {
             bad = "unknown section \"" + name + "\"";
             return false;
@@ -118,8 +123,10 @@ public:
                "as the desktop program prints it, on the locale's default paper (A4, or Letter\n"
                "where US measures are used). Needs no display.\n"
                "  --sections LIST  a comma-separated choice of site,devices,zones,groups,\n"
-               "                   comments,log (default: all but log; an empty list gives\n"
-               "                   one blank page)\n"
+               "                   comments,log,routing,checks (default: all but log,\n"
+               "                   routing and checks; an empty list gives one blank page);\n"
+               "                   routing is the routing overview (the matrix of where\n"
+               "                   every call goes), checks the site checks' findings\n"
                "  --fitted-only    list only fitted devices (number order)\n"
                "  --order number|type  the device list in device number or device type order\n"
                "  --log FILE.log   adds the event log section, its lines read from FILE.log\n"

@@ -19,11 +19,14 @@
 
 #include "core/ClockTexts.h"
 #include "core/ProgramSettings.h"
+#include "ui/checks/SiteReviewWindows.h"
 #include "ui/controller/SiteFileComparison.h"
 #include "ui/controller/TfrmDifferences.h"
 #include "ui/controller/TfrmStatus.h"
 #include "ui/devices/DeviceImages.h"
+#include "ui/devices/DeviceSummaryGrid.h"
 #include "ui/devices/DeviceSummaryTab.h"
+#include "ui/devices/DeviceTableModel.h"
 #include "ui/devices/DevicesTab.h"
 #include "ui/eventlog/EventLogTab.h"
 #include "ui/placenames/PlaceNamesTab.h"
@@ -96,6 +99,7 @@ TfrmMain::TfrmMain(TData& data, Document& document, Prompts& prompts, DocumentSt
     frmDifferences = new TfrmDifferences(prompts_, this);
     fileComparison_ = std::make_unique<SiteFileComparison>(data_, *fileDialogs_, prompts_, *frmDifferences);
     AboutBox = new TAboutBox(this);
+    review_ = new SiteReviewWindows(*this, data_, prompts_, settings_);
     // A window of its own, so that the help stays usable while a modal
     // editor that opened it is up.
     Help = new HelpWindow;
@@ -192,6 +196,8 @@ void TfrmMain::FirstShow() {
 }
 
 void TfrmMain::ModifiedChanged() {
+    // Every edit marks the document modified: the review follows it.
+    review_->Refresh();
     CommandLock->SetEnabled(menus_->btnSave, document_.Modified());
     menus_->Save1->setEnabled(document_.Modified());
     UpdateTitle();
@@ -260,7 +266,7 @@ void TfrmMain::btnLoadAllFromPanelClick() {
 }
 
 void TfrmMain::btnSaveAllToPanelClick() {
-    if (PassCodeGate()) emit saveAllToControllerRequested();
+    if (PassCodeGate() && review_->LetSaveGoAhead()) emit saveAllToControllerRequested();
 }
 
 void TfrmMain::btnCompareWithPanelClick() {
@@ -336,6 +342,7 @@ void TfrmMain::ConfigPagesChange() {
 
 void TfrmMain::RefreshActivePage() {
     pages_->Refresh(ActivePage());
+    review_->Refresh();
 }
 
 void TfrmMain::HoldBackEditing(bool held) {
@@ -361,6 +368,7 @@ void TfrmMain::SetStatusMessage(const QString& text) {
 
 void TfrmMain::FillAllTabs() {
     pages_->FillAll();
+    review_->Refresh();
 }
 
 void TfrmMain::resizeEvent(QResizeEvent* event) {
@@ -395,6 +403,25 @@ QAction& TfrmMain::VerifyAfterSavingCommand() {
 
 void TfrmMain::AddViewCommand(QAction* command) {
     menus_->ViewMenu->addAction(command);
+}
+
+void TfrmMain::AddSettingsCommand(QAction* command) {
+    menus_->SettingsMenu->addAction(command);
+}
+
+void TfrmMain::ShowDeviceInSummary(int address) {
+    ConfigPages()->setCurrentIndex(kPageDeviceSummary);
+    DeviceSummaryTab& summary = *pages_->tabLoopSummary;
+    for (int row = 0; row < summary.Table().rowCount(); ++row) {
+        if (summary.DeviceOfRow(row) != address) continue;
+        summary.sgrdLoop->PlaceCursor(row, 0);
+        summary.sgrdLoop->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+}
+
+void TfrmMain::ShowSiteConfig() {
+    ConfigPages()->setCurrentIndex(kPageSiteConfig);
 }
 
 void TfrmMain::SetTransferRunning(bool running) {

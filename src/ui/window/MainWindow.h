@@ -33,6 +33,7 @@ class HelpWindow;
 class MainWindowMenus;
 class MainWindowPages;
 class SiteFileComparison;
+class SiteReviewWindows;
 class TAboutBox;
 class TfrmDifferences;
 class TNamesForm;
@@ -71,6 +72,14 @@ public:
     QAction& VerifyAfterSavingCommand();
     // Adds a command to the View menu (a window to show, such as the link trace).
     void AddViewCommand(QAction* command);
+    // Adds a choice to the Settings menu.
+    void AddSettingsCommand(QAction* command);
+    // The routing and site check windows and the status bar's count of findings.
+    SiteReviewWindows& SiteReviewParts() { return *review_; }
+    // The Device Summary tab in front with `address`'s row selected.
+    void ShowDeviceInSummary(int address);
+    // The Site Config tab in front.
+    void ShowSiteConfig();
 
     // Document commands.
     void NewDocument() { documents_->New(); }
@@ -204,6 +213,7 @@ private:
     ConfigFileDrop* fileDrop_;
     TransferStatus status_;
     std::unique_ptr<SiteFileComparison> fileComparison_;
+    SiteReviewWindows* review_;
     // The device pictures of every device editor.
     std::unique_ptr<DeviceImages> deviceImages_;
 

@@ -125,9 +125,10 @@ void MainWindowMenus::BuildMenus(TfrmMain& window, RecentFiles& recentFiles) {
     file->addSeparator();
     Exit1 = AddMenuAction(file, "Exit1", "E&xit", QKeySequence(), "Exit this application");
 
-    QMenu* settings = bar->addMenu(QStringLiteral("&Settings"));
+    SettingsMenu = bar->addMenu(QStringLiteral("&Settings"));
+    SettingsMenu->setObjectName(QStringLiteral("Settings1"));
     SelectSerialPort1 =
-        AddMenuAction(settings, "SelectSerialPort1", "Select Serial &Port", QKeySequence(), nullptr);
+        AddMenuAction(SettingsMenu, "SelectSerialPort1", "Select Serial &Port", QKeySequence(), nullptr);
 
     QMenu* controller = bar->addMenu(QStringLiteral("&Controller"));
     CompareWithController1 =

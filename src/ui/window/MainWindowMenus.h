@@ -63,6 +63,7 @@ public:
     QAction* About1;
     // Filled by the parts that bring a window to show (the link trace).
     QMenu* ViewMenu;
+    QMenu* SettingsMenu;
 
 private:
     // The event log page's buttons, which take the place of the controller buttons there.
