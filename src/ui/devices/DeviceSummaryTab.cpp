@@ -57,7 +57,8 @@ DeviceSummaryTab::DeviceSummaryTab(TData& data, Document& document, Prompts& pro
     connect(sgrdLoop, &QAbstractItemView::doubleClicked, this, &DeviceSummaryTab::sgrdLoopDblClick);
     connect(sgrdLoop, &DeviceSummaryGrid::enterPressed, this, &DeviceSummaryTab::sgrdLoopEnter);
     sgrdLoop->AcceptsKey = [this](QChar key) { return sgrdLoopKeyPress(key); };
-    connect(model_, &DeviceTableModel::suffixChanged, this, [this] { document_.SetModified(true); });
+    connect(model_, &DeviceTableModel::suffixChanged, this,
+            [this](int device) { document_.Changed(DeviceStepName(device, "Suffix")); });
     // Whichever editor opened the picker, the table shows the chosen name.
     connect(&namesForm_, &TNamesForm::placeNameChosen, this, &DeviceSummaryTab::PlaceNameChosen);
 }
@@ -295,6 +296,7 @@ void DeviceSummaryTab::ChangeDeviceType(int row, int device) {
     if (!tool) return;
     // Allocation, place name and suffix stay as they were.
     data_.Loop.PlaceDevice(device, DeviceTypeToolBar::TagOf(tool));
+    document_.Changed(DeviceStepName(device, "Type"));
     if (tool == DeviceToolBar->ToolButtonRemove) {
         RefreshDeviceTable();
         return;
@@ -316,12 +318,14 @@ void DeviceSummaryTab::TakeAllocation(int row, int device) {
     // A list with nothing selected gives nothing, rather than an allocation of -1.
     if (selected < 0) return;
     data_.Loop.Device(device).Allocation = selected;
+    document_.Changed(DeviceStepName(device, "Allocation"));
     model_->RefillRow(row);
 }
 
 void DeviceSummaryTab::ToggleEnabled(int row, int device) {
     int& enabled = data_.Loop.Device(device).Enabled;
     enabled = enabled != 0 ? 0 : 1;
+    document_.Changed(DeviceStepName(device, "Enabled"));
     model_->RefillRow(row);
 }
 
