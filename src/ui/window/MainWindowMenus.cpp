@@ -203,11 +203,21 @@ void MainWindowMenus::BuildEditMenu(TfrmMain& window, QMenuBar* bar) {
     Redo1->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     QObject::connect(Undo1, &QAction::triggered, &window, &TfrmMain::UndoClick);
     QObject::connect(Redo1, &QAction::triggered, &window, &TfrmMain::RedoClick);
+    AddEditButtons(window, bar);
 }
 
-void MainWindowMenus::AddEditButtons(TfrmMain& window) {
-    btnUndo = AddToolButton(ToolBar1, "btnUndo", ToolIcon::Undo, "Undo");
-    btnRedo = AddToolButton(ToolBar1, "btnRedo", ToolIcon::Redo, "Redo");
+void MainWindowMenus::AddEditButtons(TfrmMain& window, QMenuBar* bar) {
+    // At the right of the menu bar: the tool bar below is as wide as the
+    // window already, with the longest page button captions.
+    auto* strip = new QWidget(bar);
+    strip->setObjectName(QStringLiteral("EditToolBar"));
+    auto* row = new QHBoxLayout(strip);
+    row->setContentsMargins(0, 0, 2, 0);
+    row->setSpacing(1);
+    btnUndo = AddToolButton(strip, "btnUndo", ToolIcon::Undo, "Undo");
+    btnRedo = AddToolButton(strip, "btnRedo", ToolIcon::Redo, "Redo");
+    for (QToolButton* button : {btnUndo, btnRedo}) button->setIconSize(QSize(16, 16));
+    bar->setCornerWidget(strip, Qt::TopRightCorner);
     QObject::connect(btnUndo, &QToolButton::clicked, &window, &TfrmMain::UndoClick);
     QObject::connect(btnRedo, &QToolButton::clicked, &window, &TfrmMain::RedoClick);
 }
@@ -234,8 +244,6 @@ void MainWindowMenus::BuildToolBar(TfrmMain& window) {
     btnSave = AddToolButton(ToolBar1, "btnSave", ToolIcon::Save, "Save");
     btnSaveAs = AddToolButton(ToolBar1, "btnSaveAs", ToolIcon::SaveAs, "Save as");
     btnPrint = AddToolButton(ToolBar1, "btnPrint", ToolIcon::Print, "Print Setup");
-    addSeparator();
-    AddEditButtons(window);
     addSeparator();
     btnLoadAllFromPanel = AddToolButton(ToolBar1, "btnLoadAllFromPanel", ToolIcon::LoadFromController,
                                         "Load data from the Network Controller");

@@ -85,7 +85,7 @@ private:
     void BuildMenus(TfrmMain& window, RecentFiles& recentFiles);
     void AddDeviceCsvCommands(TfrmMain& window, QMenu* file);
     void BuildEditMenu(TfrmMain& window, QMenuBar* bar);
-    void AddEditButtons(TfrmMain& window);
+    void AddEditButtons(TfrmMain& window, QMenuBar* bar);
     void BuildToolBar(TfrmMain& window);
 };
 
