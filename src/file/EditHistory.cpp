@@ -98,7 +98,10 @@ bool EditHistory::Redo() {
 
 void EditHistory::Restore(std::size_t index) {
     const State& state = states_[index];
+    // The version is the connected controller's, which no edit set: it stays.
+    std::string version = std::move(data_.SiteConfig.MainVersion);
     data_.SiteConfig = *state.siteConfig;
+    data_.SiteConfig.MainVersion = std::move(version);
     data_.ZoneList = *state.zones;
     data_.GroupList = *state.groups;
     data_.RepeaterList = *state.repeaters;

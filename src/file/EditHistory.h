@@ -47,8 +47,9 @@ public:
     std::string UndoStep() const;
     std::string RedoStep() const;
     // Puts the model back as it was before the last step (Undo) or after
-    // the step undone last (Redo); false when there is none or the history
-    // is held. The caller shows the model again.
+    // the step undone last (Redo), all but the controller's version; false
+    // when there is none or the history is held. The caller shows the model
+    // again.
     bool Undo();
     bool Redo();
 

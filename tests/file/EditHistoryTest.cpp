@@ -30,6 +30,8 @@ TEST_F(EditHistoryTest, EachKindOfStepIsUndoneAndRedoneInTurnWithItsName) {
     document.Changed("Edit Comments");
 
     EXPECT_EQ(history.UndoStep(), "Edit Comments");
+    // The handshake with a controller is no edit: undoing keeps its version.
+    data.SiteConfig.MainVersion = "08B14";
     ASSERT_TRUE(history.Undo());
     ASSERT_TRUE(history.Undo());
     EXPECT_EQ(data.Comments, std::vector<std::string>{kCommentsTemplate});
@@ -42,6 +44,7 @@ TEST_F(EditHistoryTest, EachKindOfStepIsUndoneAndRedoneInTurnWithItsName) {
     ASSERT_TRUE(history.Undo());
     ASSERT_TRUE(history.Undo());
     EXPECT_FALSE(history.Undo());
+    EXPECT_EQ(data.SiteConfig.MainVersion, "08B14");
     EXPECT_EQ(data.Loop.Device(17).DeviceType, 0);
     EXPECT_EQ(data.ZoneList.Zones[4].AreaEquation, FilledEquation(kAreaEmpty));
 
