@@ -1,6 +1,7 @@
 // The Edit menu's Undo and Redo over the whole window, and the device list
 // commands of the File menu as steps of the same history.
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QMenuBar>
 
 #include "MainWindowFixture.h"
@@ -64,6 +65,19 @@ TEST_F(UndoRedoTest, TheEditMenuNamesEachStepAndTheUndonePagesShowTheRestoredMod
     EXPECT_TRUE(Htm2015Box()->isChecked());
     EXPECT_TRUE(document.Modified());
     EXPECT_FALSE(Redo()->isEnabled());
+}
+
+TEST_F(UndoRedoTest, ABoxsOwnCtrlZWhileItHasTheFocusKeepsTheModelAsTheBoxShowsIt) {
+    auto* clientName =
+        Child<SiteConfigTab>(*window, "tabSiteCfg")->findChild<QLineEdit*>(QStringLiteral("txtClientName"));
+    clientName->setFocus();
+    QTest::keyClicks(clientName, "Rowan");
+    QTest::keySequence(clientName, QKeySequence::Undo);
+    EXPECT_EQ(data.SiteConfig.ClientName, clientName->text().toStdString());
+    EXPECT_EQ(Undo()->text(), "&Undo Edit Clients Name");
+    Undo()->trigger();
+    EXPECT_EQ(data.SiteConfig.ClientName, "");
+    EXPECT_EQ(clientName->text(), "");
 }
 
 TEST_F(UndoRedoTest, NewAndOpenStartAFreshHistory) {
