@@ -26,7 +26,11 @@ EditHistory::~EditHistory() {
 
 EditHistory::State EditHistory::Capture(const State* previous, bool& changed) const {
     State state;
-    state.siteConfig = Share(data_.SiteConfig, previous ? &previous->siteConfig : nullptr, changed);
+    // The version is the connected controller's, which no edit sets: a
+    // handshake is no step, and undoing leaves the version as it is.
+    TKSiteConfig1 siteConfig = data_.SiteConfig;
+    siteConfig.MainVersion.clear();
+    state.siteConfig = Share(siteConfig, previous ? &previous->siteConfig : nullptr, changed);
     state.zones = Share(data_.ZoneList, previous ? &previous->zones : nullptr, changed);
     state.groups = Share(data_.GroupList, previous ? &previous->groups : nullptr, changed);
     state.repeaters = Share(data_.RepeaterList, previous ? &previous->repeaters : nullptr, changed);
@@ -98,7 +102,6 @@ bool EditHistory::Redo() {
 
 void EditHistory::Restore(std::size_t index) {
     const State& state = states_[index];
-    // The version is the connected controller's, which no edit set: it stays.
     std::string version = std::move(data_.SiteConfig.MainVersion);
     data_.SiteConfig = *state.siteConfig;
     data_.SiteConfig.MainVersion = std::move(version);

@@ -30,8 +30,10 @@ TEST_F(EditHistoryTest, EachKindOfStepIsUndoneAndRedoneInTurnWithItsName) {
     document.Changed("Edit Comments");
 
     EXPECT_EQ(history.UndoStep(), "Edit Comments");
-    // The handshake with a controller is no edit: undoing keeps its version.
+    // The handshake with a controller is no edit: no step, and undoing keeps its version.
     data.SiteConfig.MainVersion = "08B14";
+    history.Record("Load from Controller");
+    EXPECT_EQ(history.UndoStep(), "Edit Comments");
     ASSERT_TRUE(history.Undo());
     ASSERT_TRUE(history.Undo());
     EXPECT_EQ(data.Comments, std::vector<std::string>{kCommentsTemplate});
