@@ -8,6 +8,8 @@ namespace kelvane {
 class TKCustomPlaceNames {
 public:
     std::string Name;
+
+    bool operator==(const TKCustomPlaceNames&) const = default;
 };
 
 // The custom place names in order: entry 0..44 is custom name 1..45.
@@ -20,6 +22,8 @@ public:
     // Appends "Custom " + the new count and returns the new entry's index.
     int AddCustomName();
     void Clear() { names_.clear(); }
+
+    bool operator==(const TCustomNameList&) const = default;
 
 private:
     std::vector<TKCustomPlaceNames> names_;

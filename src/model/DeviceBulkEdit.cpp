@@ -101,4 +101,10 @@ std::string DeviceBulkSummary(const DeviceBulkResult& result, const DeviceBulkCh
     return text;
 }
 
+std::string DeviceBulkStepName(int changed, const DeviceBulkChange& change) {
+    static constexpr const char* kFields[] = {"Type", "Allocation", "Place Name", "Enabled"};
+    return "Change " + std::to_string(changed) + (changed == 1 ? " Device " : " Devices ") +
+           kFields[change.kind];
+}
+
 }  // namespace kelvane

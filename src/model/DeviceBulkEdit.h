@@ -45,4 +45,7 @@ DeviceBulkResult ApplyToDevices(TKLoop& loop, const std::vector<int>& devices,
 // device 1 keeps its type".
 std::string DeviceBulkSummary(const DeviceBulkResult& result, const DeviceBulkChange& change);
 
+// The name of the one undo step a bulk change makes, e.g. "Change 12 Devices Type".
+std::string DeviceBulkStepName(int changed, const DeviceBulkChange& change);
+
 }  // namespace kelvane

@@ -12,6 +12,8 @@ public:
     Equation PrimaryAreaEquation = FilledEquation(0);
     Equation NightAreaEquation = FilledEquation(0);
     Equation DivertEquation = FilledEquation(0);
+
+    bool operator==(const TKGroup&) const = default;
 };
 
 // Groups 1..32; group 0 is a placeholder never stored.
@@ -22,6 +24,8 @@ public:
     // New-document equations: all empty, except that groups 1..8 start on
     // areas A..H as the first entry of their primary area equation.
     void ResetToDefaults();
+
+    bool operator==(const TKGroupList&) const = default;
 };
 
 }  // namespace kelvane

@@ -16,6 +16,8 @@ public:
     int PlaceNameIndex = 0;
     std::string Suffix;
     int Enabled = 0;
+
+    bool operator==(const TKDeviceType&) const = default;
 };
 
 // The loop of one controller: devices 1..256.
@@ -50,6 +52,8 @@ public:
 
     // Clears every device, then makes address 1 the network controller.
     void ResetToDefaults();
+
+    bool operator==(const TKLoop&) const = default;
 
 private:
     std::array<TKDeviceType, kLoopDeviceCount> devices_{};

@@ -11,6 +11,8 @@ class TNetwork {
 public:
     bool Fitted = false;
     std::string Name;
+
+    bool operator==(const TNetwork&) const = default;
 };
 
 // The network settings: panel name, segment and repeaters 1..15.
@@ -23,6 +25,8 @@ public:
     const TNetwork& Repeater(int n) const { return repeaters_.at(static_cast<std::size_t>(n - 1)); }
 
     void ResetToDefaults();
+
+    bool operator==(const TRepeaterList&) const = default;
 
 private:
     std::array<TNetwork, kRepeaterCount> repeaters_{};

@@ -44,6 +44,8 @@ public:
     // comparison), which gives 64 zones instead of 32.
     bool Supports64Zones() const;
     int ZoneLimit() const { return Supports64Zones() ? 64 : 32; }
+
+    bool operator==(const TSiteConfig&) const = default;
 };
 
 // The settings of this controller family.
@@ -70,6 +72,8 @@ public:
 
     // Puts every field into its new-document state.
     void ResetToDefaults();
+
+    bool operator==(const TKSiteConfig1&) const = default;
 };
 
 }  // namespace kelvane

@@ -13,6 +13,8 @@ public:
     std::string Name;
     Equation AreaEquation = FilledEquation(kAreaEmpty);
     Equation DeviceEquation = FilledEquation(kDeviceEmpty);
+
+    bool operator==(const TKZone&) const = default;
 };
 
 // Zones 1..64; zone 0 is a placeholder ("No zone allocated") never stored.
@@ -23,6 +25,8 @@ public:
 
     // Names zones 1..64 "Zone 1" .. "Zone 64" and empties their equations.
     void ResetToDefaults();
+
+    bool operator==(const TKZoneList&) const = default;
 };
 
 }  // namespace kelvane

@@ -58,7 +58,8 @@ DeviceSummaryTab::DeviceSummaryTab(TData& data, Document& document, Prompts& pro
     connect(sgrdLoop, &QAbstractItemView::doubleClicked, this, &DeviceSummaryTab::sgrdLoopDblClick);
     connect(sgrdLoop, &DeviceSummaryGrid::enterPressed, this, &DeviceSummaryTab::sgrdLoopEnter);
     sgrdLoop->AcceptsKey = [this](QChar key) { return sgrdLoopKeyPress(key); };
-    connect(model_, &DeviceTableModel::suffixChanged, this, [this] { document_.SetModified(true); });
+    connect(model_, &DeviceTableModel::suffixChanged, this,
+            [this](int device) { document_.Changed(DeviceStepName(device, "Suffix")); });
     // Whichever editor opened the picker, the table shows the chosen name.
     connect(&namesForm_, &TNamesForm::placeNameChosen, this, &DeviceSummaryTab::PlaceNameChosen);
 }
@@ -316,6 +317,7 @@ void DeviceSummaryTab::ChangeDeviceType(int row, int device) {
     if (!tool) return;
     // Allocation, place name and suffix stay as they were.
     data_.Loop.PlaceDevice(device, DeviceTypeToolBar::TagOf(tool));
+    document_.Changed(DeviceStepName(device, "Type"));
     if (tool == DeviceToolBar->ToolButtonRemove) {
         RefreshDeviceTable();
         return;
@@ -334,13 +336,15 @@ std::optional<DeviceBulkChange> DeviceSummaryTab::ChosenAllocation() const {
 void DeviceSummaryTab::TakeAllocation(int row, int device) {
     // Only the list of the device's own class gives it an allocation.
     if (const std::optional<DeviceBulkChange> change = ChosenAllocation())
-        ApplyToDevices(data_.Loop, {device}, *change);
+        if (ApplyToDevices(data_.Loop, {device}, *change).changed > 0)
+            document_.Changed(DeviceStepName(device, "Allocation"));
     model_->RefillRow(row);
 }
 
 void DeviceSummaryTab::ToggleEnabled(int row, int device) {
     int& enabled = data_.Loop.Device(device).Enabled;
     enabled = enabled != 0 ? 0 : 1;
+    document_.Changed(DeviceStepName(device, "Enabled"));
     model_->RefillRow(row);
 }
 
@@ -388,7 +392,7 @@ void DeviceSummaryTab::EditSelection(const std::vector<int>& devices, int device
 
 void DeviceSummaryTab::ApplyBulkChange(const std::vector<int>& devices, const DeviceBulkChange& change) {
     const DeviceBulkResult result = ApplyToDevices(data_.Loop, devices, change);
-    if (result.changed > 0) document_.SetModified(true);
+    if (result.changed > 0) document_.Changed(DeviceBulkStepName(result.changed, change));
     // Rows stay where they are, as after a one-cell edit, unless removed
     // devices leave a table of fitted devices only.
     if (fittedOnly_ && change.kind == DeviceBulkChange::Type && change.value == dtNotFitted) {

@@ -234,7 +234,7 @@ void TDeviceConfig::StoreDialog() {
     if (suffix != device.Suffix || allocation != device.Allocation) {
         device.Suffix = suffix;
         device.Allocation = allocation;
-        document_.SetModified(true);
+        document_.Changed(DeviceStepName(device_, "Allocation and Suffix"));
     }
     emit stored();
     changed_ = false;
@@ -267,7 +267,7 @@ void TDeviceConfig::PrevButtonClick() {
 void TDeviceConfig::BtnDisableClick() {
     int& enabled = data_.Loop.Device(device_).Enabled;
     enabled = enabled <= 0 ? 1 : 0;
-    document_.SetModified(true);
+    document_.Changed(DeviceStepName(device_, "Enabled"));
     BtnDisable->setText(enabled <= 0 ? QStringLiteral("Enable") : QStringLiteral("Disable"));
     DataChanged();
     ShowPicture();

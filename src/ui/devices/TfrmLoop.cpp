@@ -218,7 +218,8 @@ void TfrmLoop::ShowDeviceInfo(int address) {
 }
 
 void TfrmLoop::PlaceDevice() {
-    if (data_.Loop.PlaceDevice(currentAddress_, toolCode_)) document_.SetModified(true);
+    if (data_.Loop.PlaceDevice(currentAddress_, toolCode_))
+        document_.Changed(DeviceStepName(currentAddress_, "Type"));
     ShowDeviceInfo(currentAddress_);
     dwgLoop->RepaintAddress(currentAddress_);
 }
@@ -250,12 +251,13 @@ void TfrmLoop::Edit1Click() {
 
 void TfrmLoop::ResetParameters1Click() {
     if (IsLoopAddress(currentAddress_) && data_.Loop.ResetParameters(currentAddress_))
-        document_.SetModified(true);
+        document_.Changed("Reset Device " + std::to_string(currentAddress_) + " Parameters");
 }
 
 void TfrmLoop::RemoveDevice1Click() {
     if (IsLoopAddress(currentAddress_) && currentAddress_ > 1 && Confirm(kRemoveCurrentDeviceQuestion)) {
-        if (data_.Loop.PlaceDevice(currentAddress_, dtNotFitted)) document_.SetModified(true);
+        if (data_.Loop.PlaceDevice(currentAddress_, dtNotFitted))
+            document_.Changed("Remove Device " + std::to_string(currentAddress_));
         ShowDeviceInfo(currentAddress_);
     }
     dwgLoop->RepaintAll();

@@ -234,7 +234,7 @@ void EventLogTab::Convert() {
     if (result.Outcome == ConvertOutcome::Converted || result.ModelChanged()) {
         if (result.CustomNamesAdded > 0) document_.CustomNamesChanged = true;
         if (OnModelConverted) OnModelConverted();
-        document_.SetModified(true);
+        document_.Changed("Convert Event Log");
     }
     switch (result.Outcome) {
         case ConvertOutcome::Converted:

@@ -95,10 +95,10 @@ void PlaceNamesTab::CustomNameEntered(const std::string& text) {
     if (selected < 0 || selected >= data_.CustomNames.Count()) return;
     std::string& name = data_.CustomNames.Item(selected).Name;
     if (text != name) {
-        document_.SetModified(true);
+        name = text;
         document_.CustomNamesChanged = true;
+        document_.Changed("Rename Custom Place Name " + std::to_string(selected + 1));
     }
-    name = text;
     RefreshPlaceNameLists();
 }
 

@@ -112,7 +112,7 @@ void TNamesForm::Choose(int placeNameIndex) {
     int& stored = data_.Loop.Device(device_).PlaceNameIndex;
     if (stored != placeNameIndex) {
         stored = placeNameIndex;
-        document_.SetModified(true);
+        document_.Changed(DeviceStepName(device_, "Place Name"));
     }
     emit placeNameChosen(device_, placeNameIndex);
     accept();

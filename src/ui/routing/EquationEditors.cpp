@@ -29,7 +29,7 @@ void EquationEditors::SetBeeper(Beeper& beeper) {
 }
 
 void EquationEditors::EditZoneAreas(int z) {
-    EditAreas("Edit Area Equation", "For Zone", z,
+    EditAreas("Edit Area Equation", "Zone", z, "Area Equation",
               data_.ZoneList.Zones.at(static_cast<std::size_t>(z)).AreaEquation);
 }
 
@@ -38,12 +38,12 @@ void EquationEditors::EditZoneDevices(int z) {
 }
 
 void EquationEditors::EditGroupPrimaryAreas(int g) {
-    EditAreas("Edit Primary Area Equation", "For Group", g,
+    EditAreas("Edit Primary Area Equation", "Group", g, "Primary Area Equation",
               data_.GroupList.Groups.at(static_cast<std::size_t>(g)).PrimaryAreaEquation);
 }
 
 void EquationEditors::EditGroupNightAreas(int g) {
-    EditAreas("Edit Night Area Equation", "For Group", g,
+    EditAreas("Edit Night Area Equation", "Group", g, "Night Area Equation",
               data_.GroupList.Groups.at(static_cast<std::size_t>(g)).NightAreaEquation);
 }
 
@@ -51,13 +51,17 @@ void EquationEditors::EditGroupDiverts(int g) {
     frmGroupEquation->EditGroup(g);
 }
 
-void EquationEditors::EditAreas(const char* heading, const char* label, int number, Equation& equation) {
+void EquationEditors::EditAreas(const char* heading, const char* owner, int number, const char* name,
+                                Equation& equation) {
+    const std::string label = std::string("For ") + owner;
+    std::string step = std::string("Edit ") + owner + " " + std::to_string(number) + " " + name;
     // Model records live as long as the program, so the equation outlasts the editor.
-    frmAreaEquation->Edit(heading, label, number, equation, [this, &equation](const Equation& accepted) {
-        equation = accepted;
-        document_.SetModified(true);
-        Refresh(RefreshActivePage);
-    });
+    frmAreaEquation->Edit(heading, label.c_str(), number, equation,
+                          [this, &equation, step = std::move(step)](const Equation& accepted) {
+                              equation = accepted;
+                              document_.Changed(step);
+                              Refresh(RefreshActivePage);
+                          });
 }
 
 void EquationEditors::Refresh(const std::function<void()>& refresh) const {

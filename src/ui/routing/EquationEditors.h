@@ -44,7 +44,9 @@ public:
 private:
     // The area editor over `equation`; on "ACCEPT" the 9 entries go back
     // into it, the document is modified and the active page refreshed.
-    void EditAreas(const char* heading, const char* label, int number, Equation& equation);
+    // `equation` of `owner` ("Zone") `number`, whose accepted change is the
+    // step "Edit Zone 4 " + `name` ("Area Equation").
+    void EditAreas(const char* heading, const char* owner, int number, const char* name, Equation& equation);
     void Refresh(const std::function<void()>& refresh) const;
 
     TData& data_;

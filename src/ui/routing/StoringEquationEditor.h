@@ -20,8 +20,10 @@ protected:
     StoringEquationEditor(EquationKind kind, const EquationEditorTexts& texts, TData& data,
                           Document& document, QWidget* parent);
 
-    // Shows the editor over `record`, the equation "ACCEPT" stores into.
-    void ShowForRecord(const char* heading, const char* label, int number, Equation& record);
+    // Shows the editor over `record`, the equation "ACCEPT" stores into as
+    // the step `step` ("Edit Zone 4 Device Equation").
+    void ShowForRecord(const char* heading, const char* label, int number, Equation& record,
+                       std::string step);
     void StoreAccepted(const Equation& accepted) override;
 
     TData& data_;
@@ -30,6 +32,7 @@ private:
     Document& document_;
     // Model records live as long as the program.
     Equation* record_ = nullptr;
+    std::string step_;
 };
 
 }  // namespace kelvane

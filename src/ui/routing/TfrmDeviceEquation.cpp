@@ -66,7 +66,8 @@ void TfrmDeviceEquation::FitColumns() {
 
 void TfrmDeviceEquation::EditZone(int z) {
     ShowForRecord("Edit Device Equation", "For Zone", z,
-                  data_.ZoneList.Zones.at(static_cast<std::size_t>(z)).DeviceEquation);
+                  data_.ZoneList.Zones.at(static_cast<std::size_t>(z)).DeviceEquation,
+                  "Edit Zone " + std::to_string(z) + " Device Equation");
 }
 
 void TfrmDeviceEquation::FillList() {

@@ -25,7 +25,8 @@ TfrmGroupEquation::TfrmGroupEquation(TData& data, Document& document, QWidget* p
 
 void TfrmGroupEquation::EditGroup(int g) {
     ShowForRecord("Edit Group Equation", "For Group", g,
-                  data_.GroupList.Groups.at(static_cast<std::size_t>(g)).DivertEquation);
+                  data_.GroupList.Groups.at(static_cast<std::size_t>(g)).DivertEquation,
+                  "Edit Group " + std::to_string(g) + " Divert Equation");
 }
 
 void TfrmGroupEquation::FillList() {

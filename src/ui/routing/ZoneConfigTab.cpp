@@ -85,7 +85,7 @@ void ZoneConfigTab::RenameZone(int n) {
     if (!entered || ToLatin1(*entered) == name) return;
     name = ToLatin1(*entered);
     NameLabel(n)->setText(*entered);
-    document_.SetModified(true);
+    document_.Changed("Rename Zone " + std::to_string(n));
 }
 
 bool ZoneConfigTab::eventFilter(QObject* watched, QEvent* event) {

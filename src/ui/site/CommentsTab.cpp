@@ -55,7 +55,7 @@ void CommentsTab::CommentsEditChange() {
     if (!text.isEmpty()) {
         for (const QString& line : text.split(QLatin1Char('\n'))) data_.Comments.push_back(ToLatin1(line));
     }
-    document_.SetModified(true);
+    document_.Changed("Edit Comments");
 }
 
 }  // namespace kelvane

@@ -58,6 +58,13 @@ QLabel* AddLabel(QGridLayout* grid, int row, int column, const char* text, QWidg
     return label;
 }
 
+// "Edit Clients Name" for the box labelled "Clients Name : ".
+std::string EditStep(const char* label) {
+    std::string text(label);
+    while (!text.empty() && (text.back() == ' ' || text.back() == ':')) text.pop_back();
+    return "Edit " + text;
+}
+
 }  // namespace
 
 SiteConfigTab::SiteConfigTab(TData& data, Document& document, Prompts& prompts, QWidget* parent)
@@ -122,10 +129,11 @@ SiteConfigCodeEdit* SiteConfigTab::AddCodeBox(QGridLayout* grid, int row, const 
     box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("WWWWW")) + 12);
     AddLabel(grid, row, 0, label, box);
     grid->addWidget(box, row, 1);
-    connect(box, &QLineEdit::textEdited, this, [this, field, upperCase](const QString& text) {
-        Site().*field = ToLatin1(upperCase ? text.toUpper() : text);
-        MarkModified();
-    });
+    connect(box, &QLineEdit::textEdited, this,
+            [this, field, upperCase, step = EditStep(label)](const QString& text) {
+                Site().*field = ToLatin1(upperCase ? text.toUpper() : text);
+                MarkModified(step);
+            });
     return box;
 }
 
@@ -135,9 +143,9 @@ SiteConfigTimeoutBox* SiteConfigTab::AddTimeoutBox(QGridLayout* grid, int row, c
     box->setObjectName(QString::fromLatin1(name));
     AddLabel(grid, row, 0, label, box);
     grid->addWidget(box, row, 1);
-    connect(box, &QSpinBox::valueChanged, this, [this, field](int minutes) {
+    connect(box, &QSpinBox::valueChanged, this, [this, field, step = EditStep(label)](int minutes) {
         Site().*field = minutes;
-        MarkModified();
+        MarkModified(step);
     });
     return box;
 }
@@ -204,7 +212,7 @@ QGroupBox* SiteConfigTab::BuildClockPanel() {
     UploadTimeSelect->setObjectName(QStringLiteral("UploadTimeSelect"));
     UploadTimeSelect->setLayoutDirection(Qt::RightToLeft);
     // The save to the controller reads the box itself; CopyTime only seeds it.
-    connect(UploadTimeSelect, &QCheckBox::toggled, this, [this] { MarkModified(); });
+    connect(UploadTimeSelect, &QCheckBox::toggled, this, [this] { MarkModified("Change Copy PC Time"); });
 
     auto* row = new QHBoxLayout;
     row->addWidget(stxtCurrentTime);
@@ -256,34 +264,34 @@ QGroupBox* SiteConfigTab::BuildModesPanel() {
     connect(chkAutoNightMode, &QCheckBox::toggled, this, [this](bool on) {
         Site().NightModeAutoEnable = on;
         EnableNightModeTimes();
-        MarkModified();
+        MarkModified("Change Auto Night Mode");
     });
     connect(chkHTM2015, &QCheckBox::toggled, this, [this](bool on) {
         Site().HTM2015Enable = on;
         ApplyHTM2015Rule();
-        MarkModified();
+        MarkModified("Change HTM2015 Mode");
     });
     connect(chkSurveyor, &QCheckBox::toggled, this, [this](bool on) {
         Site().SurveyorEnable = on;
         ApplySurveyorRule();
-        MarkModified();
+        MarkModified("Change Surveyor Mode");
     });
     connect(lstLogger, &QComboBox::currentIndexChanged, this, [this](int index) {
         Site().LoggerSetting = index;
-        MarkModified();
+        MarkModified("Change Print Log");
     });
     connect(lstRadioPager, &QComboBox::currentIndexChanged, this, [this](int index) {
         Site().PagerLevel = index;
         Site().PagerEnabled = index != 0;
-        MarkModified();
+        MarkModified("Change RadioPager");
     });
     connect(lstEmergSettings, &QComboBox::currentIndexChanged, this, [this](int index) {
         Site().EmergState = index == 1;
-        MarkModified();
+        MarkModified("Change Emergencies Sent");
     });
     connect(lstAttackSettings, &QComboBox::currentIndexChanged, this, [this](int index) {
         Site().AttackState = index == 1;
-        MarkModified();
+        MarkModified("Change Attacks Sent");
     });
     return MakeGroup("Modes", grid);
 }
@@ -308,11 +316,11 @@ SiteConfigTimeEdit* SiteConfigTab::AddTimeBox(QGridLayout* grid, int row, const 
     minutes->UpArrow()->setAccessibleName(time + QStringLiteral(", minute up"));
     minutes->DownArrow()->setAccessibleName(time + QStringLiteral(", minute down"));
 
-    auto step = [this, box, field](int hourSteps, int minuteSteps) {
+    auto step = [this, box, field, stepName = EditStep(label)](int hourSteps, int minuteSteps) {
         const std::string time = StepTimeText(ToLatin1(box->text()), hourSteps, minuteSteps);
         box->ShowTime(Latin1(time));
         Site().*field = time;
-        MarkModified();
+        MarkModified(stepName);
     };
     connect(hours, &SiteConfigUpDown::stepped, this, [step](int steps) { step(steps, 0); });
     connect(minutes, &SiteConfigUpDown::stepped, this, [step](int steps) { step(0, steps); });
@@ -400,7 +408,8 @@ QGroupBox* SiteConfigTab::BuildClientPanel() {
 
 QLineEdit* SiteConfigTab::AddTextBox(QGridLayout* grid, int row, int column, const char* label,
                                      const char* name, TextField field, int maxLength) {
-    QLineEdit* box = MakeDetailBox(name, field);
+    // An unlabelled box is a further line of the one above.
+    QLineEdit* box = MakeDetailBox(name, field, label ? EditStep(label) : textBoxes_.back().step);
     new TypedLengthLimit(box, maxLength, prompts_);
     box->setMaximumWidth(box->fontMetrics().averageCharWidth() * (maxLength + 8));
     AddLabel(grid, row, column, label, box);
@@ -410,7 +419,7 @@ QLineEdit* SiteConfigTab::AddTextBox(QGridLayout* grid, int row, int column, con
 
 QLineEdit* SiteConfigTab::AddDateBox(QGridLayout* grid, int row, int column, const char* label,
                                      const char* name, TextField field) {
-    QLineEdit* box = MakeDetailBox(name, field);
+    QLineEdit* box = MakeDetailBox(name, field, EditStep(label));
     box->setInputMask(QStringLiteral("00/00/00;_"));
     box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00/00/000")) + 12);
     // Each date sits below its label, which leaves the width to the addresses.
@@ -419,18 +428,18 @@ QLineEdit* SiteConfigTab::AddDateBox(QGridLayout* grid, int row, int column, con
     return box;
 }
 
-QLineEdit* SiteConfigTab::MakeDetailBox(const char* name, TextField field) {
+QLineEdit* SiteConfigTab::MakeDetailBox(const char* name, TextField field, std::string step) {
     auto* box = new QLineEdit;
     box->setObjectName(QString::fromLatin1(name));
     // The displayed text keeps a mask's blanks, which the stored dates need.
     // A masked box reports a key past its end as an edit that changed nothing.
-    connect(box, &QLineEdit::textEdited, this, [this, box, field] {
+    connect(box, &QLineEdit::textEdited, this, [this, box, field, step] {
         std::string text = ToLatin1(box->displayText());
         if (text == Site().*field) return;
         Site().*field = std::move(text);
-        MarkModified();
+        MarkModified(step);
     });
-    textBoxes_.push_back({box, field});
+    textBoxes_.push_back({box, field, std::move(step)});
     detailBoxes_.push_back(box);
     return box;
 }
@@ -489,8 +498,8 @@ void SiteConfigTab::FillSiteConfigTab() {
     EnableNightModeTimes();
 }
 
-void SiteConfigTab::MarkModified() {
-    if (!filling_) document_.SetModified(true);
+void SiteConfigTab::MarkModified(const std::string& step) {
+    if (!filling_) document_.Changed(step);
 }
 
 bool SiteConfigTab::UploadTimeSelected() const {

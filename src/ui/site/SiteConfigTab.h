@@ -63,6 +63,7 @@ private:
     struct TextBox {
         QLineEdit* box;
         TextField field;
+        std::string step;  // what typing into it is called in the Edit menu
     };
     // A code box with the message of its exit check.
     struct CodeBox {
@@ -86,7 +87,7 @@ private:
                           TextField field, int maxLength);
     QLineEdit* AddDateBox(QGridLayout* grid, int row, int column, const char* label, const char* name,
                           TextField field);
-    QLineEdit* MakeDetailBox(const char* name, TextField field);
+    QLineEdit* MakeDetailBox(const char* name, TextField field, std::string step);
     void SetTabAndReturnOrder();
 
     // Exit check of a code box: a code of four characters makes the codes
@@ -99,7 +100,8 @@ private:
     void ApplySurveyorRule();
     void EnableNightModeTimes();
     // Marks the document modified, except while the tab is being filled.
-    void MarkModified();
+    // The model holds the change `step` made in a control.
+    void MarkModified(const std::string& step);
 
     TKSiteConfig1& Site() { return data_.SiteConfig; }
 

@@ -102,6 +102,23 @@ void DrawPencil(QPainter& p) {
     p.drawLine(QPointF(13, 22), QPointF(22, 13));
 }
 
+// An arrow that turns back to the left (Undo), or mirrored to the right (Redo).
+void DrawTurningArrow(QPainter& p, bool forwards) {
+    if (forwards) {
+        p.translate(kSize, 0);
+        p.scale(-1, 1);
+    }
+    QPainterPath bow;
+    bow.moveTo(19, 20);
+    bow.cubicTo(21, 9, 14, 7, 8, 10);
+    p.setPen(QPen(kBlue, 2.5, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(bow);
+    p.setPen(QPen(kBlue, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(kBlue);
+    p.drawPolygon(QPolygonF({QPointF(2, 12), QPointF(9, 5), QPointF(10, 15)}));
+}
+
 void DrawTool(QPainter& p, ToolIcon icon) {
     switch (icon) {
         case ToolIcon::New:
@@ -129,6 +146,12 @@ void DrawTool(QPainter& p, ToolIcon icon) {
             break;
         case ToolIcon::CompareWithController:
             DrawCheckedController(p);
+            break;
+        case ToolIcon::Undo:
+            DrawTurningArrow(p, false);
+            break;
+        case ToolIcon::Redo:
+            DrawTurningArrow(p, true);
             break;
     }
 }

@@ -12,7 +12,9 @@ enum class ToolIcon {
     Print,
     LoadFromController,
     SaveToController,
-    CompareWithController
+    CompareWithController,
+    Undo,
+    Redo
 };
 
 QIcon MakeToolIcon(ToolIcon icon);

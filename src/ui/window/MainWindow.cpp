@@ -19,6 +19,7 @@
 
 #include "core/ClockTexts.h"
 #include "core/ProgramSettings.h"
+#include "file/EditHistory.h"
 #include "ui/checks/SiteReviewWindows.h"
 #include "ui/controller/SiteFileComparison.h"
 #include "ui/controller/TfrmDifferences.h"
@@ -31,6 +32,7 @@
 #include "ui/eventlog/EventLogTab.h"
 #include "ui/placenames/PlaceNamesTab.h"
 #include "ui/placenames/TNamesForm.h"
+#include "ui/platform/QtCsvFileDialogs.h"
 #include "ui/platform/QtFileDialogs.h"
 #include "ui/platform/QtUserSettings.h"
 #include "ui/site/CommentsTab.h"
@@ -38,6 +40,7 @@
 #include "ui/widgets/AppIcons.h"
 #include "ui/widgets/HeldTabNotice.h"
 #include "ui/window/ConfigFileDrop.h"
+#include "ui/window/DeviceCsvCommands.h"
 #include "ui/window/HelpWindow.h"
 #include "ui/window/MainWindowMenus.h"
 #include "ui/window/MainWindowPages.h"
@@ -76,6 +79,9 @@ TfrmMain::TfrmMain(TData& data, Document& document, Prompts& prompts, DocumentSt
     fileDialogs_ = fileDialogs ? fileDialogs : ownFileDialogs_.get();
     DocumentView& view = *this;
     documents_ = std::make_unique<DocumentCommands>(data_, document_, prompts_, store_, *fileDialogs_, view);
+    history_ = std::make_unique<EditHistory>(data_, document_);
+    ownCsvFileDialogs_ = std::make_unique<QtCsvFileDialogs>(this, settings_);
+    deviceCsv_ = std::make_unique<DeviceCsvCommands>(data_, document_, prompts_, *ownCsvFileDialogs_);
 
     deviceImages_ = std::make_unique<DeviceImages>();
     NamesForm = new TNamesForm(data_, document_, this);
@@ -93,6 +99,8 @@ TfrmMain::TfrmMain(TData& data, Document& document, Prompts& prompts, DocumentSt
     CommandLock = new TransferCommandLock(this);
     for (QAction* command : menus_->TransferHeldActions()) CommandLock->Add(command);
     for (QWidget* command : menus_->TransferHeldButtons()) CommandLock->Add(command);
+    for (QAction* command : menus_->EditHeldActions()) CommandLock->Add(command);
+    for (QWidget* command : menus_->EditHeldButtons()) CommandLock->Add(command);
     connect(CommandLock, &TransferCommandLock::lockChanged, this, &TfrmMain::HoldBackEditing);
 
     frmStatus = new TfrmStatus(status_, this);
@@ -114,6 +122,8 @@ TfrmMain::TfrmMain(TData& data, Document& document, Prompts& prompts, DocumentSt
     };
     pages_->tabViewLog->OnModelConverted = [this] { FillAllTabs(); };
     ModifiedChanged();
+    history_->OnHistoryChanged = [this] { HistoryChanged(); };
+    HistoryChanged();
 
     KeepToolBarAndTabsWhole();
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
@@ -124,6 +134,7 @@ TfrmMain::~TfrmMain() {
     // The status window observes status_, which goes before the child widgets do.
     delete frmStatus;
     delete Help;
+    history_->OnHistoryChanged = nullptr;
     document_.OnModifiedChanged = nullptr;
     data_.OnResetViews = nullptr;
 }
@@ -188,6 +199,7 @@ void TfrmMain::FirstShow() {
     FillAllTabs();
     ConfigPages()->setCurrentIndex(kPageSiteConfig);
     SetModified(false);
+    history_->Reset();
     Timer1->start();
     Timer1Timer();
     // The file named on the command line opens once the window is showing.
@@ -198,6 +210,8 @@ void TfrmMain::FirstShow() {
 void TfrmMain::ModifiedChanged() {
     // Every edit marks the document modified: the review follows it.
     review_->Refresh();
+    // The history learns of every save here, whichever command wrote the file.
+    if (!document_.Modified()) history_->Saved();
     CommandLock->SetEnabled(menus_->btnSave, document_.Modified());
     menus_->Save1->setEnabled(document_.Modified());
     UpdateTitle();
@@ -227,6 +241,8 @@ void TfrmMain::ReplacingModel(bool fromDisk) {
 }
 
 void TfrmMain::ModelReplaced() {
+    // New and Open start a fresh history: nothing before them can be undone.
+    history_->Reset();
     ConfigPages()->setCurrentIndex(replacedPage_);
     if (!readingFromDisk_) return;
     ConfigPages()->show();
@@ -425,7 +441,50 @@ void TfrmMain::ShowSiteConfig() {
 }
 
 void TfrmMain::SetTransferRunning(bool running) {
+    history_->SetHeld(running);
     CommandLock->SetLocked(running);
+    // What a load wrote into the model is one step, so that a load that
+    // replaced unsaved work can be taken back; a save changes nothing.
+    if (!running) history_->Record("Load from Controller");
+}
+
+void TfrmMain::UndoClick() {
+    if (CommandLock->Locked() || !history_->Undo()) return;
+    ShowRestoredModel();
+}
+
+void TfrmMain::RedoClick() {
+    if (CommandLock->Locked() || !history_->Redo()) return;
+    ShowRestoredModel();
+}
+
+void TfrmMain::ShowRestoredModel() {
+    FillAllTabs();
+}
+
+void TfrmMain::HistoryChanged() {
+    menus_->ShowSteps(history_->UndoStep(), history_->RedoStep());
+    menus_->Undo1->setEnabled(history_->CanUndo());
+    menus_->Redo1->setEnabled(history_->CanRedo());
+    CommandLock->SetEnabled(menus_->btnUndo, history_->CanUndo());
+    CommandLock->SetEnabled(menus_->btnRedo, history_->CanRedo());
+}
+
+void TfrmMain::ExportDevicesCsvClick() {
+    const std::string done = deviceCsv_->Export();
+    if (!done.empty()) SetStatusMessage(QString::fromStdString(done));
+}
+
+void TfrmMain::ImportDevicesCsvClick() {
+    if (CommandLock->Locked()) return;
+    const std::string done = deviceCsv_->Import();
+    if (done.empty()) return;
+    FillAllTabs();
+    SetStatusMessage(QString::fromStdString(done));
+}
+
+void TfrmMain::UseDeviceCsvFileDialogs(FileDialogs& dialogs) {
+    deviceCsv_ = std::make_unique<DeviceCsvCommands>(data_, document_, prompts_, dialogs);
 }
 
 }  // namespace kelvane

@@ -27,7 +27,9 @@ class QTimer;
 namespace kelvane {
 
 class ConfigFileDrop;
+class DeviceCsvCommands;
 class DeviceImages;
+class EditHistory;
 class EquationEditors;
 class HelpWindow;
 class MainWindowMenus;
@@ -89,6 +91,19 @@ public:
     void OpenDocumentFile(const std::string& path) { documents_->OpenFile(path); }
     void SaveDocument() { documents_->Save(); }
     void SaveDocumentAs() { documents_->SaveAs(); }
+    // Edit > Undo and Redo: the model as it was before the last step, or
+    // after the step undone last, shown on every page at once. Nothing
+    // while a transfer runs.
+    void UndoClick();
+    void RedoClick();
+    // The document's undo and redo history.
+    EditHistory& History() { return *history_; }
+    // File > Export Devices (CSV)... and File > Import Devices (CSV)...
+    void ExportDevicesCsvClick();
+    void ImportDevicesCsvClick();
+    // The file dialogs of the device list commands (tests answer from a script).
+    void UseDeviceCsvFileDialogs(FileDialogs& dialogs);
+
     // Asked before the window closes; true lets it close.
     bool CloseQuery();
     void SetModified(bool modified) { document_.SetModified(modified); }
@@ -186,6 +201,9 @@ private:
     void HoldBackEditing(bool held);
     void FirstShow();
     void ModifiedChanged();
+    void HistoryChanged();
+    // Undo or Redo has put the model back: every page shows it.
+    void ShowRestoredModel();
     void UpdateTitle();
     void ConfigPagesCurrentChanged(int page);
 
@@ -208,6 +226,9 @@ private:
     UserSettings& settings_;
     RecentFiles recentFiles_;
     std::unique_ptr<DocumentCommands> documents_;
+    std::unique_ptr<EditHistory> history_;
+    std::unique_ptr<FileDialogs> ownCsvFileDialogs_;
+    std::unique_ptr<DeviceCsvCommands> deviceCsv_;
     std::unique_ptr<MainWindowMenus> menus_;
     std::unique_ptr<MainWindowPages> pages_;
     ConfigFileDrop* fileDrop_;

@@ -89,6 +89,25 @@ QList<QAction*> MainWindowMenus::TransferHeldActions() const {
     return {New1, Open1, Save1, SaveAs1, CompareWithFile1, Print1, SelectSerialPort1, CompareWithController1};
 }
 
+QList<QAction*> MainWindowMenus::EditHeldActions() const {
+    return {Undo1, Redo1, ExportDevicesCsv1, ImportDevicesCsv1};
+}
+
+QList<QWidget*> MainWindowMenus::EditHeldButtons() const {
+    return {btnUndo, btnRedo};
+}
+
+void MainWindowMenus::ShowSteps(const std::string& undoStep, const std::string& redoStep) {
+    // The step names are the program's own texts, built from fixed words and numbers.
+    const auto text = [](const char* command, const std::string& step) {
+        return QString::fromLatin1(step.empty() ? std::string(command) : std::string(command) + " " + step);
+    };
+    Undo1->setText(text("&Undo", undoStep));
+    Redo1->setText(text("&Redo", redoStep));
+    btnUndo->setToolTip(text("Undo", undoStep));
+    btnRedo->setToolTip(text("Redo", redoStep));
+}
+
 QList<QWidget*> MainWindowMenus::TransferHeldButtons() const {
     return {btnNew,
             btnOpen,
@@ -114,6 +133,7 @@ void MainWindowMenus::BuildMenus(TfrmMain& window, RecentFiles& recentFiles) {
         AddMenuAction(file, "SaveAs1", "Save &As...", QKeySequence(), "Save current file under a new name");
     CompareWithFile1 = AddMenuAction(file, "CompareWithFile1", "Compare With &File...", QKeySequence(),
                                      "Compare the open site with another configuration file");
+    AddDeviceCsvCommands(window, file);
     file->addSeparator();
     Print1 = AddMenuAction(file, "Print1", "&Print", QKeySequence(Qt::CTRL | Qt::Key_P), nullptr);
     PrinterProperties1 =
@@ -124,6 +144,7 @@ void MainWindowMenus::BuildMenus(TfrmMain& window, RecentFiles& recentFiles) {
     file->addMenu(RecentFiles1);
     file->addSeparator();
     Exit1 = AddMenuAction(file, "Exit1", "E&xit", QKeySequence(), "Exit this application");
+    BuildEditMenu(window, bar);
 
     SettingsMenu = bar->addMenu(QStringLiteral("&Settings"));
     SettingsMenu->setObjectName(QStringLiteral("Settings1"));
@@ -162,6 +183,44 @@ void MainWindowMenus::BuildMenus(TfrmMain& window, RecentFiles& recentFiles) {
     QObject::connect(SelectSerialPort1, &QAction::triggered, &window, &TfrmMain::selectSerialPortRequested);
     QObject::connect(Contents1, &QAction::triggered, &window, &TfrmMain::HelpContentsClick);
     QObject::connect(About1, &QAction::triggered, &window, &TfrmMain::About1Click);
+}
+
+void MainWindowMenus::AddDeviceCsvCommands(TfrmMain& window, QMenu* file) {
+    file->addSeparator();
+    ExportDevicesCsv1 = AddMenuAction(file, "ExportDevicesCsv1", "&Export Devices (CSV)...", QKeySequence(),
+                                      "Write the device list as a spreadsheet opens it");
+    ImportDevicesCsv1 = AddMenuAction(file, "ImportDevicesCsv1", "&Import Devices (CSV)...", QKeySequence(),
+                                      "Update the devices from a device list written by a spreadsheet");
+    QObject::connect(ExportDevicesCsv1, &QAction::triggered, &window, &TfrmMain::ExportDevicesCsvClick);
+    QObject::connect(ImportDevicesCsv1, &QAction::triggered, &window, &TfrmMain::ImportDevicesCsvClick);
+}
+
+void MainWindowMenus::BuildEditMenu(TfrmMain& window, QMenuBar* bar) {
+    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("Edit1"));
+    Undo1 = AddMenuAction(edit, "Undo1", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z),
+                          "Take back the last change");
+    Redo1 = AddMenuAction(edit, "Redo1", "&Redo", QKeySequence(), "Make the change taken back again");
+    Redo1->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    QObject::connect(Undo1, &QAction::triggered, &window, &TfrmMain::UndoClick);
+    QObject::connect(Redo1, &QAction::triggered, &window, &TfrmMain::RedoClick);
+    AddEditButtons(window, bar);
+}
+
+void MainWindowMenus::AddEditButtons(TfrmMain& window, QMenuBar* bar) {
+    // At the right of the menu bar: the tool bar below is as wide as the
+    // window already, with the longest page button captions.
+    auto* strip = new QWidget(bar);
+    strip->setObjectName(QStringLiteral("EditToolBar"));
+    auto* row = new QHBoxLayout(strip);
+    row->setContentsMargins(0, 0, 2, 0);
+    row->setSpacing(1);
+    btnUndo = AddToolButton(strip, "btnUndo", ToolIcon::Undo, "Undo");
+    btnRedo = AddToolButton(strip, "btnRedo", ToolIcon::Redo, "Redo");
+    for (QToolButton* button : {btnUndo, btnRedo}) button->setIconSize(QSize(16, 16));
+    bar->setCornerWidget(strip, Qt::TopRightCorner);
+    QObject::connect(btnUndo, &QToolButton::clicked, &window, &TfrmMain::UndoClick);
+    QObject::connect(btnRedo, &QToolButton::clicked, &window, &TfrmMain::RedoClick);
 }
 
 void MainWindowMenus::BuildToolBar(TfrmMain& window) {

@@ -1,9 +1,11 @@
 #pragma once
 #include <QList>
+#include <string>
 
 class QAction;
 class QFrame;
 class QMenu;
+class QMenuBar;
 class QPushButton;
 class QToolButton;
 class QWidget;
@@ -30,6 +32,12 @@ public:
     // The document, print and transfer commands, held back while a transfer runs.
     QList<QAction*> TransferHeldActions() const;
     QList<QWidget*> TransferHeldButtons() const;
+    // Undo, Redo and the device list commands, held back while a transfer runs too.
+    QList<QAction*> EditHeldActions() const;
+    QList<QWidget*> EditHeldButtons() const;
+    // Undo and Redo name the step each would take back or do again ("Undo
+    // Change Device 17 Type"); with none, they read plain "Undo" and "Redo".
+    void ShowSteps(const std::string& undoStep, const std::string& redoStep);
 
     QFrame* ToolBar1;
     QToolButton* btnNew;
@@ -37,6 +45,8 @@ public:
     QToolButton* btnSave;
     QToolButton* btnSaveAs;
     QToolButton* btnPrint;
+    QToolButton* btnUndo;
+    QToolButton* btnRedo;
     QToolButton* btnLoadAllFromPanel;
     QToolButton* btnSaveAllToPanel;
     QToolButton* btnCompareWithPanel;
@@ -52,6 +62,10 @@ public:
     QAction* Save1;
     QAction* SaveAs1;
     QAction* CompareWithFile1;
+    QAction* ExportDevicesCsv1;
+    QAction* ImportDevicesCsv1;
+    QAction* Undo1;
+    QAction* Redo1;
     QAction* Print1;
     QAction* PrinterProperties1;
     RecentFilesMenu* RecentFiles1;
@@ -70,6 +84,9 @@ private:
     QList<QPushButton*> LogButtons() const;
     void SetPageCaptions(const PageEntry& entry);
     void BuildMenus(TfrmMain& window, RecentFiles& recentFiles);
+    void AddDeviceCsvCommands(TfrmMain& window, QMenu* file);
+    void BuildEditMenu(TfrmMain& window, QMenuBar* bar);
+    void AddEditButtons(TfrmMain& window, QMenuBar* bar);
     void BuildToolBar(TfrmMain& window);
 };
 
