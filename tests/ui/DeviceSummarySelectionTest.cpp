@@ -30,12 +30,16 @@ TEST_F(DeviceSummarySelectionTest, ADoubleClickInSeveralSelectedRowsEditsEveryDe
 
     PressTool(tab->DeviceToolBar->ToolButton(dtMonitoringPoint));
     document.SetModified(false);
+    // Each bulk edit is one undo step, however many devices it changes.
+    std::vector<std::string> steps;
+    document.OnChanged = [&steps](const std::string& step) { steps.push_back(step); };
     DoubleClickCell(RowOf(3), dcDeviceType);
     EXPECT_EQ(tab->SelectedDevices().size(), 5u);
     EXPECT_EQ(data.Loop.Device(1).DeviceType, dtNetworkController);
     for (int n = 2; n <= 5; ++n) EXPECT_EQ(Cell(RowOf(n), dcDeviceType), "Mon Point") << n;
     EXPECT_EQ(Status(), "Changed 4 devices; skipped 1: device 1 keeps its type");
     EXPECT_TRUE(document.Modified());
+    EXPECT_EQ(steps, (std::vector<std::string>{"Change 4 Devices Type"}));
 
     // The lists stay as chosen for the whole selection while its rows are
     // clicked: an area for the devices of the area class.
@@ -48,6 +52,7 @@ TEST_F(DeviceSummarySelectionTest, ADoubleClickInSeveralSelectedRowsEditsEveryDe
     EXPECT_EQ(Cell(RowOf(3), dcAllocation), "Area C");
     EXPECT_EQ(Cell(RowOf(5), dcAllocation), "Zone 1");
     EXPECT_EQ(Status(), "Changed 2 devices; skipped 3: 1 device not fitted, 2 devices not of the area class");
+    EXPECT_EQ(steps.back(), "Change 2 Devices Allocation");
 
     // Every device takes the state the double-clicked one toggles to.
     data.Loop.Device(3).Enabled = 0;

@@ -325,10 +325,11 @@ SiteConfigTimeEdit* SiteConfigTab::AddTimeBox(QGridLayout* grid, int row, const 
     connect(hours, &SiteConfigUpDown::stepped, this, [step](int steps) { step(steps, 0); });
     connect(minutes, &SiteConfigUpDown::stepped, this, [step](int steps) { step(0, steps); });
     connect(box, &SiteConfigTimeEdit::stepped, this, step);
-    connect(box, &SiteConfigTimeEdit::timeTyped, this, [this, field](const std::string& time) {
-        Site().*field = time;
-        MarkModified();
-    });
+    connect(box, &SiteConfigTimeEdit::timeTyped, this,
+            [this, field, stepName = EditStep(label)](const std::string& time) {
+                Site().*field = time;
+                MarkModified(stepName);
+            });
 
     auto* controls = new QHBoxLayout;
     controls->setSpacing(2);
