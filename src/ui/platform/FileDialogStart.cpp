@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 
+#include "ui/platform/QtFileDialogs.h"
+
 namespace kelvane {
 
 namespace {
@@ -11,6 +13,16 @@ QString FileSystemName(const std::string& path) {
 }
 
 }  // namespace
+
+std::unique_ptr<QFileDialog> NewFileKindDialog(QWidget* parent, const char* name, const char* title,
+                                               const char* filter, const char* extension) {
+    auto dialog = std::make_unique<QFileDialog>(parent);
+    dialog->setObjectName(QString::fromLatin1(name));
+    dialog->setWindowTitle(QString::fromLatin1(title));
+    dialog->setNameFilters({QString::fromLatin1(filter), QString::fromLatin1(kAllFilesFilter)});
+    dialog->setDefaultSuffix(QString::fromLatin1(extension));
+    return dialog;
+}
 
 void StartFileDialog(QFileDialog& dialog, const std::string& current, const LastFolder& last) {
     if (!current.empty()) {

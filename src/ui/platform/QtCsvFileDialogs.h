@@ -24,8 +24,6 @@ public:
     std::optional<std::string> AskSavePath(const std::string& current) override;
 
 private:
-    std::unique_ptr<QFileDialog> MakeDialog(const char* name, const char* title) const;
-
     QWidget* parent_;
     LastFolder lastFolder_;
 };

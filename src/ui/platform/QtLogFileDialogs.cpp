@@ -1,23 +1,9 @@
 #include "ui/platform/QtLogFileDialogs.h"
 
 #include "ui/platform/FileDialogStart.h"
-#include "ui/platform/QtFileDialogs.h"
 #include "ui/platform/QtUserSettings.h"
 
 namespace kelvane {
-
-namespace {
-
-std::unique_ptr<QFileDialog> MakeLogDialog(QWidget* parent, const char* name, const char* title) {
-    auto dialog = std::make_unique<QFileDialog>(parent);
-    dialog->setObjectName(QString::fromLatin1(name));
-    dialog->setWindowTitle(QString::fromLatin1(title));
-    dialog->setNameFilters({QString::fromLatin1(kLogFileFilter), QString::fromLatin1(kAllFilesFilter)});
-    dialog->setDefaultSuffix(QString::fromLatin1(kLogFileExtension));
-    return dialog;
-}
-
-}  // namespace
 
 QtLogFileDialogs::QtLogFileDialogs(QWidget* parent, UserSettings* settings)
     : parent_(parent),
@@ -25,14 +11,16 @@ QtLogFileDialogs::QtLogFileDialogs(QWidget* parent, UserSettings* settings)
       lastFolder_(settings ? *settings : *ownSettings_) {}
 
 std::unique_ptr<QFileDialog> QtLogFileDialogs::OpenLogDialog() const {
-    std::unique_ptr<QFileDialog> dialog = MakeLogDialog(parent_, "OpenLogDialog", kLoadLogTitle);
+    std::unique_ptr<QFileDialog> dialog =
+        NewFileKindDialog(parent_, "OpenLogDialog", kLoadLogTitle, kLogFileFilter, kLogFileExtension);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setFileMode(QFileDialog::ExistingFile);
     return dialog;
 }
 
 std::unique_ptr<QFileDialog> QtLogFileDialogs::SaveLogDialog() const {
-    std::unique_ptr<QFileDialog> dialog = MakeLogDialog(parent_, "SaveLogDialog", kSaveLogTitle);
+    std::unique_ptr<QFileDialog> dialog =
+        NewFileKindDialog(parent_, "SaveLogDialog", kSaveLogTitle, kLogFileFilter, kLogFileExtension);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
