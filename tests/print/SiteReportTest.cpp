@@ -120,7 +120,8 @@ TEST_F(SiteReportTest, TheLongestTextsStayInTheirBoxesAndClearOfEachOther) {
     EXPECT_TRUE(page.Has(QStringLiteral("[_______________________]")))
         << "the engineer's signature line is kept for a long name";
     const double split = 160 + 2295;
-    const double settingsTop = 2 * ((7016 - 350) / 3) + 220;
+    // The settings box starts two thirds down the page, in whole units as the page draws it.
+    const int settingsTop = 2 * ((7016 - 350) / 3) + 220;
     for (const DrawnText& text : page.texts) {
         EXPECT_GT(text.topLeft.x(), 160 + 4) << text.text.toStdString() << " starts on the box's line";
         EXPECT_LT(text.Right(), 4961 - 160) << text.text.toStdString() << " crosses the box";

@@ -25,7 +25,7 @@ class SiteReview;
 class RoutingWindow : public QDockWidget {
     Q_OBJECT
 public:
-    RoutingWindow(const SiteReview& review, QWidget* parent = nullptr);
+    explicit RoutingWindow(const SiteReview& review, QWidget* parent = nullptr);
 
     // A marked cell was double-clicked: the equation that put the mark there.
     std::function<void(const EquationChoice&)> OnEditEquation;

@@ -16,16 +16,21 @@ namespace {
 
 enum Column { ColSeverity, ColRecord, ColMessage, ColumnCount };
 
+QIcon StyleIcon(QStyle::StandardPixmap pixmap) {
+    const QStyle* style = QApplication::style();
+    return QIcon(style->standardIcon(pixmap).pixmap(style->pixelMetric(QStyle::PM_SmallIconSize)));
+}
+
 QIcon SeverityIcon(Severity severity) {
     switch (severity) {
         case Severity::Error:
-            return QApplication::style()->standardIcon(QStyle::SP_MessageBoxCritical);
+            return StyleIcon(QStyle::SP_MessageBoxCritical);
         case Severity::Warning:
-            return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+            return StyleIcon(QStyle::SP_MessageBoxWarning);
         case Severity::Note:
             break;
     }
-    return QApplication::style()->standardIcon(QStyle::SP_MessageBoxInformation);
+    return StyleIcon(QStyle::SP_MessageBoxInformation);
 }
 
 }  // namespace
@@ -51,6 +56,7 @@ SiteChecksWindow::SiteChecksWindow(const SiteReview& review, QWidget* parent)
     lstFindings->setWordWrap(false);
     lstFindings->setToolTip(QStringLiteral("Double-click a finding to go to its device, zone or group"));
     lstFindings->header()->setStretchLastSection(true);
+    FitFixedColumns();
     column->addWidget(lstFindings);
     setWidget(body);
 
@@ -80,9 +86,19 @@ void SiteChecksWindow::ShowFindings() {
     lstFindings->addTopLevelItems(items);
     if (row >= 0 && !items.isEmpty())
         lstFindings->setCurrentItem(items.at(std::min(row, int(items.size()) - 1)));
-    for (int c = ColSeverity; c < ColMessage; ++c) lstFindings->resizeColumnToContents(c);
     lblSummary->setText(review_.Findings().empty() ? QStringLiteral("The site checks find nothing to mend.")
                                                    : review_.CountText());
+}
+
+void SiteChecksWindow::FitFixedColumns() {
+    // Sized once for their longest texts: measuring every finding again at
+    // each refresh would cost more than the whole of the checks.
+    const QFontMetrics metrics = lstFindings->fontMetrics();
+    const int icon = lstFindings->style()->pixelMetric(QStyle::PM_SmallIconSize);
+    const int margins = 3 * lstFindings->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 16;
+    lstFindings->setColumnWidth(ColSeverity,
+                                icon + metrics.horizontalAdvance(QStringLiteral("Severity")) + margins);
+    lstFindings->setColumnWidth(ColRecord, metrics.horizontalAdvance(QStringLiteral("device 256")) + margins);
 }
 
 void SiteChecksWindow::Choose(QTreeWidgetItem* item) {

@@ -20,7 +20,7 @@ class SiteReview;
 class SiteChecksWindow : public QDockWidget {
     Q_OBJECT
 public:
-    SiteChecksWindow(const SiteReview& review, QWidget* parent = nullptr);
+    explicit SiteChecksWindow(const SiteReview& review, QWidget* parent = nullptr);
 
     // A finding was double-clicked (or Enter pressed on it).
     std::function<void(const SiteFinding&)> OnChosen;
@@ -34,6 +34,7 @@ public:
     QLabel* lblSummary;
 
 private:
+    void FitFixedColumns();
     void Choose(QTreeWidgetItem* item);
 
     const SiteReview& review_;
