@@ -194,8 +194,13 @@ TEST_F(SiteReviewWindowsTest, TheRoutingWindowFollowsEditsAndOpensTheEquationOfA
     // Where a call goes, and the reverse.
     routing.cboCall->setCurrentIndex(routing.cboCall->findText("Area C"));
     const QString path = routing.txtCallPath->toPlainText();
-    EXPECT_TRUE(path.contains("Zone 1 and 4")) << path.toStdString();
+    EXPECT_TRUE(path.contains("sounders of Zones 1 and 4:")) << path.toStdString();
     EXPECT_TRUE(path.contains("    42 ")) << path.toStdString();
+    routing.cboCall->setCurrentIndex(routing.cboCall->findText("Area Z"));
+    EXPECT_TRUE(routing.txtCallPath->toPlainText().contains(
+        "sounders of no zone\n- by day on the displays of no group"))
+        << routing.txtCallPath->toPlainText().toStdString();
+    routing.cboCall->setCurrentIndex(routing.cboCall->findText("Area C"));
     routing.cboOutput->setCurrentIndex(routing.cboOutput->findText("Group 7"));
     EXPECT_TRUE(routing.txtShownBy->toPlainText().contains("Area D"));
     // The choices stay as they were across an edit.

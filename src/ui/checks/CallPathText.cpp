@@ -1,5 +1,6 @@
 #include "ui/checks/CallPathText.h"
 
+#include <cctype>
 #include <vector>
 
 #include "routing/RoutingMatrix.h"
@@ -22,9 +23,15 @@ DeviceSet DisplaysOf(const RoutingMap& map, const GroupSet& groups) {
     return displays;
 }
 
-std::string Section(const std::string& heading, const std::vector<int>& numbers, const std::string& devices) {
-    return heading +
-           (numbers.empty() ? std::string(": none\n") : " " + NumberList(numbers) + ":\n" + devices);
+// "- by day on the displays of Groups 2 and 5:" and the devices below it, or
+// "- by day on the displays of no group".
+std::string Section(const std::string& heading, const std::string& noun, const std::vector<int>& numbers,
+                    const std::string& devices) {
+    if (numbers.empty()) return heading + " no " + noun + "\n";
+    std::string named = noun;
+    named[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(named[0])));
+    if (numbers.size() > 1) named += "s";
+    return heading + " " + named + " " + NumberList(numbers) + ":\n" + devices;
 }
 
 std::string SourceLines(const TData& data, const std::vector<CallSource>& sources) {
@@ -47,13 +54,13 @@ std::string CallPathText(const TData& data, const RoutingMap& map, const Route& 
     DeviceSet lights;
     for (const int z : SetMembers(route.zones)) lights |= map.ZoneOutputs(z);
     std::string text = "A call from " + SourceWords(data, route.source) + " shows\n";
-    text += Section("- day and night on the over-door lights and sounders of Zone", SetMembers(route.zones),
-                    DeviceLines(data, lights));
-    text += Section("- by day on the displays of Group", SetMembers(route.groupsDay),
+    text += Section("- day and night on the over-door lights and sounders of", "zone",
+                    SetMembers(route.zones), DeviceLines(data, lights));
+    text += Section("- by day on the displays of", "group", SetMembers(route.groupsDay),
                     DeviceLines(data, DisplaysOf(map, route.groupsDay)));
-    text += Section("- at night on the displays of Group", SetMembers(route.groupsNight),
+    text += Section("- at night on the displays of", "group", SetMembers(route.groupsNight),
                     DeviceLines(data, DisplaysOf(map, route.groupsNight)));
-    text += Section("- after a divert on the displays of Group", SetMembers(route.diverts),
+    text += Section("- after a divert on the displays of", "group", SetMembers(route.diverts),
                     DeviceLines(data, DisplaysOf(map, route.diverts)));
     return text;
 }
